@@ -1,0 +1,3 @@
+#include "ui/app/AnalysisApp.h"
+
+wxIMPLEMENT_APP(AnalysisApp);

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Sets everything up, builds, and runs the whole test suite headless.
+# The core tests run twice: plain, and under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build/test -j"$(nproc)"
+export NO_AT_BRIDGE=1
+run=(ctest --test-dir build/test --output-on-failure --timeout 900)
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "${run[@]}"
+else
+  exec "${run[@]}"
+fi
