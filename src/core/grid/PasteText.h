@@ -1,0 +1,28 @@
+#pragma once
+// The text rules of the data-entry grid's clipboard: how pasted text becomes
+// cell writes, and how a block of cells becomes clipboard text.
+#include <string>
+#include <vector>
+
+namespace tally {
+
+struct CellWrite {
+  int row = 0;
+  int col = 0;
+  std::string text;
+  bool operator==(const CellWrite& o) const {
+    return row == o.row && col == o.col && text == o.text;
+  }
+};
+
+// The writes of pasting `text` with its first field at (startRow, startCol).
+// TAB ends a field; CR, LF or CR LF ends a field and the line. Only non-empty
+// fields are written (an empty field leaves its cell alone); fields are taken as
+// they stand, with no trimming or quoting. The caller drops writes that fall
+// outside the grid or onto read-only cells.
+std::vector<CellWrite> pasteWrites(const std::string& text, int startRow, int startCol);
+
+// Clipboard text of a block: cells of a row joined by TAB, every row ended by CR LF.
+std::string blockText(const std::vector<std::vector<std::string>>& rows);
+
+}  // namespace tally
