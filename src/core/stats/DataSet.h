@@ -1,0 +1,36 @@
+#pragma once
+// A data set: distinct values with their frequencies, plus what the refresh keeps about it.
+#include <string>
+#include <vector>
+
+namespace tally {
+
+struct FrequencyPair {
+  double value = 0;      // for already grouped data: any value inside its class
+  double frequency = 0;  // greater than 0 while in a set
+  bool operator==(const FrequencyPair& o) const {
+    return value == o.value && frequency == o.frequency;
+  }
+};
+
+struct DataSet {
+  std::vector<FrequencyPair> pairs;  // sorted ascending by value at each refresh
+  double count = 0;                  // n, the total frequency
+  double minimum = 100000000;        // kept while the set shows no statistics
+  double maximum = 0;
+  double maxFrequency = 0;
+  double sumSquares = 0;
+  std::string name;
+};
+
+enum DataType {
+  UngroupedDiscrete = 0,
+  UngroupedContinuous = 1,
+  GroupedDiscrete = 2,
+  GroupedContinuous = 3,
+  AlreadyGroupedContinuous = 4
+};
+
+enum GridLayout { ValuesOnly = 0, ValueAndFrequency = 1, Classes = 2 };
+
+}  // namespace tally
