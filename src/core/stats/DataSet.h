@@ -33,4 +33,16 @@ enum DataType {
 
 enum GridLayout { ValuesOnly = 0, ValueAndFrequency = 1, Classes = 2 };
 
+// Three-way order of pairs by value: 1 when a is greater, -1 when less, 0 when equal.
+int comparePairs(const FrequencyPair& a, const FrequencyPair& b);
+
+// Sorts the pairs ascending by value; equal values keep their list order.
+void sortPairs(DataSet& set);
+
+// The grid layout in which a data type shows its set.
+GridLayout layoutForType(DataType type);
+
+// True for the types whose column graphs may become histogram columns.
+bool isContinuousType(DataType type);
+
 }  // namespace tally

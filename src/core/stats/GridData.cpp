@@ -1,0 +1,170 @@
+#include "core/stats/GridData.h"
+
+#include <climits>
+#include <cmath>
+
+#include "core/NumberText.h"
+
+namespace tally {
+namespace {
+
+bool cellNumber(const CellTable& table, int row, int col, double& v) {
+  if (row < 0 || row >= static_cast<int>(table.size())) return false;
+  return parseNumber(table[row][col], v);
+}
+
+FrequencyPair* findValue(DataSet& set, double v) {
+  for (auto& p : set.pairs)
+    if (p.value == v) return &p;
+  return nullptr;
+}
+
+int rowCount(const CellTable& table) {
+  return table.size() < static_cast<size_t>(kGridRows) ? static_cast<int>(table.size())
+                                                       : kGridRows;
+}
+
+std::string countText(double whole) {
+  if (whole >= INT_MIN && whole <= INT_MAX) return formatInt("%d", static_cast<int>(whole));
+  // Beyond int the same digits without a cast that would overflow.
+  return formatNumber("%.0f", whole);
+}
+
+}  // namespace
+
+void extractValues(const CellTable& table, DataSet& set) {
+  set.pairs.clear();
+  for (int r = 0; r < rowCount(table); ++r) {
+    double v;
+    if (!cellNumber(table, r, 0, v)) continue;
+    if (FrequencyPair* p = findValue(set, v))
+      p->frequency += 1;
+    else
+      set.pairs.push_back({v, 1});
+  }
+}
+
+ExtractResult extractValuesAndFrequencies(const CellTable& table, DataSet& set) {
+  ExtractResult result;
+  set.pairs.clear();
+  for (int r = 0; r < rowCount(table); ++r) {
+    double v, f;
+    if (!cellNumber(table, r, 0, v) || !cellNumber(table, r, 1, f)) continue;
+    // Frequencies are whole counts; one that rounds to nothing is no observation
+    // and must not put its value into the set.
+    double rounded = f > 0 ? std::floor(f + 0.5) : 0;
+    if (rounded <= 0) {
+      result.rewrites.push_back({r, 1, "0"});
+      continue;
+    }
+    if (findValue(set, v)) {
+      result.duplicates.push_back(v);
+      continue;
+    }
+    result.rewrites.push_back({r, 1, formatNumber("%g", rounded)});
+    set.pairs.push_back({v, rounded});
+  }
+  return result;
+}
+
+double classFrequency(const DataSet& set, const Grouping& g, int k) {
+  double s = 0;
+  for (const auto& p : set.pairs)
+    if (g.contains(k, p.value)) s += std::trunc(p.frequency);
+  return s;
+}
+
+void adjustClasses(const CellTable& table, const Grouping& classes, DataSet& set) {
+  // Without classes of positive width no value can ever fall inside one, and an
+  // appended lower bound would be appended again on every change.
+  if (!classes.usable()) return;
+  auto& pairs = set.pairs;
+  for (int k = 0; k < classes.classes(); ++k) {
+    auto inClass = [&](const FrequencyPair& p) { return classes.contains(k, p.value); };
+    double f;
+    if (!cellNumber(table, k, 1, f) || f <= 0) {
+      for (size_t i = pairs.size(); i-- > 0;)
+        if (inClass(pairs[i])) pairs.erase(pairs.begin() + static_cast<long>(i));
+      continue;
+    }
+    double s = classFrequency(set, classes, k);
+    if (f > s) {
+      bool added = false;
+      for (auto& p : pairs)
+        if (inClass(p)) {
+          p.frequency += f - s;
+          added = true;
+          break;
+        }
+      if (!added) pairs.push_back({classes.lower(k), f - s});
+    } else if (f < s) {
+      double excess = s - std::trunc(f);
+      for (size_t i = 0; i < pairs.size() && excess > 0;) {
+        if (!inClass(pairs[i])) {
+          ++i;
+          continue;
+        }
+        if (excess >= pairs[i].frequency) {
+          excess -= std::trunc(pairs[i].frequency);
+          pairs.erase(pairs.begin() + static_cast<long>(i));
+        } else {
+          pairs[i].frequency -= excess;
+          break;
+        }
+      }
+    }
+  }
+}
+
+ExtractResult extractGridData(DataType type, const CellTable& table, const Grouping& classes,
+                              DataSet& set) {
+  switch (type) {
+    case GroupedDiscrete:
+    case GroupedContinuous:
+      return extractValuesAndFrequencies(table, set);
+    case AlreadyGroupedContinuous:
+      adjustClasses(table, classes, set);
+      return {};
+    default:
+      extractValues(table, set);
+      return {};
+  }
+}
+
+std::string duplicateValueMessage(double value) {
+  return "The value " + formatNumber("%g", value) +
+         " has been added more than once.\nOnly the first frequency value will be used.\n"
+         " Please select a new value for the copies.";
+}
+
+GridRows setToGridRows(const DataSet& set, GridLayout layout, const Grouping& classes) {
+  GridRows out;
+  switch (layout) {
+    case ValuesOnly:
+      for (const auto& p : set.pairs) {
+        std::string text = formatNumber("%g", p.value);
+        // One row per whole number j >= 0 below the frequency: 2.5 gives 3 rows.
+        for (double j = 0; j < p.frequency; ++j) {
+          if (static_cast<int>(out.rows.size()) >= kGridRows) {
+            out.exceeded = true;
+            return out;
+          }
+          out.rows.push_back({text, ""});
+        }
+      }
+      break;
+    case ValueAndFrequency:
+      for (const auto& p : set.pairs) {
+        if (static_cast<int>(out.rows.size()) >= kGridRows) break;
+        out.rows.push_back({formatNumber("%g", p.value), formatNumber("%g", p.frequency)});
+      }
+      break;
+    case Classes:
+      for (int k = 0; k < classes.classes() && k < kGridRows; ++k)
+        out.rows.push_back({classes.classLabel(k), countText(classFrequency(set, classes, k))});
+      break;
+  }
+  return out;
+}
+
+}  // namespace tally

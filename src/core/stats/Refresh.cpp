@@ -1,0 +1,229 @@
+#include "core/stats/Refresh.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/NumberText.h"
+#include "core/stats/Statistics.h"
+
+namespace tally {
+namespace {
+
+double wholeCount(double f) { return f > 0 ? std::trunc(f) : 0; }
+
+std::string stat(double v) { return formatNumber("%.4g", v); }
+std::string plain(double v) { return formatNumber("%g", v); }
+
+// Sum of the truncated frequencies of the sorted pairs in [lower, upper).
+double sumIn(const DataSet& set, double lower, double upper) {
+  double h = 0;
+  for (const auto& p : set.pairs) {
+    if (p.value >= upper) break;
+    if (p.value >= lower) h += wholeCount(p.frequency);
+  }
+  return h;
+}
+
+void clearSetDisplay(SetDisplay& d) {
+  double width = d.barWidth;
+  d = SetDisplay();
+  d.barWidth = width;
+}
+
+void computeUngrouped(DataSet& set, double sum, const ModeTracker& modes, int R,
+                      const RefreshInputs& in, int index, SetDisplay& d) {
+  const double n = set.count;
+  const double mean = sum / n;
+  const Quartiles q = ungroupedQuartiles(set);
+  double ss = 0;
+  for (const auto& p : set.pairs) ss += p.frequency * (p.value - mean) * (p.value - mean);
+  set.sumSquares = ss;
+
+  SetLabels& l = d.labels;
+  l.n = plain(n);
+  l.mean = stat(mean);
+  l.mode = modes.ungroupedText();
+  l.extremeCaptionsEnabled = true;
+  l.minimum = plain(set.minimum);
+  l.q1 = stat(q.q1);
+  l.median = stat(q.median);
+  l.q3 = stat(q.q3);
+  l.maximum = plain(set.maximum);
+  l.range = plain(set.maximum - set.minimum);
+  l.iqr = stat(q.q3 - q.q1);
+  l.stdDev = standardDeviationText(ss, n, in.sampleStdDev);
+  l.percentile = stat(ungroupedPercentile(set, in.percentile[index]));
+
+  BoxPlot box = buildBoxPlot(set, q, R);
+  d.outliers = std::move(box.outliers);
+  d.boxLines = std::move(box.lines);
+}
+
+void computeGrouped(DataSet& set, double sum, const ModeTracker& modes, const RefreshInputs& in,
+                    int index, SetDisplay& d) {
+  const Grouping& g = in.classes;
+  const double n = set.count;
+  const double mean = sum / n;
+  double ss = 0;
+  // Every class counts, an empty one with frequency 0.
+  for (size_t k = 0; k < d.columns.size(); ++k) {
+    double dev = g.midpoint(static_cast<int>(k)) - mean;
+    ss += d.columns[k].y * dev * dev;
+  }
+  set.sumSquares = ss;
+  const double q1 = groupedQuantile(d.columns, g, 0.25 * n);
+  const double q3 = groupedQuantile(d.columns, g, 0.75 * n);
+
+  SetLabels& l = d.labels;
+  l.n = plain(n);
+  l.mean = stat(mean);
+  l.mode = modes.groupedText();
+  l.extremeCaptionsEnabled = false;
+  l.q1 = stat(q1);
+  l.median = stat(groupedQuantile(d.columns, g, 0.5 * n));
+  l.q3 = stat(q3);
+  l.iqr = stat(q3 - q1);
+  l.stdDev = standardDeviationText(ss, n, in.sampleStdDev);
+  l.percentile = stat(groupedPercentile(d.columns, g, n, in.percentile[index]));
+
+  d.ogive = buildOgive(d.columns, g, n);
+  if (!d.ogive.empty()) {
+    d.sliderValue = groupedPercentile(d.columns, g, n, sliderPercent(in.sliderPosition));
+    l.sliderPercentile = stat(d.sliderValue);
+  }
+}
+
+}  // namespace
+
+bool SetLabels::empty() const {
+  return n.empty() && mean.empty() && mode.empty() && minimum.empty() && q1.empty() &&
+         median.empty() && q3.empty() && maximum.empty() && range.empty() && iqr.empty() &&
+         stdDev.empty() && percentile.empty() && sliderPercentile.empty();
+}
+
+RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs& in) {
+  RefreshResult out;
+  DataSet* sets[2] = {&set1, &set2};
+  const bool grouped = in.type == AlreadyGroupedContinuous;
+  const Grouping& cls = in.classes;
+  const Grouping& hist = in.histogram;
+  double lo = 0, hi = 0;
+
+  for (int i = 0; i < 2; ++i) {
+    DataSet& set = *sets[i];
+    SetDisplay& d = out.sets[i];
+    d.barWidth = in.barWidth[i];
+
+    const bool enough = set.pairs.size() > 2 || (grouped && !set.pairs.empty());
+    if (!enough) {
+      clearSetDisplay(d);
+      set.count = static_cast<double>(set.pairs.size());
+      continue;
+    }
+
+    sortPairs(set);
+    double n = 0, sum = 0;
+    ModeTracker modes;
+    if (grouped) {
+      set.minimum = cls.startValue;
+      set.maximum = cls.end();
+      d.barWidth = cls.groupSize;
+      for (int k = 0; k < cls.classes(); ++k) {
+        const double lower = cls.lower(k), upper = cls.upper(k);
+        const double h = sumIn(set, lower, upper);
+        modes.offer(lower, upper, h);
+        n += h;
+        sum += (lower + upper) / 2 * h;
+        d.columns.push_back({lower + cls.groupSize / 2, h});
+      }
+    } else {
+      set.minimum = set.pairs.front().value;
+      set.maximum = set.pairs.back().value;
+      for (const auto& p : set.pairs) {
+        modes.offer(p.value, p.value, p.frequency);
+        d.columns.push_back({p.value, p.frequency});
+        n += p.frequency;
+        sum += p.value * p.frequency;
+      }
+    }
+    set.maxFrequency = modes.maxFrequency();
+    set.count = n;
+
+    if (n == 0) {
+      clearSetDisplay(d);
+      continue;
+    }
+
+    // One y axis for both box plots: the other set contributes its stored extremes.
+    lo = std::min(set1.minimum, set2.minimum);
+    hi = std::max(set1.maximum, set2.maximum);
+    out.boxRangeSet = true;
+    out.boxYMin = lo - 0.2 * (hi - lo);
+    out.boxYMax = hi + 0.2 * (hi - lo);
+
+    d.hasStatistics = true;
+    if (grouped)
+      computeGrouped(set, sum, modes, in, i, d);
+    else
+      computeUngrouped(set, sum, modes, i == 0 ? -1 : 1, in, i, d);
+
+    if (isContinuousType(in.type) && hist.groupSize > 0) {
+      d.columns.clear();
+      d.barWidth = hist.groupSize;
+      for (int j = 0; j < hist.classes(); ++j) {
+        const double lower = hist.lower(j);
+        const double y = sumIn(set, lower, lower + hist.groupSize);
+        set.maxFrequency = std::max(set.maxFrequency, y);
+        d.columns.push_back({lower + hist.groupSize / 2, y});
+      }
+    }
+  }
+
+  const double E = std::max(set1.maxFrequency, set2.maxFrequency);
+  if (out.sets[0].hasStatistics && !out.sets[0].ogive.empty()) out.sliderPercentShown = true;
+  if (out.sets[1].hasStatistics && !out.sets[1].ogive.empty()) out.sliderPercentShown = true;
+  out.sliderPercent = sliderPercent(in.sliderPosition);
+
+  if (set1.pairs.size() <= 2 && set2.pairs.size() <= 2) return out;
+
+  double a = lo, b = hi;
+  if (isContinuousType(in.type) && hist.groupSize > 0) {
+    a = hist.startValue;
+    b = hist.end();
+  } else if (grouped && cls.groupSize > 0) {
+    a = cls.startValue;
+    b = cls.end();
+  }
+  out.columnRangesSet = true;
+  if (a > 0.5 * b) {
+    out.xMin = 0.6 * a;
+    out.yMin = -0.2 * E;
+    out.originAlwaysViewable = false;
+  } else {
+    out.xMin = 1.2 * a;
+    out.yMin = 0;
+    out.originAlwaysViewable = true;
+  }
+  out.xMax = 1.2 * b;
+  out.yMax = 1.2 * E;
+  return out;
+}
+
+int sliderPercent(int position) { return 100 - std::clamp(position, 0, 100); }
+
+std::string percentText(int p) { return formatInt("%d%%", p); }
+
+double groupedPercentile(const PointList& classPoints, const Grouping& classes, double n, int p) {
+  return groupedQuantile(classPoints, classes, p / 100.0 * n);
+}
+
+std::string percentileText(const DataSet& set, const PointList& classPoints,
+                           const Grouping& classes, DataType type, int p) {
+  if (type == AlreadyGroupedContinuous)
+    return stat(groupedPercentile(classPoints, classes, set.count, p));
+  return stat(ungroupedPercentile(set, p));
+}
+
+bool isValidPercentileEntry(double p) { return p >= 0 && p <= 100; }
+
+}  // namespace tally

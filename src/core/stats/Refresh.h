@@ -1,0 +1,88 @@
+#pragma once
+// The analysis refresh as one pure step: from the two data sets and the settings
+// of the window to every label text, point list and axis range the window shows.
+// The window reads its controls into RefreshInputs, calls refreshAnalysis and
+// writes the RefreshResult back verbatim.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/graph/Series.h"
+#include "core/stats/DataSet.h"
+#include "core/stats/Grouping.h"
+
+namespace tally {
+
+// Texts of one set's value labels. All empty for a set without statistics.
+struct SetLabels {
+  std::string n, mean, mode, minimum, q1, median, q3, maximum, range, iqr, stdDev;
+  std::string percentile;        // beside the set's "p" spin control
+  std::string sliderPercentile;  // "Percentiles Set 1:" / "Set 2:" on the ogive page
+  // Whether the "Minimum:", "Maximum:" and "Range:" captions are enabled; unset
+  // when the set was blanked, which leaves the captions as they were.
+  std::optional<bool> extremeCaptionsEnabled;
+
+  bool empty() const;
+};
+
+// Everything the refresh decides for one set.
+struct SetDisplay {
+  bool hasStatistics = false;  // false: the set was blanked (clearSetDisplay)
+  SetLabels labels;
+  double barWidth = 1;         // the column-graph series' bar width
+  PointList columns;           // the column-graph series' only point list
+  PointList outliers;          // box-plot outliers series: one point list (may be empty)
+  std::vector<PointList> boxLines;  // box-plot lines series: five point lists, or none
+  PointList ogive;             // ogive series' only point list; empty: the view gets no ogive
+  double sliderValue = 0;      // the slider percentile handed to the percentile view
+};
+
+struct RefreshInputs {
+  DataType type = UngroupedDiscrete;
+  Grouping classes;            // classDialog
+  Grouping histogram;          // histogramDialog
+  double barWidth[2] = {0.75, 0.75};  // current bar widths of the two column-graph series
+  bool sampleStdDev = false;
+  int percentile[2] = {50, 50};       // the sets' "p" spin values
+  int sliderPosition = 50;            // 0 at the top of the slider: p = 100 - position
+};
+
+struct RefreshResult {
+  SetDisplay sets[2];
+  // Shared y axis of the box-and-whisker plot; unset when no set got that far.
+  bool boxRangeSet = false;
+  double boxYMin = 0, boxYMax = 0;
+  // Ranges of both column graphs; unset when neither set has more than two pairs,
+  // and then the column graphs keep their ranges and are handed nothing new.
+  bool columnRangesSet = false;
+  double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+  bool originAlwaysViewable = true;
+  // The slider's percentage, handed to the percentile view when a set has an ogive.
+  int sliderPercent = 50;
+  bool sliderPercentShown = false;
+};
+
+// Sorts both sets and writes their count, minimum, maximum, maxFrequency and
+// sumSquares as the window's refresh does; a set without statistics keeps its
+// extremes and gets count := number of pairs.
+RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs& in);
+
+// Bar width of discrete data for a column width, and of continuous data.
+inline double discreteBarWidth(double columnWidth) { return 0.75 * columnWidth; }
+constexpr double kContinuousBarWidth = 1;
+
+// --- Partial updates --------------------------------------------------------
+
+// Slider position to percentage: the top of the slider (position 0) is 100.
+int sliderPercent(int position);
+// "%d%%" for the slider's text box.
+std::string percentText(int p);
+// A grouped set's percentile p from its class points (the column-graph points).
+double groupedPercentile(const PointList& classPoints, const Grouping& classes, double n, int p);
+// The spin control's result "%.4g": grouped for type 4, else by interpolation.
+std::string percentileText(const DataSet& set, const PointList& classPoints,
+                           const Grouping& classes, DataType type, int p);
+// The percentile text box accepts 0 to 100.
+bool isValidPercentileEntry(double p);
+
+}  // namespace tally
