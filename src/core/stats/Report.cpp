@@ -1,0 +1,232 @@
+#include "core/stats/Report.h"
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <sstream>
+
+#include "core/NumberText.h"
+#include "core/grid/PasteText.h"
+#include "core/stats/Statistics.h"
+
+namespace tally {
+namespace {
+
+bool parseWhole(const std::string& text, int lowest, int highest, int& out) {
+  double v;
+  if (!parseNumber(text, v) || v != std::floor(v) || v < lowest || v > highest) return false;
+  out = static_cast<int>(v);
+  return true;
+}
+
+bool parseGrouping(const std::string& text, Grouping& g) {
+  std::vector<std::string> parts;
+  std::string field;
+  std::istringstream in(text);
+  while (std::getline(in, field, ',')) parts.push_back(field);
+  if (parts.size() != 3 || text.back() == ',') return false;
+  Grouping parsed;
+  if (!parseNumber(parts[0], parsed.startValue) || !parseNumber(parts[1], parsed.groupSize) ||
+      !parseWhole(parts[2], 1, 100, parsed.groupCount))
+    return false;
+  if (!isValidGrouping(parsed)) return false;
+  g = parsed;
+  return true;
+}
+
+std::string escapeBreaks(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\n')
+      out += "\\n";
+    else
+      out += c;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string reportUsage() {
+  return "Usage: tallyscope-report [--type N] [--classes START,SIZE,COUNT]\n"
+         "                         [--histogram START,SIZE,COUNT] [--sample]\n"
+         "                         [--percentile P] SET1_FILE [SET2_FILE]\n"
+         "\n"
+         "Prints the Statistics page for one or two TAB-separated data files, read as\n"
+         "Load Data reads them with the given data type selected.\n"
+         "\n"
+         "  --type N            data type: 0 Ungrouped Discrete (default),\n"
+         "                      1 Ungrouped Continuous, 2 Grouped Discrete,\n"
+         "                      3 Grouped Continuous, 4 Already Grouped Continuous\n"
+         "  --classes S,W,C     classes of already grouped data: start S >= 0,\n"
+         "                      size W > 0, count C from 1 to 100 (default 0,1,10)\n"
+         "  --histogram S,W,C   histogram columns of continuous data (default 0,1,10)\n"
+         "  --sample            sample standard deviation (default: population)\n"
+         "  --percentile P      percentile row, a whole number 0 to 100 (default 50)\n"
+         "  --help              show this text\n"
+         "\n"
+         "Output: a header line TAB \"Set 1\" TAB \"Set 2\", then one line per row:\n"
+         "caption TAB Set 1 text TAB Set 2 text; a line break in a text is written \\n.\n"
+         "Exit status: 0 on success, 2 on bad usage or an unreadable file.\n";
+}
+
+bool parseReportArguments(const std::vector<std::string>& args, ReportOptions& options,
+                          std::string& error) {
+  ReportOptions o;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&](std::string& v) {
+      if (i + 1 >= args.size()) {
+        error = "option " + a + " needs a value";
+        return false;
+      }
+      v = args[++i];
+      return true;
+    };
+    std::string v;
+    if (a == "--help" || a == "-h") {
+      o.help = true;
+    } else if (a == "--sample") {
+      o.sample = true;
+    } else if (a == "--type") {
+      int t;
+      if (!value(v)) return false;
+      if (!parseWhole(v, 0, 4, t)) {
+        error = "--type must be a whole number from 0 to 4, not '" + v + "'";
+        return false;
+      }
+      o.type = static_cast<DataType>(t);
+    } else if (a == "--percentile") {
+      if (!value(v)) return false;
+      if (!parseWhole(v, 0, 100, o.percentile)) {
+        error = "--percentile must be a whole number from 0 to 100, not '" + v + "'";
+        return false;
+      }
+    } else if (a == "--classes" || a == "--histogram") {
+      if (!value(v)) return false;
+      if (!parseGrouping(v, a == "--classes" ? o.classes : o.histogram)) {
+        error = a + " must be START,SIZE,COUNT with START >= 0, SIZE > 0 and COUNT 1 to 100, not '" +
+                v + "'";
+        return false;
+      }
+    } else if (a.size() > 1 && a[0] == '-') {
+      error = "unknown option '" + a + "'";
+      return false;
+    } else {
+      o.files.push_back(a);
+    }
+  }
+  if (!o.help) {
+    if (o.files.empty()) {
+      error = "no data file given";
+      return false;
+    }
+    if (o.files.size() > 2) {
+      error = "at most two data files (Set 1 and Set 2)";
+      return false;
+    }
+  }
+  options = o;
+  return true;
+}
+
+bool readDataFileText(const std::string& path, std::string& text, std::string& error) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    error = "cannot open data file '" + path + "'";
+    return false;
+  }
+  std::string all((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (file.bad()) {
+    error = "cannot read data file '" + path + "'";
+    return false;
+  }
+  size_t nul = all.find('\0');
+  if (nul != std::string::npos) all.resize(nul);
+  text = all;
+  return true;
+}
+
+CellTable loadDataText(const std::string& text, DataType type, const Grouping& classes) {
+  CellTable table(kGridRows);
+  const bool labels = type == AlreadyGroupedContinuous;
+  if (labels) {
+    for (int k = 0; k < classes.classes() && k < kGridRows; ++k) table[k][0] = classes.classLabel(k);
+  }
+  for (const CellWrite& w : pasteWrites(text, 0, 0)) {
+    if (w.row < 0 || w.row >= kGridRows || w.col < 0 || w.col >= kGridColumns) continue;
+    if (labels && w.col == 0) continue;  // the class labels are read-only
+    table[w.row][w.col] = w.text;
+  }
+  return table;
+}
+
+std::string statisticsPage(const RefreshResult& result, bool sample, int percentile) {
+  const SetLabels& a = result.sets[0].labels;
+  const SetLabels& b = result.sets[1].labels;
+  std::string page = "\tSet 1\tSet 2\n";
+  auto row = [&](const std::string& caption, const std::string SetLabels::*field) {
+    page += caption + "\t" + escapeBreaks(a.*field) + "\t" + escapeBreaks(b.*field) + "\n";
+  };
+  row("n:", &SetLabels::n);
+  row("Mean:", &SetLabels::mean);
+  row("Mode:", &SetLabels::mode);
+  row("Minimum:", &SetLabels::minimum);
+  row("Q1:", &SetLabels::q1);
+  row("Median:", &SetLabels::median);
+  row("Q3:", &SetLabels::q3);
+  row("Maximum:", &SetLabels::maximum);
+  row("Range:", &SetLabels::range);
+  row("IQR:", &SetLabels::iqr);
+  row(standardDeviationCaption(sample), &SetLabels::stdDev);
+  row("p=" + formatInt("%d", percentile) + ":", &SetLabels::percentile);
+  return page;
+}
+
+int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  ReportOptions o;
+  std::string error;
+  if (!parseReportArguments(args, o, error)) {
+    err << "tallyscope-report: " << error << " (try --help)\n";
+    return 2;
+  }
+  if (o.help) {
+    out << reportUsage();
+    return 0;
+  }
+  std::string texts[2];
+  for (size_t i = 0; i < o.files.size(); ++i) {
+    if (!readDataFileText(o.files[i], texts[i], error)) {
+      err << "tallyscope-report: " << error << "\n";
+      return 2;
+    }
+  }
+
+  DataSet sets[2];
+  RefreshInputs in;
+  in.type = o.type;
+  in.classes = o.classes;
+  in.histogram = o.histogram;
+  const double width = isContinuousType(o.type) ? kContinuousBarWidth : discreteBarWidth(1);
+  in.barWidth[0] = in.barWidth[1] = width;
+  in.sampleStdDev = o.sample;
+  in.percentile[0] = in.percentile[1] = o.percentile;
+
+  RefreshResult result = refreshAnalysis(sets[0], sets[1], in);
+  std::string notes;
+  for (size_t i = 0; i < o.files.size(); ++i) {
+    // Each load rebuilds its set from the grid and refreshes, as Load Data does.
+    CellTable table = loadDataText(texts[i], o.type, o.classes);
+    ExtractResult ex = extractGridData(o.type, table, o.classes, sets[i]);
+    for (double v : ex.duplicates)
+      notes += "tallyscope-report: " + o.files[i] + ": the value " + formatNumber("%g", v) +
+               " has been added more than once; only the first frequency value is used\n";
+    result = refreshAnalysis(sets[0], sets[1], in);
+  }
+  err << notes;
+  out << statisticsPage(result, o.sample, o.percentile);
+  return 0;
+}
+
+}  // namespace tally

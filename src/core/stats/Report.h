@@ -1,0 +1,49 @@
+#pragma once
+// The command-line report: the Statistics page of one or two data files, as the
+// program would show it after loading them.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "core/stats/DataSet.h"
+#include "core/stats/GridData.h"
+#include "core/stats/Grouping.h"
+#include "core/stats/Refresh.h"
+
+namespace tally {
+
+struct ReportOptions {
+  DataType type = UngroupedDiscrete;
+  Grouping classes;    // 0, 1, 10 as the program starts
+  Grouping histogram;
+  bool sample = false;
+  int percentile = 50;
+  std::vector<std::string> files;  // one or two
+  bool help = false;
+};
+
+// Reads the arguments (without the program name). False with a one-line `error`
+// on bad usage or an out-of-range option.
+bool parseReportArguments(const std::vector<std::string>& args, ReportOptions& options,
+                          std::string& error);
+
+std::string reportUsage();
+
+// The whole file as text up to its first NUL byte. False with `error` when it
+// cannot be read.
+bool readDataFileText(const std::string& path, std::string& text, std::string& error);
+
+// The grid after Load Data: the file's fields written from row 0, column 0 into an
+// empty 1000 x 2 table; for already grouped data column 0 holds the read-only class
+// labels and only column 1 takes the file's fields.
+CellTable loadDataText(const std::string& text, DataType type, const Grouping& classes);
+
+// The Statistics page: a header "\tSet 1\tSet 2" and one line per row
+// (caption TAB Set 1 TAB Set 2), line breaks inside texts written as "\n".
+std::string statisticsPage(const RefreshResult& result, bool sample, int percentile);
+
+// The whole program: returns the exit status (0, or 2 on any error, with one line
+// on `err` and nothing on `out`).
+int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace tally

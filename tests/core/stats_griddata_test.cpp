@@ -1,0 +1,149 @@
+#include "core/stats/GridData.h"
+
+#include <gtest/gtest.h>
+
+using namespace tally;
+using Pairs = std::vector<FrequencyPair>;
+
+namespace {
+
+CellTable table(std::initializer_list<CellRow> rows) { return CellTable(rows); }
+
+}  // namespace
+
+TEST(ExtractValues, RepeatedValuesCountUp) {
+  DataSet s;
+  s.pairs = {{99, 1}};  // rebuilt, not adjusted
+  extractValues(table({{"3", ""}, {"3", ""}, {"5", "7"}}), s);
+  EXPECT_EQ(s.pairs, (Pairs{{3, 2}, {5, 1}}));
+}
+
+TEST(ExtractValues, OnlyWholeFiniteNumbersCount) {
+  DataSet s;
+  // "1,5" (a comma file), "2x", "nan", "inf" and "1e999" are not numbers; the
+  // frequency column is never read in this layout.
+  extractValues(table({{"1,5", ""}, {"2x", ""}, {"nan", ""}, {"inf", ""}, {"1e999", ""},
+                       {"", "4"}, {"-2.5", ""}, {" 7", ""}}),
+                s);
+  EXPECT_EQ(s.pairs, (Pairs{{-2.5, 1}, {7, 1}}));
+}
+
+TEST(ExtractValuesAndFrequencies, FrequenciesRoundHalfUpAndNonPositiveBecomeZero) {
+  DataSet s;
+  CellTable t = table({{"1", "2.4"}, {"2", "2.5"}, {"3", "-1"}, {"4", "0"}, {"", "9"}, {"6", ""}});
+  ExtractResult r = extractValuesAndFrequencies(t, s);
+  EXPECT_EQ(s.pairs, (Pairs{{1, 2}, {2, 3}}));
+  EXPECT_EQ(r.rewrites,
+            (std::vector<CellWrite>{{0, 1, "2"}, {1, 1, "3"}, {2, 1, "0"}, {3, 1, "0"}}));
+  EXPECT_TRUE(r.duplicates.empty());
+}
+
+TEST(ExtractValuesAndFrequencies, AFrequencyThatRoundsToNothingAddsNoValue) {
+  // 0.3 rounds to 0: no observation, so 7 must not become the minimum of the set.
+  DataSet s;
+  ExtractResult r = extractValuesAndFrequencies(table({{"7", "0.3"}, {"9", "1"}}), s);
+  EXPECT_EQ(s.pairs, (Pairs{{9, 1}}));
+  EXPECT_EQ(r.rewrites, (std::vector<CellWrite>{{0, 1, "0"}, {1, 1, "1"}}));
+}
+
+TEST(ExtractValuesAndFrequencies, ARepeatedValueKeepsTheFirstRowAndIsReported) {
+  DataSet s;
+  ExtractResult r = extractValuesAndFrequencies(
+      table({{"2.5", "4"}, {"1", "1"}, {"2.5", "7"}, {"2.5", "-3"}, {"2.5", "1"}}), s);
+  EXPECT_EQ(s.pairs, (Pairs{{2.5, 4}, {1, 1}}));
+  // The row with -3 is rewritten to "0" and is no copy; the other two are.
+  EXPECT_EQ(r.duplicates, (std::vector<double>{2.5, 2.5}));
+  EXPECT_EQ(duplicateValueMessage(2.5),
+            "The value 2.5 has been added more than once.\nOnly the first frequency value will "
+            "be used.\n Please select a new value for the copies.");
+}
+
+// Classes 0-10 and 10-20 as in the worked example of the grid.
+TEST(AdjustClasses, TheWorkedExamples) {
+  const Grouping g{0, 10, 2};
+  struct Case {
+    const char* what;
+    Pairs before;
+    std::string class0, class1;
+    Pairs after;
+  } cases[] = {
+      // 2 (x3) and 15 (x1): 5 in class 0 adds 5 - 3 = 2 to the pair of 2.
+      {"add", {{2, 3}, {15, 1}}, "5", "1", {{2, 5}, {15, 1}}},
+      // 1 in class 0: E = 3 - 1 = 2 < 3, so the pair of 2 drops to 1.
+      {"reduce", {{2, 3}, {15, 1}}, "1", "1", {{2, 1}, {15, 1}}},
+      // (2,1) and (3,2), 1 typed: E = 2; (2,1) removed (E = 1), (3,2) -> (3,1).
+      {"remove then reduce", {{2, 1}, {3, 2}, {15, 1}}, "1", "1", {{3, 1}, {15, 1}}},
+      // An empty cell removes every pair of the class.
+      {"clear", {{2, 1}, {3, 2}, {15, 1}}, "", "1", {{15, 1}}},
+      {"unparsable clears too", {{2, 1}, {15, 1}}, "abc", "1", {{15, 1}}},
+      {"zero clears too", {{2, 1}, {15, 1}}, "0", "1", {{15, 1}}},
+      // 4 into a class without pairs appends (lower bound, 4).
+      {"append", {{15, 1}}, "4", "1", {{15, 1}, {0, 4}}},
+      // Equal sums change nothing; class sums truncate (2.7 counts as 2).
+      {"equal", {{2, 2.7}, {15, 1}}, "2", "1", {{2, 2.7}, {15, 1}}},
+      // A fractional entry is stored as typed: 3.5 - 2 added to the first pair.
+      {"fractional", {{2, 2}, {15, 1}}, "3.5", "1", {{2, 3.5}, {15, 1}}},
+      // Values outside every class are left alone.
+      {"outside", {{-5, 1}, {25, 2}}, "", "", {{-5, 1}, {25, 2}}},
+  };
+  for (const auto& c : cases) {
+    DataSet s;
+    s.pairs = c.before;
+    adjustClasses(table({{"0 - < 10", c.class0}, {"10 - < 20", c.class1}}), g, s);
+    EXPECT_EQ(s.pairs, c.after) << c.what;
+  }
+}
+
+TEST(AdjustClasses, AClassWithoutWidthChangesNothing) {
+  // With size 0 no value ever lies in a class: appending would grow the set on
+  // every change.
+  DataSet s;
+  s.pairs = {{1, 1}};
+  for (int i = 0; i < 3; ++i)
+    adjustClasses(table({{"", "4"}, {"", "2"}}), Grouping{0, 0, 2}, s);
+  EXPECT_EQ(s.pairs, (Pairs{{1, 1}}));
+}
+
+TEST(ExtractGridData, DispatchesByType) {
+  CellTable t = table({{"3", "2"}, {"3", "4"}});
+  DataSet a, b, c;
+  extractGridData(UngroupedContinuous, t, Grouping{}, a);
+  EXPECT_EQ(a.pairs, (Pairs{{3, 2}}));
+  ExtractResult r = extractGridData(GroupedContinuous, t, Grouping{}, b);
+  EXPECT_EQ(b.pairs, (Pairs{{3, 2}}));
+  EXPECT_EQ(r.duplicates, (std::vector<double>{3}));
+  // Column 0 is never read for classes: class 0 = [0,1) gets 2, class 1 = [1,2) gets 4.
+  extractGridData(AlreadyGroupedContinuous, t, Grouping{0, 1, 2}, c);
+  EXPECT_EQ(c.pairs, (Pairs{{0, 2}, {1, 4}}));
+}
+
+TEST(SetToGridRows, ValuesRepeatForEveryWholeNumberBelowTheFrequency) {
+  DataSet s;
+  s.pairs = {{1.5, 2}, {3, 2.5}};
+  GridRows g = setToGridRows(s, ValuesOnly, Grouping{});
+  EXPECT_EQ(g.rows, (std::vector<CellRow>{{"1.5", ""}, {"1.5", ""}, {"3", ""}, {"3", ""}, {"3", ""}}));
+  EXPECT_FALSE(g.exceeded);
+}
+
+TEST(SetToGridRows, UngroupingStopsAtTheLastGridRow) {
+  DataSet s;
+  s.pairs = {{1, 600}, {2, 600}};
+  GridRows g = setToGridRows(s, ValuesOnly, Grouping{});
+  ASSERT_EQ(g.rows.size(), 1000u);
+  EXPECT_EQ(g.rows[599][0], "1");
+  EXPECT_EQ(g.rows[600][0], "2");
+  EXPECT_TRUE(g.exceeded);
+  // Exactly 1000 observations fit.
+  s.pairs = {{1, 400}, {2, 600}};
+  EXPECT_FALSE(setToGridRows(s, ValuesOnly, Grouping{}).exceeded);
+}
+
+TEST(SetToGridRows, FrequenciesAndClasses) {
+  DataSet s;
+  s.pairs = {{2, 3}, {2.5, 1.5}, {15, 1}, {40, 2}};
+  EXPECT_EQ(setToGridRows(s, ValueAndFrequency, Grouping{}).rows,
+            (std::vector<CellRow>{{"2", "3"}, {"2.5", "1.5"}, {"15", "1"}, {"40", "2"}}));
+  // Class 0 truncates 1.5 to 1: 3 + 1 = 4; 40 lies beyond the last class.
+  EXPECT_EQ(setToGridRows(s, Classes, Grouping{0, 10, 3}).rows,
+            (std::vector<CellRow>{{"0 - < 10", "4"}, {"10 - < 20", "1"}, {"20 - < 30", "0"}}));
+}
