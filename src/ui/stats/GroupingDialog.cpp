@@ -1,0 +1,218 @@
+#include "ui/stats/GroupingDialog.h"
+
+#include <wx/button.h>
+#include <wx/font.h>
+#include <wx/msgdlg.h>
+#include <wx/sizer.h>
+#include <wx/spinctrl.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/NumberText.h"
+#include "ui/WxBridge.h"
+
+wxBEGIN_EVENT_TABLE(GroupingDialog, wxDialog)
+  EVT_TEXT(GroupingDialog::ID_START, GroupingDialog::onStartText)
+  EVT_TEXT(GroupingDialog::ID_SIZE, GroupingDialog::onSizeText)
+  EVT_TEXT(GroupingDialog::ID_COUNT, GroupingDialog::onCountText)
+  EVT_SPINCTRL(GroupingDialog::ID_COUNT, GroupingDialog::onCountSpin)
+  EVT_BUTTON(GroupingDialog::ID_OK, GroupingDialog::onOK)
+  EVT_BUTTON(GroupingDialog::ID_CANCEL, GroupingDialog::onCancel)
+  EVT_CLOSE(GroupingDialog::onClose)
+wxEND_EVENT_TABLE()
+
+namespace {
+
+wxString numberText(double v) { return toWx(tally::formatNumber("%g", v)); }
+
+bool readNumber(const wxTextCtrl* field, double& value) {
+  return tally::parseNumber(toStd(field->GetValue()), value);
+}
+
+// The whole-number part of what the spin control's text says. GTK clamps the
+// control's value to its range, so a typed 0 shows only in the text.
+bool typedCount(const wxSpinCtrl* spin, double& count) {
+  if (!tally::parseNumber(toStd(spin->GetTextValue()), count)) return false;
+  count = std::trunc(count);
+  return true;
+}
+
+int clampCount(int count) {
+  return std::clamp(count, GroupingDialog::minGroups, GroupingDialog::maxGroups);
+}
+
+void showInvalid(wxWindow* parent, const wxString& message) {
+  wxMessageBox(message, _("Invalid Entry"), wxOK | wxICON_EXCLAMATION, parent);
+}
+
+}  // namespace
+
+GroupingDialog::GroupingDialog(wxWindow* parent, double start, double size, int count)
+    : wxDialog(parent, wxID_ANY, _("Grouping Details"), wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE),
+      startValue(start),
+      groupSize(size),
+      groupCount(clampCount(count)),
+      pendingStart(start),
+      pendingSize(size) {
+  writingFields = true;
+  buildControls();
+  writingFields = false;
+  SetAffirmativeId(ID_OK);
+  SetEscapeId(ID_CANCEL);
+}
+
+void GroupingDialog::buildControls() {
+  wxFont ownFont(wxFontInfo(10).Family(wxFONTFAMILY_SWISS));
+  const wxSize fieldSize(FromDIP(80), -1);
+
+  auto* top = new wxBoxSizer(wxVERTICAL);
+  auto* intro = new wxStaticText(
+      this, wxID_ANY, _("Use the entry boxes below to specify how the data\nshould be grouped."),
+      wxDefaultPosition, wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL);
+  top->Add(intro, wxSizerFlags().Centre().Border(wxALL, 10));
+
+  auto* grid = new wxFlexGridSizer(3, 2, 6, 8);
+  auto addLabel = [&](const wxString& text) {
+    auto* label = new wxStaticText(this, wxID_ANY, text, wxDefaultPosition, wxDefaultSize,
+                                   wxALIGN_RIGHT);
+    label->SetFont(ownFont);
+    grid->Add(label, wxSizerFlags().Right().CentreVertical());
+  };
+  addLabel(_("Start Value:"));
+  startCtrl = new wxTextCtrl(this, ID_START, numberText(startValue), wxDefaultPosition, fieldSize);
+  grid->Add(startCtrl, wxSizerFlags().CentreVertical());
+  addLabel(_("Group Size:"));
+  sizeCtrl = new wxTextCtrl(this, ID_SIZE, numberText(groupSize), wxDefaultPosition, fieldSize);
+  grid->Add(sizeCtrl, wxSizerFlags().CentreVertical());
+  addLabel(_("Number of Groups:"));
+  countCtrl = new wxSpinCtrl(this, ID_COUNT, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                             wxSP_ARROW_KEYS, minGroups, maxGroups, groupCount);
+  // GTK draws its two step buttons beside the text and cannot squeeze them into 80 pixels.
+  countCtrl->SetInitialSize(wxSize(std::max(fieldSize.x, countCtrl->GetBestSize().x), -1));
+  grid->Add(countCtrl, wxSizerFlags().CentreVertical());
+  top->Add(grid, wxSizerFlags().Centre().Border(wxLEFT | wxRIGHT, 10));
+
+  auto* rangeRow = new wxBoxSizer(wxHORIZONTAL);
+  rangeRow->Add(new wxStaticText(this, wxID_ANY, _(" Range: ")), wxSizerFlags().CentreVertical());
+  rangeCtrl = new wxStaticText(this, wxID_ANY, wxEmptyString, wxDefaultPosition,
+                               wxSize(FromDIP(100), -1), wxST_NO_AUTORESIZE);
+  rangeRow->Add(rangeCtrl, wxSizerFlags().CentreVertical());
+  top->Add(rangeRow, wxSizerFlags().Centre().Border(wxALL, 10));
+
+  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+  auto* ok = new wxButton(this, ID_OK, _("OK"));
+  auto* cancel = new wxButton(this, ID_CANCEL, _("Cancel"));
+  ok->SetFont(ownFont);
+  cancel->SetFont(ownFont);
+  ok->SetDefault();
+  buttons->Add(ok, wxSizerFlags().Border(wxRIGHT, 10));
+  buttons->Add(cancel);
+  top->Add(buttons, wxSizerFlags().Centre().Border(wxLEFT | wxRIGHT | wxBOTTOM, 10));
+
+  updateRangeText();
+  SetSizerAndFit(top);
+  CentreOnParent();
+}
+
+void GroupingDialog::setValues(double start, double size, int count) {
+  startValue = start;
+  groupSize = size;
+  groupCount = clampCount(count);
+}
+
+void GroupingDialog::refreshFields() {
+  writingFields = true;
+  startCtrl->ChangeValue(numberText(startValue));
+  sizeCtrl->ChangeValue(numberText(groupSize));
+  countCtrl->SetValue(groupCount);
+  writingFields = false;
+  // The fields now hold the accepted values, so a later spin of the arrows
+  // must preview from them and not from an older, abandoned edit.
+  pendingStart = startValue;
+  pendingSize = groupSize;
+  updateRangeText();
+}
+
+void GroupingDialog::updateRangeText() {
+  double count = 0;
+  if (!typedCount(countCtrl, count) || count < minGroups) count = countCtrl->GetValue();
+  count = std::min<double>(count, maxGroups);
+  wxString range = _("%g - %g");
+  range.Replace("%g", numberText(pendingStart), false);
+  range.Replace("%g", numberText(pendingStart + count * pendingSize), false);
+  rangeCtrl->SetLabel(range);
+}
+
+wxString GroupingDialog::rangeText() const { return rangeCtrl->GetLabel(); }
+
+void GroupingDialog::onStartText(wxCommandEvent&) {
+  double v = 0;
+  if (writingFields || !readNumber(startCtrl, v) || v < 0) return;
+  pendingStart = v;
+  updateRangeText();
+}
+
+void GroupingDialog::onSizeText(wxCommandEvent&) {
+  double v = 0;
+  if (writingFields || !readNumber(sizeCtrl, v) || v <= 0) return;
+  pendingSize = v;
+  updateRangeText();
+}
+
+void GroupingDialog::onCountText(wxCommandEvent&) {
+  if (writingFields) return;
+  double count = 0;
+  // Text that is no number at all (an emptied field mid-typing) is left alone.
+  if (!typedCount(countCtrl, count)) return;
+  if (count <= 0) {
+    countCtrl->SetSelection(-1, -1);
+    showInvalid(this, _("Please enter a valid positive integer."));
+    return;
+  }
+  updateRangeText();
+}
+
+void GroupingDialog::onCountSpin(wxSpinEvent&) {
+  if (!writingFields) updateRangeText();
+}
+
+void GroupingDialog::onOK(wxCommandEvent&) {
+  double start = 0;
+  if (!readNumber(startCtrl, start) || start < 0) {
+    showInvalid(this, _("Please enter a valid positive number for start value."));
+    return;
+  }
+  double size = 0;
+  if (!readNumber(sizeCtrl, size) || size <= 0) {
+    showInvalid(this, _("Please enter a valid positive number for group size value."));
+    return;
+  }
+  double count = 0;
+  if (!typedCount(countCtrl, count) || count <= 0) {
+    showInvalid(this, _("Please enter a valid positive integer for the number of groups."));
+    return;
+  }
+  startValue = start;
+  groupSize = size;
+  // Above the range the control itself would settle on its maximum.
+  groupCount = clampCount(static_cast<int>(std::min<double>(count, maxGroups)));
+  pendingStart = start;
+  pendingSize = size;
+  closeWith(wxID_OK);
+}
+
+void GroupingDialog::onCancel(wxCommandEvent&) { closeWith(wxID_CANCEL); }
+
+void GroupingDialog::onClose(wxCloseEvent&) { closeWith(wxID_CANCEL); }
+
+void GroupingDialog::closeWith(int code) {
+  SetReturnCode(code);
+  if (IsModal())
+    EndModal(code);
+  else
+    Hide();
+}
