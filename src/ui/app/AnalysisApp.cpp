@@ -1,12 +1,15 @@
 #include "ui/app/AnalysisApp.h"
 
-#include <wx/frame.h>
+#include <wx/image.h>
 
-// Placeholder until the main window lands.
+#include "ui/app/MainFrame.h"
+
+// Only the first argument names the analysis description; the rest are ignored.
 bool AnalysisApp::OnInit() {
   wxInitAllImageHandlers();
-  auto* f = new wxFrame(nullptr, wxID_ANY, "Tallyscope");
-  SetTopWindow(f);
-  f->Show();
+  const wxString descriptionFile = argc > 1 ? wxString(argv[1]) : wxString();
+  frame = new MainFrame(nullptr, wxID_ANY, descriptionFile, wxDefaultPosition, wxDefaultSize);
+  SetTopWindow(frame);
+  frame->Show();
   return true;
 }

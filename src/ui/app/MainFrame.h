@@ -1,0 +1,177 @@
+#pragma once
+// The main window: data entry on the left, statistics and graphs on the right.
+// It owns the analysis state (the two sets, the eight series) and every control.
+#include <wx/cmndata.h>
+#include <wx/frame.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/graph/Series.h"
+#include "core/stats/DataSet.h"
+
+class wxBoxSizer;
+class wxButton;
+class wxChoice;
+class wxFlexGridSizer;
+class wxGridEvent;
+class wxNotebook;
+class wxPanel;
+class wxRadioButton;
+class wxScrollEvent;
+class wxSlider;
+class wxSpinCtrl;
+class wxSpinEvent;
+class wxStaticText;
+class wxTextCtrl;
+class VardenGrid;
+
+// Control identifiers: small integers reused across control kinds; the event type
+// tells them apart (choice, first radio button and first spin control are all 1).
+enum MainFrameId {
+  ID_CLEAR_DATA = 1,
+  ID_PRINT = 2,
+  ID_AUTO_DATA = 3,
+  ID_CYCLE_SET1 = 4,
+  ID_CYCLE_SET2 = 5,
+  ID_NAME_SET1 = 6,
+  ID_NAME_SET2 = 7,
+  ID_COLUMN_WIDTH = 8,
+  ID_GROUPING_DETAILS = 9,
+  ID_LOAD_DATA = 10,
+  ID_SAVE_DATA = 11,
+  ID_DATA_TYPE = 1,
+  ID_SET1_RADIO = 1,
+  ID_SET2_RADIO = 2,
+  ID_PERCENTILE_SET1 = 1,
+  ID_PERCENTILE_SET2 = 2,
+  ID_PERCENTILE_SLIDER = 10
+};
+
+// Indexes of the eight series records; each set owns four.
+enum SeriesIndex {
+  COLUMNS_SET1 = 0,
+  COLUMNS_SET2 = 1,
+  OUTLIERS_SET1 = 2,
+  OUTLIERS_SET2 = 3,
+  BOX_LINES_SET1 = 4,
+  BOX_LINES_SET2 = 5,
+  OGIVE_SET1 = 6,
+  OGIVE_SET2 = 7
+};
+
+class MainFrame : public wxFrame {
+ public:
+  MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptionFile,
+            const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize);
+  ~MainFrame() override;
+
+  // Operations the data, statistics, file and print code share.
+  void extractGridData();
+  void refreshAnalysis();
+  void showSetInGrid(tally::GridLayout layout);
+  void clearSetDisplay(int set);
+  void computeSetStatistics(int set, double sum, bool grouped);
+  void blankStatistics();
+  void openAnalysisDescription(const wxString& fileName);
+
+  // Analysis state.
+  tally::DataSet dataSets[2];
+  tally::Series series[8];
+  double columnWidth = 1.0;
+  int currentType = tally::UngroupedDiscrete;
+  int currentSet = 0;
+  bool sampleStdDev = false;
+  std::vector<tally::FrequencyPair> exampleData[2];
+  wxPrintData printData;
+
+  // Data side.
+  VardenGrid* grid = nullptr;
+  wxTextCtrl* instructionsText = nullptr;
+  wxRadioButton* set1Radio = nullptr;
+  wxRadioButton* set2Radio = nullptr;
+  wxChoice* dataTypeChoice = nullptr;
+  wxButton* groupingDetailsButton = nullptr;
+
+  // Notebook and its pages.
+  wxNotebook* notebook = nullptr;
+  wxPanel* statisticsPage = nullptr;
+  wxPanel* columnGraphPage = nullptr;
+  wxPanel* boxPage = nullptr;
+
+  // "Statistics" page; every array is indexed by set (0 = Set 1).
+  wxFlexGridSizer* statisticsSizer = nullptr;
+  wxStaticText* setNameLabel[2] = {};
+  wxStaticText* nLabel[2] = {};
+  wxStaticText* meanLabel[2] = {};
+  wxStaticText* modeLabel[2] = {};
+  wxStaticText* minimumLabel[2] = {};
+  wxStaticText* q1Label[2] = {};
+  wxStaticText* medianLabel[2] = {};
+  wxStaticText* q3Label[2] = {};
+  wxStaticText* maximumLabel[2] = {};
+  wxStaticText* rangeLabel[2] = {};
+  wxStaticText* iqrLabel[2] = {};
+  wxStaticText* stdDevLabel[2] = {};
+  wxStaticText* percentileLabel[2] = {};
+  wxStaticText* minimumCaption[2] = {};
+  wxStaticText* maximumCaption[2] = {};
+  wxStaticText* rangeCaption[2] = {};
+  wxStaticText* stdDevCaption[2] = {};
+  wxSpinCtrl* percentileSpin[2] = {};
+
+  // "Column Graph" page.
+  wxButton* columnWidthButton = nullptr;
+
+  // "Box && Whisker" page: the data-type switch shows one of the two inner sizers.
+  wxBoxSizer* boxPageSizer = nullptr;
+  wxBoxSizer* boxPlotSizer = nullptr;
+  wxBoxSizer* percentileSizer = nullptr;
+  wxSlider* percentileSlider = nullptr;
+  wxTextCtrl* percentageText = nullptr;
+  wxStaticText* sliderPercentileLabel[2] = {};
+
+  // The four graph views.
+  wxWindow* set1Graph = nullptr;
+  wxWindow* set2Graph = nullptr;
+  wxWindow* boxPlot = nullptr;
+  wxWindow* percentileGraph = nullptr;
+
+  // Called with the handler's name each time an event handler runs; empty in the
+  // program. Lets tests see which handler an event with a shared identifier reached.
+  std::function<void(const std::string&)> handlerProbe;
+
+ private:
+  void createGraphViews();
+  void initialiseSeries();
+  void initialiseExampleData();
+  void probe(const char* handler) {
+    if (handlerProbe) handlerProbe(handler);
+  }
+
+  // MainFrameCommands.cpp
+  void onClearData(wxCommandEvent& event);
+  void onPrint(wxCommandEvent& event);
+  void onAutoData(wxCommandEvent& event);
+  void onSetName(wxCommandEvent& event);
+  void onColumnWidth(wxCommandEvent& event);
+
+  // MainFrameFiles.cpp
+  void onLoadData(wxCommandEvent& event);
+  void onSaveData(wxCommandEvent& event);
+
+  // MainFrameData.cpp
+  void onGridCellChanged(wxGridEvent& event);
+  void onSetSelected(wxCommandEvent& event);
+  void onDataTypeChanged(wxCommandEvent& event);
+  void onGroupingDetails(wxCommandEvent& event);
+
+  // MainFrameStats.cpp
+  void onPercentileSpin(wxSpinEvent& event);
+  void onPercentileText(wxCommandEvent& event);
+  void onPercentileSlider(wxScrollEvent& event);
+  void onCycleStdDev(wxCommandEvent& event);
+
+  wxDECLARE_EVENT_TABLE();
+};
