@@ -1,0 +1,206 @@
+#include "core/stats/Statistics.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace tally;
+
+namespace {
+
+// A sorted set with count written, as the refresh leaves it.
+DataSet setOf(std::vector<FrequencyPair> pairs) {
+  DataSet s;
+  s.pairs = std::move(pairs);
+  sortPairs(s);
+  for (const auto& p : s.pairs) s.count += p.frequency;
+  if (!s.pairs.empty()) {
+    s.minimum = s.pairs.front().value;
+    s.maximum = s.pairs.back().value;
+  }
+  return s;
+}
+
+DataSet oneTo(int n) {
+  std::vector<FrequencyPair> p;
+  for (int i = 1; i <= n; ++i) p.push_back({double(i), 1});
+  return setOf(p);
+}
+
+PointList classPoints(const Grouping& g, std::vector<double> h) {
+  PointList pts;
+  for (size_t k = 0; k < h.size(); ++k) pts.push_back({g.midpoint(int(k)), h[k]});
+  return pts;
+}
+
+}  // namespace
+
+TEST(Quartiles, ByHalvesForAllFourParities) {
+  struct Case {
+    int n;
+    double q1, median, q3;
+  } cases[] = {
+      // N = 2J+1, J odd (N = 7, J = 3): median rank 4; halves 1..3, 5..7.
+      {7, 2, 4, 6},
+      // N = 2J+1, J even (N = 9, J = 4): median rank 5; halves 1..4 -> (2+3)/2, 6..9 -> (7+8)/2.
+      {9, 2.5, 5, 7.5},
+      // N = 5, J = 2: halves 1..2 -> 1.5, 4..5 -> 4.5.
+      {5, 1.5, 3, 4.5},
+      // N = 2J, J even (N = 8, J = 4): median (4+5)/2; halves 1..4 -> 2.5, 5..8 -> 6.5.
+      {8, 2.5, 4.5, 6.5},
+      // N = 2J, J odd (N = 6, J = 3): median (3+4)/2; halves 1..3 -> 2, 4..6 -> 5.
+      {6, 2, 3.5, 5},
+      // N = 10, J = 5: median (5+6)/2; halves 1..5 -> 3, 6..10 -> 8.
+      {10, 3, 5.5, 8},
+  };
+  for (const auto& c : cases) {
+    Quartiles q = ungroupedQuartiles(oneTo(c.n));
+    EXPECT_EQ(q.q1, c.q1) << "N=" << c.n;
+    EXPECT_EQ(q.median, c.median) << "N=" << c.n;
+    EXPECT_EQ(q.q3, c.q3) << "N=" << c.n;
+  }
+}
+
+TEST(Quartiles, RanksCountEachPairItsWholeFrequency) {
+  // 1,1,1,2,5,5 (N = 6): median (rank 3 + rank 4)/2 = (1+2)/2; Q1 rank 2 = 1; Q3 rank 5 = 5.
+  Quartiles q = ungroupedQuartiles(setOf({{1, 3}, {2, 1}, {5, 2}}));
+  EXPECT_EQ(q.median, 1.5);
+  EXPECT_EQ(q.q1, 1);
+  EXPECT_EQ(q.q3, 5);
+  DataSet s = setOf({{1, 3}, {2, 1.9}});
+  EXPECT_EQ(rankValue(s, 2, true), 1);  // rank 3 is also 1
+  EXPECT_EQ(rankValue(s, 4, false), 2);  // 1.9 counts once
+  EXPECT_EQ(rankValue(s, 5, false), 0);  // beyond the observations
+}
+
+TEST(Quartiles, TinyOrEmptySetsGiveNumbersNotCrashes) {
+  for (int n = 0; n <= 3; ++n) {
+    Quartiles q = ungroupedQuartiles(oneTo(n));
+    EXPECT_TRUE(std::isfinite(q.q1) && std::isfinite(q.median) && std::isfinite(q.q3));
+  }
+}
+
+TEST(UngroupedPercentile, InterpolatesBetweenNeighbours) {
+  DataSet tens = setOf({{10, 1}, {20, 1}, {30, 1}, {40, 1}});
+  // position (4-1)*25/100 + 1 = 1.75 -> 10 + 0.75*(20-10)
+  EXPECT_EQ(ungroupedPercentile(tens, 25), 17.5);
+  EXPECT_EQ(ungroupedPercentile(tens, 0), 10);
+  EXPECT_EQ(ungroupedPercentile(tens, 100), 40);
+  // position 2*75/100 + 1 = 2.5 -> -1 + 0.5*(0 - -1)
+  EXPECT_EQ(ungroupedPercentile(setOf({{-2, 1}, {-1, 1}, {0, 1}}), 75), -0.5);
+  // 1,1,1,5: position 2.5 lies between two copies of 1.
+  EXPECT_EQ(ungroupedPercentile(setOf({{1, 3}, {5, 1}}), 50), 1);
+  EXPECT_EQ(ungroupedPercentile(DataSet{}, 50), 0);
+}
+
+TEST(GroupedQuantile, InterpolatesInsideTheClass) {
+  const Grouping g{0, 10, 3};
+  PointList pts = classPoints(g, {2, 5, 3});
+  // median: target 5 reached in class 1 (F = 7): 10 + (5-2)*10/5 = 16
+  EXPECT_DOUBLE_EQ(groupedQuantile(pts, g, 5), 16);
+  // Q1: 10 + (2.5-2)*10/5 = 11;  Q3: 20 + (7.5-7)*10/3 = 21.666...
+  EXPECT_DOUBLE_EQ(groupedQuantile(pts, g, 2.5), 11);
+  EXPECT_DOUBLE_EQ(groupedQuantile(pts, g, 7.5), 20 + 5.0 / 3);
+  EXPECT_EQ(groupedQuantile(pts, g, 10), 30);
+  EXPECT_EQ(groupedQuantile(pts, g, 11), -1);  // beyond the data
+  EXPECT_EQ(groupedQuantile(pts, g, 0), 0);
+  // Target 0 is the lower bound of the first filled class; none filled gives -1.
+  EXPECT_EQ(groupedQuantile(classPoints(g, {0, 0, 4}), g, 0), 20);
+  EXPECT_EQ(groupedQuantile(classPoints(g, {0, 0, 0}), g, 0), -1);
+  // An empty middle class is passed over: target 3 lands in class 2 at 20 + (3-2)*10/3.
+  EXPECT_DOUBLE_EQ(groupedQuantile(classPoints(g, {2, 0, 3}), g, 3), 20 + 10.0 / 3);
+}
+
+TEST(StandardDeviation, PopulationSampleAndTheUndefinedSample) {
+  // 2,4,4,4,5,5,7,9: mean 5, squares 9+1+1+1+0+0+4+16 = 32; sqrt(32/8) = 2.
+  EXPECT_EQ(standardDeviation(32, 8, false), 2);
+  EXPECT_DOUBLE_EQ(standardDeviation(32, 8, true), std::sqrt(32.0 / 7));
+  EXPECT_EQ(standardDeviationText(32, 8, false), "2");
+  EXPECT_EQ(standardDeviationText(32, 8, true), "2.138");
+  EXPECT_EQ(standardDeviationText(0, 1, true), "undefined");
+  EXPECT_EQ(standardDeviationText(0, 1, false), "0");
+  EXPECT_STREQ(standardDeviationCaption(true), "Std Dev.(s):");
+  EXPECT_STREQ(standardDeviationCaption(false), "Std Dev.(p):");
+}
+
+TEST(Modes, UngroupedLabels) {
+  struct Case {
+    std::vector<FrequencyPair> pairs;
+    const char* text;
+  } cases[] = {
+      {{{2, 2}, {5, 2}, {9, 2}}, "(more than\n 2 modes)"},
+      {{{-3, 2}, {0, 2}, {5, 1}}, "-3, 0"},
+      {{{1, 1}, {2.5, 3}, {4, 2}}, "2.5"},
+      // A later larger frequency forgets the earlier tie.
+      {{{1, 2}, {2, 2}, {3, 2}, {4, 5}}, "4"},
+  };
+  for (const auto& c : cases) {
+    ModeTracker m;
+    for (const auto& p : c.pairs) m.offer(p.value, p.value, p.frequency);
+    EXPECT_EQ(m.ungroupedText(), c.text);
+  }
+}
+
+TEST(Modes, GroupedLabels) {
+  ModeTracker two;
+  two.offer(0, 10, 1);
+  two.offer(10, 20, 4);
+  two.offer(20, 30, 2);
+  two.offer(30, 40, 4);
+  EXPECT_EQ(two.groupedText(), "10 < 20\n 30 < 40");
+  EXPECT_EQ(two.maxFrequency(), 4);
+
+  // The second class is shown with whole-number bounds: 2.5 to 5 reads 2 < 5.
+  ModeTracker cut;
+  cut.offer(0, 2.5, 3);
+  cut.offer(2.5, 5, 3);
+  EXPECT_EQ(cut.groupedText(), "0 < 2.5\n 2 < 5");
+
+  // Empty classes before the first filled one tie at 0 and are then forgotten.
+  ModeTracker empty;
+  empty.offer(0, 10, 0);
+  empty.offer(10, 20, 0);
+  empty.offer(20, 30, 0);
+  empty.offer(30, 40, 2);
+  empty.offer(40, 50, 1);
+  EXPECT_EQ(empty.groupedText(), "30 < 40");
+
+  ModeTracker three;
+  for (int k = 0; k < 3; ++k) three.offer(k, k + 1, 1);
+  EXPECT_EQ(three.groupedText(), "(more than\n 2 modes)");
+}
+
+TEST(BoxPlot, OutliersBeyondTheFencesAndWhiskersToTheLastValueInside) {
+  // 1..8 and 30 (N = 9): Q1 2.5, median 5, Q3 7.5, IQR 5, fences -5 and 15.
+  std::vector<FrequencyPair> p;
+  for (int i = 1; i <= 8; ++i) p.push_back({double(i), 1});
+  p.push_back({30, 1});
+  DataSet s = setOf(p);
+  Quartiles q = ungroupedQuartiles(s);
+  ASSERT_EQ(q.q1, 2.5);
+  ASSERT_EQ(q.q3, 7.5);
+  BoxPlot left = buildBoxPlot(s, q, -1);
+  EXPECT_EQ(left.outliers, (PointList{{-4, 30}}));
+  ASSERT_EQ(left.lines.size(), 4u);
+  EXPECT_EQ(left.lines[0], (PointList{{-3, 2.5}, {-5, 2.5}, {-5, 7.5}, {-3, 7.5}, {-3, 2.5}}));
+  EXPECT_EQ(left.lines[1], (PointList{{-5, 5}, {-3, 5}}));
+  EXPECT_EQ(left.lines[2], (PointList{{-4, 7.5}, {-4, 8}}));
+  EXPECT_EQ(left.lines[3], (PointList{{-4, 2.5}, {-4, 1}}));
+
+  // Set 2 on the right, with outliers on both sides; a value on a fence stays inside.
+  DataSet t = setOf({{-20, 1}, {-5, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {99, 1}});
+  Quartiles r = ungroupedQuartiles(t);  // Q1 (-5+2)/2 = -1.5, Q3 (6+7)/2 = 6.5, fences -13.5, 18.5
+  BoxPlot right = buildBoxPlot(t, r, 1);
+  EXPECT_EQ(right.outliers, (PointList{{4, -20}, {4, 99}}));
+  EXPECT_EQ(right.lines[2], (PointList{{4, 6.5}, {4, 7}}));
+  EXPECT_EQ(right.lines[3], (PointList{{4, -1.5}, {4, -5}}));
+}
+
+TEST(Ogive, CumulativePercentagesAtUpperBounds) {
+  const Grouping g{0, 10, 3};
+  EXPECT_EQ(buildOgive(classPoints(g, {2, 5, 3}), g, 10),
+            (PointList{{0, 0}, {10, 20}, {20, 70}, {30, 100}}));
+  // An empty first class gives no starting point at 0 %.
+  EXPECT_EQ(buildOgive(classPoints(g, {0, 5, 5}), g, 10),
+            (PointList{{10, 0}, {20, 50}, {30, 100}}));
+}
