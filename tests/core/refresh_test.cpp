@@ -1,0 +1,268 @@
+#include "core/stats/Refresh.h"
+
+#include <gtest/gtest.h>
+
+#include "core/stats/Statistics.h"
+
+using namespace tally;
+
+namespace {
+
+DataSet values(std::initializer_list<double> vs) {
+  DataSet s;
+  for (double v : vs) {
+    bool found = false;
+    for (auto& p : s.pairs)
+      if (p.value == v) {
+        p.frequency += 1;
+        found = true;
+      }
+    if (!found) s.pairs.push_back({v, 1});
+  }
+  return s;
+}
+
+RefreshInputs inputs(DataType type) {
+  RefreshInputs in;
+  in.type = type;
+  double width = isContinuousType(type) ? kContinuousBarWidth : discreteBarWidth(1);
+  in.barWidth[0] = in.barWidth[1] = width;
+  return in;
+}
+
+}  // namespace
+
+TEST(Refresh, ThreeDistinctValuesGetStatisticsTwoDoNot) {
+  DataSet a = values({8, 4, 6}), b = values({4, 4, 6});
+  RefreshResult r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
+  EXPECT_TRUE(r.sets[0].hasStatistics);
+  EXPECT_EQ(r.sets[0].labels.n, "3");
+  EXPECT_EQ(a.pairs.front().value, 4);  // sorted by the refresh
+  EXPECT_EQ(r.sets[0].columns, (PointList{{4, 1}, {6, 1}, {8, 1}}));
+  EXPECT_FALSE(r.sets[1].hasStatistics);
+  EXPECT_TRUE(r.sets[1].labels.empty());
+  EXPECT_FALSE(r.sets[1].labels.extremeCaptionsEnabled.has_value());
+  EXPECT_TRUE(r.sets[1].columns.empty());
+  EXPECT_EQ(b.count, 2);  // the number of pairs, not of observations
+}
+
+TEST(Refresh, UngroupedLabelsAndBoxPlot) {
+  DataSet a = values({3, 1, 2, 4, 5, 6, 7, 8}), b;
+  RefreshInputs in = inputs(UngroupedDiscrete);
+  in.percentile[0] = 25;
+  RefreshResult r = refreshAnalysis(a, b, in);
+  const SetLabels& l = r.sets[0].labels;
+  EXPECT_EQ(l.n, "8");
+  EXPECT_EQ(l.mean, "4.5");
+  EXPECT_EQ(l.mode, "(more than\n 2 modes)");
+  EXPECT_EQ(l.minimum, "1");
+  EXPECT_EQ(l.q1, "2.5");
+  EXPECT_EQ(l.median, "4.5");
+  EXPECT_EQ(l.q3, "6.5");
+  EXPECT_EQ(l.maximum, "8");
+  EXPECT_EQ(l.range, "7");
+  EXPECT_EQ(l.iqr, "4");
+  // squares about 4.5: 2*(12.25 + 6.25 + 2.25 + 0.25) = 42; sqrt(42/8) = 2.2913
+  EXPECT_EQ(l.stdDev, "2.291");
+  EXPECT_EQ(a.sumSquares, 42);
+  // position 7*25/100 + 1 = 2.75 -> 2.75
+  EXPECT_EQ(l.percentile, "2.75");
+  EXPECT_EQ(l.sliderPercentile, "");
+  EXPECT_EQ(l.extremeCaptionsEnabled, std::optional<bool>(true));
+  EXPECT_EQ(a.count, 8);
+  EXPECT_EQ(a.minimum, 1);
+  EXPECT_EQ(a.maximum, 8);
+  EXPECT_EQ(a.maxFrequency, 1);
+  // Set 1 is drawn left of the axis (R = -1).
+  ASSERT_EQ(r.sets[0].boxLines.size(), 4u);
+  EXPECT_EQ(r.sets[0].boxLines[1], (PointList{{-5, 4.5}, {-3, 4.5}}));
+  EXPECT_TRUE(r.sets[0].outliers.empty());
+  EXPECT_TRUE(r.sets[0].ogive.empty());
+  EXPECT_EQ(r.sets[0].barWidth, 0.75);
+}
+
+TEST(Refresh, BoxRangeUsesTheOtherSetsStoredExtremes) {
+  DataSet a = values({10, 20, 30}), b;
+  RefreshInputs in = inputs(UngroupedDiscrete);
+  // Set 2 never filled keeps 1e8 and 0: 10..30, margin 0.2*20 = 4.
+  RefreshResult r = refreshAnalysis(a, b, in);
+  ASSERT_TRUE(r.boxRangeSet);
+  EXPECT_DOUBLE_EQ(r.boxYMin, 6);
+  EXPECT_DOUBLE_EQ(r.boxYMax, 34);
+
+  b = values({1, 2, 3});
+  refreshAnalysis(a, b, in);
+  b.pairs.clear();  // emptied in the grid: its extremes 1 and 3 stay stored
+  r = refreshAnalysis(a, b, in);
+  EXPECT_FALSE(r.sets[1].hasStatistics);
+  EXPECT_EQ(b.count, 0);
+  // 1..30, margin 0.2*29 = 5.8
+  EXPECT_DOUBLE_EQ(r.boxYMin, -4.8);
+  EXPECT_DOUBLE_EQ(r.boxYMax, 35.8);
+}
+
+TEST(Refresh, ColumnGraphRanges) {
+  struct Case {
+    std::initializer_list<double> set1, set2;
+    double xMin, xMax, yMin, yMax;
+    bool origin;
+  } cases[] = {
+      // a = 10 <= 0.5*30: x 1.2*10 .. 1.2*30, y 0 .. 1.2*E (E = 1)
+      {{10, 20, 30}, {}, 12, 36, 0, 1.2, true},
+      // a = 100 > 0.5*125: x 0.6*100 .. 1.2*125, y -0.2*E .. 1.2*E
+      {{100, 110, 120}, {105, 115, 125}, 60, 150, -0.2, 1.2, false},
+      // a = 10 <= 17.5
+      {{10, 20, 30}, {15, 25, 35}, 12, 42, 0, 1.2, true},
+      // E is the larger maxFrequency of the two sets (3 copies of 20).
+      {{10, 20, 20, 20, 30}, {15, 25, 35}, 12, 42, 0, 3.6, true},
+  };
+  for (const auto& c : cases) {
+    DataSet a = values(c.set1), b = values(c.set2);
+    RefreshResult r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
+    ASSERT_TRUE(r.columnRangesSet);
+    EXPECT_DOUBLE_EQ(r.xMin, c.xMin);
+    EXPECT_DOUBLE_EQ(r.xMax, c.xMax);
+    EXPECT_DOUBLE_EQ(r.yMin, c.yMin);
+    EXPECT_DOUBLE_EQ(r.yMax, c.yMax);
+    EXPECT_EQ(r.originAlwaysViewable, c.origin);
+  }
+}
+
+TEST(Refresh, AlreadyGroupedWithOneFilledClass) {
+  DataSet a, b;
+  a.pairs = {{12, 4}};
+  RefreshInputs in = inputs(AlreadyGroupedContinuous);
+  in.classes = Grouping{0, 10, 3};
+  in.sliderPosition = 25;  // p = 75
+  RefreshResult r = refreshAnalysis(a, b, in);
+  const SetDisplay& d = r.sets[0];
+  ASSERT_TRUE(d.hasStatistics);
+  // Neither set has more than two pairs: the column graphs keep their ranges.
+  EXPECT_FALSE(r.columnRangesSet);
+  EXPECT_EQ(d.barWidth, 10);
+  EXPECT_EQ(d.columns, (PointList{{5, 0}, {15, 4}, {25, 0}}));
+  EXPECT_EQ(d.labels.n, "4");
+  EXPECT_EQ(d.labels.mean, "15");
+  EXPECT_EQ(d.labels.mode, "10 < 20");
+  EXPECT_EQ(d.labels.minimum, "");
+  EXPECT_EQ(d.labels.maximum, "");
+  EXPECT_EQ(d.labels.range, "");
+  EXPECT_EQ(d.labels.extremeCaptionsEnabled, std::optional<bool>(false));
+  // median target 2: 10 + 2*10/4 = 15; Q1 12.5, Q3 17.5
+  EXPECT_EQ(d.labels.median, "15");
+  EXPECT_EQ(d.labels.q1, "12.5");
+  EXPECT_EQ(d.labels.q3, "17.5");
+  EXPECT_EQ(d.labels.iqr, "5");
+  EXPECT_EQ(d.labels.stdDev, "0");
+  EXPECT_EQ(d.ogive, (PointList{{10, 0}, {20, 100}, {30, 100}}));
+  // slider p = 75: target 3 -> 10 + 3*10/4
+  EXPECT_EQ(d.sliderValue, 17.5);
+  EXPECT_EQ(d.labels.sliderPercentile, "17.5");
+  EXPECT_TRUE(r.sliderPercentShown);
+  EXPECT_EQ(r.sliderPercent, 75);
+  EXPECT_EQ(a.minimum, 0);
+  EXPECT_EQ(a.maximum, 30);
+  EXPECT_TRUE(d.boxLines.empty());
+
+  in.sampleStdDev = true;
+  a.pairs = {{12, 1}};
+  r = refreshAnalysis(a, b, in);
+  EXPECT_EQ(r.sets[0].labels.stdDev, "undefined");
+}
+
+TEST(Refresh, GroupedExampleAndRangesFromTheClasses) {
+  // Classes 0-10, 10-20, 20-30 holding 2, 5, 3, plus a value beyond the classes.
+  DataSet a, b;
+  a.pairs = {{25, 3}, {1, 2}, {12, 5}, {31, 9}};
+  RefreshInputs in = inputs(AlreadyGroupedContinuous);
+  in.classes = Grouping{0, 10, 3};
+  RefreshResult r = refreshAnalysis(a, b, in);
+  const SetLabels& l = r.sets[0].labels;
+  EXPECT_EQ(l.n, "10");
+  EXPECT_EQ(l.mean, "16");  // (5*2 + 15*5 + 25*3)/10
+  EXPECT_EQ(l.median, "16");
+  EXPECT_EQ(l.q1, "11");
+  // squares about 16: 2*121 + 5*1 + 3*81 = 490; sqrt(49) = 7
+  EXPECT_EQ(l.stdDev, "7");
+  ASSERT_TRUE(r.columnRangesSet);
+  // a = 0, b = 30 from the classes: x 0 .. 36; E = 5
+  EXPECT_DOUBLE_EQ(r.xMin, 0);
+  EXPECT_DOUBLE_EQ(r.xMax, 36);
+  EXPECT_DOUBLE_EQ(r.yMax, 6);
+}
+
+TEST(Refresh, EmptyMiddleClassStillCountsInTheDeviation) {
+  DataSet a, b;
+  a.pairs = {{1, 2}, {25, 2}};
+  RefreshInputs in = inputs(AlreadyGroupedContinuous);
+  in.classes = Grouping{0, 10, 3};
+  RefreshResult r = refreshAnalysis(a, b, in);
+  // mean (5*2 + 25*2)/4 = 15; squares 2*100 + 0 + 2*100 = 400; sqrt(400/4) = 10
+  EXPECT_EQ(r.sets[0].labels.mean, "15");
+  EXPECT_EQ(r.sets[0].labels.stdDev, "10");
+  EXPECT_EQ(r.sets[0].labels.mode, "0 < 10\n 20 < 30");
+}
+
+TEST(Refresh, HistogramColumnsForContinuousData) {
+  DataSet a = values({1, 2, 6, 7, 8, 12, 19, 19.5, 20}), b;
+  RefreshInputs in = inputs(UngroupedContinuous);
+  in.histogram = Grouping{0, 5, 4};
+  RefreshResult r = refreshAnalysis(a, b, in);
+  // [0,5): 1,2  [5,10): 6,7,8  [10,15): 12  [15,20): 19, 19.5; 20 is past the last column
+  EXPECT_EQ(r.sets[0].columns, (PointList{{2.5, 2}, {7.5, 3}, {12.5, 1}, {17.5, 2}}));
+  EXPECT_EQ(r.sets[0].barWidth, 5);
+  EXPECT_EQ(a.maxFrequency, 3);
+  EXPECT_EQ(r.sets[0].labels.maximum, "20");  // statistics still from the values
+  EXPECT_DOUBLE_EQ(r.xMin, 0);
+  EXPECT_DOUBLE_EQ(r.xMax, 24);
+  EXPECT_DOUBLE_EQ(r.yMax, 3.6);
+
+  // Discrete data ignore the histogram grouping.
+  DataSet c = values({1, 2, 6}), d;
+  RefreshInputs disc = inputs(GroupedDiscrete);
+  disc.histogram = Grouping{0, 5, 4};
+  r = refreshAnalysis(c, d, disc);
+  EXPECT_EQ(r.sets[0].columns, (PointList{{1, 1}, {2, 1}, {6, 1}}));
+  EXPECT_EQ(r.sets[0].barWidth, 0.75);
+}
+
+TEST(Refresh, UnusableClassesBlankTheSetInsteadOfFailing) {
+  DataSet a, b;
+  a.pairs = {{1, 2}, {2, 3}};
+  RefreshInputs in = inputs(AlreadyGroupedContinuous);
+  in.classes = Grouping{0, 0, 10};
+  RefreshResult r = refreshAnalysis(a, b, in);
+  EXPECT_FALSE(r.sets[0].hasStatistics);
+  EXPECT_EQ(a.count, 0);
+}
+
+TEST(PartialUpdates, SliderSpinAndCycle) {
+  EXPECT_EQ(sliderPercent(0), 100);
+  EXPECT_EQ(sliderPercent(30), 70);
+  EXPECT_EQ(sliderPercent(100), 0);
+  EXPECT_EQ(percentText(70), "70%");
+
+  const Grouping g{0, 10, 3};
+  PointList classes{{5, 2}, {15, 5}, {25, 3}};
+  DataSet grouped;
+  grouped.count = 10;
+  EXPECT_DOUBLE_EQ(groupedPercentile(classes, g, 10, 50), 16);
+  EXPECT_EQ(percentileText(grouped, classes, g, AlreadyGroupedContinuous, 25), "11");
+  EXPECT_EQ(percentileText(grouped, classes, g, AlreadyGroupedContinuous, 100), "30");
+
+  DataSet tens = values({10, 20, 30, 40});
+  tens.count = 4;
+  EXPECT_EQ(percentileText(tens, {}, g, UngroupedDiscrete, 25), "17.5");
+
+  EXPECT_TRUE(isValidPercentileEntry(0));
+  EXPECT_TRUE(isValidPercentileEntry(100));
+  EXPECT_FALSE(isValidPercentileEntry(-5));
+  EXPECT_FALSE(isValidPercentileEntry(101));
+
+  // Cycle twice: sample and back to the same population text.
+  DataSet a = values({2, 4, 4, 4, 5, 5, 7, 9}), b;
+  RefreshResult r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
+  EXPECT_EQ(r.sets[0].labels.stdDev, "2");
+  EXPECT_EQ(standardDeviationText(a.sumSquares, a.count, true), "2.138");
+  EXPECT_EQ(standardDeviationText(a.sumSquares, a.count, false), r.sets[0].labels.stdDev);
+}
