@@ -1,0 +1,201 @@
+#include "core/stats/Report.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace tally;
+
+namespace {
+
+std::string data(const char* name) { return std::string(TALLYSCOPE_TEST_DATA) + "/" + name; }
+
+struct ReportRun {
+  int status;
+  std::string out, err;
+};
+
+ReportRun run(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  int status = runReport(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+}  // namespace
+
+TEST(ReportArguments, DefaultsAreThoseOfTheProgram) {
+  ReportOptions o;
+  std::string error;
+  ASSERT_TRUE(parseReportArguments({"a.csv"}, o, error));
+  EXPECT_EQ(o.type, UngroupedDiscrete);
+  EXPECT_EQ(o.classes, (Grouping{0, 1, 10}));
+  EXPECT_EQ(o.histogram, (Grouping{0, 1, 10}));
+  EXPECT_FALSE(o.sample);
+  EXPECT_EQ(o.percentile, 50);
+  EXPECT_EQ(o.files, (std::vector<std::string>{"a.csv"}));
+
+  ASSERT_TRUE(parseReportArguments({"--type", "4", "--classes", "2.5,0.5,12", "--histogram",
+                                    "0,5,4", "--sample", "--percentile", "0", "a", "b"},
+                                   o, error));
+  EXPECT_EQ(o.type, AlreadyGroupedContinuous);
+  EXPECT_EQ(o.classes, (Grouping{2.5, 0.5, 12}));
+  EXPECT_EQ(o.histogram, (Grouping{0, 5, 4}));
+  EXPECT_TRUE(o.sample);
+  EXPECT_EQ(o.percentile, 0);
+  EXPECT_EQ(o.files.size(), 2u);
+}
+
+TEST(ReportArguments, BadUsageExitsWithStatus2AndOneLineNamingTheProblem) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* names;  // a word the message must contain
+  } cases[] = {
+      {{}, "no data file"},
+      {{"--type"}, "--type"},
+      {{"--type", "5", "a"}, "--type"},
+      {{"--type", "1.5", "a"}, "--type"},
+      {{"--type", "x", "a"}, "--type"},
+      {{"--percentile", "101", "a"}, "--percentile"},
+      {{"--percentile", "-1", "a"}, "--percentile"},
+      {{"--percentile", "50%", "a"}, "--percentile"},
+      {{"--classes", "0,0,10", "a"}, "--classes"},
+      {{"--classes", "-1,1,10", "a"}, "--classes"},
+      {{"--classes", "0,1,10,", "a"}, "--classes"},
+      {{"--histogram", "0,1,101", "a"}, "--histogram"},
+      {{"--histogram", "0,1", "a"}, "--histogram"},
+      {{"--histogram", "0,nan,3", "a"}, "--histogram"},
+      {{"--bogus", "a"}, "--bogus"},
+      {{"a", "b", "c"}, "two"},
+      {{data("no_such_file.csv")}, "no_such_file.csv"},
+  };
+  for (const auto& c : cases) {
+    ReportRun r = run(c.args);
+    std::string all;
+    for (const auto& a : c.args) all += a + " ";
+    EXPECT_EQ(r.status, 2) << all;
+    EXPECT_TRUE(r.out.empty()) << all;
+    EXPECT_NE(r.err.find(c.names), std::string::npos) << all << " -> " << r.err;
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << r.err;
+  }
+}
+
+TEST(ReportArguments, HelpDocumentsTheOptions) {
+  ReportRun r = run({"--help"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.rfind("Usage: tallyscope-report", 0), 0u);
+  for (const char* option : {"--type", "--classes", "--histogram", "--sample", "--percentile"})
+    EXPECT_NE(r.out.find(option), std::string::npos) << option;
+}
+
+TEST(ReportLoading, ClassLabelsAreReadOnlyAndTheFileStartsAtRow0) {
+  Grouping g{0, 10, 2};
+  CellTable t = loadDataText("a\t3\r\n\t\nc\t4\td\n", AlreadyGroupedContinuous, g);
+  ASSERT_EQ(t.size(), 1000u);
+  EXPECT_EQ(t[0], (CellRow{"0 - < 10", "3"}));
+  EXPECT_EQ(t[1], (CellRow{"10 - < 20", ""}));
+  EXPECT_EQ(t[2], (CellRow{"", "4"}));
+  CellTable v = loadDataText("1\t\n2\t5\n", UngroupedDiscrete, g);
+  EXPECT_EQ(v[0], (CellRow{"1", ""}));
+  EXPECT_EQ(v[1], (CellRow{"2", "5"}));
+}
+
+TEST(ReportLoading, ReadingStopsAtNulAndRowsBeyond1000AreDropped) {
+  std::string path = testing::TempDir() + "report_nul.csv";
+  {
+    std::ofstream f(path, std::ios::binary);
+    f << "1\t\n2\t\n" << '\0' << "3\t\n";
+  }
+  std::string text, error;
+  ASSERT_TRUE(readDataFileText(path, text, error));
+  EXPECT_EQ(text, "1\t\n2\t\n");
+
+  std::string many;
+  for (int i = 0; i < 1200; ++i) many += std::to_string(i) + "\n";
+  CellTable t = loadDataText(many, UngroupedDiscrete, Grouping{});
+  EXPECT_EQ(t[999][0], "999");
+  DataSet s;
+  extractGridData(UngroupedDiscrete, t, Grouping{}, s);
+  EXPECT_EQ(s.pairs.size(), 1000u);
+}
+
+// Golden pages, worked by hand:
+// report_values1: 1,2,2,3,4,5 (N = 6): mean 17/6; Q1 rank 2, median (2+3)/2, Q3 rank 5;
+//   squares 10.833/6 -> 1.344.  report_values2: 10,20,30,40: four modes; squares 500/4.
+// report_freq1: 1 x2, 3 x1, 5 x2 (2.4 rounds to 2): N = 5, Q1 (1+1)/2, Q3 (5+5)/2, 16/5.
+// report_freq2: 2 x1, 4 x3, 6 x1 (the second 4 is a copy and is dropped).
+// report_classes1 on 0,10,3: 2, 5, 3 -> median 16, Q1 11, Q3 20 + 0.5*10/3.
+// report_classes2: 1, 0 ("0" empties the class), 4 -> mean (5 + 100)/5 = 21, squares 320.
+TEST(ReportPage, GoldenPagesForEachDataType) {
+  const std::string ungrouped =
+      "\tSet 1\tSet 2\n"
+      "n:\t6\t4\n"
+      "Mean:\t2.833\t25\n"
+      "Mode:\t2\t(more than\\n 2 modes)\n"
+      "Minimum:\t1\t10\n"
+      "Q1:\t2\t15\n"
+      "Median:\t2.5\t25\n"
+      "Q3:\t4\t35\n"
+      "Maximum:\t5\t40\n"
+      "Range:\t4\t30\n"
+      "IQR:\t2\t20\n"
+      "Std Dev.(p):\t1.344\t11.18\n"
+      "p=50:\t2.5\t25\n";
+  const std::string withFrequencies =
+      "\tSet 1\tSet 2\n"
+      "n:\t5\t5\n"
+      "Mean:\t3\t4\n"
+      "Mode:\t1, 5\t4\n"
+      "Minimum:\t1\t2\n"
+      "Q1:\t1\t3\n"
+      "Median:\t3\t4\n"
+      "Q3:\t5\t5\n"
+      "Maximum:\t5\t6\n"
+      "Range:\t4\t4\n"
+      "IQR:\t4\t2\n"
+      "Std Dev.(s):\t2\t1.414\n"
+      "p=25:\t1\t4\n";
+  const std::string classes =
+      "\tSet 1\tSet 2\n"
+      "n:\t10\t5\n"
+      "Mean:\t16\t21\n"
+      "Mode:\t10 < 20\t20 < 30\n"
+      "Minimum:\t\t\n"
+      "Q1:\t11\t20.62\n"
+      "Median:\t16\t23.75\n"
+      "Q3:\t21.67\t26.88\n"
+      "Maximum:\t\t\n"
+      "Range:\t\t\n"
+      "IQR:\t10.67\t6.25\n"
+      "Std Dev.(p):\t7\t8\n"
+      "p=50:\t16\t23.75\n";
+  const std::string values1 = data("report_values1.csv"), values2 = data("report_values2.csv");
+  const std::string freq1 = data("report_freq1.csv"), freq2 = data("report_freq2.csv");
+  struct Case {
+    std::vector<std::string> args;
+    std::string page;
+  } cases[] = {
+      {{values1, values2}, ungrouped},
+      {{"--type", "1", values1, values2}, ungrouped},
+      {{"--type", "2", "--sample", "--percentile", "25", freq1, freq2}, withFrequencies},
+      {{"--type", "3", "--sample", "--percentile", "25", freq1, freq2}, withFrequencies},
+      {{"--type", "4", "--classes", "0,10,3", data("report_classes1.csv"),
+        data("report_classes2.csv")},
+       classes},
+  };
+  for (const auto& c : cases) {
+    ReportRun r = run(c.args);
+    EXPECT_EQ(r.status, 0) << c.args[0];
+    EXPECT_EQ(r.out, c.page) << c.args[0];
+  }
+}
+
+TEST(ReportPage, OneFileLeavesSet2BlankAndCopiesAreNotedOnStandardError) {
+  ReportRun r = run({"--type", "2", data("report_freq2.csv")});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("\nn:\t5\t\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.err.find("the value 4 has been added more than once"), std::string::npos);
+  // Values-only files hold no frequencies: with frequencies expected nothing is read.
+  ReportRun blank = run({"--type", "2", data("report_values1.csv")});
+  EXPECT_NE(blank.out.find("\nMean:\t\t\n"), std::string::npos) << blank.out;
+}
