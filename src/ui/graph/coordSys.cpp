@@ -1,0 +1,733 @@
+#include "ui/graph/coordSys.h"
+
+#include <cairo.h>
+#include <wx/clipbrd.h>
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/graphics.h>
+#include <wx/intl.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/tooltip.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/NumberText.h"
+#include "ui/WxBridge.h"
+#include "ui/graph/coordSysProperties.h"
+
+wxDEFINE_EVENT(viewChangedEvent, wxCommandEvent);
+wxDEFINE_EVENT(animationDoneEvent, wxCommandEvent);
+
+wxBEGIN_EVENT_TABLE(coordSys, wxWindow)
+  EVT_KEY_DOWN(coordSys::onKeyDown)
+  EVT_RIGHT_UP(coordSys::onRightUp)
+  EVT_PAINT(coordSys::onPaint)
+  EVT_SIZE(coordSys::onSize)
+  EVT_TIMER(coordSys::AnimationTimerId, coordSys::onTimer)
+  EVT_MOTION(coordSys::onMotion)
+  EVT_MENU(coordSys::PropertiesMenuId, coordSys::onPropertiesMenu)
+wxEND_EVENT_TABLE()
+
+coordSys::coordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
+                   long style, const wxString& name)
+    : wxWindow(parent, id, pos, size, style, name), animationTimer(this, AnimationTimerId) {
+  SetBackgroundColour(*wxWHITE);
+  propertiesWindow = new coordSysProperties(this, this, ClientToScreen(wxPoint(50, 50)));
+  layout.xScale.axisLabel = toStd(_("x"));
+  layout.yScale.axisLabel = toStd(_("y"));
+}
+
+coordSys::~coordSys() {
+  animationTimer.Stop();
+  if (propertiesWindow) propertiesWindow->Destroy();
+}
+
+void coordSys::setXAxisLabel(const wxString& text) { layout.xScale.axisLabel = toStd(text); }
+void coordSys::setYAxisLabel(const wxString& text) { layout.yScale.axisLabel = toStd(text); }
+wxString coordSys::getXAxisLabel() const { return toWx(layout.xScale.axisLabel); }
+wxString coordSys::getYAxisLabel() const { return toWx(layout.yScale.axisLabel); }
+
+namespace {
+std::vector<std::string> toStdList(const wxArrayString& labels) {
+  std::vector<std::string> out;
+  for (const wxString& s : labels) out.push_back(toStd(s));
+  return out;
+}
+}  // namespace
+
+void coordSys::setCustomXTickLabels(const wxArrayString& labels) {
+  layout.setCustomXTickLabels(toStdList(labels));
+}
+void coordSys::setCustomYTickLabels(const wxArrayString& labels) {
+  layout.setCustomYTickLabels(toStdList(labels));
+}
+
+// ---- fonts and text measurement
+
+wxFont coordSys::tickFont() const { return wxFont(wxFontInfo(layout.fontSize).Family(wxFONTFAMILY_ROMAN)); }
+
+wxFont coordSys::axisLabelFont() const {
+  return wxFont(wxFontInfo(layout.fontSize + 2).Family(wxFONTFAMILY_ROMAN).Italic());
+}
+
+tally::TextMeasure coordSys::windowMeasure() const {
+  wxFont tick = tickFont(), axis = axisLabelFont();
+  return [this, tick, axis](const std::string& text, bool axisLabel) {
+    int w = 0, h = 0;
+    GetTextExtent(toWx(text), &w, &h, nullptr, nullptr, axisLabel ? &axis : &tick);
+    return tally::Extent{w, h};
+  };
+}
+
+tally::TextMeasure coordSys::dcMeasure(wxDC& dc) const {
+  wxFont tick = tickFont(), axis = axisLabelFont();
+  return [&dc, tick, axis](const std::string& text, bool axisLabel) {
+    wxCoord w = 0, h = 0;
+    dc.GetTextExtent(toWx(text), &w, &h, nullptr, nullptr, axisLabel ? &axis : &tick);
+    return tally::Extent{w, h};
+  };
+}
+
+// ---- layout and transforms
+
+void coordSys::updateScales() {
+  wxSize c = GetClientSize();
+  layout.updateScales(c.x, c.y, windowMeasure());
+}
+
+tally::Margins coordSys::computeMargins(bool adjust) const {
+  wxSize c = GetClientSize();
+  return layout.computeMargins(adjust, c.x, c.y, windowMeasure());
+}
+
+int coordSys::worldToPixelX(double v) const { return layout.worldToPixelX(v, GetClientSize().x); }
+int coordSys::worldToPixelY(double v) const { return layout.worldToPixelY(v, GetClientSize().y); }
+double coordSys::pixelToWorldX(int p) const { return layout.pixelToWorldX(p, GetClientSize().x); }
+double coordSys::pixelToWorldY(int p) const { return layout.pixelToWorldY(p, GetClientSize().y); }
+wxPoint coordSys::worldToPixel(double x, double y) const { return wxPoint(worldToPixelX(x), worldToPixelY(y)); }
+tally::WorldPoint coordSys::pixelToWorld(int px, int py) const { return {pixelToWorldX(px), pixelToWorldY(py)}; }
+double coordSys::pixelWidthToWorld(int n) const { return layout.pixelWidthToWorld(n, GetClientSize().x); }
+double coordSys::pixelHeightToWorld(int n) const { return layout.pixelHeightToWorld(n, GetClientSize().y); }
+int coordSys::worldWidthToPixels(double d) const { return layout.worldWidthToPixels(d, GetClientSize().x); }
+int coordSys::worldHeightToPixels(double d) const { return layout.worldHeightToPixels(d, GetClientSize().y); }
+bool coordSys::isVisible(double x, double y) const {
+  wxSize c = GetClientSize();
+  return layout.isVisible(x, y, c.x, c.y);
+}
+
+// ---- drawing
+
+void coordSys::setMultiplyDrawing(wxDC& dc, bool on) {
+  wxGraphicsContext* gc = dc.GetGraphicsContext();
+  if (!gc) return;
+  auto* cr = static_cast<cairo_t*>(gc->GetNativeContext());
+  if (!cr) return;
+  cairo_set_operator(cr, on ? CAIRO_OPERATOR_MULTIPLY : CAIRO_OPERATOR_OVER);
+}
+
+void coordSys::redraw() {
+  wxClientDC dc(this);
+  dc.SetBackground(*wxWHITE_BRUSH);
+  dc.Clear();
+  updateScales();
+  drawAll(dc);
+}
+
+void coordSys::drawAll(wxDC& dc) {
+  setMultiplyDrawing(dc, true);
+  drawGrid(dc);
+  drawAxes(dc);
+  drawAllSeries(dc);
+  drawPointLabels(dc);
+  setMultiplyDrawing(dc, false);
+}
+
+void coordSys::drawGrid(wxDC& dc) {
+  const int style = layout.gridStyle;
+  if (style == 0) return;
+  dc.SetPen(wxPen(wxColour(204, 204, 204), 1, wxPENSTYLE_SOLID));
+  const int left = worldToPixelX(layout.xWorld(layout.xScale.getMin()));
+  const int right = worldToPixelX(layout.xWorld(layout.xScale.getMax()));
+  const int top = worldToPixelY(layout.yWorld(layout.yScale.getMax()));
+  const int bottom = worldToPixelY(layout.yWorld(layout.yScale.getMin()));
+  std::vector<double> xs, ys;
+  layout.xScale.tickPositions(xs, tally::MajorTicks);
+  layout.yScale.tickPositions(ys, tally::MajorTicks);
+  if (style == 2 || style == 3) {
+    for (double p : xs) {
+      int x = worldToPixelX(layout.xWorld(p));
+      dc.DrawLine(x, bottom, x, top);
+    }
+  }
+  if (style == 1 || style == 3) {
+    for (double p : ys) {
+      int y = worldToPixelY(layout.yWorld(p));
+      dc.DrawLine(left, y, right, y);
+    }
+  }
+  if (style == 4) {
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    auto ring = [&](double r) {
+      r = std::fabs(r);
+      dc.DrawEllipse(worldToPixelX(-r), worldToPixelY(r), worldWidthToPixels(2 * r) + 1,
+                     worldHeightToPixels(2 * r) + 1);
+    };
+    for (double p : xs) ring(layout.xWorld(p));
+    for (double p : ys) ring(layout.yWorld(p));
+    dc.SetBrush(wxNullBrush);
+  }
+  dc.SetPen(wxNullPen);
+}
+
+void coordSys::drawAxes(wxDC& dc) {
+  const tally::AxisScale& xs = layout.xScale;
+  const tally::AxisScale& ys = layout.yScale;
+  if (!xs.showAxis && !ys.showAxis) return;
+  const wxFont tick = tickFont(), axisFont = axisLabelFont();
+  dc.SetPen(*wxBLACK_PEN);
+  dc.SetBrush(*wxBLACK_BRUSH);
+  dc.SetTextForeground(*wxBLACK);
+  dc.SetFont(tick);
+
+  const wxSize c = GetClientSize();
+  const tally::WorldPoint cross = layout.axisIntersection;
+  int row = worldToPixelY(layout.yWorld(cross.y));
+  int col = worldToPixelX(layout.xWorld(cross.x));
+  const int left = worldToPixelX(layout.xWorld(xs.getMin()));
+  const int right = worldToPixelX(layout.xWorld(xs.getMax()));
+  const int top = worldToPixelY(layout.yWorld(ys.getMax()));
+  const int bottom = worldToPixelY(layout.yWorld(ys.getMin()));
+  const tally::TextMeasure measure = dcMeasure(dc);
+
+  if (layout.axesAlwaysViewable && !layout.originAlwaysViewable) {
+    // An axis outside the window runs along the bottom or left edge, leaving room for its labels.
+    tally::Margins m = layout.computeMargins(false, c.x, c.y, measure);
+    if (row < 0 || row > c.y) row = c.y - worldHeightToPixels(layout.yWorld(m.below));
+    if (col < 0 || col > c.x) col = worldWidthToPixels(layout.xWorld(m.left));
+  }
+
+  std::vector<double> positions;
+  if (xs.showAxis) {
+    dc.DrawLine(left, row, right, row);
+    const wxPoint leftHead[] = {{0, 0}, {16, 4}, {16, -4}};
+    const wxPoint rightHead[] = {{0, 0}, {-16, 4}, {-16, -4}};
+    dc.DrawPolygon(3, leftHead, left, row);
+    dc.DrawPolygon(3, rightHead, right, row);
+    if (xs.showTicks) {
+      xs.tickPositions(positions, tally::MajorTicks);
+      for (double p : positions) {
+        int x = worldToPixelX(layout.xWorld(p));
+        dc.DrawLine(x, row + 4, x, row - 5);
+      }
+    }
+    const tally::Extent tallest = layout.measureTickLabels(tally::XAxis, measure);
+    if (xs.showTickLabels) {
+      for (const tally::TickLabel& label : layout.tickLabels(tally::XAxis)) {
+        const wxString text = toWx(label.text);
+        wxCoord tw = 0, th = 0;
+        dc.GetTextExtent(text, &tw, &th);
+        int x = worldToPixelX(layout.xWorld(label.position));
+        int y = layout.xTickLabelPosition == 1 ? row + 6 : row - th - 6;
+        dc.DrawText(text, x - tw / 2, y);
+      }
+    }
+    if (xs.showMinorTicks) {
+      xs.tickPositions(positions, tally::MinorTicks);
+      for (double p : positions) {
+        int x = worldToPixelX(layout.xWorld(p));
+        dc.DrawLine(x, row + 2, x, row - 3);
+      }
+    }
+    dc.SetFont(axisFont);
+    const wxString label = toWx(xs.axisLabel);
+    wxCoord lw = 0, lh = 0;
+    dc.GetTextExtent(label, &lw, &lh);
+    const int pos = layout.xAxisLabelPosition;
+    int lx = (pos & 8) ? right - lw - 10 : left + 10;
+    int ly;
+    if (pos & 2)
+      ly = row - lh - 10 - (layout.xTickLabelPosition == 2 ? tallest.height : 0);
+    else
+      ly = row + 10 + (layout.xTickLabelPosition == 1 ? tallest.height : 0);
+    dc.DrawText(label, lx, ly);
+    dc.SetFont(tick);
+  }
+
+  if (ys.showAxis) {
+    dc.DrawLine(col, bottom, col, top);
+    const wxPoint bottomHead[] = {{0, 0}, {-4, -16}, {4, -16}};
+    const wxPoint topHead[] = {{0, 0}, {-4, 16}, {4, 16}};
+    dc.DrawPolygon(3, bottomHead, col, bottom);
+    dc.DrawPolygon(3, topHead, col, top);
+    if (ys.showTicks) {
+      ys.tickPositions(positions, tally::MajorTicks);
+      for (double p : positions) {
+        int y = worldToPixelY(layout.yWorld(p));
+        dc.DrawLine(col + 4, y, col - 5, y);
+      }
+    }
+    const tally::Extent widest = layout.measureTickLabels(tally::YAxis, measure);
+    if (ys.showTickLabels) {
+      for (const tally::TickLabel& label : layout.tickLabels(tally::YAxis)) {
+        const wxString text = toWx(label.text);
+        wxCoord tw = 0, th = 0;
+        dc.GetTextExtent(text, &tw, &th);
+        int y = worldToPixelY(layout.yWorld(label.position));
+        int x = layout.yTickLabelPosition == 4 ? col - tw - 11 : col + 14;
+        dc.DrawText(text, x, y - th / 2);
+      }
+    }
+    if (ys.showMinorTicks) {
+      ys.tickPositions(positions, tally::MinorTicks);
+      for (double p : positions) {
+        int y = worldToPixelY(layout.yWorld(p));
+        dc.DrawLine(col + 2, y, col - 3, y);
+      }
+    }
+    dc.SetFont(axisFont);
+    const wxString label = toWx(ys.axisLabel);
+    wxCoord lw = 0, lh = 0;
+    dc.GetTextExtent(label, &lw, &lh);
+    const int pos = layout.yAxisLabelPosition;
+    int ly = (pos & 1) ? bottom - lh - 10 : top + 5;
+    int lx;
+    if (pos & 4)
+      lx = col - lw - 10 - (layout.yTickLabelPosition == 4 ? widest.width + 5 : 0);
+    else
+      lx = col + 15 + (layout.yTickLabelPosition == 8 ? widest.width + 5 : 0);
+    dc.DrawText(label, lx, ly);
+    dc.SetFont(tick);
+  }
+
+  if (xs.showAxis && ys.showAxis && isVisible(0, 0) && cross.x == 0 && cross.y == 0) {
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    const int radius = static_cast<int>(4 * 1.5 + 2);
+    dc.DrawCircle(col, row, radius);
+  }
+  dc.SetPen(wxNullPen);
+  dc.SetBrush(wxNullBrush);
+  dc.SetFont(wxNullFont);
+}
+
+void coordSys::drawAllSeries(wxDC& dc) {
+  for (const tally::Series& s : series)
+    if (s.visible) drawSeries(dc, s);
+}
+
+void coordSys::setSeriesPenAndBrush(wxDC& dc, const tally::Series& s) {
+  if (s.lineColour.set)
+    dc.SetPen(wxPen(toWx(s.lineColour), s.penWidth, wxPENSTYLE_SOLID));
+  else
+    dc.SetPen(*wxTRANSPARENT_PEN);
+  if (s.fillColour.set)
+    dc.SetBrush(wxBrush(toWx(s.fillColour), wxBRUSHSTYLE_SOLID));
+  else
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+}
+
+void coordSys::drawSeries(wxDC& dc, const tally::Series& s) {
+  setSeriesPenAndBrush(dc, s);
+  for (const tally::PointList& seg : s.segments) {
+    switch (s.style) {
+      case tally::PolylineStyle: {
+        if (seg.size() < 2) break;
+        std::vector<wxPoint> pts;
+        pts.reserve(seg.size());
+        for (const tally::WorldPoint& p : seg) pts.push_back(worldToPixel(p.x, p.y));
+        dc.DrawLines(static_cast<int>(pts.size()), pts.data());
+        break;
+      }
+      case tally::MarkersStyle:
+        for (const tally::WorldPoint& p : seg) drawMarker(dc, p.x, p.y, s.markerShape, s.markerSize);
+        break;
+      case tally::ColumnsStyle: {
+        const int f = worldWidthToPixels(s.columnWidth);
+        for (const tally::WorldPoint& p : seg) {
+          int left = worldToPixelX(p.x);
+          if (s.columnAlign == tally::ColumnCentredOnX) left -= f / 2;
+          if (s.columnAlign == tally::ColumnEndsAtX) left -= f;
+          const int y = worldToPixelY(p.y), y0 = worldToPixelY(0);
+          // Columns stand on y = 0 and hang down for negative values.
+          dc.DrawRectangle(left, std::min(y, y0), f + 1, std::abs(y - y0) + 1);
+        }
+        break;
+      }
+      case tally::PointsStyle:
+        for (const tally::WorldPoint& p : seg) {
+          wxPoint q = worldToPixel(p.x, p.y);
+          if (s.penWidth == 1)
+            dc.DrawPoint(q);
+          else
+            dc.DrawLine(q, q);  // the round pen cap makes a dot of the pen's width
+        }
+        break;
+      default:
+        break;
+    }
+  }
+  dc.SetPen(wxNullPen);
+  dc.SetBrush(wxNullBrush);
+}
+
+void coordSys::drawMarker(wxDC& dc, double x, double y, int shape, int s) {
+  const wxPoint c = worldToPixel(x, y);
+  switch (shape) {
+    case tally::DiamondMarker: {
+      const wxPoint pts[] = {{c.x, c.y - s}, {c.x + s, c.y}, {c.x, c.y + s}, {c.x - s, c.y}};
+      dc.DrawPolygon(4, pts, 0, 0, wxWINDING_RULE);
+      break;
+    }
+    case tally::SquareMarker:
+      dc.DrawRectangle(c.x - s, c.y - s, 2 * s + 1, 2 * s + 1);
+      break;
+    case tally::CircleMarker:
+      dc.DrawEllipse(c.x - s, c.y - s, 2 * s, 2 * s);
+      break;
+    default:
+      break;
+  }
+}
+
+void coordSys::drawPointLabels(wxDC& dc) {
+  for (const tally::PointLabel& l : pointLabels) {
+    if (!l.visible) continue;
+    dc.SetPen(wxPen(toWx(l.colour), 1, wxPENSTYLE_SOLID));
+    dc.SetBrush(wxBrush(toWx(l.colour), wxBRUSHSTYLE_SOLID));
+    drawMarker(dc, l.x, l.y, l.markerShape, l.markerSize);
+  }
+  dc.SetPen(wxNullPen);
+  dc.SetBrush(wxNullBrush);
+}
+
+void coordSys::drawSeriesById(int id) {
+  const tally::Series* s = getSeries(id);
+  if (!s) return;
+  wxClientDC dc(this);
+  setMultiplyDrawing(dc, true);
+  drawSeries(dc, *s);
+  setMultiplyDrawing(dc, false);
+}
+
+void coordSys::drawAllSeriesNow() {
+  wxClientDC dc(this);
+  setMultiplyDrawing(dc, true);
+  drawAllSeries(dc);
+  setMultiplyDrawing(dc, false);
+}
+
+wxBitmap coordSys::pictureBitmap() {
+  const wxSize size = GetSize();
+  const int w = std::max(size.x, 1), h = std::max(size.y, 1);
+  wxBitmap full(w, h, 24);
+  int maxX = 0, maxY = 0;
+  {
+    wxMemoryDC dc(full);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    dc.ResetBoundingBox();
+    dc.SetClippingRegion(0, 0, w, h);
+    drawAll(dc);
+    maxX = dc.MaxX();
+    maxY = dc.MaxY();
+    dc.SelectObject(wxNullBitmap);
+  }
+  wxBitmap picture(std::max(maxX, 0) + 10, std::max(maxY, 0) + 10, 24);
+  wxMemoryDC out(picture);
+  out.SetBackground(*wxWHITE_BRUSH);
+  out.Clear();
+  out.DrawBitmap(full, 0, 0);
+  out.SelectObject(wxNullBitmap);
+  return picture;
+}
+
+void coordSys::copyToClipboard() {
+  wxBitmap picture = pictureBitmap();
+  if (wxTheClipboard->Open()) {
+    wxTheClipboard->SetData(new wxBitmapDataObject(picture));
+    wxTheClipboard->Close();
+  }
+}
+
+// ---- stored series and point labels
+
+int coordSys::addSeries(const tally::Series& s) {
+  if (isAnimating()) {
+    stopAnimation();
+    // An interrupted animation still leaves a complete picture.
+    if (!series.empty()) drawSeriesById(series.back().id);
+  }
+  series.push_back(s);
+  series.back().id = ++seriesCounter;
+  return seriesCounter;
+}
+
+bool coordSys::removeSeries(int id) {
+  if (isAnimating()) stopAnimation();
+  int i = findSeries(id);
+  if (i < 0) return false;
+  series.erase(series.begin() + i);
+  removeSeriesPointLabels(id);
+  return true;
+}
+
+bool coordSys::replaceSeries(int id, const tally::Series& s) {
+  if (isAnimating()) stopAnimation();
+  int i = findSeries(id);
+  if (i < 0) return false;
+  series.erase(series.begin() + i);
+  series.push_back(s);
+  series.back().id = id;
+  return true;
+}
+
+void coordSys::clearSeries() {
+  if (isAnimating()) stopAnimation();
+  series.clear();
+  removeAllSeriesPointLabels();
+}
+
+int coordSys::findSeries(int id) const {
+  for (size_t i = 0; i < series.size(); ++i)
+    if (series[i].id == id) return static_cast<int>(i);
+  return -1;
+}
+
+const tally::Series* coordSys::getSeries(int id) const {
+  int i = findSeries(id);
+  return i < 0 ? nullptr : &series[i];
+}
+
+int coordSys::addPointLabel(const tally::PointLabel& label) {
+  pointLabels.push_back(label);
+  tally::PointLabel& l = pointLabels.back();
+  if (std::fabs(l.x) < 1e-10) l.x = 0;
+  if (std::fabs(l.y) < 1e-10) l.y = 0;
+  l.id = ++pointLabelCounter;
+  return l.id;
+}
+
+bool coordSys::removePointLabel(int id) {
+  auto it = std::find_if(pointLabels.begin(), pointLabels.end(),
+                         [id](const tally::PointLabel& l) { return l.id == id; });
+  if (it == pointLabels.end()) return false;
+  pointLabels.erase(it);
+  return true;
+}
+
+int coordSys::removeSeriesPointLabels(int seriesId) {
+  size_t before = pointLabels.size();
+  pointLabels.erase(std::remove_if(pointLabels.begin(), pointLabels.end(),
+                                   [seriesId](const tally::PointLabel& l) { return l.seriesId == seriesId; }),
+                    pointLabels.end());
+  return static_cast<int>(before - pointLabels.size());
+}
+
+int coordSys::removeAllSeriesPointLabels() {
+  size_t before = pointLabels.size();
+  pointLabels.erase(std::remove_if(pointLabels.begin(), pointLabels.end(),
+                                   [](const tally::PointLabel& l) { return l.seriesId >= 0; }),
+                    pointLabels.end());
+  return static_cast<int>(before - pointLabels.size());
+}
+
+void coordSys::showProperties() {
+  if (propertiesWindow) propertiesWindow->Show();
+}
+
+// ---- animation
+
+void coordSys::animateSeries(int id, int mode) {
+  if (isAnimating()) stopAnimation();
+  animationMode = mode;
+  animatedSeriesId = id;
+  animationInterval = mode == 1 ? 1500 : 50;
+  if (mode == 1)
+    pointAnimationStep();
+  else
+    lineAnimationStep();
+}
+
+void coordSys::resumeAnimation() { animationTimer.Start(animationInterval, wxTIMER_CONTINUOUS); }
+
+void coordSys::stopAnimation() {
+  animationTimer.Stop();
+  wxCommandEvent done(animationDoneEvent, GetId());
+  done.SetEventObject(this);
+  done.SetInt(animatedSeriesId);
+  GetEventHandler()->ProcessEvent(done);
+}
+
+// Puts the cursor on the first visible point; false (and the message) when there is none.
+bool coordSys::startAnimationCursor(const tally::Series& s) {
+  animationSegment = 0;
+  animationPoint = 0;
+  animationTimer.Start(animationInterval, wxTIMER_CONTINUOUS);
+  for (; animationSegment < s.segments.size(); ++animationSegment, animationPoint = 0) {
+    const tally::PointList& seg = s.segments[animationSegment];
+    for (; animationPoint < seg.size(); ++animationPoint)
+      if (isVisible(seg[animationPoint].x, seg[animationPoint].y)) return true;
+  }
+  stopAnimation();
+  wxMessageBox(_("This data does not show in the current window."), wxASCII_STR(wxMessageBoxCaptionStr),
+               wxOK | wxCENTRE);
+  return false;
+}
+
+void coordSys::lineAnimationStep() {
+  const tally::Series* s = getSeries(animatedSeriesId);
+  if (!s) return;
+  if (s->style != tally::PolylineStyle) {
+    drawSeriesById(animatedSeriesId);
+    return;
+  }
+  if (!animationTimer.IsRunning()) {
+    if (!startAnimationCursor(*s)) return;
+    // Start one point early so that the line enters the window from outside.
+    if (animationPoint > 0) --animationPoint;
+  }
+  if (animationSegment >= s->segments.size()) {
+    stopAnimation();
+    return;
+  }
+  wxClientDC dc(this);
+  setSeriesPenAndBrush(dc, *s);
+  setMultiplyDrawing(dc, true);
+  // At least two points per tick: a chunk of one would step back onto itself forever.
+  const size_t chunk = std::max(2, static_cast<int>(GetClientSize().x / 50 + 1.5));
+  size_t drawn = 0;
+  while (drawn < chunk) {
+    const tally::PointList& seg = s->segments[animationSegment];
+    const size_t take = std::min(chunk - drawn, seg.size() - std::min(animationPoint, seg.size()));
+    if (take >= 2) {
+      std::vector<wxPoint> pts;
+      for (size_t i = animationPoint; i < animationPoint + take; ++i) pts.push_back(worldToPixel(seg[i].x, seg[i].y));
+      dc.DrawLines(static_cast<int>(pts.size()), pts.data());
+    }
+    if (take > 0) animationLastPoint = seg[animationPoint + take - 1];
+    animationPoint += take;
+    drawn += take;
+    if (drawn >= chunk) {
+      // The next tick's line starts at this tick's last point, so the line has no gaps.
+      if (animationPoint > 0) --animationPoint;
+      break;
+    }
+    ++animationSegment;
+    animationPoint = 0;
+    if (animationSegment >= s->segments.size()) break;
+  }
+  setMultiplyDrawing(dc, false);
+  dc.SetPen(wxNullPen);
+  dc.SetBrush(wxNullBrush);
+}
+
+void coordSys::pointAnimationStep() {
+  const tally::Series* s = getSeries(animatedSeriesId);
+  if (!s) return;
+  if (s->style != tally::PolylineStyle && !animationTimer.IsRunning()) {
+    drawSeriesById(animatedSeriesId);
+    return;
+  }
+  if (!animationTimer.IsRunning()) {
+    if (!startAnimationCursor(*s)) return;
+    animationStep = 1.0;
+  }
+  wxClientDC dc(this);
+  setMultiplyDrawing(dc, true);
+  const int radius = s->penWidth / 2;
+  dc.SetPen(s->lineColour.set ? wxPen(toWx(s->lineColour), 1) : *wxTRANSPARENT_PEN);
+  if (s->fillColour.set)
+    dc.SetBrush(wxBrush(toWx(s->lineColour)));
+  else
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+  // Coarse to fine: the k-th point drawn is followed by the one at index
+  // worldWidthToPixels(k * step); the step halves every tick.
+  for (const tally::PointList& seg : s->segments) {
+    size_t index = 0;
+    for (size_t k = 1; index < seg.size(); ++k) {
+      wxPoint q = worldToPixel(seg[index].x, seg[index].y);
+      if (s->penWidth == 1)
+        dc.DrawPoint(q);
+      else
+        dc.DrawEllipse(q.x - radius, q.y - radius, 2 * radius, 2 * radius);
+      animationLastPoint = seg[index];
+      size_t next = static_cast<size_t>(worldWidthToPixels(k * animationStep));
+      index = std::max(next, index + 1);
+    }
+  }
+  setMultiplyDrawing(dc, false);
+  dc.SetPen(wxNullPen);
+  dc.SetBrush(wxNullBrush);
+  animationStep /= 2;
+  if (pixelWidthToWorld(1) / 2 > animationStep || animationStep < 1e-300) {
+    stopAnimation();
+    drawSeriesById(animatedSeriesId);
+  }
+}
+
+// ---- events
+
+void coordSys::onKeyDown(wxKeyEvent& event) {
+  if (event.ControlDown() && event.GetKeyCode() == 67)
+    copyToClipboard();
+  else
+    event.Skip();
+}
+
+void coordSys::onRightUp(wxMouseEvent& event) {
+  if (!propertiesMenuEnabled) {
+    event.Skip();
+    return;
+  }
+  wxMenu menu;
+  menu.Append(PropertiesMenuId, _("&Properties..."), wxEmptyString);
+  PopupMenu(&menu, event.GetPosition());
+}
+
+void coordSys::onPropertiesMenu(wxCommandEvent&) { showProperties(); }
+
+void coordSys::onPaint(wxPaintEvent&) {
+  wxPaintDC dc(this);
+  drawAll(dc);
+}
+
+void coordSys::onSize(wxSizeEvent&) {
+  // Only these rules depend on the pixel size; otherwise the picture stretches.
+  if (!layout.equalScaling && !layout.originAlwaysViewable && !layout.axesAlwaysViewable) return;
+  updateScales();
+  wxCommandEvent changed(viewChangedEvent, GetId());
+  changed.SetEventObject(this);
+  changed.SetInt(-1);
+  GetEventHandler()->ProcessEvent(changed);
+}
+
+void coordSys::onTimer(wxTimerEvent&) {
+  if (animationMode == 1)
+    pointAnimationStep();
+  else
+    lineAnimationStep();
+}
+
+void coordSys::onMotion(wxMouseEvent& event) {
+  const wxPoint m = event.GetPosition();
+  for (const tally::PointLabel& l : pointLabels) {
+    const wxPoint p = worldToPixel(l.x, l.y);
+    const double dx = m.x - p.x, dy = m.y - p.y;
+    if (std::sqrt(dx * dx + dy * dy) <= l.markerSize) {
+      // Filled by hand: numbers are always written with a decimal point.
+      wxString text = _("(%.5g, %.5g)\n---------------------\n%s");
+      text.Replace("%.5g", toWx(tally::formatNumber("%.5g", l.x)), false);
+      text.Replace("%.5g", toWx(tally::formatNumber("%.5g", l.y)), false);
+      text.Replace("%s", toWx(l.text), false);
+      wxToolTip::SetDelay(1);
+      wxToolTip::Enable(true);
+      SetToolTip(text);
+      return;
+    }
+  }
+  wxToolTip::Enable(false);
+  wxToolTip::SetDelay(500);
+  UnsetToolTip();
+  wxToolTip::Enable(true);
+}

@@ -1,0 +1,202 @@
+#pragma once
+// The graph widget: a coordinate system with grid, axes, tick labels, data
+// series and labelled points. The layout rules live in tally::GraphLayout;
+// this window measures texts, draws, and handles the mouse, keys and timer.
+#include <wx/arrstr.h>
+#include <wx/bitmap.h>
+#include <wx/dc.h>
+#include <wx/event.h>
+#include <wx/font.h>
+#include <wx/timer.h>
+#include <wx/window.h>
+
+#include <vector>
+
+#include "core/graph/GraphLayout.h"
+#include "core/graph/Series.h"
+
+class coordSysProperties;
+
+// Sent with int -1 after a resize recomputed the ranges.
+wxDECLARE_EVENT(viewChangedEvent, wxCommandEvent);
+// Sent with the animated series' id whenever an animation stops.
+wxDECLARE_EVENT(animationDoneEvent, wxCommandEvent);
+
+class coordSys : public wxWindow {
+ public:
+  enum { AnimationTimerId = 1, PropertiesMenuId = 0 };
+
+  coordSys(wxWindow* parent, wxWindowID id = wxID_ANY, const wxPoint& pos = wxDefaultPosition,
+           const wxSize& size = wxDefaultSize, long style = 0,
+           const wxString& name = wxASCII_STR(wxPanelNameStr));
+  ~coordSys() override;
+
+  // The requested window, in axis units; takes effect at the next updateScales.
+  void setXMin(double v) { layout.xMin = v; }
+  void setXMax(double v) { layout.xMax = v; }
+  void setYMin(double v) { layout.yMin = v; }
+  void setYMax(double v) { layout.yMax = v; }
+  double getXMin() const { return layout.xMin; }
+  double getXMax() const { return layout.xMax; }
+  double getYMin() const { return layout.yMin; }
+  double getYMax() const { return layout.yMax; }
+
+  void setXAxisLabel(const wxString& text);
+  void setYAxisLabel(const wxString& text);
+  wxString getXAxisLabel() const;
+  wxString getYAxisLabel() const;
+  bool setXTickUnit(double u) { return layout.xScale.setTickUnit(u); }
+  bool setYTickUnit(double u) { return layout.yScale.setTickUnit(u); }
+  double getXTickUnit() const { return layout.xScale.getTickUnit(); }
+  double getYTickUnit() const { return layout.yScale.getTickUnit(); }
+  void setXAutoScale(bool on) { layout.xScale.autoScale = on; }
+  void setYAutoScale(bool on) { layout.yScale.autoScale = on; }
+  bool getXAutoScale() const { return layout.xScale.autoScale; }
+  bool getYAutoScale() const { return layout.yScale.autoScale; }
+  bool setXMaxTicks(int n) { return layout.xScale.setMaxTicks(n); }
+  bool setYMaxTicks(int n) { return layout.yScale.setMaxTicks(n); }
+  int getXMaxTicks() const { return layout.xScale.getMaxTicks(); }
+  int getYMaxTicks() const { return layout.yScale.getMaxTicks(); }
+  bool setFontSize(int size) { return layout.setFontSize(size); }
+  int getFontSize() const { return layout.fontSize; }
+  bool setXTickLabelPosition(int p) { return layout.setXTickLabelPosition(p); }
+  bool setYTickLabelPosition(int p) { return layout.setYTickLabelPosition(p); }
+  bool setXAxisLabelPosition(int p) { return layout.setXAxisLabelPosition(p); }
+  bool setYAxisLabelPosition(int p) { return layout.setYAxisLabelPosition(p); }
+  int getXTickLabelPosition() const { return layout.xTickLabelPosition; }
+  int getYTickLabelPosition() const { return layout.yTickLabelPosition; }
+  int getXAxisLabelPosition() const { return layout.xAxisLabelPosition; }
+  int getYAxisLabelPosition() const { return layout.yAxisLabelPosition; }
+  void setAxesStyle(int style) { layout.setAxesStyle(style); }
+  int getAxesStyle() const { return layout.getAxesStyle(); }
+  void setCustomXTickLabels(const wxArrayString& labels);
+  void setCustomYTickLabels(const wxArrayString& labels);
+  void clearCustomXTickLabels() { layout.clearCustomXTickLabels(); }
+  void clearCustomYTickLabels() { layout.clearCustomYTickLabels(); }
+  bool getCustomXTickLabelsOn() const { return layout.customXTickLabelsOn; }
+  bool getCustomYTickLabelsOn() const { return layout.customYTickLabelsOn; }
+
+  void setGridStyle(int style) { layout.gridStyle = style; }
+  int getGridStyle() const { return layout.gridStyle; }
+  void setEqualScaling(bool on) { layout.equalScaling = on; }
+  bool getEqualScaling() const { return layout.equalScaling; }
+  void setXTrigScale(bool on) { layout.xTrigScale = on; }
+  void setYTrigScale(bool on) { layout.yTrigScale = on; }
+  bool getXTrigScale() const { return layout.xTrigScale; }
+  bool getYTrigScale() const { return layout.yTrigScale; }
+  void setOriginAlwaysViewable(bool on) { layout.originAlwaysViewable = on; }
+  bool getOriginAlwaysViewable() const { return layout.originAlwaysViewable; }
+  void setAxesAlwaysViewable(bool on) { layout.axesAlwaysViewable = on; }
+  bool getAxesAlwaysViewable() const { return layout.axesAlwaysViewable; }
+  void setAxisIntersection(double x, double y) { layout.axisIntersection = {x, y}; }
+  tally::WorldPoint getAxisIntersection() const { return layout.axisIntersection; }
+  void setPropertiesMenuEnabled(bool on) { propertiesMenuEnabled = on; }
+  bool getPropertiesMenuEnabled() const { return propertiesMenuEnabled; }
+
+  // The axis records and the whole model, for the properties window and the settings reader.
+  tally::AxisScale& getXScale() { return layout.xScale; }
+  tally::AxisScale& getYScale() { return layout.yScale; }
+  const tally::AxisScale& getXScale() const { return layout.xScale; }
+  const tally::AxisScale& getYScale() const { return layout.yScale; }
+  tally::GraphLayout& getLayout() { return layout; }
+  const tally::GraphLayout& getLayout() const { return layout; }
+
+  // Layout and transforms on the client size. World values are real (times pi on a trig axis).
+  void updateScales();
+  tally::Margins computeMargins(bool adjust) const;
+  int worldToPixelX(double v) const;
+  int worldToPixelY(double v) const;
+  double pixelToWorldX(int p) const;
+  double pixelToWorldY(int p) const;
+  wxPoint worldToPixel(double x, double y) const;
+  tally::WorldPoint pixelToWorld(int px, int py) const;
+  double pixelWidthToWorld(int n) const;
+  double pixelHeightToWorld(int n) const;
+  int worldWidthToPixels(double d) const;
+  int worldHeightToPixels(double d) const;
+  bool isVisible(double x, double y) const;
+
+  // Drawing, on any context (paint, memory, printer).
+  void redraw();
+  void drawAll(wxDC& dc);
+  void drawGrid(wxDC& dc);
+  void drawAxes(wxDC& dc);
+  void drawAllSeries(wxDC& dc);
+  void drawSeries(wxDC& dc, const tally::Series& s);
+  void drawPointLabels(wxDC& dc);
+  void drawMarker(wxDC& dc, double x, double y, int shape, int size);
+  void drawSeriesById(int id);
+  void drawAllSeriesNow();
+  void copyToClipboard();
+  // The picture as copied: drawn bounding box plus 10 pixels each way.
+  wxBitmap pictureBitmap();
+  // Overlapping drawings combine as the product of their colours (the AND of
+  // pure colours; unchanged on white). No effect on a context without cairo.
+  static void setMultiplyDrawing(wxDC& dc, bool on);
+  wxFont tickFont() const;
+  wxFont axisLabelFont() const;
+
+  // The stored series and point labels.
+  int addSeries(const tally::Series& s);
+  bool removeSeries(int id);
+  bool replaceSeries(int id, const tally::Series& s);
+  void clearSeries();
+  int seriesCount() const { return static_cast<int>(series.size()); }
+  int findSeries(int id) const;
+  const tally::Series* getSeries(int id) const;
+  int addPointLabel(const tally::PointLabel& label);
+  void clearPointLabels() { pointLabels.clear(); }
+  bool removePointLabel(int id);
+  int removeSeriesPointLabels(int seriesId);
+  int removeAllSeriesPointLabels();
+  const std::vector<tally::PointLabel>& getPointLabels() const { return pointLabels; }
+  void showProperties();
+  coordSysProperties* getPropertiesWindow() const { return propertiesWindow; }
+
+  // Animation of a stored series: mode 1 reveals points coarse to fine, any
+  // other mode draws the line a chunk per tick.
+  void animateSeries(int id, int mode);
+  bool isAnimating() const { return animationTimer.IsRunning(); }
+  void resumeAnimation();
+  void stopAnimation();
+  int getAnimationInterval() const { return animationInterval; }
+  int getAnimationMode() const { return animationMode; }
+  int getAnimatedSeriesId() const { return animatedSeriesId; }
+  tally::WorldPoint getAnimationLastPoint() const { return animationLastPoint; }
+  wxTimer& getAnimationTimer() { return animationTimer; }
+
+  void onKeyDown(wxKeyEvent& event);
+  void onRightUp(wxMouseEvent& event);
+  void onPaint(wxPaintEvent& event);
+  void onSize(wxSizeEvent& event);
+  void onTimer(wxTimerEvent& event);
+  void onMotion(wxMouseEvent& event);
+
+ protected:
+  int animationInterval = 50;
+  bool propertiesMenuEnabled = false;
+  tally::WorldPoint animationLastPoint;
+  tally::GraphLayout layout;
+  size_t animationSegment = 0;
+  size_t animationPoint = 0;
+  int animationMode = 0;
+  int seriesCounter = 0;
+  std::vector<tally::Series> series;
+  int pointLabelCounter = 0;
+  std::vector<tally::PointLabel> pointLabels;
+  wxTimer animationTimer;
+  int animatedSeriesId = -1;
+  double animationStep = 1.0;
+  coordSysProperties* propertiesWindow = nullptr;
+
+ private:
+  tally::TextMeasure windowMeasure() const;
+  tally::TextMeasure dcMeasure(wxDC& dc) const;
+  bool startAnimationCursor(const tally::Series& s);
+  void lineAnimationStep();
+  void pointAnimationStep();
+  void setSeriesPenAndBrush(wxDC& dc, const tally::Series& s);
+  void onPropertiesMenu(wxCommandEvent& event);
+
+  wxDECLARE_EVENT_TABLE();
+};
