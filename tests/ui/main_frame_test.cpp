@@ -1,0 +1,241 @@
+// The main window: its start state, where the graph views sit, and the routing of
+// control events with shared identifiers to their own handlers.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/notebook.h>
+#include <wx/radiobut.h>
+#include <wx/sizer.h>
+#include <wx/slider.h>
+#include <wx/spinctrl.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "ui/WxBridge.h"
+#include "ui/app/MainFrame.h"
+#include "ui/grid/VardenGrid.h"
+
+namespace {
+
+class MainFrameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    frame = new MainFrame(nullptr, wxID_ANY, wxString());
+    frame->handlerProbe = [this](const std::string& name) { ran.push_back(name); };
+    frame->Show();
+  }
+  void TearDown() override {
+    frame->Destroy();
+    wxTheApp->ProcessPendingEvents();
+  }
+
+  // Sends the event from the control, so it travels up to the frame as a click would.
+  std::vector<std::string> handlersFor(wxWindow* source, wxCommandEvent& event) {
+    ran.clear();
+    event.SetEventObject(source);
+    source->GetEventHandler()->ProcessEvent(event);
+    wxTheApp->ProcessPendingEvents();
+    return ran;
+  }
+
+  wxWindow* byLabel(const char* label) {
+    wxWindow* w = wxWindow::FindWindowByLabel(label, frame);
+    EXPECT_NE(w, nullptr) << label;
+    return w;
+  }
+
+  MainFrame* frame = nullptr;
+  std::vector<std::string> ran;
+};
+
+double totalFrequency(const std::vector<tally::FrequencyPair>& pairs) {
+  return std::accumulate(pairs.begin(), pairs.end(), 0.0,
+                         [](double sum, const tally::FrequencyPair& p) { return sum + p.frequency; });
+}
+
+}  // namespace
+
+TEST_F(MainFrameTest, StartsEmptyOnSet1UngroupedDiscrete) {
+  EXPECT_EQ(frame->GetTitle(), "Tallyscope");
+  EXPECT_EQ(frame->setNameLabel[0]->GetLabel(), "Set-1");
+  EXPECT_EQ(frame->setNameLabel[1]->GetLabel(), "Set-2");
+
+  EXPECT_EQ(frame->grid->GetNumberRows(), 1000);
+  EXPECT_EQ(frame->grid->GetNumberCols(), 2);
+  EXPECT_EQ(frame->grid->GetColLabelValue(0), "Value");
+  EXPECT_EQ(frame->grid->GetColLabelValue(1), "Frequency");
+  EXPECT_EQ(frame->grid->GetColSize(0), 160);
+  EXPECT_FALSE(frame->grid->IsColShown(1));
+  for (int r : {0, 14, 15, 999}) EXPECT_EQ(frame->grid->GetCellValue(r, 0), "") << r;
+
+  const char* types[] = {"Ungrouped Discrete", "Ungrouped Continuous", "Grouped Discrete",
+                         "Grouped Continuous", "Already Grouped Continuous"};
+  ASSERT_EQ(frame->dataTypeChoice->GetCount(), 5u);
+  for (unsigned i = 0; i < 5; ++i) EXPECT_EQ(frame->dataTypeChoice->GetString(i), types[i]);
+  EXPECT_EQ(frame->dataTypeChoice->GetSelection(), tally::UngroupedDiscrete);
+  EXPECT_TRUE(frame->set1Radio->GetValue());
+  EXPECT_FALSE(frame->set2Radio->GetValue());
+  EXPECT_FALSE(frame->groupingDetailsButton->IsShown());
+  EXPECT_TRUE(frame->columnWidthButton->IsShown());
+  EXPECT_EQ(frame->columnWidthButton->GetLabel(), "Col Width...");
+
+  EXPECT_EQ(frame->percentileSpin[0]->GetValue(), 50);
+  EXPECT_EQ(frame->percentileSpin[1]->GetValue(), 50);
+  EXPECT_EQ(frame->percentileSlider->GetValue(), 50);
+  EXPECT_EQ(frame->percentageText->GetValue(), "50%");
+  EXPECT_EQ(frame->stdDevCaption[0]->GetLabel(), "Std Dev.(p):");
+
+  EXPECT_EQ(frame->columnWidth, 1.0);
+  EXPECT_EQ(frame->currentType, tally::UngroupedDiscrete);
+  EXPECT_EQ(frame->currentSet, 0);
+  EXPECT_FALSE(frame->sampleStdDev);
+  EXPECT_EQ(frame->dataSets[0].count, 0);
+  EXPECT_EQ(frame->dataSets[1].minimum, 100000000);
+  // The example of Auto Data: 3+4+5+7+4+2 = 25 and 1+1+2+4+6+7+6+4 = 31 observations.
+  EXPECT_EQ(frame->exampleData[0].size() + frame->exampleData[1].size(), 14u);
+  EXPECT_EQ(totalFrequency(frame->exampleData[0]), 25);
+  EXPECT_EQ(totalFrequency(frame->exampleData[1]), 31);
+}
+
+TEST_F(MainFrameTest, EveryStatisticStartsBlank) {
+  for (int s = 0; s < 2; ++s) {
+    for (wxStaticText* label :
+         {frame->nLabel[s], frame->meanLabel[s], frame->modeLabel[s], frame->minimumLabel[s],
+          frame->q1Label[s], frame->medianLabel[s], frame->q3Label[s], frame->maximumLabel[s],
+          frame->rangeLabel[s], frame->iqrLabel[s], frame->stdDevLabel[s],
+          frame->percentileLabel[s], frame->sliderPercentileLabel[s]})
+      EXPECT_EQ(label->GetLabel(), "") << "set " << s;
+  }
+}
+
+TEST_F(MainFrameTest, NotebookHasThreePagesWithTabsAtTheBottom) {
+  ASSERT_EQ(frame->notebook->GetPageCount(), 3u);
+  EXPECT_TRUE(frame->notebook->HasFlag(wxNB_BOTTOM));
+  EXPECT_EQ(frame->notebook->GetSelection(), 0);
+  EXPECT_EQ(frame->notebook->GetPageText(0), "Statistics");
+  EXPECT_EQ(frame->notebook->GetPageText(1), "Column Graph");
+  // The caption is written "Box && Whisker"; the tab shows one ampersand.
+  EXPECT_EQ(frame->notebook->GetPageText(2), "Box & Whisker");
+  EXPECT_EQ(frame->notebook->GetPage(2), frame->boxPage);
+}
+
+TEST_F(MainFrameTest, StatisticsGridHasSixteenRowsOfFour) {
+  EXPECT_EQ(frame->statisticsSizer->GetRows(), 16);
+  EXPECT_EQ(frame->statisticsSizer->GetCols(), 4);
+  // 15 filled rows of 4 cells: 14 rows of controls and the row of spacers.
+  EXPECT_EQ(frame->statisticsSizer->GetItemCount(), 60u);
+  EXPECT_EQ(frame->statisticsSizer->GetVGap(), 2);
+  EXPECT_EQ(frame->statisticsSizer->GetHGap(), 2);
+}
+
+TEST_F(MainFrameTest, GraphViewsStandWhereTheLayoutPutsThem) {
+  EXPECT_EQ(frame->set1Graph->GetParent(), frame->columnGraphPage);
+  EXPECT_EQ(frame->set2Graph->GetParent(), frame->columnGraphPage);
+  EXPECT_EQ(frame->boxPlot->GetParent(), frame->boxPage);
+  EXPECT_EQ(frame->percentileGraph->GetParent(), frame->boxPage);
+  EXPECT_NE(frame->boxPlotSizer->GetItem(frame->boxPlot), nullptr);
+  EXPECT_NE(frame->percentileSizer->GetItem(frame->percentileGraph, true), nullptr);
+  EXPECT_NE(frame->percentileSizer->GetItem(frame->percentileSlider, true), nullptr);
+  // Box plot shown, ogive and slider hidden until already grouped data are chosen.
+  EXPECT_TRUE(frame->boxPageSizer->IsShown(frame->boxPlotSizer));
+  EXPECT_FALSE(frame->boxPageSizer->IsShown(frame->percentileSizer));
+}
+
+TEST_F(MainFrameTest, SeriesLooksForTheViews) {
+  for (int s = 0; s < 2; ++s) {
+    SCOPED_TRACE(s);
+    const tally::Series& columns = frame->series[COLUMNS_SET1 + s];
+    EXPECT_EQ(columns.style, tally::ColumnsStyle);
+    EXPECT_EQ(columns.lineColour, tally::colours::black);
+    EXPECT_EQ(columns.penWidth, 1);
+    EXPECT_EQ(columns.fillColour, tally::colours::green);
+    EXPECT_EQ(columns.columnWidth, 0.75);
+    const tally::Series& outliers = frame->series[OUTLIERS_SET1 + s];
+    EXPECT_EQ(outliers.style, tally::MarkersStyle);
+    EXPECT_EQ(outliers.fillColour, tally::colours::black);
+    EXPECT_EQ(outliers.markerShape, tally::CircleMarker);
+    EXPECT_EQ(outliers.markerSize, 2);
+    const tally::Series& lines = frame->series[BOX_LINES_SET1 + s];
+    EXPECT_EQ(lines.style, tally::PolylineStyle);
+    EXPECT_EQ(lines.penWidth, 1);
+    EXPECT_EQ(lines.lineColour, tally::colours::black);
+    const tally::Series& ogive = frame->series[OGIVE_SET1 + s];
+    EXPECT_EQ(ogive.style, tally::PolylineStyle);
+    EXPECT_EQ(ogive.penWidth, 2);
+    EXPECT_EQ(ogive.lineColour, s == 0 ? tally::colours::red : tally::colours::blue);
+    for (int i = 0; i < 8; ++i) EXPECT_TRUE(frame->series[i].segments.empty());
+  }
+}
+
+TEST_F(MainFrameTest, SharedIdentifiersReachOnlyTheirOwnHandler) {
+  using Names = std::vector<std::string>;
+  struct Route {
+    const char* what;
+    wxWindow* source;
+    wxEventType type;
+    int id;
+    const char* handler;
+  };
+  const std::vector<Route> routes = {
+      {"Clear Data", byLabel("Clear Data"), wxEVT_BUTTON, 1, "onClearData"},
+      {"data-type choice", frame->dataTypeChoice, wxEVT_CHOICE, 1, "onDataTypeChanged"},
+      {"Set 1 radio", frame->set1Radio, wxEVT_RADIOBUTTON, 1, "onSetSelected"},
+      {"Set 2 radio", frame->set2Radio, wxEVT_RADIOBUTTON, 2, "onSetSelected"},
+      {"Print", byLabel("Print"), wxEVT_BUTTON, 2, "onPrint"},
+      {"Auto Data", byLabel("Auto Data"), wxEVT_BUTTON, 3, "onAutoData"},
+      {"Cycle 1", frame->FindWindow(ID_CYCLE_SET1), wxEVT_BUTTON, 4, "onCycleStdDev"},
+      {"Cycle 2", frame->FindWindow(ID_CYCLE_SET2), wxEVT_BUTTON, 5, "onCycleStdDev"},
+      {"Name 1", frame->FindWindow(ID_NAME_SET1), wxEVT_BUTTON, 6, "onSetName"},
+      {"Name 2", frame->FindWindow(ID_NAME_SET2), wxEVT_BUTTON, 7, "onSetName"},
+      {"Col Width", frame->columnWidthButton, wxEVT_BUTTON, 8, "onColumnWidth"},
+      {"Grouping Details", frame->groupingDetailsButton, wxEVT_BUTTON, 9, "onGroupingDetails"},
+      {"Load Data", byLabel("Load Data"), wxEVT_BUTTON, 10, "onLoadData"},
+      {"Save Data", byLabel("Save Data"), wxEVT_BUTTON, 11, "onSaveData"},
+      {"spin 1 text", frame->percentileSpin[0], wxEVT_TEXT, 1, "onPercentileText"},
+      {"spin 2 text", frame->percentileSpin[1], wxEVT_TEXT, 2, "onPercentileText"},
+  };
+  for (const Route& r : routes) {
+    SCOPED_TRACE(r.what);
+    ASSERT_NE(r.source, nullptr);
+    EXPECT_EQ(r.source->GetId(), r.id);
+    wxCommandEvent event(r.type, r.id);
+    EXPECT_EQ(handlersFor(r.source, event), Names{r.handler});
+  }
+
+  for (int s = 0; s < 2; ++s) {
+    wxSpinEvent spin(wxEVT_SPINCTRL, frame->percentileSpin[s]->GetId());
+    EXPECT_EQ(handlersFor(frame->percentileSpin[s], spin), Names{"onPercentileSpin"}) << s;
+  }
+
+  const wxEventType scrolls[] = {wxEVT_SCROLL_TOP,          wxEVT_SCROLL_BOTTOM,
+                                 wxEVT_SCROLL_LINEUP,       wxEVT_SCROLL_LINEDOWN,
+                                 wxEVT_SCROLL_PAGEUP,       wxEVT_SCROLL_PAGEDOWN,
+                                 wxEVT_SCROLL_THUMBTRACK,   wxEVT_SCROLL_THUMBRELEASE,
+                                 wxEVT_SCROLL_CHANGED};
+  EXPECT_EQ(frame->percentileSlider->GetId(), 10);
+  for (wxEventType type : scrolls) {
+    wxScrollEvent scroll(type, frame->percentileSlider->GetId(), 40, wxVERTICAL);
+    EXPECT_EQ(handlersFor(frame->percentileSlider, scroll), Names{"onPercentileSlider"}) << type;
+  }
+}
+
+TEST_F(MainFrameTest, GridChangesReachExtractGridDataOncePerOperation) {
+  using Names = std::vector<std::string>;
+  wxGridEvent edited(frame->grid->GetId(), wxEVT_GRID_CELL_CHANGED, frame->grid, 0, 0);
+  EXPECT_EQ(handlersFor(frame->grid, edited), Names{"extractGridData"});
+
+  // A block delete writes many cells and posts one change.
+  frame->grid->pasteText("1\t2\n3\t4\n");
+  frame->grid->SelectBlock(0, 0, 1, 1);
+  ran.clear();
+  frame->grid->clearSelection();
+  EXPECT_TRUE(ran.empty());
+  wxTheApp->ProcessPendingEvents();
+  EXPECT_EQ(ran, Names{"extractGridData"});
+  EXPECT_EQ(frame->grid->GetCellValue(1, 1), "");
+}
