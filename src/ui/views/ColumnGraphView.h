@@ -1,0 +1,44 @@
+#pragma once
+// A graph that keeps its finished picture off screen and shows up to four series
+// handed to it by the main window: the column graphs and the box-and-whisker plot.
+#include <array>
+
+#include "ui/graph/coordSys.h"
+#include "ui/views/ViewBuffer.h"
+
+class ColumnGraphView : public coordSys {
+ public:
+  enum { SlotCount = 4 };
+
+  // The style argument is ignored: the view always has a sunken border.
+  ColumnGraphView(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
+                  long style);
+  ~ColumnGraphView() override;
+
+  // Non-owning; any may be null. The records must outlive their place in a slot.
+  // Redraws the buffer at once and asks for a repaint.
+  void setSeries(tally::Series* s1, tally::Series* s2, tally::Series* s3, tally::Series* s4);
+  // The complete graph on any context: screen buffer, clipboard picture, printer.
+  void draw(wxDC& dc);
+
+  const tally::Series* getSlot(int i) const;
+  int getBufferWidth() const { return buffer.width(); }
+  int getBufferHeight() const { return buffer.height(); }
+  // A copy of the picture the next paint will show.
+  wxBitmap bufferSnapshot() { return buffer.snapshot(); }
+  // The picture Ctrl+C puts on the clipboard.
+  wxBitmap clipboardPicture();
+
+  void onKeyDown(wxKeyEvent& event);
+  void onPaint(wxPaintEvent& event);
+  void onEraseBackground(wxEraseEvent& event);
+  void onSize(wxSizeEvent& event);
+
+ private:
+  void redrawBuffer();
+
+  ViewBuffer buffer;
+  std::array<tally::Series*, SlotCount> slots{};
+
+  wxDECLARE_EVENT_TABLE();
+};

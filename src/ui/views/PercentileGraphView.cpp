@@ -1,0 +1,120 @@
+#include "ui/views/PercentileGraphView.h"
+
+#include <wx/dcclient.h>
+#include <wx/gdicmn.h>
+#include <wx/intl.h>
+
+#include "core/NumberText.h"
+#include "ui/WxBridge.h"
+
+wxBEGIN_EVENT_TABLE(PercentileGraphView, coordSys)
+  EVT_KEY_DOWN(PercentileGraphView::onKeyDown)
+  EVT_PAINT(PercentileGraphView::onPaint)
+  EVT_ERASE_BACKGROUND(PercentileGraphView::onEraseBackground)
+  EVT_SIZE(PercentileGraphView::onSize)
+wxEND_EVENT_TABLE()
+
+PercentileGraphView::PercentileGraphView(wxWindow* parent, wxWindowID id, const wxPoint& pos,
+                                         const wxSize& size, long)
+    : coordSys(parent, id, pos, size, wxSUNKEN_BORDER, wxASCII_STR(wxPanelNameStr)),
+      buffer(10, 10) {}
+
+PercentileGraphView::~PercentileGraphView() = default;
+
+void PercentileGraphView::setCurve(int which, tally::Series* curve) {
+  if (which == 0)
+    set1Curve = curve;
+  else
+    set2Curve = curve;
+}
+
+void PercentileGraphView::setPercentage(double v) {
+  percentage = v;
+  Refresh(false);
+}
+
+wxFont PercentileGraphView::markerFont() {
+  return wxFont(9, wxFONTFAMILY_ROMAN, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD, false);
+}
+
+namespace {
+
+wxColour namedColour(const wxString& name) {
+  wxColour c = wxTheColourDatabase->Find(name);
+  return c.IsOk() ? c : *wxBLACK;
+}
+
+wxString formatted(const wxString& format, double v) {
+  return toWx(tally::formatNumber(toStd(format).c_str(), v));
+}
+
+}  // namespace
+
+void PercentileGraphView::draw(wxDC& dc) {
+  updateScales();
+  drawGrid(dc);
+  drawAxes(dc);
+  const wxFont kept = dc.GetFont();
+  dc.SetFont(markerFont());
+
+  const int x1 = worldToPixelX(set1Percentile);
+  const int p = worldToPixelY(percentage);
+  const int x2 = worldToPixelX(set2Percentile);
+  // The marker lines run from world x = 0 and down to world y = 0, wherever the axes stand.
+  const int x0 = worldToPixelX(0);
+  const int y0 = worldToPixelY(0);
+
+  if (set1Curve) drawSeries(dc, *set1Curve);
+  if (set2Curve) {
+    drawSeries(dc, *set2Curve);
+    dc.SetPen(wxPen(namedColour(_("PURPLE")), 2, wxPENSTYLE_SOLID));
+    dc.DrawLine(x0, p, x2, p);
+    dc.DrawLine(x2, p, x2, y0);
+    dc.SetTextForeground(*wxBLUE);
+    dc.DrawText(_("Set 2  Percentile"), x2 - 30, y0 - 80);
+    dc.DrawText(formatted(_("%.4g"), set2Percentile), x2 + 4, y0 - 66);
+  }
+  if (set1Curve) {
+    dc.SetPen(wxPen(namedColour(_("CORAL")), 2, wxPENSTYLE_SOLID));
+    dc.DrawLine(x0, p, x1, p);
+    dc.DrawLine(x1, p, x1, y0);
+    dc.SetTextForeground(*wxRED);
+    dc.DrawText(_("Set 1  Percentile"), x1 - 30, y0 - 50);
+    dc.DrawText(formatted(_("%.4g"), set1Percentile), x1 + 4, y0 - 36);
+  }
+  if (set1Curve || set2Curve) {
+    dc.SetTextForeground(wxColour(0, 130, 0));
+    dc.DrawText(formatted(_("%g%%"), percentage), 7, p - 20);
+  }
+
+  dc.SetPen(wxNullPen);
+  dc.SetFont(kept.IsOk() ? kept : wxNullFont);
+  dc.SetTextForeground(*wxBLACK);
+}
+
+wxBitmap PercentileGraphView::clipboardPicture() {
+  return viewPicture(this, [this](wxDC& dc) { draw(dc); });
+}
+
+void PercentileGraphView::onKeyDown(wxKeyEvent& event) {
+  if (event.ControlDown() && event.GetKeyCode() == 67)
+    copyViewPicture(this, [this](wxDC& dc) { draw(dc); });
+  else
+    event.Skip();
+}
+
+void PercentileGraphView::onPaint(wxPaintEvent&) {
+  buffer.clear();
+  draw(buffer.dc());
+  wxPaintDC dc(this);
+  buffer.blitTo(dc);
+}
+
+void PercentileGraphView::onEraseBackground(wxEraseEvent&) {}
+
+void PercentileGraphView::onSize(wxSizeEvent& event) {
+  const wxSize size = event.GetSize();
+  buffer.resize(size.x, size.y);
+  Refresh(false);
+  event.Skip();
+}
