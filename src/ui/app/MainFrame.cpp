@@ -16,6 +16,8 @@
 #include <wx/textctrl.h>
 
 #include "ui/grid/VardenGrid.h"
+#include "ui/views/ColumnGraphView.h"
+#include "ui/views/PercentileGraphView.h"
 #include "ui/resources/Resources.h"
 
 wxBEGIN_EVENT_TABLE(MainFrame, wxFrame)
@@ -353,15 +355,60 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
 
 MainFrame::~MainFrame() = default;
 
-// Placeholder views; the graph views replace them here, in the same places.
+// The graph views, each handed empty data so that its empty axes show at once.
 void MainFrame::createGraphViews() {
-  set1Graph = new wxWindow(columnGraphPage, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                           wxSUNKEN_BORDER);
-  set2Graph = new wxWindow(columnGraphPage, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                           wxSUNKEN_BORDER);
-  boxPlot = new wxWindow(boxPage, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSUNKEN_BORDER);
-  percentileGraph = new wxWindow(boxPage, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                                 wxSUNKEN_BORDER);
+  auto columnGraph = [](wxWindow* page) {
+    auto* g = new ColumnGraphView(page, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                  wxDEFAULT_FRAME_STYLE);
+    g->setFontSize(8);
+    g->setXMin(0);
+    g->setXMax(10);
+    g->setYMin(0);
+    g->setYMax(10);
+    g->setXAxisLabel(_("Value"));
+    g->setYAxisLabel(_("Frequency"));
+    g->setOriginAlwaysViewable(true);
+    g->setAxesAlwaysViewable(true);
+    g->setPropertiesMenuEnabled(false);
+    g->setXAutoScale(true);
+    g->setGridStyle(1);
+    g->setXAxisLabelPosition(9);  // below the axis, at its right end
+    g->setSeries(nullptr, nullptr, nullptr, nullptr);
+    return g;
+  };
+  set1Graph = columnGraph(columnGraphPage);
+  set2Graph = columnGraph(columnGraphPage);
+
+  boxPlot = new ColumnGraphView(boxPage, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                wxDEFAULT_FRAME_STYLE);
+  boxPlot->setFontSize(8);
+  boxPlot->setXMin(-8);
+  boxPlot->setXMax(8);
+  boxPlot->setYMin(5);
+  boxPlot->setYMax(13);
+  boxPlot->setYAxisLabel(_("Value"));
+  boxPlot->setOriginAlwaysViewable(false);
+  boxPlot->setAxesAlwaysViewable(false);
+  boxPlot->setAxesStyle(2);  // vertical axis only
+  boxPlot->setXAutoScale(false);
+  boxPlot->setGridStyle(1);
+  boxPlot->setSeries(nullptr, nullptr, nullptr, nullptr);
+
+  percentileGraph = new PercentileGraphView(boxPage, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                            wxDEFAULT_FRAME_STYLE);
+  percentileGraph->setGridStyle(1);
+  percentileGraph->setFontSize(8);
+  percentileGraph->setXMin(0);
+  percentileGraph->setXMax(11);
+  percentileGraph->setYMin(0);
+  percentileGraph->setYMax(110);
+  percentileGraph->setXAxisLabel(_("Values"));
+  percentileGraph->setYAxisLabel(_("% of Cumul. Freq."));
+  percentileGraph->setOriginAlwaysViewable(false);
+  percentileGraph->setAxesAlwaysViewable(true);
+  percentileGraph->setCurve(0, nullptr);
+  percentileGraph->setCurve(1, nullptr);
+  percentileGraph->setPercentage(0);
 }
 
 void MainFrame::initialiseExampleData() {

@@ -26,6 +26,8 @@ class wxSpinEvent;
 class wxStaticText;
 class wxTextCtrl;
 class VardenGrid;
+class ColumnGraphView;
+class PercentileGraphView;
 
 // Control identifiers: small integers reused across control kinds; the event type
 // tells them apart (choice, first radio button and first spin control are all 1).
@@ -133,10 +135,10 @@ class MainFrame : public wxFrame {
   wxStaticText* sliderPercentileLabel[2] = {};
 
   // The four graph views.
-  wxWindow* set1Graph = nullptr;
-  wxWindow* set2Graph = nullptr;
-  wxWindow* boxPlot = nullptr;
-  wxWindow* percentileGraph = nullptr;
+  ColumnGraphView* set1Graph = nullptr;
+  ColumnGraphView* set2Graph = nullptr;
+  ColumnGraphView* boxPlot = nullptr;
+  PercentileGraphView* percentileGraph = nullptr;
 
   // Called with the handler's name each time an event handler runs; empty in the
   // program. Lets tests see which handler an event with a shared identifier reached.
