@@ -10,6 +10,9 @@
 
 #include "core/graph/Series.h"
 #include "core/stats/DataSet.h"
+#include "core/stats/GridData.h"
+#include "core/stats/Grouping.h"
+#include "core/stats/Refresh.h"
 
 class wxBoxSizer;
 class wxButton;
@@ -25,6 +28,7 @@ class wxSpinCtrl;
 class wxSpinEvent;
 class wxStaticText;
 class wxTextCtrl;
+class GroupingDialog;
 class VardenGrid;
 class ColumnGraphView;
 class PercentileGraphView;
@@ -74,9 +78,17 @@ class MainFrame : public wxFrame {
   void refreshAnalysis();
   void showSetInGrid(tally::GridLayout layout);
   void clearSetDisplay(int set);
-  void computeSetStatistics(int set, double sum, bool grouped);
+  // Writes one set's labels and series from the refresh's result for it.
+  void computeSetStatistics(int set, const tally::SetDisplay& display);
   void blankStatistics();
   void openAnalysisDescription(const wxString& fileName);
+
+  // The data type shown in the choice, and the layout it writes the grid in.
+  tally::DataType shownType() const;
+  tally::GridLayout shownLayout() const;
+  // The accepted values of the two grouping dialogs.
+  tally::Grouping classGrouping() const;
+  tally::Grouping histogramGrouping() const;
 
   // Analysis state.
   tally::DataSet dataSets[2];
@@ -87,6 +99,14 @@ class MainFrame : public wxFrame {
   bool sampleStdDev = false;
   std::vector<tally::FrequencyPair> exampleData[2];
   wxPrintData printData;
+  // Whether each set shows statistics since the last refresh; the partial updates
+  // (percentile entries, Cycle) write only into a set that does.
+  bool showsStatistics[2] = {false, false};
+
+  // Class grouping of already grouped data, and the histogram columns of
+  // continuous data; created hidden by openAnalysisDescription.
+  GroupingDialog* classDialog = nullptr;
+  GroupingDialog* histogramDialog = nullptr;
 
   // Data side.
   VardenGrid* grid = nullptr;
@@ -151,6 +171,21 @@ class MainFrame : public wxFrame {
   void probe(const char* handler) {
     if (handlerProbe) handlerProbe(handler);
   }
+
+  // MainFrameData.cpp
+  tally::CellTable readGrid() const;
+  void showMessage(const wxString& message, const wxString& title, long style);
+  void showOgivePage(bool ogive);
+
+  // MainFrameStats.cpp: everything handed to the graph views goes through these.
+  void handColumnGraph(int set, bool withSeries);
+  void handColumnRanges(const tally::RefreshResult& result);
+  void handBoxPlot();
+  void handBoxRange(double yMin, double yMax);
+  void handOgive(int set, bool present);
+  void handSliderPercentile(int set, double value);
+  void handPercentage(int p);
+  void handPercentileRange();
 
   // MainFrameCommands.cpp
   void onClearData(wxCommandEvent& event);

@@ -1,36 +1,231 @@
 // The statistics display: refresh, percentiles and the standard-deviation switch.
 #include "ui/app/MainFrame.h"
 
+#include <wx/choice.h>
+#include <wx/msgdlg.h>
+#include <wx/slider.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "core/NumberText.h"
+#include "core/stats/Statistics.h"
+#include "ui/WxBridge.h"
+#include "ui/views/ColumnGraphView.h"
+#include "ui/views/PercentileGraphView.h"
+
+namespace {
+
+int setOfControl(int id, int set2Id) { return id == set2Id ? 1 : 0; }
+
+const tally::PointList& classPoints(const tally::Series& columns) {
+  static const tally::PointList none;
+  return columns.segments.empty() ? none : columns.segments.front();
+}
+
+}  // namespace
 
 // Recomputes the set's percentile result from its "p" spin control.
-void MainFrame::onPercentileSpin(wxSpinEvent&) { probe("onPercentileSpin"); }
+void MainFrame::onPercentileSpin(wxSpinEvent& event) {
+  probe("onPercentileSpin");
+  const int set = setOfControl(event.GetId(), ID_PERCENTILE_SET2);
+  // A blanked set keeps its percentile label empty.
+  if (!showsStatistics[set]) return;
+  percentileLabel[set]->SetLabel(
+      toWx(tally::percentileText(dataSets[set], classPoints(series[COLUMNS_SET1 + set]),
+                                 classGrouping(), shownType(), percentileSpin[set]->GetValue())));
+}
 
 // Checks a typed percentile (0 to 100) and recomputes as the spin arrows do.
-void MainFrame::onPercentileText(wxCommandEvent&) { probe("onPercentileText"); }
+void MainFrame::onPercentileText(wxCommandEvent& event) {
+  probe("onPercentileText");
+  const int set = setOfControl(event.GetId(), ID_PERCENTILE_SET2);
+  double p = 0;
+  // Half-typed text (empty, a lone minus sign) is not an entry yet.
+  if (!tally::parseNumber(toStd(event.GetString()), p)) return;
+  if (!tally::isValidPercentileEntry(p)) {
+    percentileSpin[set]->SetSelection(-1, -1);
+    showMessage(_("Please enter an integer 0 to 100."), _("Invalid Entry"),
+                wxOK | wxICON_EXCLAMATION);
+    return;
+  }
+  if (!showsStatistics[set]) return;
+  percentileLabel[set]->SetLabel(
+      toWx(tally::percentileText(dataSets[set], classPoints(series[COLUMNS_SET1 + set]),
+                                 classGrouping(), shownType(), static_cast<int>(p))));
+}
 
 // Reads the ogive percentiles of both sets at the slider's percentage.
-void MainFrame::onPercentileSlider(wxScrollEvent&) { probe("onPercentileSlider"); }
+void MainFrame::onPercentileSlider(wxScrollEvent& event) {
+  probe("onPercentileSlider");
+  const int p = tally::sliderPercent(event.GetPosition());
+  percentageText->ChangeValue(toWx(tally::percentText(p)));
+  bool shown = false;
+  for (int s = 0; s < 2; ++s) {
+    // Only a set whose ogive is drawn has a slider read-out to follow.
+    if (sliderPercentileLabel[s]->GetLabel().empty()) continue;
+    shown = true;
+    const double value = tally::groupedPercentile(classPoints(series[COLUMNS_SET1 + s]),
+                                                  classGrouping(), dataSets[s].count, p);
+    sliderPercentileLabel[s]->SetLabel(toWx(tally::formatNumber("%.4g", value)));
+    handSliderPercentile(s, value);
+  }
+  if (shown) handPercentage(p);
+}
 
 // Switches both standard deviations between population and sample.
-void MainFrame::onCycleStdDev(wxCommandEvent&) { probe("onCycleStdDev"); }
+void MainFrame::onCycleStdDev(wxCommandEvent&) {
+  probe("onCycleStdDev");
+  sampleStdDev = !sampleStdDev;
+  for (int s = 0; s < 2; ++s) {
+    stdDevCaption[s]->SetLabel(wxGetTranslation(tally::standardDeviationCaption(sampleStdDev)));
+    // A set of one or two values keeps a count but no valid sum of squares.
+    if (!showsStatistics[s] || dataSets[s].count <= 0) continue;
+    stdDevLabel[s]->SetLabel(toWx(tally::standardDeviationText(
+        dataSets[s].sumSquares, dataSets[s].count, sampleStdDev)));
+  }
+}
 
 // Sorts and sums both sets, computes their statistics and hands the graphs their data.
-void MainFrame::refreshAnalysis() {}
+void MainFrame::refreshAnalysis() {
+  tally::RefreshInputs in;
+  in.type = shownType();
+  in.classes = classGrouping();
+  in.histogram = histogramGrouping();
+  for (int s = 0; s < 2; ++s) {
+    in.barWidth[s] = series[COLUMNS_SET1 + s].columnWidth;
+    in.percentile[s] = percentileSpin[s]->GetValue();
+  }
+  in.sampleStdDev = sampleStdDev;
+  in.sliderPosition = percentileSlider->GetValue();
+
+  const tally::RefreshResult result = tally::refreshAnalysis(dataSets[0], dataSets[1], in);
+  for (int s = 0; s < 2; ++s) {
+    if (result.sets[s].hasStatistics)
+      computeSetStatistics(s, result.sets[s]);
+    else
+      clearSetDisplay(s);
+  }
+  if (result.boxRangeSet) handBoxRange(result.boxYMin, result.boxYMax);
+  handBoxPlot();
+  if (result.sliderPercentShown) handPercentage(result.sliderPercent);
+  // With neither set above two distinct values the column graphs keep what they show.
+  if (result.columnRangesSet) handColumnRanges(result);
+}
 
 // Blanks one set's statistics and empties its series.
-void MainFrame::clearSetDisplay(int) {}
+void MainFrame::clearSetDisplay(int set) {
+  showsStatistics[set] = false;
+  for (int index : {COLUMNS_SET1, OUTLIERS_SET1, BOX_LINES_SET1, OGIVE_SET1})
+    series[index + set].segments.clear();
+  handBoxPlot();
+  handOgive(set, false);
+  for (wxStaticText* label :
+       {nLabel[set], meanLabel[set], modeLabel[set], minimumLabel[set], q1Label[set],
+        medianLabel[set], q3Label[set], maximumLabel[set], rangeLabel[set], iqrLabel[set],
+        stdDevLabel[set], percentileLabel[set], sliderPercentileLabel[set]})
+    label->SetLabel(wxString());
+  handColumnGraph(set, false);
+}
 
-// Writes one set's statistic labels and builds its box-plot or ogive series.
-void MainFrame::computeSetStatistics(int, double, bool) {}
+// Writes one set's statistic labels and its column, box-plot and ogive series.
+void MainFrame::computeSetStatistics(int set, const tally::SetDisplay& display) {
+  showsStatistics[set] = true;
+  const tally::SetLabels& l = display.labels;
+  const std::pair<wxStaticText*, const std::string*> texts[] = {
+      {nLabel[set], &l.n},           {meanLabel[set], &l.mean},
+      {modeLabel[set], &l.mode},     {minimumLabel[set], &l.minimum},
+      {q1Label[set], &l.q1},         {medianLabel[set], &l.median},
+      {q3Label[set], &l.q3},         {maximumLabel[set], &l.maximum},
+      {rangeLabel[set], &l.range},   {iqrLabel[set], &l.iqr},
+      {stdDevLabel[set], &l.stdDev}, {percentileLabel[set], &l.percentile},
+      {sliderPercentileLabel[set], &l.sliderPercentile}};
+  for (const auto& [label, text] : texts) label->SetLabel(toWx(*text));
+  if (l.extremeCaptionsEnabled) {
+    for (wxStaticText* c : {minimumCaption[set], maximumCaption[set], rangeCaption[set]})
+      c->Enable(*l.extremeCaptionsEnabled);
+  }
+
+  tally::Series& columns = series[COLUMNS_SET1 + set];
+  columns.columnWidth = display.barWidth;
+  columns.segments.assign(1, display.columns);
+
+  // Ungrouped sets get box-plot series, already grouped ones an ogive instead.
+  tally::Series& outliers = series[OUTLIERS_SET1 + set];
+  tally::Series& lines = series[BOX_LINES_SET1 + set];
+  tally::Series& ogive = series[OGIVE_SET1 + set];
+  const bool grouped = shownType() == tally::AlreadyGroupedContinuous;
+  outliers.segments.clear();
+  if (!grouped) outliers.segments.push_back(display.outliers);
+  lines.segments = display.boxLines;
+  ogive.segments.clear();
+  if (!display.ogive.empty()) ogive.segments.push_back(display.ogive);
+  handOgive(set, !display.ogive.empty());
+  if (!display.ogive.empty()) handSliderPercentile(set, display.sliderValue);
+}
 
 void MainFrame::blankStatistics() {
   for (int s = 0; s < 2; ++s) {
+    showsStatistics[s] = false;
     for (wxStaticText* label :
          {nLabel[s], meanLabel[s], modeLabel[s], minimumLabel[s], q1Label[s], medianLabel[s],
           q3Label[s], maximumLabel[s], rangeLabel[s], iqrLabel[s], stdDevLabel[s],
           percentileLabel[s], sliderPercentileLabel[s]})
       label->SetLabel(wxString());
   }
+}
+
+// --- The graph views ---------------------------------------------------------
+
+// A set's column graph shows its one series, or nothing once the set is blanked.
+void MainFrame::handColumnGraph(int set, bool withSeries) {
+  ColumnGraphView* view = set == 0 ? set1Graph : set2Graph;
+  view->setSeries(withSeries ? &series[COLUMNS_SET1 + set] : nullptr, nullptr, nullptr, nullptr);
+}
+
+// Both column graphs share one window; each then redraws with its set's series.
+void MainFrame::handColumnRanges(const tally::RefreshResult& result) {
+  for (ColumnGraphView* view : {set1Graph, set2Graph}) {
+    view->setXMin(result.xMin);
+    view->setXMax(result.xMax);
+    view->setYMin(result.yMin);
+    view->setYMax(result.yMax);
+    view->setOriginAlwaysViewable(result.originAlwaysViewable);
+  }
+  handColumnGraph(0, true);
+  handColumnGraph(1, true);
+}
+
+// Set 1 outliers, Set 2 lines, Set 2 outliers, Set 1 lines: the order the plot
+// has always drawn them in.
+void MainFrame::handBoxPlot() {
+  boxPlot->setSeries(&series[OUTLIERS_SET1], &series[BOX_LINES_SET2], &series[OUTLIERS_SET2],
+                     &series[BOX_LINES_SET1]);
+}
+
+void MainFrame::handBoxRange(double yMin, double yMax) {
+  boxPlot->setYMin(yMin);
+  boxPlot->setYMax(yMax);
+}
+
+void MainFrame::handOgive(int set, bool present) {
+  percentileGraph->setCurve(set, present ? &series[OGIVE_SET1 + set] : nullptr);
+  percentileGraph->Refresh();
+}
+
+void MainFrame::handSliderPercentile(int set, double value) {
+  if (set == 0)
+    percentileGraph->setSet1Percentile(value);
+  else
+    percentileGraph->setSet2Percentile(value);
+}
+
+void MainFrame::handPercentage(int p) { percentileGraph->setPercentage(p); }
+
+// Two empty classes' room on the left and one on the right of the classes.
+void MainFrame::handPercentileRange() {
+  const tally::Grouping g = classGrouping();
+  percentileGraph->setXMin(g.startValue - 2 * g.groupSize);
+  percentileGraph->setXMax(g.startValue + (g.groupCount + 1) * g.groupSize);
+  percentileGraph->Refresh();
 }
