@@ -13,6 +13,8 @@
 #include "core/stats/GridData.h"
 #include "core/stats/Grouping.h"
 #include "core/stats/Refresh.h"
+#include "ui/views/ColumnGraphView.h"
+#include "ui/views/PercentileGraphView.h"
 
 class wxBoxSizer;
 class wxButton;
@@ -30,8 +32,6 @@ class wxStaticText;
 class wxTextCtrl;
 class GroupingDialog;
 class VardenGrid;
-class ColumnGraphView;
-class PercentileGraphView;
 
 // Control identifiers: small integers reused across control kinds; the event type
 // tells them apart (choice, first radio button and first spin control are all 1).
