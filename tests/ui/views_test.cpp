@@ -1,0 +1,394 @@
+// Pictures of the analysis views, checked by pixel. Each view has a 400 x 300 client
+// area and the widget's default window -5..5 on both axes, so x = 200 + 40 u and
+// y = 150 - 30 u (the same mapping the graph widget's own tests work out).
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/clipbrd.h>
+#include <wx/dcmemory.h>
+#include <wx/frame.h>
+#include <wx/image.h>
+#include <wx/panel.h>
+
+#include <vector>
+
+#include "ui/views/ColumnGraphView.h"
+#include "ui/views/PercentileGraphView.h"
+
+namespace {
+
+bool dark(const wxImage& img, int x, int y) {
+  return img.GetRed(x, y) + img.GetGreen(x, y) + img.GetBlue(x, y) < 300;
+}
+bool white(const wxImage& img, int x, int y) {
+  return img.GetRed(x, y) > 240 && img.GetGreen(x, y) > 240 && img.GetBlue(x, y) > 240;
+}
+bool near(const wxImage& img, int x, int y, const wxColour& c, int tolerance = 30) {
+  return std::abs(img.GetRed(x, y) - c.Red()) <= tolerance &&
+         std::abs(img.GetGreen(x, y) - c.Green()) <= tolerance &&
+         std::abs(img.GetBlue(x, y) - c.Blue()) <= tolerance;
+}
+// Grid, axes and black text are all shades of grey; anything else is a series or a marker.
+bool coloured(const wxImage& img, int x, int y) {
+  const int r = img.GetRed(x, y), g = img.GetGreen(x, y), b = img.GetBlue(x, y);
+  return std::max({r, g, b}) - std::min({r, g, b}) > 40;
+}
+template <typename Test>
+int count(const wxImage& img, int x0, int y0, int x1, int y1, Test test) {
+  int n = 0;
+  for (int y = std::max(y0, 0); y <= std::min(y1, img.GetHeight() - 1); ++y)
+    for (int x = std::max(x0, 0); x <= std::min(x1, img.GetWidth() - 1); ++x) n += test(img, x, y);
+  return n;
+}
+int colouredCount(const wxImage& img) {
+  return count(img, 0, 0, img.GetWidth() - 1, img.GetHeight() - 1, coloured);
+}
+
+tally::Series column(tally::Colour colour, double x, double y, double width) {
+  tally::Series s;
+  s.style = tally::ColumnsStyle;
+  s.columnWidth = width;
+  s.columnAlign = tally::ColumnCentredOnX;
+  s.lineColour = colour;
+  s.fillColour = colour;
+  s.segments.push_back({{x, y}});
+  return s;
+}
+
+tally::Series curve(tally::Colour colour, tally::PointList points) {
+  tally::Series s;
+  s.style = tally::PolylineStyle;
+  s.penWidth = 2;
+  s.lineColour = colour;
+  s.segments.push_back(points);
+  return s;
+}
+
+bool clearClipboard() {
+  if (!wxTheClipboard->Open()) return false;
+  wxTheClipboard->Clear();
+  wxTheClipboard->Close();
+  return true;
+}
+
+bool clipboardBitmap(wxBitmap& out) {
+  if (!wxTheClipboard->Open()) return false;
+  bool ok = false;
+  if (wxTheClipboard->IsSupported(wxDF_BITMAP)) {
+    wxBitmapDataObject data;
+    ok = wxTheClipboard->GetData(data);
+    out = data.GetBitmap();
+  }
+  wxTheClipboard->Close();
+  return ok;
+}
+
+// Returns whether some handler consumed the key (false: skipped all the way through).
+bool sendKey(wxWindow* w, int code, bool control) {
+  wxKeyEvent key(wxEVT_KEY_DOWN);
+  key.m_keyCode = code;
+  key.m_controlDown = control;
+  key.SetEventObject(w);
+  return w->GetEventHandler()->ProcessEvent(key);
+}
+
+template <typename View>
+class ViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    frame = new wxFrame(nullptr, wxID_ANY, "views", wxDefaultPosition, wxSize(700, 600));
+    auto* panel = new wxPanel(frame);
+    view = new View(panel, wxID_ANY, wxPoint(0, 0), wxDefaultSize, 0);
+    view->SetClientSize(400, 300);
+    frame->Show();
+    wxTheApp->ProcessPendingEvents();
+    ASSERT_EQ(view->GetClientSize(), wxSize(400, 300));
+  }
+  void TearDown() override { delete frame; }
+
+  // The picture draw() makes on a fresh white bitmap.
+  wxImage render() {
+    wxBitmap bmp(400, 300, 24);
+    wxMemoryDC dc(bmp);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    view->draw(dc);
+    dc.SelectObject(wxNullBitmap);
+    return bmp.ConvertToImage();
+  }
+
+  wxFrame* frame = nullptr;
+  View* view = nullptr;
+};
+
+using ColumnViewTest = ViewTest<ColumnGraphView>;
+using PercentileViewTest = ViewTest<PercentileGraphView>;
+
+}  // namespace
+
+TEST_F(ColumnViewTest, FourEmptySlotsDrawGridAndAxesOnly) {
+  view->setSeries(nullptr, nullptr, nullptr, nullptr);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(view->getSlot(i), nullptr);
+  wxImage img = view->bufferSnapshot().ConvertToImage();
+  EXPECT_NEAR(img.GetGreen(100, 30), 204, 8);  // horizontal grid line at y = 4
+  EXPECT_TRUE(dark(img, 100, 150));            // horizontal axis
+  EXPECT_TRUE(dark(img, 200, 100));            // vertical axis
+  EXPECT_TRUE(white(img, 250, 50));
+  EXPECT_EQ(colouredCount(img), 0);
+}
+
+TEST_F(ColumnViewTest, EmptySlotIsSkippedAndLaterSlotsDrawOverEarlierOnes) {
+  // Red: x 0..2 (px 200..280), y 0..4 (px 30..150). Blue: x 0.5..1.5 (px 220..260), y 0..2 (px 90..150).
+  tally::Series red = column(tally::colours::red, 1, 4, 2);
+  tally::Series blue = column(tally::colours::blue, 1, 2, 1);
+
+  view->setSeries(&red, nullptr, &blue, nullptr);
+  EXPECT_EQ(view->getSlot(0), &red);
+  EXPECT_EQ(view->getSlot(1), nullptr);
+  EXPECT_EQ(view->getSlot(2), &blue);
+  wxImage img = view->bufferSnapshot().ConvertToImage();
+  EXPECT_TRUE(near(img, 240, 105, *wxBLUE));  // blue covers red where both stand
+  EXPECT_TRUE(near(img, 210, 105, *wxRED));   // red beside the narrower blue
+  EXPECT_TRUE(near(img, 240, 75, *wxRED));    // red above the lower blue
+
+  view->setSeries(nullptr, &blue, nullptr, &red);
+  img = view->bufferSnapshot().ConvertToImage();
+  EXPECT_TRUE(near(img, 240, 105, *wxRED));  // now red is drawn last and hides blue
+  EXPECT_EQ(count(img, 195, 20, 290, 155, [](const wxImage& i, int x, int y) {
+              return near(i, x, y, *wxBLUE);
+            }),
+            0);
+}
+
+TEST_F(ColumnViewTest, ResizeRedrawsIntoABufferOfTheNewSize) {
+  tally::Series green = column(tally::colours::green, 1, 2, 1);
+  view->setSeries(&green, nullptr, nullptr, nullptr);
+  ASSERT_EQ(view->getBufferWidth(), view->GetSize().x);
+
+  view->SetClientSize(200, 100);
+  wxTheApp->ProcessPendingEvents();
+  ASSERT_EQ(view->GetClientSize(), wxSize(200, 100));
+  EXPECT_EQ(view->getBufferWidth(), view->GetSize().x);
+  EXPECT_EQ(view->getBufferHeight(), view->GetSize().y);
+  // At 200 x 100 the window -5..5 maps x = 100 + 20 u, y = 50 - 10 u: the column
+  // x 0.5..1.5, y 0..2 covers px 110..130, 30..50.
+  wxImage img = view->bufferSnapshot().ConvertToImage();
+  EXPECT_EQ(img.GetWidth(), view->GetSize().x);
+  EXPECT_TRUE(near(img, 120, 40, *wxGREEN));
+  EXPECT_TRUE(dark(img, 60, 50));  // horizontal axis in the middle of the new height
+}
+
+TEST_F(ColumnViewTest, EraseBackgroundLeavesTheWindowAlone) {
+  wxBitmap bmp(20, 20, 24);
+  wxMemoryDC dc(bmp);
+  dc.SetBackground(*wxRED_BRUSH);
+  dc.Clear();
+  wxEraseEvent erase(view->GetId(), &dc);
+  erase.SetEventObject(view);
+  // Handled, so the toolkit does not erase either; and nothing was painted.
+  EXPECT_TRUE(view->GetEventHandler()->ProcessEvent(erase));
+  dc.SelectObject(wxNullBitmap);
+  wxImage img = bmp.ConvertToImage();
+  EXPECT_TRUE(near(img, 10, 10, *wxRED, 0));
+}
+
+TEST_F(ColumnViewTest, CtrlCCopiesTheViewsPictureCutToItsDrawnBox) {
+  // Only the vertical axis and no grid: the picture ends at the axis label on the
+  // right, well inside the window, and at the bottom arrowhead tip (y 300).
+  view->setAxesStyle(2);
+  view->setGridStyle(0);
+  tally::Series green = column(tally::colours::green, -3, 2, 1);  // px 60..100, 90..150
+  view->setSeries(nullptr, &green, nullptr, nullptr);
+  ASSERT_TRUE(clearClipboard());
+
+  EXPECT_FALSE(sendKey(view, 'C', false));  // no Control: passed on, nothing copied
+  wxBitmap bmp;
+  EXPECT_FALSE(clipboardBitmap(bmp));
+  EXPECT_FALSE(sendKey(view, 'X', true));
+  EXPECT_FALSE(clipboardBitmap(bmp));
+
+  EXPECT_TRUE(sendKey(view, 'C', true));
+  ASSERT_TRUE(clipboardBitmap(bmp));
+  EXPECT_EQ(bmp.GetHeight(), 310);
+  EXPECT_LT(bmp.GetWidth(), 300);  // not the window size
+  EXPECT_GT(bmp.GetWidth(), 210);  // past the axis at 200 and its label
+  wxImage img = bmp.ConvertToImage();
+  EXPECT_TRUE(near(img, 80, 120, *wxGREEN));  // the slot's series is in the copy
+  EXPECT_TRUE(dark(img, 200, 100));
+  // The drawn box ends at coordinate 300 (the arrowhead tip), so rows 301..309 and
+  // the last 9 columns are the margin.
+  EXPECT_EQ(count(img, img.GetWidth() - 9, 0, img.GetWidth() - 1, img.GetHeight() - 1,
+                  [](const wxImage& i, int x, int y) { return !white(i, x, y); }),
+            0);
+  EXPECT_EQ(count(img, 0, 301, img.GetWidth() - 1, 309,
+                  [](const wxImage& i, int x, int y) { return !white(i, x, y); }),
+            0);
+  EXPECT_EQ(view->clipboardPicture().GetWidth(), bmp.GetWidth());
+}
+
+TEST_F(PercentileViewTest, NoCurvesDrawGridAndAxesOnly) {
+  view->setSet1Percentile(2);
+  view->setSet2Percentile(3);
+  view->setPercentage(4);
+  EXPECT_EQ(view->getCurve(0), nullptr);
+  EXPECT_EQ(view->getCurve(1), nullptr);
+  wxImage img = render();
+  EXPECT_TRUE(dark(img, 100, 150));
+  EXPECT_EQ(colouredCount(img), 0);  // no marker, no texts of the markers or percentage
+}
+
+TEST_F(PercentileViewTest, OnlySet2CurveDrawsItsMarkerAndThePercentageButNoSet1Marker) {
+  const wxColour purple = wxTheColourDatabase->Find("PURPLE");
+  const wxColour coral = wxTheColourDatabase->Find("CORAL");
+  ASSERT_TRUE(purple.IsOk() && coral.IsOk());
+  tally::Series set2 = curve(tally::colours::blue, {{-5, -4}, {-1, -4}});  // along y px 270
+  view->setCurve(1, &set2);
+  view->setSet1Percentile(-2);
+  view->setSet2Percentile(3);  // X2 = 320
+  view->setPercentage(2);      // P = 90
+  EXPECT_EQ(view->getCurve(1), &set2);
+  EXPECT_EQ(view->getPercentage(), 2);
+  wxImage img = render();
+  auto isPurple = [&](const wxImage& i, int x, int y) { return near(i, x, y, purple); };
+  auto isCoral = [&](const wxImage& i, int x, int y) { return near(i, x, y, coral); };
+  auto isBlue = [](const wxImage& i, int x, int y) {
+    return i.GetBlue(x, y) > 150 && i.GetRed(x, y) < 110 && i.GetGreen(x, y) < 110;
+  };
+  auto isTextGreen = [](const wxImage& i, int x, int y) {
+    return i.GetGreen(x, y) > i.GetRed(x, y) + 40 && i.GetGreen(x, y) > i.GetBlue(x, y) + 40;
+  };
+  EXPECT_GT(count(img, 100, 265, 150, 275, isBlue), 20);  // the curve
+  // Purple from world x 0 (px 200) to X2 along P, then down to world y 0 (px 150).
+  EXPECT_GT(count(img, 205, 88, 315, 92, isPurple), 100);
+  EXPECT_GT(count(img, 318, 95, 322, 145, isPurple), 40);
+  EXPECT_EQ(count(img, 0, 80, 195, 100, isPurple), 0);  // starts at x = 0, not at the edge
+  // "Set 2  Percentile" in blue from (X2 - 30, Y0 - 80), its value from (X2 + 4, Y0 - 66).
+  EXPECT_GT(count(img, 290, 70, 399, 84, isBlue), 10);
+  EXPECT_GT(count(img, 324, 84, 370, 98, isBlue), 5);
+  // The percentage text at (7, P - 20).
+  EXPECT_GT(count(img, 7, 70, 60, 89, isTextGreen), 10);
+  // No Set 1 marker: no coral line, no red text.
+  EXPECT_EQ(count(img, 0, 0, 399, 299, isCoral), 0);
+  EXPECT_EQ(count(img, 0, 0, 399, 299, [](const wxImage& i, int x, int y) {
+              return i.GetRed(x, y) > 150 && i.GetGreen(x, y) < 110 && i.GetBlue(x, y) < 110;
+            }),
+            0);
+}
+
+TEST_F(PercentileViewTest, Set1MarkerSitsLowerThanSet2s) {
+  const wxColour coral = wxTheColourDatabase->Find("CORAL");
+  tally::Series set1 = curve(tally::colours::red, {{-5, -4}, {-1, -4}});
+  view->setCurve(0, &set1);
+  view->setSet1Percentile(2);  // X1 = 280
+  view->setPercentage(1);      // P = 120
+  wxImage img = render();
+  auto isCoral = [&](const wxImage& i, int x, int y) { return near(i, x, y, coral); };
+  auto isRedText = [](const wxImage& i, int x, int y) {
+    return i.GetRed(x, y) > 150 && i.GetGreen(x, y) < 110 && i.GetBlue(x, y) < 110;
+  };
+  EXPECT_GT(count(img, 205, 118, 275, 122, isCoral), 60);
+  EXPECT_GT(count(img, 278, 125, 282, 145, isCoral), 20);
+  // Label from (X1 - 30, Y0 - 50) = (250, 100): red, below where Set 2's would stand.
+  EXPECT_GT(count(img, 250, 100, 399, 114, isRedText), 10);
+  EXPECT_EQ(count(img, 250, 60, 399, 95, isRedText), 0);
+  EXPECT_EQ(count(img, 0, 0, 399, 299, [](const wxImage& i, int x, int y) {
+              return i.GetBlue(x, y) > 150 && i.GetRed(x, y) < 110 && i.GetGreen(x, y) < 110;
+            }),
+            0);
+}
+
+TEST_F(PercentileViewTest, PercentageZeroPutsTheHorizontalMarkersOnYZero) {
+  const wxColour purple = wxTheColourDatabase->Find("PURPLE");
+  const wxColour coral = wxTheColourDatabase->Find("CORAL");
+  tally::Series set1 = curve(tally::colours::red, {{-5, -4}, {-4, -3}});
+  tally::Series set2 = curve(tally::colours::blue, {{-5, 4}, {-4, 3}});
+  view->setCurve(0, &set1);
+  view->setCurve(1, &set2);
+  view->setSet1Percentile(-3);  // X1 = 80: left of the vertical axis
+  view->setSet2Percentile(4);   // X2 = 360
+  view->setPercentage(0);       // P = Y0 = 150
+  wxImage img = render();
+  // Each horizontal marker runs from world x 0 (px 200) along y 0 (px 150), over the axis.
+  auto colourAt = [&](const wxColour& c, int x) {
+    return count(img, x, 148, x, 152, [&](const wxImage& i, int px, int py) {
+      return near(i, px, py, c);
+    });
+  };
+  EXPECT_GT(colourAt(coral, 140), 0);
+  EXPECT_GT(colourAt(purple, 300), 0);
+  EXPECT_EQ(colourAt(purple, 140), 0);
+  EXPECT_EQ(colourAt(coral, 300), 0);
+  // Nothing of either marker above or below the axis row away from the texts.
+  EXPECT_EQ(count(img, 100, 155, 399, 299, [&](const wxImage& i, int x, int y) {
+              return near(i, x, y, coral) || near(i, x, y, purple);
+            }),
+            0);
+}
+
+TEST_F(PercentileViewTest, PercentageLabelHasNoTrailingZeros) {
+  // Compare the green label with the text drawn by hand in the same font and place.
+  view->setGridStyle(0);
+  tally::Series set1 = curve(tally::colours::red, {{-5, -4}, {-4, -3}});
+  view->setCurve(0, &set1);
+  view->setSet1Percentile(3);
+  auto greenMask = [](const wxImage& img) {
+    std::vector<bool> mask;
+    for (int y = 10; y < 30; ++y)
+      for (int x = 0; x < 150; ++x)
+        mask.push_back(img.GetGreen(x, y) > img.GetRed(x, y) + 40 &&
+                       img.GetGreen(x, y) > img.GetBlue(x, y) + 40);
+    return mask;
+  };
+  auto byHand = [](const wxString& text) {
+    wxBitmap bmp(400, 300, 24);
+    wxMemoryDC dc(bmp);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    dc.SetFont(PercentileGraphView::markerFont());
+    dc.SetTextForeground(wxColour(0, 130, 0));
+    dc.DrawText(text, 7, 10);  // P - 20 with P = y of 4 = 30
+    dc.SelectObject(wxNullBitmap);
+    return bmp.ConvertToImage();
+  };
+  struct Case {
+    double percentage;
+    const char* shown;
+    const char* notShown;
+  } cases[] = {{12.5, "12.5%", "12.50%"}, {100, "100%", "100.0%"}, {50, "50%", "50.0%"}};
+  for (const Case& c : cases) {
+    view->setPercentage(c.percentage);
+    // The label stands at y = P - 20 whatever P is; bring it to row 10 for every case
+    // by putting world 4 at the percentage.
+    view->setYMin(c.percentage - 9);
+    view->setYMax(c.percentage + 1);
+    const std::vector<bool> mask = greenMask(render());
+    EXPECT_EQ(mask, greenMask(byHand(c.shown))) << c.shown;
+    EXPECT_NE(mask, greenMask(byHand(c.notShown))) << c.notShown;
+  }
+}
+
+TEST_F(PercentileViewTest, PaintAndResizeKeepABufferOfTheWindowSize) {
+  EXPECT_EQ(view->getBufferWidth(), view->GetSize().x);
+  view->SetClientSize(250, 150);
+  wxTheApp->ProcessPendingEvents();
+  ASSERT_EQ(view->GetClientSize(), wxSize(250, 150));
+  EXPECT_EQ(view->getBufferWidth(), view->GetSize().x);
+  EXPECT_EQ(view->getBufferHeight(), view->GetSize().y);
+}
+
+TEST_F(PercentileViewTest, CtrlCCopiesThePictureAndOtherKeysPassOn) {
+  tally::Series set2 = curve(tally::colours::blue, {{-5, -4}, {-1, -4}});
+  view->setCurve(1, &set2);
+  view->setSet2Percentile(1);  // X2 = 240: the marker texts end well inside the window
+  view->setPercentage(2);      // P = 90
+  ASSERT_TRUE(clearClipboard());
+  EXPECT_FALSE(sendKey(view, 'C', false));
+  wxBitmap bmp;
+  EXPECT_FALSE(clipboardBitmap(bmp));
+  EXPECT_TRUE(sendKey(view, 'C', true));
+  ASSERT_TRUE(clipboardBitmap(bmp));
+  // The arrowheads reach the right edge (400) and the bottom (300): plus 10 each way.
+  EXPECT_EQ(bmp.GetWidth(), 410);
+  EXPECT_EQ(bmp.GetHeight(), 310);
+  wxImage img = bmp.ConvertToImage();
+  EXPECT_TRUE(near(img, 220, 90, wxTheColourDatabase->Find("PURPLE"), 40));
+}
