@@ -34,7 +34,9 @@ coordSys::coordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wx
                    long style, const wxString& name)
     : wxWindow(parent, id, pos, size, style, name), animationTimer(this, AnimationTimerId) {
   SetBackgroundColour(*wxWHITE);
-  propertiesWindow = new coordSysProperties(this, this, ClientToScreen(wxPoint(50, 50)));
+  // Placed beside the graph when first shown: before its frame is on screen the
+  // graph has no screen position to measure from.
+  propertiesWindow = new coordSysProperties(this, this, wxDefaultPosition);
   layout.xScale.axisLabel = toStd(_("x"));
   layout.yScale.axisLabel = toStd(_("y"));
 }
@@ -533,7 +535,9 @@ int coordSys::removeAllSeriesPointLabels() {
 }
 
 void coordSys::showProperties() {
-  if (propertiesWindow) propertiesWindow->Show();
+  if (!propertiesWindow) return;
+  if (!propertiesWindow->IsShown()) propertiesWindow->Move(ClientToScreen(wxPoint(50, 50)));
+  propertiesWindow->Show();
 }
 
 // ---- animation
