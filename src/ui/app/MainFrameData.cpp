@@ -85,7 +85,9 @@ void MainFrame::onSetSelected(wxCommandEvent& event) {
 void MainFrame::showOgivePage(bool ogive) {
   boxPageSizer->Show(boxPlotSizer, !ogive);
   boxPageSizer->Show(percentileSizer, ogive);
-  notebook->SetPageText(2, ogive ? _("Ogive") : _("Box && Whisker"));
+  // Adding a page strips the doubled ampersand on GTK, renaming one does not.
+  notebook->SetPageText(2, wxStripMenuCodes(ogive ? _("Ogive") : _("Box && Whisker"),
+                                            wxStrip_Mnemonics));
   boxPage->Layout();
 }
 

@@ -1,0 +1,264 @@
+// The analysis refresh seen from the window: which sets show statistics, the
+// labels, and what the graph views are handed (ranges, series, slots).
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/msgdlg.h>
+#include <wx/radiobut.h>
+#include <wx/stattext.h>
+#include <wx/testing.h>
+#include <wx/textctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/WxBridge.h"
+#include "ui/app/MainFrame.h"
+#include "ui/grid/VardenGrid.h"
+#include "ui/stats/GroupingDialog.h"
+#include "ui/views/ColumnGraphView.h"
+#include "ui/views/PercentileGraphView.h"
+
+namespace {
+
+// A missing or unexpected dialog fails the test; an unexpected one is dismissed.
+class RefreshModalHook : public wxTestingModalHook {
+ public:
+  using wxTestingModalHook::wxTestingModalHook;
+
+ protected:
+  int Enter(wxDialog* dlg) override {
+    const int rc = wxTestingModalHook::Enter(dlg);
+    return rc == wxID_NONE ? wxID_CANCEL : rc;
+  }
+  void ReportFailure(const wxString& msg) override { ADD_FAILURE() << msg; }
+};
+
+// Sets a grouping directly and closes the dialog with OK.
+class AcceptGrouping : public wxExpectModalBase<GroupingDialog, AcceptGrouping> {
+ public:
+  AcceptGrouping(double start, double size, int count) : start(start), size(size), count(count) {}
+
+ protected:
+  int OnInvoked(GroupingDialog* dlg) const override {
+    dlg->setValues(start, size, count);
+    dlg->refreshFields();
+    return wxID_OK;
+  }
+  wxString GetDefaultDescription() const override { return "grouping dialog"; }
+
+ private:
+  double start, size;
+  int count;
+};
+
+}  // namespace
+
+#undef wxTEST_DIALOG_HOOK_CLASS
+#define wxTEST_DIALOG_HOOK_CLASS RefreshModalHook
+
+namespace {
+
+class RefreshUiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    frame = new MainFrame(nullptr, wxID_ANY, wxString());
+    frame->Show();
+  }
+  void TearDown() override {
+    frame->Destroy();
+    wxTheApp->ProcessPendingEvents();
+  }
+
+  void type(int row, int col, const char* text) {
+    VardenGrid* grid = frame->grid;
+    grid->SetCellValue(row, col, text);
+    wxGridEvent changed(grid->GetId(), wxEVT_GRID_CELL_CHANGED, grid, row, col);
+    grid->GetEventHandler()->ProcessEvent(changed);
+  }
+  // Pastes a column of values from the top, then queues the one change a paste
+  // command queues: no event object, row and column -1.
+  void paste(const char* text) {
+    frame->grid->SetGridCursor(0, 0);
+    frame->grid->pasteText(text);
+    wxGridEvent changed(0, wxEVT_GRID_CELL_CHANGED, nullptr, -1, -1, -1, -1);
+    wxPostEvent(frame->grid->GetEventHandler(), changed);
+    wxTheApp->ProcessPendingEvents();
+  }
+  void chooseType(int t) {
+    frame->dataTypeChoice->SetSelection(t);
+    wxCommandEvent chosen(wxEVT_CHOICE, ID_DATA_TYPE);
+    chosen.SetInt(t);
+    chosen.SetEventObject(frame->dataTypeChoice);
+    frame->dataTypeChoice->GetEventHandler()->ProcessEvent(chosen);
+  }
+  void selectSet(int s) {
+    wxRadioButton* radio = s == 0 ? frame->set1Radio : frame->set2Radio;
+    radio->SetValue(true);
+    wxCommandEvent picked(wxEVT_RADIOBUTTON, radio->GetId());
+    picked.SetEventObject(radio);
+    radio->GetEventHandler()->ProcessEvent(picked);
+  }
+  void click(wxWindow* button) {
+    wxCommandEvent pressed(wxEVT_BUTTON, button->GetId());
+    pressed.SetEventObject(button);
+    button->GetEventHandler()->ProcessEvent(pressed);
+  }
+  static std::string text(const wxStaticText* label) { return toStd(label->GetLabel()); }
+
+  std::vector<std::string> labels(int s) {
+    std::vector<std::string> out;
+    for (const wxStaticText* l :
+         {frame->nLabel[s], frame->meanLabel[s], frame->modeLabel[s], frame->minimumLabel[s],
+          frame->q1Label[s], frame->medianLabel[s], frame->q3Label[s], frame->maximumLabel[s],
+          frame->rangeLabel[s], frame->iqrLabel[s], frame->stdDevLabel[s],
+          frame->percentileLabel[s], frame->sliderPercentileLabel[s]})
+      out.push_back(text(l));
+    return out;
+  }
+
+  MainFrame* frame = nullptr;
+  RefreshModalHook guard{__FILE__, __LINE__, "RefreshUiTest"};
+};
+
+using Labels = std::vector<std::string>;
+using Points = tally::PointList;
+
+}  // namespace
+
+TEST_F(RefreshUiTest, ThreeDistinctValuesShowStatisticsTwoShowNothing) {
+  paste("4\n6\n8\n");
+  // 4 6 8: mean 6, median rank 2 = 6, halves of one value each: Q1 4, Q3 8; every
+  // value once, so all three are modes; sum of squares 4 + 0 + 4 = 8, sqrt(8/3) = 1.633.
+  EXPECT_EQ(labels(0), (Labels{"3", "6", "(more than\n 2 modes)", "4", "4", "6", "8", "8", "4",
+                               "4", "1.633", "6", ""}));
+  EXPECT_TRUE(frame->minimumCaption[0]->IsEnabled());
+  EXPECT_EQ(frame->set1Graph->getSlot(0), &frame->series[COLUMNS_SET1]);
+  EXPECT_EQ(frame->series[COLUMNS_SET1].segments,
+            (std::vector<Points>{{{4, 1}, {6, 1}, {8, 1}}}));
+
+  // 4 4 6: two distinct values blank the set and its column graph.
+  type(2, 0, "4");
+  EXPECT_EQ(labels(1), Labels(13, ""));
+  EXPECT_EQ(labels(0), Labels(13, ""));
+  EXPECT_EQ(frame->dataSets[0].count, 2);
+  EXPECT_EQ(frame->set1Graph->getSlot(0), nullptr);
+  EXPECT_TRUE(frame->series[COLUMNS_SET1].segments.empty());
+  EXPECT_TRUE(frame->series[BOX_LINES_SET1].segments.empty());
+}
+
+TEST_F(RefreshUiTest, BoxPlotGetsTheSharedRangeAndItsFourSeriesInOrder) {
+  // 10 20 30 with Set 2 never filled (1e8 and 0 stored): lo 10, hi 30,
+  // 10 - 0.2*20 = 6 and 30 + 0.2*20 = 34.
+  paste("10\n20\n30\n");
+  EXPECT_DOUBLE_EQ(frame->boxPlot->getYMin(), 6);
+  EXPECT_DOUBLE_EQ(frame->boxPlot->getYMax(), 34);
+  const tally::Series* expected[] = {&frame->series[OUTLIERS_SET1], &frame->series[BOX_LINES_SET2],
+                                     &frame->series[OUTLIERS_SET2], &frame->series[BOX_LINES_SET1]};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(frame->boxPlot->getSlot(i), expected[i]) << i;
+  // Set 1 is drawn left of the axis: box from x = -3 to -5 between Q1 10 and Q3 30.
+  // Box, median, upper whisker, lower whisker.
+  ASSERT_EQ(frame->series[BOX_LINES_SET1].segments.size(), 4u);
+  EXPECT_EQ(frame->series[BOX_LINES_SET1].segments[0],
+            (Points{{-3, 10}, {-5, 10}, {-5, 30}, {-3, 30}, {-3, 10}}));
+  EXPECT_EQ(frame->series[BOX_LINES_SET1].segments[1], (Points{{-5, 20}, {-3, 20}}));
+  // No value outside the fences: one empty list of outliers.
+  EXPECT_EQ(frame->series[OUTLIERS_SET1].segments, std::vector<Points>(1));
+}
+
+TEST_F(RefreshUiTest, BoxPlotRangeRemembersTheOtherSetsLastExtremes) {
+  selectSet(1);
+  paste("1\n2\n3\n");
+  for (int r = 0; r < 3; ++r) type(r, 0, "");
+  EXPECT_EQ(text(frame->nLabel[1]), "");
+  selectSet(0);
+  // Set 2 keeps 1 and 3: lo 1, hi 30, 1 - 0.2*29 = -4.8 and 30 + 0.2*29 = 35.8.
+  paste("10\n20\n30\n");
+  EXPECT_DOUBLE_EQ(frame->boxPlot->getYMin(), -4.8);
+  EXPECT_DOUBLE_EQ(frame->boxPlot->getYMax(), 35.8);
+}
+
+TEST_F(RefreshUiTest, ColumnGraphRangesFollowTheSpreadOfTheData) {
+  // 10 20 30: a = 10 <= 0.5*30, so x from 1.2*10 = 12 to 1.2*30 = 36, y from 0 to
+  // 1.2 x the largest frequency 1, origin kept in view.
+  paste("10\n20\n30\n");
+  for (ColumnGraphView* g : {frame->set1Graph, frame->set2Graph}) {
+    EXPECT_DOUBLE_EQ(g->getXMin(), 12);
+    EXPECT_DOUBLE_EQ(g->getXMax(), 36);
+    EXPECT_DOUBLE_EQ(g->getYMin(), 0);
+    EXPECT_DOUBLE_EQ(g->getYMax(), 1.2);
+    EXPECT_TRUE(g->getOriginAlwaysViewable());
+  }
+  // 100 110 120 and 105 115 125: a = 100 > 0.5*125, so x from 0.6*100 = 60 to
+  // 1.2*125 = 150, y from -0.2 to 1.2, origin not forced into view.
+  paste("100\n110\n120\n");
+  selectSet(1);
+  paste("105\n115\n125\n");
+  for (ColumnGraphView* g : {frame->set1Graph, frame->set2Graph}) {
+    EXPECT_DOUBLE_EQ(g->getXMin(), 60);
+    EXPECT_DOUBLE_EQ(g->getXMax(), 150);
+    EXPECT_DOUBLE_EQ(g->getYMin(), -0.2);
+    EXPECT_DOUBLE_EQ(g->getYMax(), 1.2);
+    EXPECT_FALSE(g->getOriginAlwaysViewable());
+  }
+  EXPECT_EQ(frame->set2Graph->getSlot(0), &frame->series[COLUMNS_SET2]);
+}
+
+TEST_F(RefreshUiTest, HistogramGroupingGivesColumnsAtTheGroupMidpoints) {
+  chooseType(tally::UngroupedContinuous);
+  ASSERT_EQ(toStd(frame->columnWidthButton->GetLabel()), "Grouping...");
+  paste("1\n2\n4.9\n5\n7\n12\n19.9\n20\n");
+  wxTEST_DIALOG(click(frame->columnWidthButton), AcceptGrouping(0, 5, 4));
+  // [0,5): 1 2 4.9; [5,10): 5 7; [10,15): 12; [15,20): 19.9; 20 is in no column.
+  EXPECT_EQ(frame->series[COLUMNS_SET1].segments,
+            (std::vector<Points>{{{2.5, 3}, {7.5, 2}, {12.5, 1}, {17.5, 1}}}));
+  EXPECT_EQ(frame->series[COLUMNS_SET1].columnWidth, 5);
+  // a = 0, b = 20: x from 0 to 24, y to 1.2*3.
+  EXPECT_DOUBLE_EQ(frame->set1Graph->getXMin(), 0);
+  EXPECT_DOUBLE_EQ(frame->set1Graph->getXMax(), 24);
+  EXPECT_DOUBLE_EQ(frame->set1Graph->getYMax(), 3.6);
+  // The statistics still come from the values: 8 observations.
+  EXPECT_EQ(text(frame->nLabel[0]), "8");
+}
+
+TEST_F(RefreshUiTest, AlreadyGroupedDataWithOneFilledClassGetStatistics) {
+  paste("1\n2\n3\n");
+  wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AcceptGrouping(0, 10, 3));
+  // Three values in the first class: the largest frequency 3 gives y up to 3.6.
+  ASSERT_DOUBLE_EQ(frame->set1Graph->getYMax(), 3.6);
+  // The ogive view spans two classes before and one after: -20 to 40.
+  EXPECT_DOUBLE_EQ(frame->percentileGraph->getXMin(), -20);
+  EXPECT_DOUBLE_EQ(frame->percentileGraph->getXMax(), 40);
+
+  // 1 2 3 all lie in the first class; put 4 into the second class instead.
+  type(0, 1, "");
+  type(1, 1, "4");
+  ASSERT_EQ(frame->dataSets[0].pairs.size(), 1u);
+  // One class 10-20 holding 4: mean 15; quartiles inside it at 10 + t*10/4 for
+  // t = 1, 2, 3; extremes not shown. Slider at 50 %: the median again.
+  EXPECT_EQ(labels(0), (Labels{"4", "15", "10 < 20", "", "12.5", "15", "17.5", "", "", "5", "0",
+                               "15", "15"}));
+  EXPECT_FALSE(frame->minimumCaption[0]->IsEnabled());
+  EXPECT_FALSE(frame->maximumCaption[0]->IsEnabled());
+  EXPECT_FALSE(frame->rangeCaption[0]->IsEnabled());
+  EXPECT_EQ(frame->percentileGraph->getCurve(0), &frame->series[OGIVE_SET1]);
+  EXPECT_EQ(frame->percentileGraph->getCurve(1), nullptr);
+  EXPECT_DOUBLE_EQ(frame->percentileGraph->getSet1Percentile(), 15);
+  EXPECT_DOUBLE_EQ(frame->percentileGraph->getPercentage(), 50);
+  // Ogive: the first class is empty, so no starting point; 0 %, 100 %, 100 %.
+  EXPECT_EQ(frame->series[OGIVE_SET1].segments,
+            (std::vector<Points>{{{10, 0}, {20, 100}, {30, 100}}}));
+  // Neither set above two pairs: the column graphs keep their ranges (a frequency
+  // of 4 would have made it 4.8).
+  EXPECT_DOUBLE_EQ(frame->set1Graph->getYMax(), 3.6);
+
+  // Back to values (10 four times), plus 1 and 2: the extremes return enabled.
+  chooseType(tally::UngroupedDiscrete);
+  type(4, 0, "1");
+  type(5, 0, "2");
+  EXPECT_TRUE(frame->minimumCaption[0]->IsEnabled());
+  EXPECT_TRUE(frame->rangeCaption[0]->IsEnabled());
+  EXPECT_EQ(text(frame->minimumLabel[0]), "1");
+  EXPECT_EQ(text(frame->rangeLabel[0]), "9");
+}
