@@ -64,11 +64,14 @@ wxStaticText* caption(wxWindow* parent, const wxString& text) {
 }
 
 // Value labels keep the size of their placeholder, so the page does not jump as
-// the statistics change.
+// the statistics change. The size is pinned as the minimum at once: a label in a
+// sizer hidden at start would otherwise be measured later, blank, at zero width.
 wxStaticText* valueLabel(wxWindow* parent, const wxString& placeholder,
                          const wxSize& size = wxDefaultSize) {
-  return new wxStaticText(parent, wxID_ANY, placeholder, wxDefaultPosition, size,
-                          wxST_NO_AUTORESIZE);
+  auto* label = new wxStaticText(parent, wxID_ANY, placeholder, wxDefaultPosition, size,
+                                 wxST_NO_AUTORESIZE);
+  label->SetMinSize(label->GetSize());
+  return label;
 }
 
 wxStaticBoxSizer* boxSizer(wxWindow* parent, const wxString& title) {
