@@ -1,6 +1,8 @@
 // Construction, layout and event table of the main window.
 #include "ui/app/MainFrame.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/notebook.h>
@@ -130,6 +132,10 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
   // GTK draws a choice at least 34 pixels high; a fixed 20 would cut its text off.
   dataTypeChoice = new wxChoice(mainPanel, ID_DATA_TYPE, wxDefaultPosition, wxSize(130, -1),
                                 typeNames);
+  // At 130 pixels GTK's arrow leaves room for only "Ungrouped ..."; a student
+  // must be able to read which type is in force, so it may grow to its longest entry.
+  dataTypeChoice->SetMinSize(
+      wxSize(std::max(130, dataTypeChoice->GetBestSize().GetWidth()), -1));
   groupingDetailsButton = new wxButton(mainPanel, ID_GROUPING_DETAILS, _("Grouping Details"));
 
   notebook = new wxNotebook(mainPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxNB_BOTTOM);
@@ -179,6 +185,11 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
   percentileSlider->SetTickFreq(5);
   percentageText = new wxTextCtrl(boxPage, wxID_ANY, _("50%"), wxDefaultPosition,
                                   wxSize(40, -1), wxTE_READONLY);
+  // GTK's entry frame takes most of 40 pixels; make room for the widest text, "100%".
+  percentageText->SetMinSize(wxSize(
+      std::max(40, percentageText->GetSizeFromTextSize(percentageText->GetTextExtent("100%").x)
+                       .GetWidth()),
+      -1));
   auto* set1PercentileCaption = caption(boxPage, _("Percentiles Set 1:"));
   auto* set2PercentileCaption = caption(boxPage, _("Set 2:"));
   for (int s = 0; s < 2; ++s) {
@@ -336,6 +347,12 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
   frameSizer->Add(mainPanel, 1, wxEXPAND);
   SetSizer(frameSizer);
   frameSizer->SetSizeHints(this);
+  // The minimum size leaves the graphs a few centimetres wide; open roomier where
+  // the screen allows, without going below the minimum.
+  const wxRect screen = wxGetClientDisplayRect();
+  const wxSize least = GetMinSize();
+  SetSize(wxSize(std::max(least.x, std::min(1000, screen.width)),
+                 std::max(least.y, std::min(700, screen.height))));
 
   SetTitle(_("Tallyscope"));
   SetIcon(tallyscopeIcon());
