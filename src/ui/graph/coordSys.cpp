@@ -420,6 +420,10 @@ void coordSys::drawAllSeriesNow() {
 }
 
 wxBitmap coordSys::pictureBitmap() {
+  return pictureBitmap([this](wxDC& dc) { drawAll(dc); });
+}
+
+wxBitmap coordSys::pictureBitmap(const std::function<void(wxDC&)>& draw) {
   const wxSize size = GetSize();
   const int w = std::max(size.x, 1), h = std::max(size.y, 1);
   wxBitmap full(w, h, 24);
@@ -430,7 +434,7 @@ wxBitmap coordSys::pictureBitmap() {
     dc.Clear();
     dc.ResetBoundingBox();
     dc.SetClippingRegion(0, 0, w, h);
-    drawAll(dc);
+    draw(dc);
     maxX = dc.MaxX();
     maxY = dc.MaxY();
     dc.SelectObject(wxNullBitmap);
@@ -444,12 +448,16 @@ wxBitmap coordSys::pictureBitmap() {
   return picture;
 }
 
+bool coordSys::copyPicture(const std::function<void(wxDC&)>& draw) {
+  wxBitmap picture = pictureBitmap(draw);
+  if (!wxTheClipboard->Open()) return false;
+  wxTheClipboard->SetData(new wxBitmapDataObject(picture));
+  wxTheClipboard->Close();
+  return true;
+}
+
 void coordSys::copyToClipboard() {
-  wxBitmap picture = pictureBitmap();
-  if (wxTheClipboard->Open()) {
-    wxTheClipboard->SetData(new wxBitmapDataObject(picture));
-    wxTheClipboard->Close();
-  }
+  copyPicture([this](wxDC& dc) { drawAll(dc); });
 }
 
 // ---- stored series and point labels

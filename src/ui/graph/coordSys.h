@@ -10,6 +10,7 @@
 #include <wx/timer.h>
 #include <wx/window.h>
 
+#include <functional>
 #include <vector>
 
 #include "core/graph/GraphLayout.h"
@@ -128,8 +129,13 @@ class coordSys : public wxWindow {
   void drawSeriesById(int id);
   void drawAllSeriesNow();
   void copyToClipboard();
-  // The picture as copied: drawn bounding box plus 10 pixels each way.
+  // The picture as copied: drawn on white at the window's full size, clipped to
+  // it, then cut to the drawn bounding box plus 10 pixels each way. Subclasses
+  // that draw more than drawAll pass their own drawing.
   wxBitmap pictureBitmap();
+  wxBitmap pictureBitmap(const std::function<void(wxDC&)>& draw);
+  // Puts such a picture on the clipboard; false when the clipboard would not open.
+  bool copyPicture(const std::function<void(wxDC&)>& draw);
   // Overlapping drawings combine as the product of their colours (the AND of
   // pure colours; unchanged on white). No effect on a context without cairo.
   static void setMultiplyDrawing(wxDC& dc, bool on);

@@ -37,7 +37,7 @@ const tally::Series* ColumnGraphView::getSlot(int i) const {
 }
 
 wxBitmap ColumnGraphView::clipboardPicture() {
-  return viewPicture(this, [this](wxDC& dc) { draw(dc); });
+  return pictureBitmap([this](wxDC& dc) { draw(dc); });
 }
 
 void ColumnGraphView::redrawBuffer() {
@@ -47,7 +47,7 @@ void ColumnGraphView::redrawBuffer() {
 
 void ColumnGraphView::onKeyDown(wxKeyEvent& event) {
   if (event.ControlDown() && event.GetKeyCode() == 67)
-    copyViewPicture(this, [this](wxDC& dc) { draw(dc); });
+    copyPicture([this](wxDC& dc) { draw(dc); });
   else
     event.Skip();
 }

@@ -93,12 +93,12 @@ void PercentileGraphView::draw(wxDC& dc) {
 }
 
 wxBitmap PercentileGraphView::clipboardPicture() {
-  return viewPicture(this, [this](wxDC& dc) { draw(dc); });
+  return pictureBitmap([this](wxDC& dc) { draw(dc); });
 }
 
 void PercentileGraphView::onKeyDown(wxKeyEvent& event) {
   if (event.ControlDown() && event.GetKeyCode() == 67)
-    copyViewPicture(this, [this](wxDC& dc) { draw(dc); });
+    copyPicture([this](wxDC& dc) { draw(dc); });
   else
     event.Skip();
 }

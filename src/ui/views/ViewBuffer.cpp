@@ -1,7 +1,5 @@
 #include "ui/views/ViewBuffer.h"
 
-#include <wx/clipbrd.h>
-#include <wx/window.h>
 
 #include <algorithm>
 
@@ -36,37 +34,4 @@ wxBitmap ViewBuffer::snapshot() {
   blitTo(out);
   out.SelectObject(wxNullBitmap);
   return copy;
-}
-
-wxBitmap viewPicture(wxWindow* window, const std::function<void(wxDC&)>& draw) {
-  const wxSize size = window->GetSize();
-  const int w = std::max(size.x, 1), h = std::max(size.y, 1);
-  wxBitmap full(w, h, 24);
-  int maxX = 0, maxY = 0;
-  {
-    wxMemoryDC dc(full);
-    dc.SetBackground(*wxWHITE_BRUSH);
-    dc.Clear();
-    dc.ResetBoundingBox();
-    dc.SetClippingRegion(0, 0, w, h);
-    draw(dc);
-    maxX = dc.MaxX();
-    maxY = dc.MaxY();
-    dc.SelectObject(wxNullBitmap);
-  }
-  wxBitmap picture(std::max(maxX, 0) + 10, std::max(maxY, 0) + 10, 24);
-  wxMemoryDC out(picture);
-  out.SetBackground(*wxWHITE_BRUSH);
-  out.Clear();
-  out.DrawBitmap(full, 0, 0);
-  out.SelectObject(wxNullBitmap);
-  return picture;
-}
-
-bool copyViewPicture(wxWindow* window, const std::function<void(wxDC&)>& draw) {
-  wxBitmap picture = viewPicture(window, draw);
-  if (!wxTheClipboard->Open()) return false;
-  wxTheClipboard->SetData(new wxBitmapDataObject(picture));
-  wxTheClipboard->Close();
-  return true;
 }

@@ -1,13 +1,11 @@
 #pragma once
-// The off-screen picture both analysis views keep, and the clipboard copy they share.
+// The off-screen picture both analysis views keep.
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 
-#include <functional>
 #include <memory>
 
 class wxDC;
-class wxWindow;
 
 class ViewBuffer {
  public:
@@ -33,9 +31,3 @@ class ViewBuffer {
   wxBitmap bitmap;
   std::unique_ptr<wxMemoryDC> memory;
 };
-
-// The window's picture as the clipboard gets it: drawn on white at the window's
-// full size, clipped to it, then cut to the drawn bounding box plus 10 pixels each way.
-wxBitmap viewPicture(wxWindow* window, const std::function<void(wxDC&)>& draw);
-// Puts viewPicture on the clipboard; false when the clipboard could not be opened.
-bool copyViewPicture(wxWindow* window, const std::function<void(wxDC&)>& draw);
