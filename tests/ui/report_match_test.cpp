@@ -1,0 +1,360 @@
+// The command-line report and the main window must show the same Statistics page
+// for the same data files. Each case runs the report in-process and as the built
+// tool, then loads the same files into a real window the way a user would (data
+// type choice, grouping dialogs, Load Data, the "p" spin controls, Cycle) and
+// compares every row: caption, Set 1 text, Set 2 text.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/msgdlg.h>
+#include <wx/radiobut.h>
+#include <wx/sizer.h>
+#include <wx/spinctrl.h>
+#include <wx/stattext.h>
+#include <wx/testing.h>
+#include <wx/textctrl.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/stats/Report.h"
+#include "ui/WxBridge.h"
+#include "ui/app/MainFrame.h"
+#include "ui/grid/VardenGrid.h"
+#include "ui/stats/GroupingDialog.h"
+
+namespace {
+
+// A missing or unexpected dialog fails the test; an unexpected one is dismissed
+// instead of shown for real, which would block the run.
+class ReportModalHook : public wxTestingModalHook {
+ public:
+  using wxTestingModalHook::wxTestingModalHook;
+
+ protected:
+  int Enter(wxDialog* dlg) override {
+    const int rc = wxTestingModalHook::Enter(dlg);
+    return rc == wxID_NONE ? wxID_CANCEL : rc;
+  }
+  void ReportFailure(const wxString& msg) override { ADD_FAILURE() << msg; }
+};
+
+// Types a grouping into the dialog's fields and presses its OK button, as a user does.
+class AnswerGrouping : public wxExpectModalBase<GroupingDialog, AnswerGrouping> {
+ public:
+  AnswerGrouping(const std::string& start, const std::string& size, int count)
+      : start(start), size(size), count(count) {}
+
+ protected:
+  int OnInvoked(GroupingDialog* dlg) const override {
+    dlg->SetReturnCode(0);
+    dlg->startField()->SetValue(toWx(start));
+    dlg->sizeField()->SetValue(toWx(size));
+    dlg->countSpin()->SetValue(count);
+    wxWindow* ok = dlg->FindWindow(GroupingDialog::ID_OK);
+    wxCommandEvent click(wxEVT_BUTTON, GroupingDialog::ID_OK);
+    click.SetEventObject(ok);
+    ok->ProcessWindowEvent(click);
+    // OK refused by the dialog's own checks leaves the return code at 0.
+    return dlg->GetReturnCode() == 0 ? wxID_NONE : dlg->GetReturnCode();
+  }
+  wxString GetDefaultDescription() const override { return "grouping dialog"; }
+
+ private:
+  std::string start, size;
+  int count;
+};
+
+// The duplicate-value message of value-and-frequency data, answered with OK.
+class ExpectDuplicate : public wxExpectModalBase<wxMessageDialog, ExpectDuplicate> {
+ public:
+  explicit ExpectDuplicate(const std::string& value) : value(value) {}
+
+ protected:
+  int OnInvoked(wxMessageDialog* dlg) const override {
+    EXPECT_EQ(toStd(dlg->GetCaption()), "Value Already Exists");
+    EXPECT_EQ(toStd(dlg->GetMessage()),
+              "The value " + value +
+                  " has been added more than once.\nOnly the first frequency value will be "
+                  "used.\n Please select a new value for the copies.");
+    return wxID_OK;
+  }
+  wxString GetDefaultDescription() const override { return "\"Value Already Exists\""; }
+
+ private:
+  std::string value;
+};
+
+}  // namespace
+
+#undef wxTEST_DIALOG_HOOK_CLASS
+#define wxTEST_DIALOG_HOOK_CLASS ReportModalHook
+
+namespace {
+
+// A grouping as typed into the dialog and as given to the report ("START,SIZE,COUNT").
+struct TypedGrouping {
+  std::string start, size;
+  int count = 0;
+  bool given() const { return count > 0; }
+  std::string argument() const { return start + "," + size + "," + std::to_string(count); }
+};
+
+struct ReportCase {
+  const char* name;
+  int type;
+  std::vector<std::string> files;  // under the test data folder; one or two
+  TypedGrouping classes;
+  TypedGrouping histogram;
+  bool sample = false;
+  int percentile = 50;
+  // The repeated value each file's load reports, "" for none.
+  std::string duplicate[2];
+
+  std::vector<std::string> arguments() const {
+    std::vector<std::string> args = {"--type", std::to_string(type)};
+    if (classes.given()) args.insert(args.end(), {"--classes", classes.argument()});
+    if (histogram.given()) args.insert(args.end(), {"--histogram", histogram.argument()});
+    if (sample) args.push_back("--sample");
+    if (percentile != 50) args.insert(args.end(), {"--percentile", std::to_string(percentile)});
+    for (const std::string& f : files) args.push_back(std::string(TALLYSCOPE_TEST_DATA) + "/" + f);
+    return args;
+  }
+};
+
+void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.name; }
+
+const ReportCase kCases[] = {
+    {"UngroupedDiscrete", 0, {"report_values1.csv", "report_values2.csv"}, {}, {}, false, 50, {}},
+    // Two modes and an outlier (40) against three modes; sample deviation, p = 90.
+    {"UngroupedDiscreteModesSample", 0, {"report_modes.csv", "report_three_modes.csv"}, {}, {},
+     true, 90, {}},
+    // Set 2 never loaded: its column stays empty.
+    {"UngroupedDiscreteOneFile", 0, {"report_modes.csv"}, {}, {}, false, 50, {}},
+    {"UngroupedContinuousHistogram", 1, {"report_continuous.csv", "report_values2.csv"}, {},
+     {"0", "5", 4}, false, 25, {}},
+    // report_freq2.csv repeats the value 4: the first frequency counts.
+    {"GroupedDiscrete", 2, {"report_freq1.csv", "report_freq2.csv"}, {}, {}, false, 50, {"", "4"}},
+    // Rounded, non-positive and unreadable frequencies; histogram columns of width 2.
+    {"GroupedContinuousSample", 3, {"report_freq1.csv", "report_freq3.csv"}, {}, {"0", "2", 5},
+     true, 75, {}},
+    {"AlreadyGrouped", 4, {"report_classes1.csv", "report_classes2.csv"}, {"0", "10", 3}, {},
+     false, 50, {}},
+    // Two modal classes (0-2.5 and 5-7.5) against one; sample deviation, p = 10.
+    {"AlreadyGroupedTwoModesSample", 4, {"report_class_modes.csv", "report_classes1.csv"},
+     {"0", "2.5", 4}, {}, true, 10, {}},
+};
+
+using Page = std::vector<std::vector<std::string>>;
+
+Page splitPage(const std::string& text) {
+  Page rows;
+  std::istringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line)) {
+    std::vector<std::string> fields;
+    std::string field;
+    std::istringstream parts(line);
+    while (std::getline(parts, field, '\t')) fields.push_back(field);
+    // A trailing empty field (empty Set 2 text) is dropped by getline.
+    if (!line.empty() && line.back() == '\t') fields.push_back("");
+    rows.push_back(fields);
+  }
+  return rows;
+}
+
+std::string escapeBreaks(const std::string& text) {
+  std::string out;
+  for (char c : text) out += c == '\n' ? std::string("\\n") : std::string(1, c);
+  return out;
+}
+
+std::string shellQuote(const std::string& s) {
+  std::string out = "'";
+  for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
+// The built tool's standard output and exit status.
+std::string runTool(const std::vector<std::string>& args, int& status) {
+  std::string command = shellQuote(TALLYSCOPE_REPORT_BIN);
+  for (const std::string& a : args) command += " " + shellQuote(a);
+  command += " 2>/dev/null";
+  std::string out;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) {
+    status = -1;
+    return out;
+  }
+  char buffer[4096];
+  size_t got;
+  while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, got);
+  status = pclose(pipe);
+  return out;
+}
+
+class ReportMatchTest : public ::testing::TestWithParam<ReportCase> {
+ protected:
+  void SetUp() override {
+    frame = new MainFrame(nullptr, wxID_ANY, wxString());
+    frame->Show();
+  }
+  void TearDown() override {
+    frame->Destroy();
+    wxTheApp->ProcessPendingEvents();
+  }
+
+  void chooseType(int t) {
+    frame->dataTypeChoice->SetSelection(t);
+    wxCommandEvent chosen(wxEVT_CHOICE, ID_DATA_TYPE);
+    chosen.SetInt(t);
+    chosen.SetEventObject(frame->dataTypeChoice);
+    frame->dataTypeChoice->GetEventHandler()->ProcessEvent(chosen);
+  }
+  void selectSet(int s) {
+    wxRadioButton* radio = s == 0 ? frame->set1Radio : frame->set2Radio;
+    radio->SetValue(true);
+    wxCommandEvent picked(wxEVT_RADIOBUTTON, radio->GetId());
+    picked.SetEventObject(radio);
+    radio->GetEventHandler()->ProcessEvent(picked);
+  }
+  void click(wxWindow* button) {
+    wxCommandEvent pressed(wxEVT_BUTTON, button->GetId());
+    pressed.SetEventObject(button);
+    button->GetEventHandler()->ProcessEvent(pressed);
+  }
+  void spin(int s, int p) {
+    wxSpinCtrl* control = frame->percentileSpin[s];
+    control->SetValue(p);
+    wxSpinEvent spun(wxEVT_SPINCTRL, control->GetId());
+    spun.SetEventObject(control);
+    spun.SetPosition(p);
+    control->GetEventHandler()->ProcessEvent(spun);
+  }
+  // What Load Data does with a file's text: empty the grid (only the frequency
+  // column under the read-only class labels), paste from the top left, re-read.
+  void loadText(const std::string& text) {
+    VardenGrid* grid = frame->grid;
+    const bool classes = frame->shownType() == tally::AlreadyGroupedContinuous;
+    for (int r = 0; r < grid->GetNumberRows(); ++r)
+      for (int c = classes ? 1 : 0; c < grid->GetNumberCols(); ++c)
+        grid->SetCellValue(r, c, wxString());
+    grid->SetGridCursor(0, 0);
+    grid->pasteText(toWx(text));
+    frame->extractGridData();
+  }
+
+  // The caption in front of a value label in the statistics grid.
+  std::string captionOf(const wxStaticText* value) const {
+    const wxSizerItemList& items = frame->statisticsSizer->GetChildren();
+    const wxSizerItem* previous = nullptr;
+    for (const wxSizerItem* item : items) {
+      if (item->GetWindow() == value) {
+        const auto* caption =
+            previous ? wxDynamicCast(previous->GetWindow(), wxStaticText) : nullptr;
+        return caption ? toStd(caption->GetLabel()) : std::string("<no caption>");
+      }
+      previous = item;
+    }
+    return "<not in the statistics grid>";
+  }
+
+  // The program's statistic rows in the report's form. The report's header names
+  // the columns "Set 1" and "Set 2" whatever the window calls the sets.
+  Page programRows() const {
+    Page page;
+    using Labels = wxStaticText* const*;
+    const Labels rows[] = {frame->nLabel,       frame->meanLabel,    frame->modeLabel,
+                           frame->minimumLabel, frame->q1Label,      frame->medianLabel,
+                           frame->q3Label,      frame->maximumLabel, frame->rangeLabel,
+                           frame->iqrLabel,     frame->stdDevLabel};
+    for (Labels labels : rows) {
+      // Both sets' captions must read alike; the report has one caption column.
+      const std::string caption = captionOf(labels[0]);
+      EXPECT_EQ(captionOf(labels[1]), caption);
+      page.push_back({caption, escapeBreaks(toStd(labels[0]->GetLabel())),
+                      escapeBreaks(toStd(labels[1]->GetLabel()))});
+    }
+    EXPECT_EQ(frame->percentileSpin[0]->GetValue(), frame->percentileSpin[1]->GetValue());
+    page.push_back({"p=" + std::to_string(frame->percentileSpin[0]->GetValue()) + ":",
+                    escapeBreaks(toStd(frame->percentileLabel[0]->GetLabel())),
+                    escapeBreaks(toStd(frame->percentileLabel[1]->GetLabel()))});
+    return page;
+  }
+
+  MainFrame* frame = nullptr;
+  ReportModalHook guard{__FILE__, __LINE__, "ReportMatchTest"};
+};
+
+TEST_P(ReportMatchTest, ProgramShowsTheReportsPage) {
+  const ReportCase& c = GetParam();
+  const std::vector<std::string> args = c.arguments();
+
+  std::ostringstream out, err;
+  ASSERT_EQ(tally::runReport(args, out, err), 0) << err.str();
+  const Page report = splitPage(out.str());
+  ASSERT_EQ(report.size(), 13u) << out.str();
+  for (int s = 0; s < 2; ++s) {
+    // The report notes a repeated value on its error stream, as the program's message box does.
+    const bool noted = err.str().find("the value " + c.duplicate[s] + " has been") !=
+                       std::string::npos;
+    if (!c.duplicate[s].empty()) {
+      EXPECT_TRUE(noted) << err.str();
+    }
+  }
+  if (c.duplicate[0].empty() && c.duplicate[1].empty()) {
+    EXPECT_EQ(err.str(), "");
+  }
+
+  // The installed tool prints exactly what the library computes.
+  int status = -1;
+  EXPECT_EQ(runTool(args, status), out.str());
+  EXPECT_EQ(status, 0);
+
+  // The user's road through the window.
+  if (c.type == tally::AlreadyGroupedContinuous) {
+    wxTEST_DIALOG(chooseType(c.type),
+                  AnswerGrouping(c.classes.start, c.classes.size, c.classes.count));
+  } else {
+    chooseType(c.type);
+  }
+  ASSERT_EQ(frame->shownType(), c.type);
+  if (c.histogram.given()) {
+    ASSERT_EQ(toStd(frame->columnWidthButton->GetLabel()), "Grouping...");
+    wxTEST_DIALOG(click(frame->columnWidthButton),
+                  AnswerGrouping(c.histogram.start, c.histogram.size, c.histogram.count));
+  }
+  for (size_t s = 0; s < c.files.size(); ++s) {
+    std::string text, error;
+    ASSERT_TRUE(tally::readDataFileText(std::string(TALLYSCOPE_TEST_DATA) + "/" + c.files[s],
+                                        text, error))
+        << error;
+    selectSet(static_cast<int>(s));
+    if (c.duplicate[s].empty()) {
+      loadText(text);
+    } else {
+      wxTEST_DIALOG(loadText(text), ExpectDuplicate(c.duplicate[s]));
+    }
+  }
+  if (c.percentile != 50) {
+    spin(0, c.percentile);
+    spin(1, c.percentile);
+  }
+  if (c.sample) click(frame->FindWindow(ID_CYCLE_SET1));
+
+  EXPECT_EQ(report[0], (std::vector<std::string>{"", "Set 1", "Set 2"}));
+  const Page program = programRows();
+  ASSERT_EQ(program.size(), report.size() - 1);
+  for (size_t r = 0; r < program.size(); ++r)
+    EXPECT_EQ(program[r], report[r + 1]) << "row " << r + 1;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryDataType, ReportMatchTest, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<ReportCase>& info) {
+                           return std::string(info.param.name);
+                         });
+
+}  // namespace
