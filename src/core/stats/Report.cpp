@@ -61,13 +61,17 @@ std::string reportUsage() {
          "                      3 Grouped Continuous, 4 Already Grouped Continuous\n"
          "  --classes S,W,C     classes of already grouped data: start S >= 0,\n"
          "                      size W > 0, count C from 1 to 100 (default 0,1,10)\n"
-         "  --histogram S,W,C   histogram columns of continuous data (default 0,1,10)\n"
+         "  --histogram S,W,C   histogram columns of continuous data, types 1 and 3\n"
+         "                      (default 0,1,10); they change no statistic shown\n"
          "  --sample            sample standard deviation (default: population)\n"
          "  --percentile P      percentile row, a whole number 0 to 100 (default 50)\n"
          "  --help              show this text\n"
          "\n"
          "Output: a header line TAB \"Set 1\" TAB \"Set 2\", then one line per row:\n"
          "caption TAB Set 1 text TAB Set 2 text; a line break in a text is written \\n.\n"
+         "A set with fewer than three distinct values (already grouped: no filled class)\n"
+         "shows empty texts, as the window does. A value repeated in a file of types 2\n"
+         "and 3 keeps its first frequency and is noted on standard error.\n"
          "Exit status: 0 on success, 2 on bad usage or an unreadable file.\n";
 }
 

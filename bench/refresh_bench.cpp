@@ -1,0 +1,187 @@
+// Time of one full analysis refresh in a real main window: both sets of 1000
+// observations, the statistics labels, and the graph views redrawn at 800 x 600.
+//
+// The column graphs and the box plot redraw their buffers inside the refresh.
+// The percentile view only asks for a repaint there, so in the already grouped
+// case (where it is the page on show) each iteration also draws it into an
+// 800 x 600 memory context, as its next paint would.
+//
+// Run under a display, e.g.:  xvfb-run -a build/release/refresh_bench
+#include <benchmark/benchmark.h>
+#include <wx/app.h>
+#include <wx/bitmap.h>
+#include <wx/choice.h>
+#include <wx/dcmemory.h>
+#include <wx/init.h>
+#include <wx/modalhook.h>
+#include <wx/radiobut.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "core/NumberText.h"
+#include "ui/app/MainFrame.h"
+#include "ui/grid/VardenGrid.h"
+#include "ui/stats/GroupingDialog.h"
+
+class BenchApp : public wxApp {
+ public:
+  bool OnInit() override { return true; }
+};
+
+wxIMPLEMENT_APP_NO_MAIN(BenchApp);
+
+namespace {
+
+constexpr int kRows = 1000;
+constexpr int kViewWidth = 800;
+constexpr int kViewHeight = 600;
+
+// Answers the class grouping dialog with 100 classes of width 1 from 0.
+class AcceptHundredClasses : public wxModalDialogHook {
+ protected:
+  int Enter(wxDialog* dialog) override {
+    auto* grouping = wxDynamicCast(dialog, GroupingDialog);
+    if (!grouping) return wxID_CANCEL;
+    grouping->setValues(0, 1, 100);
+    grouping->refreshFields();
+    return wxID_OK;
+  }
+  void Exit(wxDialog*) override {}
+};
+
+void chooseType(MainFrame* frame, int type) {
+  frame->dataTypeChoice->SetSelection(type);
+  wxCommandEvent chosen(wxEVT_CHOICE, ID_DATA_TYPE);
+  chosen.SetInt(type);
+  chosen.SetEventObject(frame->dataTypeChoice);
+  frame->dataTypeChoice->GetEventHandler()->ProcessEvent(chosen);
+}
+
+void selectSet(MainFrame* frame, int set) {
+  wxRadioButton* radio = set == 0 ? frame->set1Radio : frame->set2Radio;
+  radio->SetValue(true);
+  wxCommandEvent picked(wxEVT_RADIOBUTTON, radio->GetId());
+  picked.SetEventObject(radio);
+  radio->GetEventHandler()->ProcessEvent(picked);
+}
+
+// 1000 values spread over [shift, shift + 95): nearly all distinct, and all inside
+// the 100 columns or classes from 0 to 100. Set 2 is shifted so that the two sets
+// overlap without being equal.
+std::string columnOfValues(unsigned seed, double shift) {
+  std::mt19937 random(seed);
+  std::uniform_int_distribution<int> hundredths(0, 9999);
+  std::string text;
+  for (int i = 0; i < kRows; ++i) {
+    const double v = hundredths(random) / 100.0 * 0.95 + shift;
+    text += tally::formatNumber("%g", v) + "\n";
+  }
+  return text;
+}
+
+void loadSets(MainFrame* frame) {
+  for (int s = 0; s < 2; ++s) {
+    selectSet(frame, s);
+    frame->grid->ClearGrid();
+    frame->grid->SetGridCursor(0, 0);
+    frame->grid->pasteText(columnOfValues(17 + s, s * 5.0));
+    frame->extractGridData();
+  }
+}
+
+// Every view at 800 x 600: the window's size and the buffer it draws into.
+bool sizeViews(MainFrame* frame) {
+  coordSys* views[] = {frame->set1Graph, frame->set2Graph, frame->boxPlot,
+                       frame->percentileGraph};
+  for (coordSys* view : views) {
+    view->SetSize(kViewWidth, kViewHeight);
+    wxSizeEvent resized(wxSize(kViewWidth, kViewHeight), view->GetId());
+    resized.SetEventObject(view);
+    view->GetEventHandler()->ProcessEvent(resized);
+    if (view->GetSize() != wxSize(kViewWidth, kViewHeight)) return false;
+  }
+  return frame->set1Graph->getBufferWidth() == kViewWidth &&
+         frame->percentileGraph->getBufferHeight() == kViewHeight;
+}
+
+MainFrame* newFrame() { return new MainFrame(nullptr, wxID_ANY, wxString()); }
+
+void finish(benchmark::State& state, MainFrame* frame) {
+  state.counters["n1"] = frame->dataSets[0].count;
+  state.counters["n2"] = frame->dataSets[1].count;
+  state.counters["pairs1"] = static_cast<double>(frame->dataSets[0].pairs.size());
+  frame->Destroy();
+  wxTheApp->ProcessPendingEvents();
+}
+
+void UngroupedContinuousHistogram(benchmark::State& state) {
+  MainFrame* frame = newFrame();
+  chooseType(frame, tally::UngroupedContinuous);
+  frame->histogramDialog->setValues(0, 1, 100);
+  frame->histogramDialog->refreshFields();
+  loadSets(frame);
+  if (!sizeViews(frame)) {
+    state.SkipWithError("the views could not be sized to 800 x 600");
+    finish(state, frame);
+    return;
+  }
+  for (auto _ : state) frame->refreshAnalysis();
+  finish(state, frame);
+}
+
+void AlreadyGroupedHundredClasses(benchmark::State& state) {
+  MainFrame* frame = newFrame();
+  // The raw values stay in the sets: 1000 observations spread over the classes.
+  chooseType(frame, tally::UngroupedContinuous);
+  loadSets(frame);
+  {
+    AcceptHundredClasses answer;
+    answer.Register();
+    chooseType(frame, tally::AlreadyGroupedContinuous);
+    answer.Unregister();
+  }
+  if (!sizeViews(frame)) {
+    state.SkipWithError("the views could not be sized to 800 x 600");
+    finish(state, frame);
+    return;
+  }
+  wxBitmap picture(kViewWidth, kViewHeight);
+  wxMemoryDC dc(picture);
+  for (auto _ : state) {
+    frame->refreshAnalysis();
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    frame->percentileGraph->draw(dc);
+  }
+  finish(state, frame);
+}
+
+BENCHMARK(UngroupedContinuousHistogram)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(AlreadyGroupedHundredClasses)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  if (!wxEntryStart(argc, argv)) {
+    std::fprintf(stderr, "refresh_bench: cannot start wx (no display?)\n");
+    return 1;
+  }
+  wxTheApp->CallOnInit();
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  wxTheApp->OnExit();
+  wxEntryCleanup();
+  return 0;
+}
