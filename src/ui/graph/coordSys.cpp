@@ -12,6 +12,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <utility>
 
 #include "core/NumberText.h"
 #include "ui/WxBridge.h"
@@ -74,20 +79,38 @@ wxFont coordSys::axisLabelFont() const {
   return wxFont(wxFontInfo(layout.fontSize + 2).Family(wxFONTFAMILY_ROMAN).Italic());
 }
 
+// Laying out text costs more than drawing a whole graph's lines, and every redraw
+// measures the same few tick labels again; on screen an extent depends only on the
+// font size, the italic axis-label face and the text.
 tally::TextMeasure coordSys::windowMeasure() const {
+  using Key = std::tuple<int, bool, std::string>;
+  static std::map<Key, tally::Extent> known;
   wxFont tick = tickFont(), axis = axisLabelFont();
-  return [this, tick, axis](const std::string& text, bool axisLabel) {
+  const int size = layout.fontSize;
+  return [this, tick, axis, size](const std::string& text, bool axisLabel) {
+    Key key{size, axisLabel, text};
+    auto found = known.find(key);
+    if (found != known.end()) return found->second;
     int w = 0, h = 0;
     GetTextExtent(toWx(text), &w, &h, nullptr, nullptr, axisLabel ? &axis : &tick);
+    // Tick labels of a zooming user are endless; the common ones come back at once.
+    if (known.size() >= 4096) known.clear();
+    known.emplace(std::move(key), tally::Extent{w, h});
     return tally::Extent{w, h};
   };
 }
 
+// A context's extents may differ from the screen's (printer), so they are only
+// remembered for the one drawing the measure belongs to.
 tally::TextMeasure coordSys::dcMeasure(wxDC& dc) const {
   wxFont tick = tickFont(), axis = axisLabelFont();
-  return [&dc, tick, axis](const std::string& text, bool axisLabel) {
+  auto known = std::make_shared<std::map<std::pair<bool, std::string>, tally::Extent>>();
+  return [&dc, tick, axis, known](const std::string& text, bool axisLabel) {
+    auto found = known->find({axisLabel, text});
+    if (found != known->end()) return found->second;
     wxCoord w = 0, h = 0;
     dc.GetTextExtent(toWx(text), &w, &h, nullptr, nullptr, axisLabel ? &axis : &tick);
+    known->emplace(std::make_pair(axisLabel, text), tally::Extent{w, h});
     return tally::Extent{w, h};
   };
 }
@@ -228,8 +251,8 @@ void coordSys::drawAxes(wxDC& dc) {
     if (xs.showTickLabels) {
       for (const tally::TickLabel& label : layout.tickLabels(tally::XAxis)) {
         const wxString text = toWx(label.text);
-        wxCoord tw = 0, th = 0;
-        dc.GetTextExtent(text, &tw, &th);
+        const tally::Extent e = measure(label.text, false);
+        const wxCoord tw = e.width, th = e.height;
         int x = worldToPixelX(layout.xWorld(label.position));
         int y = layout.xTickLabelPosition == 1 ? row + 6 : row - th - 6;
         dc.DrawText(text, x - tw / 2, y);
@@ -274,8 +297,8 @@ void coordSys::drawAxes(wxDC& dc) {
     if (ys.showTickLabels) {
       for (const tally::TickLabel& label : layout.tickLabels(tally::YAxis)) {
         const wxString text = toWx(label.text);
-        wxCoord tw = 0, th = 0;
-        dc.GetTextExtent(text, &tw, &th);
+        const tally::Extent e = measure(label.text, false);
+        const wxCoord tw = e.width, th = e.height;
         int y = worldToPixelY(layout.yWorld(label.position));
         int x = layout.yTickLabelPosition == 4 ? col - tw - 11 : col + 14;
         dc.DrawText(text, x, y - th / 2);
