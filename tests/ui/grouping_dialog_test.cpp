@@ -15,23 +15,7 @@
 
 #include "ui/WxBridge.h"
 #include "ui/stats/GroupingDialog.h"
-
-// Failures of the modal hook (a missing or an unexpected dialog) become test
-// failures instead of wx assertions, and an unexpected dialog is dismissed
-// rather than shown for real, which would block the run.
-class GTestModalHook : public wxTestingModalHook {
- public:
-  using wxTestingModalHook::wxTestingModalHook;
-
- protected:
-  int Enter(wxDialog* dlg) override {
-    const int rc = wxTestingModalHook::Enter(dlg);
-    return rc == wxID_NONE ? wxID_CANCEL : rc;
-  }
-  void ReportFailure(const wxString& msg) override { ADD_FAILURE() << msg; }
-};
-#undef wxTEST_DIALOG_HOOK_CLASS
-#define wxTEST_DIALOG_HOOK_CLASS GTestModalHook
+#include "ModalHook.h"
 
 // Runs a script on the dialog in place of the user; the script's result is
 // what ShowModal returns.

@@ -19,21 +19,9 @@
 #include "ui/stats/GroupingDialog.h"
 #include "ui/views/ColumnGraphView.h"
 #include "ui/views/PercentileGraphView.h"
+#include "MainFrameDriver.h"
 
 namespace {
-
-// A missing or unexpected dialog fails the test; an unexpected one is dismissed.
-class RefreshModalHook : public wxTestingModalHook {
- public:
-  using wxTestingModalHook::wxTestingModalHook;
-
- protected:
-  int Enter(wxDialog* dlg) override {
-    const int rc = wxTestingModalHook::Enter(dlg);
-    return rc == wxID_NONE ? wxID_CANCEL : rc;
-  }
-  void ReportFailure(const wxString& msg) override { ADD_FAILURE() << msg; }
-};
 
 // Sets a grouping directly and closes the dialog with OK.
 class AcceptGrouping : public wxExpectModalBase<GroupingDialog, AcceptGrouping> {
@@ -53,60 +41,8 @@ class AcceptGrouping : public wxExpectModalBase<GroupingDialog, AcceptGrouping> 
   int count;
 };
 
-}  // namespace
-
-#undef wxTEST_DIALOG_HOOK_CLASS
-#define wxTEST_DIALOG_HOOK_CLASS RefreshModalHook
-
-namespace {
-
-class RefreshUiTest : public ::testing::Test {
+class RefreshUiTest : public ::testing::Test, protected MainFrameDriver {
  protected:
-  void SetUp() override {
-    frame = new MainFrame(nullptr, wxID_ANY, wxString());
-    frame->Show();
-  }
-  void TearDown() override {
-    frame->Destroy();
-    wxTheApp->ProcessPendingEvents();
-  }
-
-  void type(int row, int col, const char* text) {
-    VardenGrid* grid = frame->grid;
-    grid->SetCellValue(row, col, text);
-    wxGridEvent changed(grid->GetId(), wxEVT_GRID_CELL_CHANGED, grid, row, col);
-    grid->GetEventHandler()->ProcessEvent(changed);
-  }
-  // Pastes a column of values from the top, then queues the one change a paste
-  // command queues: no event object, row and column -1.
-  void paste(const char* text) {
-    frame->grid->SetGridCursor(0, 0);
-    frame->grid->pasteText(text);
-    wxGridEvent changed(0, wxEVT_GRID_CELL_CHANGED, nullptr, -1, -1, -1, -1);
-    wxPostEvent(frame->grid->GetEventHandler(), changed);
-    wxTheApp->ProcessPendingEvents();
-  }
-  void chooseType(int t) {
-    frame->dataTypeChoice->SetSelection(t);
-    wxCommandEvent chosen(wxEVT_CHOICE, ID_DATA_TYPE);
-    chosen.SetInt(t);
-    chosen.SetEventObject(frame->dataTypeChoice);
-    frame->dataTypeChoice->GetEventHandler()->ProcessEvent(chosen);
-  }
-  void selectSet(int s) {
-    wxRadioButton* radio = s == 0 ? frame->set1Radio : frame->set2Radio;
-    radio->SetValue(true);
-    wxCommandEvent picked(wxEVT_RADIOBUTTON, radio->GetId());
-    picked.SetEventObject(radio);
-    radio->GetEventHandler()->ProcessEvent(picked);
-  }
-  void click(wxWindow* button) {
-    wxCommandEvent pressed(wxEVT_BUTTON, button->GetId());
-    pressed.SetEventObject(button);
-    button->GetEventHandler()->ProcessEvent(pressed);
-  }
-  static std::string text(const wxStaticText* label) { return toStd(label->GetLabel()); }
-
   std::vector<std::string> labels(int s) {
     std::vector<std::string> out;
     for (const wxStaticText* l :
@@ -117,9 +53,6 @@ class RefreshUiTest : public ::testing::Test {
       out.push_back(text(l));
     return out;
   }
-
-  MainFrame* frame = nullptr;
-  RefreshModalHook guard{__FILE__, __LINE__, "RefreshUiTest"};
 };
 
 using Labels = std::vector<std::string>;

@@ -25,73 +25,7 @@
 #include "ui/app/MainFrame.h"
 #include "ui/grid/VardenGrid.h"
 #include "ui/stats/GroupingDialog.h"
-
-namespace {
-
-// A missing or unexpected dialog fails the test; an unexpected one is dismissed
-// instead of shown for real, which would block the run.
-class ReportModalHook : public wxTestingModalHook {
- public:
-  using wxTestingModalHook::wxTestingModalHook;
-
- protected:
-  int Enter(wxDialog* dlg) override {
-    const int rc = wxTestingModalHook::Enter(dlg);
-    return rc == wxID_NONE ? wxID_CANCEL : rc;
-  }
-  void ReportFailure(const wxString& msg) override { ADD_FAILURE() << msg; }
-};
-
-// Types a grouping into the dialog's fields and presses its OK button, as a user does.
-class AnswerGrouping : public wxExpectModalBase<GroupingDialog, AnswerGrouping> {
- public:
-  AnswerGrouping(const std::string& start, const std::string& size, int count)
-      : start(start), size(size), count(count) {}
-
- protected:
-  int OnInvoked(GroupingDialog* dlg) const override {
-    dlg->SetReturnCode(0);
-    dlg->startField()->SetValue(toWx(start));
-    dlg->sizeField()->SetValue(toWx(size));
-    dlg->countSpin()->SetValue(count);
-    wxWindow* ok = dlg->FindWindow(GroupingDialog::ID_OK);
-    wxCommandEvent click(wxEVT_BUTTON, GroupingDialog::ID_OK);
-    click.SetEventObject(ok);
-    ok->ProcessWindowEvent(click);
-    // OK refused by the dialog's own checks leaves the return code at 0.
-    return dlg->GetReturnCode() == 0 ? wxID_NONE : dlg->GetReturnCode();
-  }
-  wxString GetDefaultDescription() const override { return "grouping dialog"; }
-
- private:
-  std::string start, size;
-  int count;
-};
-
-// The duplicate-value message of value-and-frequency data, answered with OK.
-class ExpectDuplicate : public wxExpectModalBase<wxMessageDialog, ExpectDuplicate> {
- public:
-  explicit ExpectDuplicate(const std::string& value) : value(value) {}
-
- protected:
-  int OnInvoked(wxMessageDialog* dlg) const override {
-    EXPECT_EQ(toStd(dlg->GetCaption()), "Value Already Exists");
-    EXPECT_EQ(toStd(dlg->GetMessage()),
-              "The value " + value +
-                  " has been added more than once.\nOnly the first frequency value will be "
-                  "used.\n Please select a new value for the copies.");
-    return wxID_OK;
-  }
-  wxString GetDefaultDescription() const override { return "\"Value Already Exists\""; }
-
- private:
-  std::string value;
-};
-
-}  // namespace
-
-#undef wxTEST_DIALOG_HOOK_CLASS
-#define wxTEST_DIALOG_HOOK_CLASS ReportModalHook
+#include "MainFrameDriver.h"
 
 namespace {
 
@@ -196,57 +130,8 @@ std::string runTool(const std::vector<std::string>& args, int& status) {
   return out;
 }
 
-class ReportMatchTest : public ::testing::TestWithParam<ReportCase> {
+class ReportMatchTest : public ::testing::TestWithParam<ReportCase>, protected MainFrameDriver {
  protected:
-  void SetUp() override {
-    frame = new MainFrame(nullptr, wxID_ANY, wxString());
-    frame->Show();
-  }
-  void TearDown() override {
-    frame->Destroy();
-    wxTheApp->ProcessPendingEvents();
-  }
-
-  void chooseType(int t) {
-    frame->dataTypeChoice->SetSelection(t);
-    wxCommandEvent chosen(wxEVT_CHOICE, ID_DATA_TYPE);
-    chosen.SetInt(t);
-    chosen.SetEventObject(frame->dataTypeChoice);
-    frame->dataTypeChoice->GetEventHandler()->ProcessEvent(chosen);
-  }
-  void selectSet(int s) {
-    wxRadioButton* radio = s == 0 ? frame->set1Radio : frame->set2Radio;
-    radio->SetValue(true);
-    wxCommandEvent picked(wxEVT_RADIOBUTTON, radio->GetId());
-    picked.SetEventObject(radio);
-    radio->GetEventHandler()->ProcessEvent(picked);
-  }
-  void click(wxWindow* button) {
-    wxCommandEvent pressed(wxEVT_BUTTON, button->GetId());
-    pressed.SetEventObject(button);
-    button->GetEventHandler()->ProcessEvent(pressed);
-  }
-  void spin(int s, int p) {
-    wxSpinCtrl* control = frame->percentileSpin[s];
-    control->SetValue(p);
-    wxSpinEvent spun(wxEVT_SPINCTRL, control->GetId());
-    spun.SetEventObject(control);
-    spun.SetPosition(p);
-    control->GetEventHandler()->ProcessEvent(spun);
-  }
-  // What Load Data does with a file's text: empty the grid (only the frequency
-  // column under the read-only class labels), paste from the top left, re-read.
-  void loadText(const std::string& text) {
-    VardenGrid* grid = frame->grid;
-    const bool classes = frame->shownType() == tally::AlreadyGroupedContinuous;
-    for (int r = 0; r < grid->GetNumberRows(); ++r)
-      for (int c = classes ? 1 : 0; c < grid->GetNumberCols(); ++c)
-        grid->SetCellValue(r, c, wxString());
-    grid->SetGridCursor(0, 0);
-    grid->pasteText(toWx(text));
-    frame->extractGridData();
-  }
-
   // The caption in front of a value label in the statistics grid.
   std::string captionOf(const wxStaticText* value) const {
     const wxSizerItemList& items = frame->statisticsSizer->GetChildren();
@@ -284,9 +169,6 @@ class ReportMatchTest : public ::testing::TestWithParam<ReportCase> {
                     escapeBreaks(toStd(frame->percentileLabel[1]->GetLabel()))});
     return page;
   }
-
-  MainFrame* frame = nullptr;
-  ReportModalHook guard{__FILE__, __LINE__, "ReportMatchTest"};
 };
 
 TEST_P(ReportMatchTest, ProgramShowsTheReportsPage) {
@@ -336,7 +218,12 @@ TEST_P(ReportMatchTest, ProgramShowsTheReportsPage) {
     if (c.duplicate[s].empty()) {
       loadText(text);
     } else {
-      wxTEST_DIALOG(loadText(text), ExpectDuplicate(c.duplicate[s]));
+      wxTEST_DIALOG(loadText(text),
+                    ExpectMessage("Value Already Exists",
+                                  "The value " + c.duplicate[s] +
+                                      " has been added more than once.\nOnly the first frequency "
+                                      "value will be used.\n Please select a new value for the "
+                                      "copies."));
     }
   }
   if (c.percentile != 50) {

@@ -27,126 +27,13 @@
 #include "ui/app/MainFrame.h"
 #include "ui/grid/VardenGrid.h"
 #include "ui/stats/GroupingDialog.h"
-
-namespace {
-
-// A missing or unexpected dialog fails the test; an unexpected one is dismissed
-// instead of shown for real, which would block the run.
-class StatsModalHook : public wxTestingModalHook {
- public:
-  using wxTestingModalHook::wxTestingModalHook;
-
- protected:
-  int Enter(wxDialog* dlg) override {
-    const int rc = wxTestingModalHook::Enter(dlg);
-    return rc == wxID_NONE ? wxID_CANCEL : rc;
-  }
-  void ReportFailure(const wxString& msg) override { ADD_FAILURE() << msg; }
-};
-
-// A message box with exactly this caption and text, answered with OK.
-class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
- public:
-  ExpectMessage(const std::string& title, const std::string& message, long icon = 0)
-      : title(title), message(message), icon(icon) {}
-
- protected:
-  int OnInvoked(wxMessageDialog* dlg) const override {
-    EXPECT_EQ(toStd(dlg->GetCaption()), title);
-    EXPECT_EQ(toStd(dlg->GetMessage()), message);
-    EXPECT_TRUE(dlg->GetMessageDialogStyle() & wxOK);
-    if (icon) EXPECT_TRUE(dlg->GetMessageDialogStyle() & icon);
-    return wxID_OK;
-  }
-  wxString GetDefaultDescription() const override { return toWx("message \"" + title + "\""); }
-
- private:
-  std::string title, message;
-  long icon;
-};
-
-// Types a grouping into the dialog's fields and presses its OK button.
-class AnswerGrouping : public wxExpectModalBase<GroupingDialog, AnswerGrouping> {
- public:
-  AnswerGrouping(const char* start, const char* size, int count)
-      : start(start), size(size), count(count) {}
-
- protected:
-  int OnInvoked(GroupingDialog* dlg) const override {
-    dlg->SetReturnCode(0);
-    dlg->startField()->SetValue(start);
-    dlg->sizeField()->SetValue(size);
-    dlg->countSpin()->SetValue(count);
-    wxWindow* ok = dlg->FindWindow(GroupingDialog::ID_OK);
-    wxCommandEvent click(wxEVT_BUTTON, GroupingDialog::ID_OK);
-    click.SetEventObject(ok);
-    ok->ProcessWindowEvent(click);
-    return dlg->GetReturnCode() == 0 ? wxID_NONE : dlg->GetReturnCode();
-  }
-  wxString GetDefaultDescription() const override { return "grouping dialog"; }
-
- private:
-  const char* start;
-  const char* size;
-  int count;
-};
-
-}  // namespace
-
-#undef wxTEST_DIALOG_HOOK_CLASS
-#define wxTEST_DIALOG_HOOK_CLASS StatsModalHook
+#include "MainFrameDriver.h"
 
 namespace {
 
 using Pairs = std::vector<tally::FrequencyPair>;
 
-class StatsUiTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    frame = new MainFrame(nullptr, wxID_ANY, wxString());
-    frame->Show();
-  }
-  void TearDown() override {
-    frame->Destroy();
-    wxTheApp->ProcessPendingEvents();
-  }
-
-  // Types into a cell and presses Enter: the grid reports the change.
-  void type(int row, int col, const char* text) {
-    VardenGrid* grid = frame->grid;
-    grid->SetCellValue(row, col, text);
-    wxGridEvent changed(grid->GetId(), wxEVT_GRID_CELL_CHANGED, grid, row, col);
-    grid->GetEventHandler()->ProcessEvent(changed);
-  }
-  void typeValues(const std::vector<const char*>& values) {
-    for (size_t r = 0; r < values.size(); ++r) type(static_cast<int>(r), 0, values[r]);
-  }
-  void chooseType(int t) {
-    frame->dataTypeChoice->SetSelection(t);
-    wxCommandEvent chosen(wxEVT_CHOICE, ID_DATA_TYPE);
-    chosen.SetInt(t);
-    chosen.SetEventObject(frame->dataTypeChoice);
-    frame->dataTypeChoice->GetEventHandler()->ProcessEvent(chosen);
-  }
-  void selectSet(int s) {
-    wxRadioButton* radio = s == 0 ? frame->set1Radio : frame->set2Radio;
-    radio->SetValue(true);
-    wxCommandEvent picked(wxEVT_RADIOBUTTON, radio->GetId());
-    picked.SetEventObject(radio);
-    radio->GetEventHandler()->ProcessEvent(picked);
-  }
-  void click(wxWindow* button) {
-    wxCommandEvent pressed(wxEVT_BUTTON, button->GetId());
-    pressed.SetEventObject(button);
-    button->GetEventHandler()->ProcessEvent(pressed);
-  }
-  std::string cell(int row, int col) { return toStd(frame->grid->GetCellValue(row, col)); }
-  static std::string text(const wxStaticText* label) { return toStd(label->GetLabel()); }
-
-  MainFrame* frame = nullptr;
-  // Any dialog no test expects fails the test instead of blocking it.
-  StatsModalHook guard{__FILE__, __LINE__, "StatsUiTest"};
-};
+class StatsUiTest : public ::testing::Test, protected MainFrameDriver {};
 
 // Types into the spin control's GTK entry as the keyboard would, so that GTK
 // raises the text event itself.

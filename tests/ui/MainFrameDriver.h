@@ -1,0 +1,127 @@
+#pragma once
+// Shared by the GUI tests of the main window: the grouping dialog's answer and a
+// driver that works the window through its real controls and events, as a user would.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/radiobut.h>
+#include <wx/spinctrl.h>
+#include <wx/stattext.h>
+#include <wx/testing.h>
+#include <wx/textctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/WxBridge.h"
+#include "ui/app/MainFrame.h"
+#include "ui/grid/VardenGrid.h"
+#include "ui/stats/GroupingDialog.h"
+#include "ModalHook.h"
+
+// Types a grouping into the dialog's fields and presses its OK button.
+class AnswerGrouping : public wxExpectModalBase<GroupingDialog, AnswerGrouping> {
+ public:
+  AnswerGrouping(const std::string& start, const std::string& size, int count)
+      : start(start), size(size), count(count) {}
+
+ protected:
+  int OnInvoked(GroupingDialog* dlg) const override {
+    dlg->SetReturnCode(0);
+    dlg->startField()->SetValue(toWx(start));
+    dlg->sizeField()->SetValue(toWx(size));
+    dlg->countSpin()->SetValue(count);
+    wxWindow* ok = dlg->FindWindow(GroupingDialog::ID_OK);
+    wxCommandEvent click(wxEVT_BUTTON, GroupingDialog::ID_OK);
+    click.SetEventObject(ok);
+    ok->ProcessWindowEvent(click);
+    // OK refused by the dialog's own checks leaves the return code at 0.
+    return dlg->GetReturnCode() == 0 ? wxID_NONE : dlg->GetReturnCode();
+  }
+  wxString GetDefaultDescription() const override { return "grouping dialog"; }
+
+ private:
+  std::string start, size;
+  int count;
+};
+
+// A shown main window with no description file, worked through real events.
+// Any dialog a test does not expect fails it.
+class MainFrameDriver {
+ public:
+  MainFrameDriver() : frame(new MainFrame(nullptr, wxID_ANY, wxString())) { frame->Show(); }
+  ~MainFrameDriver() {
+    frame->Destroy();
+    wxTheApp->ProcessPendingEvents();
+  }
+  MainFrameDriver(const MainFrameDriver&) = delete;
+  MainFrameDriver& operator=(const MainFrameDriver&) = delete;
+
+  // Types into a cell and presses Enter: the grid reports the change.
+  void type(int row, int col, const std::string& text) {
+    VardenGrid* grid = frame->grid;
+    grid->SetCellValue(row, col, toWx(text));
+    wxGridEvent changed(grid->GetId(), wxEVT_GRID_CELL_CHANGED, grid, row, col);
+    grid->GetEventHandler()->ProcessEvent(changed);
+  }
+  void typeValues(const std::vector<std::string>& values) {
+    for (size_t r = 0; r < values.size(); ++r) type(static_cast<int>(r), 0, values[r]);
+  }
+  // Pastes at the top left, then queues the one change a paste command queues
+  // (no event object, row and column -1) and lets it arrive.
+  void paste(const std::string& text) {
+    frame->grid->SetGridCursor(0, 0);
+    frame->grid->pasteText(toWx(text));
+    wxGridEvent changed(0, wxEVT_GRID_CELL_CHANGED, nullptr, -1, -1, -1, -1);
+    wxPostEvent(frame->grid->GetEventHandler(), changed);
+    wxTheApp->ProcessPendingEvents();
+  }
+  // What Load Data does with a file's text: empty the grid (only the frequency
+  // column under the read-only class labels), paste from the top left, re-read.
+  void loadText(const std::string& text) {
+    VardenGrid* grid = frame->grid;
+    const bool classes = frame->shownType() == tally::AlreadyGroupedContinuous;
+    for (int r = 0; r < grid->GetNumberRows(); ++r)
+      for (int c = classes ? 1 : 0; c < grid->GetNumberCols(); ++c)
+        grid->SetCellValue(r, c, wxString());
+    grid->SetGridCursor(0, 0);
+    grid->pasteText(toWx(text));
+    frame->extractGridData();
+  }
+  void chooseType(int t) {
+    frame->dataTypeChoice->SetSelection(t);
+    wxCommandEvent chosen(wxEVT_CHOICE, ID_DATA_TYPE);
+    chosen.SetInt(t);
+    chosen.SetEventObject(frame->dataTypeChoice);
+    frame->dataTypeChoice->GetEventHandler()->ProcessEvent(chosen);
+  }
+  void selectSet(int s) {
+    wxRadioButton* radio = s == 0 ? frame->set1Radio : frame->set2Radio;
+    radio->SetValue(true);
+    wxCommandEvent picked(wxEVT_RADIOBUTTON, radio->GetId());
+    picked.SetEventObject(radio);
+    radio->GetEventHandler()->ProcessEvent(picked);
+  }
+  void click(wxWindow* button) {
+    wxCommandEvent pressed(wxEVT_BUTTON, button->GetId());
+    pressed.SetEventObject(button);
+    button->GetEventHandler()->ProcessEvent(pressed);
+  }
+  // Sets a set's "p" spin control as its arrows would.
+  void spin(int s, int p) {
+    wxSpinCtrl* control = frame->percentileSpin[s];
+    control->SetValue(p);
+    wxSpinEvent spun(wxEVT_SPINCTRL, control->GetId());
+    spun.SetEventObject(control);
+    spun.SetPosition(p);
+    control->GetEventHandler()->ProcessEvent(spun);
+  }
+  std::string cell(int row, int col) const { return toStd(frame->grid->GetCellValue(row, col)); }
+  static std::string text(const wxStaticText* label) { return toStd(label->GetLabel()); }
+
+  MainFrame* frame;
+
+ private:
+  GTestModalHook guard{__FILE__, __LINE__, "MainFrameDriver"};
+};
