@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTALLYSCOPE_SANITIZED_CORE_TESTS=OFF >/dev/null
-cmake --build build/release --target tallyscope -j"$(nproc)"
+cmake --build build/release --target tallyscope tallyscope-report -j"$(nproc)"
 if [ $# -gt 0 ]; then
   exec build/release/tallyscope "$@"
 else
