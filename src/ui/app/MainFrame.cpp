@@ -264,7 +264,7 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
   }
   for (int s = 0; s < 2; ++s) {
     auto* pPair = new wxBoxSizer(wxHORIZONTAL);
-    pPair->Add(pCaption[s]);
+    pPair->Add(pCaption[s], 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
     pPair->Add(percentileSpin[s]);
     statisticsSizer->Add(pPair, 1, wxEXPAND);
     statisticsSizer->Add(percentileLabel[s], 0, wxALIGN_CENTER_VERTICAL);

@@ -1,0 +1,98 @@
+// The bundled example analysis, loaded into the window as Load Data loads a file:
+// the two classes' test scores must give the statistics worked out by hand below.
+// With TALLYSCOPE_SHOT_DIR set, the three pages are also saved as PNGs (the README's
+// pictures come from here).
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/notebook.h>
+#include <wx/utils.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "MainFrameDriver.h"
+#include "ui/views/ColumnGraphView.h"
+
+namespace {
+
+std::string readExample(const char* name) {
+  std::ifstream in(std::string(TALLYSCOPE_EXAMPLES) + "/" + name, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class ExampleAnalysisTest : public ::testing::Test, protected MainFrameDriver {
+ protected:
+  void load(int set, const char* file) {
+    selectSet(set);
+    const std::string text = readExample(file);
+    ASSERT_FALSE(text.empty()) << file;
+    loadText(text);
+  }
+
+  // Selects the page and, when asked to, saves what the screen shows of the frame.
+  void shoot(int page, const char* name) {
+    frame->notebook->SetSelection(page);
+    const char* dir = std::getenv("TALLYSCOPE_SHOT_DIR");
+    if (!dir) return;
+    for (int i = 0; i < 40; ++i) {
+      wxTheApp->ProcessPendingEvents();
+      wxYield();
+      wxMilliSleep(25);
+    }
+    // The toolkit cannot read back what it drew on GTK 3; the X server can.
+    const wxRect r = frame->GetScreenRect();
+    const wxString command =
+        wxString::Format("import -window root -crop %dx%d+%d+%d +repage %s/%s.png", r.width,
+                         r.height, r.x, r.y, wxString::FromUTF8(dir), name);
+    EXPECT_EQ(wxExecute(command, wxEXEC_SYNC), 0) << command;
+  }
+};
+
+}  // namespace
+
+TEST_F(ExampleAnalysisTest, TwoClassesGiveTheHandWorkedStatistics) {
+  frame->SetSize(1000, 700);
+  load(0, "class-7a.csv");
+  load(1, "class-7b.csv");
+
+  // Class 7A, 25 scores summing to 334: mean 13.36. Sorted, rank 13 is the median 14;
+  // the halves are ranks 1..12 and 14..25 (J = 12, even), so Q1 is the mean of ranks
+  // 6 and 7 (11, 12) and Q3 of ranks 19 and 20 (15, 16). 14 occurs most often.
+  // Sum of squared deviations 233.76, over 25: sqrt(9.3504) = 3.058.
+  EXPECT_EQ(text(frame->nLabel[0]), "25");
+  EXPECT_EQ(text(frame->meanLabel[0]), "13.36");
+  EXPECT_EQ(text(frame->modeLabel[0]), "14");
+  EXPECT_EQ(text(frame->q1Label[0]), "11.5");
+  EXPECT_EQ(text(frame->medianLabel[0]), "14");
+  EXPECT_EQ(text(frame->q3Label[0]), "15.5");
+  EXPECT_EQ(text(frame->rangeLabel[0]), "13");
+  EXPECT_EQ(text(frame->stdDevLabel[0]), "3.058");
+
+  // Class 7B, 26 scores summing to 295: mean 11.35. J = 13 (odd): the median is the
+  // mean of ranks 13 and 14 (11, 11), Q1 rank 7 (9), Q3 rank 20 (13). 11 and 12 tie
+  // as modes. Sum of squared deviations 237.88, over 26: 3.025.
+  EXPECT_EQ(text(frame->nLabel[1]), "26");
+  EXPECT_EQ(text(frame->meanLabel[1]), "11.35");
+  EXPECT_EQ(text(frame->modeLabel[1]), "11, 12");
+  EXPECT_EQ(text(frame->q1Label[1]), "9");
+  EXPECT_EQ(text(frame->medianLabel[1]), "11");
+  EXPECT_EQ(text(frame->q3Label[1]), "13");
+  EXPECT_EQ(text(frame->rangeLabel[1]), "15");
+  EXPECT_EQ(text(frame->stdDevLabel[1]), "3.025");
+
+  // Both column graphs and the box plot got their data.
+  EXPECT_EQ(frame->set1Graph->getSlot(0), &frame->series[COLUMNS_SET1]);
+  EXPECT_EQ(frame->set2Graph->getSlot(0), &frame->series[COLUMNS_SET2]);
+  EXPECT_EQ(frame->series[BOX_LINES_SET1].segments.size(), 4u);
+  EXPECT_EQ(frame->series[BOX_LINES_SET2].segments.size(), 4u);
+
+  // The graph pages first: by the time the statistics page is taken the window has
+  // surely been drawn as the active one.
+  shoot(1, "example-column-graph");
+  shoot(2, "example-box-whisker");
+  shoot(0, "example-statistics");
+}
