@@ -73,10 +73,18 @@ void coordSys::setCustomYTickLabels(const wxArrayString& labels) {
 
 // ---- fonts and text measurement
 
-wxFont coordSys::tickFont() const { return wxFont(wxFontInfo(layout.fontSize).Family(wxFONTFAMILY_ROMAN)); }
+wxFont coordSys::tickFont() const {
+  if (fontsSize != layout.fontSize) {
+    tickFontCache = wxFont(wxFontInfo(layout.fontSize).Family(wxFONTFAMILY_ROMAN));
+    axisFontCache = wxFont(wxFontInfo(layout.fontSize + 2).Family(wxFONTFAMILY_ROMAN).Italic());
+    fontsSize = layout.fontSize;
+  }
+  return tickFontCache;
+}
 
 wxFont coordSys::axisLabelFont() const {
-  return wxFont(wxFontInfo(layout.fontSize + 2).Family(wxFONTFAMILY_ROMAN).Italic());
+  tickFont();
+  return axisFontCache;
 }
 
 // Laying out text costs more than drawing a whole graph's lines, and every redraw
@@ -101,9 +109,32 @@ tally::TextMeasure coordSys::windowMeasure() const {
 }
 
 // A context's extents may differ from the screen's (printer), so they are only
-// remembered for the one drawing the measure belongs to.
+// remembered for the one drawing the measure belongs to. An unscaled memory context
+// (the views' buffers, the clipboard picture) measures a text the same way every
+// time, so its extents are remembered across drawings, per resolution.
 tally::TextMeasure coordSys::dcMeasure(wxDC& dc) const {
   wxFont tick = tickFont(), axis = axisLabelFont();
+  double ux = 0, uy = 0, lx = 0, ly = 0;
+  dc.GetUserScale(&ux, &uy);
+  dc.GetLogicalScale(&lx, &ly);
+  const bool lasting = wxDynamicCast(&dc, wxMemoryDC) && ux == 1 && uy == 1 && lx == 1 && ly == 1 &&
+                       dc.GetContentScaleFactor() == 1;
+  if (lasting) {
+    using Key = std::tuple<int, int, int, bool, std::string>;
+    static std::map<Key, tally::Extent> known;
+    const wxSize ppi = dc.GetPPI();
+    const int size = layout.fontSize;
+    return [&dc, tick, axis, ppi, size](const std::string& text, bool axisLabel) {
+      Key key{ppi.x, ppi.y, size, axisLabel, text};
+      auto found = known.find(key);
+      if (found != known.end()) return found->second;
+      wxCoord w = 0, h = 0;
+      dc.GetTextExtent(toWx(text), &w, &h, nullptr, nullptr, axisLabel ? &axis : &tick);
+      if (known.size() >= 4096) known.clear();
+      known.emplace(std::move(key), tally::Extent{w, h});
+      return tally::Extent{w, h};
+    };
+  }
   auto known = std::make_shared<std::map<std::pair<bool, std::string>, tally::Extent>>();
   return [&dc, tick, axis, known](const std::string& text, bool axisLabel) {
     auto found = known->find({axisLabel, text});
@@ -142,6 +173,12 @@ bool coordSys::isVisible(double x, double y) const {
   return layout.isVisible(x, y, c.x, c.y);
 }
 
+// Asking the window for its client size is slow on GTK (border lookup through the
+// style context); a drawing takes it once and passes it on.
+wxPoint coordSys::toPixel(double x, double y, const wxSize& c) const {
+  return wxPoint(layout.worldToPixelX(x, c.x), layout.worldToPixelY(y, c.y));
+}
+
 // ---- drawing
 
 void coordSys::setMultiplyDrawing(wxDC& dc, bool on) {
@@ -169,35 +206,100 @@ void coordSys::drawAll(wxDC& dc) {
   setMultiplyDrawing(dc, false);
 }
 
+namespace {
+
+// Many short lines in one pen. DrawLine strokes each line on its own, and on a
+// graphics context every stroke costs far more than its few pixels; the batch
+// strokes them all as one path. The lines of one batch must not overlap, so that
+// the one stroke covers exactly the pixels the separate ones would.
+class LineBatch {
+ public:
+  void add(int x1, int y1, int x2, int y2) { lines.push_back({x1, y1, x2, y2}); }
+
+  void stroke(wxDC& dc) {
+    if (lines.empty()) return;
+    wxGraphicsContext* gc = dc.GetGraphicsContext();
+    if (!gc) {
+      for (const Line& l : lines) dc.DrawLine(l.x1, l.y1, l.x2, l.y2);
+      lines.clear();
+      return;
+    }
+    wxGraphicsPath path = gc->CreatePath();
+    int minX = lines[0].x1, minY = lines[0].y1, maxX = minX, maxY = minY;
+    for (const Line& l : lines) {
+      path.MoveToPoint(l.x1, l.y1);
+      path.AddLineToPoint(l.x2, l.y2);
+      minX = std::min({minX, l.x1, l.x2});
+      maxX = std::max({maxX, l.x1, l.x2});
+      minY = std::min({minY, l.y1, l.y2});
+      maxY = std::max({maxY, l.y1, l.y2});
+    }
+    gc->StrokePath(path);
+    // The clipboard picture is cut to the drawn bounding box, which DrawLine would have grown.
+    dc.CalcBoundingBox(minX, minY);
+    dc.CalcBoundingBox(maxX, maxY);
+    lines.clear();
+  }
+
+ private:
+  struct Line {
+    int x1, y1, x2, y2;
+  };
+  std::vector<Line> lines;
+};
+
+// DrawText lays a text out twice, once to draw it and once more to measure it for
+// the bounding box. With its extent already known it is laid out once.
+void drawMeasuredText(wxDC& dc, const wxString& text, int x, int y, const tally::Extent& e) {
+  wxGraphicsContext* gc = dc.GetGraphicsContext();
+  if (!gc || text.empty() || text.find('\n') != wxString::npos ||
+      dc.GetBackgroundMode() != wxBRUSHSTYLE_TRANSPARENT) {
+    dc.DrawText(text, x, y);
+    return;
+  }
+  gc->DrawText(text, x, y);
+  dc.CalcBoundingBox(x, y);
+  dc.CalcBoundingBox(x + e.width, y + e.height);
+}
+
+}  // namespace
+
 void coordSys::drawGrid(wxDC& dc) {
   const int style = layout.gridStyle;
   if (style == 0) return;
+  const wxSize c = GetClientSize();
+  auto toX = [&](double v) { return layout.worldToPixelX(v, c.x); };
+  auto toY = [&](double v) { return layout.worldToPixelY(v, c.y); };
   dc.SetPen(wxPen(wxColour(204, 204, 204), 1, wxPENSTYLE_SOLID));
-  const int left = worldToPixelX(layout.xWorld(layout.xScale.getMin()));
-  const int right = worldToPixelX(layout.xWorld(layout.xScale.getMax()));
-  const int top = worldToPixelY(layout.yWorld(layout.yScale.getMax()));
-  const int bottom = worldToPixelY(layout.yWorld(layout.yScale.getMin()));
+  const int left = toX(layout.xWorld(layout.xScale.getMin()));
+  const int right = toX(layout.xWorld(layout.xScale.getMax()));
+  const int top = toY(layout.yWorld(layout.yScale.getMax()));
+  const int bottom = toY(layout.yWorld(layout.yScale.getMin()));
   std::vector<double> xs, ys;
   layout.xScale.tickPositions(xs, tally::MajorTicks);
   layout.yScale.tickPositions(ys, tally::MajorTicks);
+  // Vertical and horizontal lines cross, so each direction is a batch of its own.
+  LineBatch lines;
   if (style == 2 || style == 3) {
     for (double p : xs) {
-      int x = worldToPixelX(layout.xWorld(p));
-      dc.DrawLine(x, bottom, x, top);
+      int x = toX(layout.xWorld(p));
+      lines.add(x, bottom, x, top);
     }
+    lines.stroke(dc);
   }
   if (style == 1 || style == 3) {
     for (double p : ys) {
-      int y = worldToPixelY(layout.yWorld(p));
-      dc.DrawLine(left, y, right, y);
+      int y = toY(layout.yWorld(p));
+      lines.add(left, y, right, y);
     }
+    lines.stroke(dc);
   }
   if (style == 4) {
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
     auto ring = [&](double r) {
       r = std::fabs(r);
-      dc.DrawEllipse(worldToPixelX(-r), worldToPixelY(r), worldWidthToPixels(2 * r) + 1,
-                     worldHeightToPixels(2 * r) + 1);
+      dc.DrawEllipse(toX(-r), toY(r), layout.worldWidthToPixels(2 * r, c.x) + 1,
+                     layout.worldHeightToPixels(2 * r, c.y) + 1);
     };
     for (double p : xs) ring(layout.xWorld(p));
     for (double p : ys) ring(layout.yWorld(p));
@@ -217,23 +319,27 @@ void coordSys::drawAxes(wxDC& dc) {
   dc.SetFont(tick);
 
   const wxSize c = GetClientSize();
+  auto toX = [&](double v) { return layout.worldToPixelX(v, c.x); };
+  auto toY = [&](double v) { return layout.worldToPixelY(v, c.y); };
   const tally::WorldPoint cross = layout.axisIntersection;
-  int row = worldToPixelY(layout.yWorld(cross.y));
-  int col = worldToPixelX(layout.xWorld(cross.x));
-  const int left = worldToPixelX(layout.xWorld(xs.getMin()));
-  const int right = worldToPixelX(layout.xWorld(xs.getMax()));
-  const int top = worldToPixelY(layout.yWorld(ys.getMax()));
-  const int bottom = worldToPixelY(layout.yWorld(ys.getMin()));
+  int row = toY(layout.yWorld(cross.y));
+  int col = toX(layout.xWorld(cross.x));
+  const int left = toX(layout.xWorld(xs.getMin()));
+  const int right = toX(layout.xWorld(xs.getMax()));
+  const int top = toY(layout.yWorld(ys.getMax()));
+  const int bottom = toY(layout.yWorld(ys.getMin()));
   const tally::TextMeasure measure = dcMeasure(dc);
 
   if (layout.axesAlwaysViewable && !layout.originAlwaysViewable) {
     // An axis outside the window runs along the bottom or left edge, leaving room for its labels.
     tally::Margins m = layout.computeMargins(false, c.x, c.y, measure);
-    if (row < 0 || row > c.y) row = c.y - worldHeightToPixels(layout.yWorld(m.below));
-    if (col < 0 || col > c.x) col = worldWidthToPixels(layout.xWorld(m.left));
+    if (row < 0 || row > c.y) row = c.y - layout.worldHeightToPixels(layout.yWorld(m.below), c.y);
+    if (col < 0 || col > c.x) col = layout.worldWidthToPixels(layout.xWorld(m.left), c.x);
   }
 
   std::vector<double> positions;
+  // Major and minor ticks share positions, so they stay two batches.
+  LineBatch ticks;
   if (xs.showAxis) {
     dc.DrawLine(left, row, right, row);
     const wxPoint leftHead[] = {{0, 0}, {16, 4}, {16, -4}};
@@ -243,32 +349,32 @@ void coordSys::drawAxes(wxDC& dc) {
     if (xs.showTicks) {
       xs.tickPositions(positions, tally::MajorTicks);
       for (double p : positions) {
-        int x = worldToPixelX(layout.xWorld(p));
-        dc.DrawLine(x, row + 4, x, row - 5);
+        int x = toX(layout.xWorld(p));
+        ticks.add(x, row + 4, x, row - 5);
       }
+      ticks.stroke(dc);
     }
     const tally::Extent tallest = layout.measureTickLabels(tally::XAxis, measure);
     if (xs.showTickLabels) {
       for (const tally::TickLabel& label : layout.tickLabels(tally::XAxis)) {
-        const wxString text = toWx(label.text);
         const tally::Extent e = measure(label.text, false);
         const wxCoord tw = e.width, th = e.height;
-        int x = worldToPixelX(layout.xWorld(label.position));
+        int x = toX(layout.xWorld(label.position));
         int y = layout.xTickLabelPosition == 1 ? row + 6 : row - th - 6;
-        dc.DrawText(text, x - tw / 2, y);
+        drawMeasuredText(dc, toWx(label.text), x - tw / 2, y, e);
       }
     }
     if (xs.showMinorTicks) {
       xs.tickPositions(positions, tally::MinorTicks);
       for (double p : positions) {
-        int x = worldToPixelX(layout.xWorld(p));
-        dc.DrawLine(x, row + 2, x, row - 3);
+        int x = toX(layout.xWorld(p));
+        ticks.add(x, row + 2, x, row - 3);
       }
+      ticks.stroke(dc);
     }
     dc.SetFont(axisFont);
-    const wxString label = toWx(xs.axisLabel);
-    wxCoord lw = 0, lh = 0;
-    dc.GetTextExtent(label, &lw, &lh);
+    const tally::Extent le = measure(xs.axisLabel, true);
+    const wxCoord lw = le.width, lh = le.height;
     const int pos = layout.xAxisLabelPosition;
     int lx = (pos & 8) ? right - lw - 10 : left + 10;
     int ly;
@@ -276,7 +382,7 @@ void coordSys::drawAxes(wxDC& dc) {
       ly = row - lh - 10 - (layout.xTickLabelPosition == 2 ? tallest.height : 0);
     else
       ly = row + 10 + (layout.xTickLabelPosition == 1 ? tallest.height : 0);
-    dc.DrawText(label, lx, ly);
+    drawMeasuredText(dc, toWx(xs.axisLabel), lx, ly, le);
     dc.SetFont(tick);
   }
 
@@ -289,32 +395,32 @@ void coordSys::drawAxes(wxDC& dc) {
     if (ys.showTicks) {
       ys.tickPositions(positions, tally::MajorTicks);
       for (double p : positions) {
-        int y = worldToPixelY(layout.yWorld(p));
-        dc.DrawLine(col + 4, y, col - 5, y);
+        int y = toY(layout.yWorld(p));
+        ticks.add(col + 4, y, col - 5, y);
       }
+      ticks.stroke(dc);
     }
     const tally::Extent widest = layout.measureTickLabels(tally::YAxis, measure);
     if (ys.showTickLabels) {
       for (const tally::TickLabel& label : layout.tickLabels(tally::YAxis)) {
-        const wxString text = toWx(label.text);
         const tally::Extent e = measure(label.text, false);
         const wxCoord tw = e.width, th = e.height;
-        int y = worldToPixelY(layout.yWorld(label.position));
+        int y = toY(layout.yWorld(label.position));
         int x = layout.yTickLabelPosition == 4 ? col - tw - 11 : col + 14;
-        dc.DrawText(text, x, y - th / 2);
+        drawMeasuredText(dc, toWx(label.text), x, y - th / 2, e);
       }
     }
     if (ys.showMinorTicks) {
       ys.tickPositions(positions, tally::MinorTicks);
       for (double p : positions) {
-        int y = worldToPixelY(layout.yWorld(p));
-        dc.DrawLine(col + 2, y, col - 3, y);
+        int y = toY(layout.yWorld(p));
+        ticks.add(col + 2, y, col - 3, y);
       }
+      ticks.stroke(dc);
     }
     dc.SetFont(axisFont);
-    const wxString label = toWx(ys.axisLabel);
-    wxCoord lw = 0, lh = 0;
-    dc.GetTextExtent(label, &lw, &lh);
+    const tally::Extent le = measure(ys.axisLabel, true);
+    const wxCoord lw = le.width, lh = le.height;
     const int pos = layout.yAxisLabelPosition;
     int ly = (pos & 1) ? bottom - lh - 10 : top + 5;
     int lx;
@@ -322,11 +428,11 @@ void coordSys::drawAxes(wxDC& dc) {
       lx = col - lw - 10 - (layout.yTickLabelPosition == 4 ? widest.width + 5 : 0);
     else
       lx = col + 15 + (layout.yTickLabelPosition == 8 ? widest.width + 5 : 0);
-    dc.DrawText(label, lx, ly);
+    drawMeasuredText(dc, toWx(ys.axisLabel), lx, ly, le);
     dc.SetFont(tick);
   }
 
-  if (xs.showAxis && ys.showAxis && isVisible(0, 0) && cross.x == 0 && cross.y == 0) {
+  if (xs.showAxis && ys.showAxis && layout.isVisible(0, 0, c.x, c.y) && cross.x == 0 && cross.y == 0) {
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
     const int radius = static_cast<int>(4 * 1.5 + 2);
     dc.DrawCircle(col, row, radius);
@@ -354,26 +460,28 @@ void coordSys::setSeriesPenAndBrush(wxDC& dc, const tally::Series& s) {
 
 void coordSys::drawSeries(wxDC& dc, const tally::Series& s) {
   setSeriesPenAndBrush(dc, s);
+  const wxSize c = GetClientSize();
   for (const tally::PointList& seg : s.segments) {
     switch (s.style) {
       case tally::PolylineStyle: {
         if (seg.size() < 2) break;
         std::vector<wxPoint> pts;
         pts.reserve(seg.size());
-        for (const tally::WorldPoint& p : seg) pts.push_back(worldToPixel(p.x, p.y));
+        for (const tally::WorldPoint& p : seg) pts.push_back(toPixel(p.x, p.y, c));
         dc.DrawLines(static_cast<int>(pts.size()), pts.data());
         break;
       }
       case tally::MarkersStyle:
-        for (const tally::WorldPoint& p : seg) drawMarker(dc, p.x, p.y, s.markerShape, s.markerSize);
+        for (const tally::WorldPoint& p : seg) drawMarkerAt(dc, toPixel(p.x, p.y, c), s.markerShape, s.markerSize);
         break;
       case tally::ColumnsStyle: {
-        const int f = worldWidthToPixels(s.columnWidth);
+        const int f = layout.worldWidthToPixels(s.columnWidth, c.x);
+        const int y0 = layout.worldToPixelY(0, c.y);
         for (const tally::WorldPoint& p : seg) {
-          int left = worldToPixelX(p.x);
+          int left = layout.worldToPixelX(p.x, c.x);
           if (s.columnAlign == tally::ColumnCentredOnX) left -= f / 2;
           if (s.columnAlign == tally::ColumnEndsAtX) left -= f;
-          const int y = worldToPixelY(p.y), y0 = worldToPixelY(0);
+          const int y = layout.worldToPixelY(p.y, c.y);
           // Columns stand on y = 0 and hang down for negative values.
           dc.DrawRectangle(left, std::min(y, y0), f + 1, std::abs(y - y0) + 1);
         }
@@ -381,7 +489,7 @@ void coordSys::drawSeries(wxDC& dc, const tally::Series& s) {
       }
       case tally::PointsStyle:
         for (const tally::WorldPoint& p : seg) {
-          wxPoint q = worldToPixel(p.x, p.y);
+          wxPoint q = toPixel(p.x, p.y, c);
           if (s.penWidth == 1)
             dc.DrawPoint(q);
           else
@@ -397,7 +505,10 @@ void coordSys::drawSeries(wxDC& dc, const tally::Series& s) {
 }
 
 void coordSys::drawMarker(wxDC& dc, double x, double y, int shape, int s) {
-  const wxPoint c = worldToPixel(x, y);
+  drawMarkerAt(dc, worldToPixel(x, y), shape, s);
+}
+
+void coordSys::drawMarkerAt(wxDC& dc, const wxPoint& c, int shape, int s) {
   switch (shape) {
     case tally::DiamondMarker: {
       const wxPoint pts[] = {{c.x, c.y - s}, {c.x + s, c.y}, {c.x, c.y + s}, {c.x - s, c.y}};

@@ -196,8 +196,16 @@ class coordSys : public wxWindow {
   coordSysProperties* propertiesWindow = nullptr;
 
  private:
+  // The two fonts of the current fontSize, built once per size: every drawing and
+  // every measure asks for them, and a new wxFont means a new font lookup.
+  mutable int fontsSize = 0;
+  mutable wxFont tickFontCache;
+  mutable wxFont axisFontCache;
+
   tally::TextMeasure windowMeasure() const;
   tally::TextMeasure dcMeasure(wxDC& dc) const;
+  wxPoint toPixel(double x, double y, const wxSize& client) const;
+  void drawMarkerAt(wxDC& dc, const wxPoint& centre, int shape, int size);
   bool startAnimationCursor(const tally::Series& s);
   void lineAnimationStep();
   void pointAnimationStep();
