@@ -10,23 +10,45 @@ namespace {
 
 double wholeCount(double f) { return f > 0 ? std::trunc(f) : 0; }
 
-}  // namespace
+// Where observation k stands (1-based, each pair counted by its truncated
+// frequency): its value, whether observation k+1 is the same value, and else the
+// value of the next pair that holds an observation.
+struct RankPosition {
+  bool found = false;
+  double value = 0;
+  bool moreInPair = false;
+  bool hasNext = false;
+  double next = 0;
+};
 
-double rankValue(const DataSet& set, double k, bool average) {
+RankPosition locateRank(const DataSet& set, double k) {
   const auto& pairs = set.pairs;
+  RankPosition at;
   double total = 0;
   for (size_t i = 0; i < pairs.size(); ++i) {
     total += wholeCount(pairs[i].frequency);
     if (total < k) continue;
-    double v = pairs[i].value;
-    // Observation k+1 is the same value while this pair has more copies.
-    if (!average || total > k) return v;
-    // The next observation is the next pair that holds at least one.
-    for (size_t j = i + 1; j < pairs.size(); ++j)
-      if (wholeCount(pairs[j].frequency) > 0) return (v + pairs[j].value) / 2;
-    return v;
+    at.found = true;
+    at.value = pairs[i].value;
+    at.moreInPair = total > k;
+    for (size_t j = i + 1; j < pairs.size() && !at.hasNext; ++j) {
+      if (wholeCount(pairs[j].frequency) > 0) {
+        at.hasNext = true;
+        at.next = pairs[j].value;
+      }
+    }
+    return at;
   }
-  return 0;
+  return at;
+}
+
+}  // namespace
+
+double rankValue(const DataSet& set, double k, bool average) {
+  const RankPosition at = locateRank(set, k);
+  if (!at.found) return 0;
+  if (!average || at.moreInPair || !at.hasNext) return at.value;
+  return (at.value + at.next) / 2;
 }
 
 Quartiles ungroupedQuartiles(const DataSet& set) {
@@ -62,18 +84,10 @@ double ungroupedPercentile(const DataSet& set, int p) {
   const double position = (set.count - 1) * p / 100.0 + 1;
   const double k = std::trunc(position);
   const double frac = position - k;
-  const auto& pairs = set.pairs;
-  double total = 0;
-  for (size_t i = 0; i < pairs.size(); ++i) {
-    total += wholeCount(pairs[i].frequency);
-    if (total < k) continue;
-    double v = pairs[i].value;
-    if (frac == 0 || total > k) return v;
-    for (size_t j = i + 1; j < pairs.size(); ++j)
-      if (wholeCount(pairs[j].frequency) > 0) return v + frac * (pairs[j].value - v);
-    return v;
-  }
-  return 0;
+  const RankPosition at = locateRank(set, k);
+  if (!at.found) return 0;
+  if (frac == 0 || at.moreInPair || !at.hasNext) return at.value;
+  return at.value + frac * (at.next - at.value);
 }
 
 double groupedQuantile(const PointList& classes, const Grouping& g, double target) {
