@@ -68,6 +68,7 @@ TEST(ReportArguments, BadUsageExitsWithStatus2AndOneLineNamingTheProblem) {
       {{"--bogus", "a"}, "--bogus"},
       {{"a", "b", "c"}, "two"},
       {{data("no_such_file.csv")}, "no_such_file.csv"},
+      {{std::string(TALLYSCOPE_TEST_DATA)}, "not a regular file"},  // a directory
   };
   for (const auto& c : cases) {
     ReportRun r = run(c.args);

@@ -1,6 +1,7 @@
 #include "core/stats/Report.h"
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <ostream>
@@ -136,6 +137,12 @@ bool parseReportArguments(const std::vector<std::string>& args, ReportOptions& o
 }
 
 bool readDataFileText(const std::string& path, std::string& text, std::string& error) {
+  // A directory opens as a stream on this platform and then fails while read.
+  std::error_code ec;
+  if (std::filesystem::exists(path, ec) && !std::filesystem::is_regular_file(path, ec)) {
+    error = "cannot read data file '" + path + "': not a regular file";
+    return false;
+  }
   std::ifstream file(path, std::ios::binary);
   if (!file) {
     error = "cannot open data file '" + path + "'";
