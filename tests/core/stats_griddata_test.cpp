@@ -56,6 +56,8 @@ TEST(ExtractValuesAndFrequencies, ARepeatedValueKeepsTheFirstRowAndIsReported) {
   EXPECT_EQ(duplicateValueMessage(2.5),
             "The value 2.5 has been added more than once.\nOnly the first frequency value will "
             "be used.\n Please select a new value for the copies.");
+  // A translated message gets the value where its "%s" stands.
+  EXPECT_EQ(duplicateValueMessage(-0.25, "Wert %s doppelt"), "Wert -0.25 doppelt");
 }
 
 // Classes 0-10 and 10-20 as in the worked example of the grid.

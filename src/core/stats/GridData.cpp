@@ -131,10 +131,11 @@ ExtractResult extractGridData(DataType type, const CellTable& table, const Group
   }
 }
 
-std::string duplicateValueMessage(double value) {
-  return "The value " + formatNumber("%g", value) +
-         " has been added more than once.\nOnly the first frequency value will be used.\n"
-         " Please select a new value for the copies.";
+std::string duplicateValueMessage(double value, const std::string& message) {
+  std::string text = message;
+  const size_t at = text.find("%s");
+  if (at != std::string::npos) text.replace(at, 2, formatNumber("%g", value));
+  return text;
 }
 
 GridRows setToGridRows(const DataSet& set, GridLayout layout, const Grouping& classes) {

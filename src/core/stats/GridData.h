@@ -42,8 +42,11 @@ void adjustClasses(const CellTable& table, const Grouping& classes, DataSet& set
 double classFrequency(const DataSet& set, const Grouping& g, int k);
 
 const char* const kDuplicateValueTitle = "Value Already Exists";
-// "The value %g has been added more than once.\n..." with the repeated value.
-std::string duplicateValueMessage(double value);
+const char* const kDuplicateValueMessage =
+    "The value %s has been added more than once.\nOnly the first frequency value will be "
+    "used.\n Please select a new value for the copies.";
+// The message (or its translation) with "%s" replaced by the repeated value as "%g".
+std::string duplicateValueMessage(double value, const std::string& message = kDuplicateValueMessage);
 
 // A set written out in a layout: the rows from row 0 down (the caller empties the
 // rest of the grid), and whether the 1000 grid rows cut ungrouped values short.

@@ -69,7 +69,8 @@ void MainFrame::extractGridData() {
   // The set is rebuilt on every change, so a repeated row is reported each time
   // until the user removes it.
   for (double value : read.duplicates)
-    showMessage(toWx(tally::duplicateValueMessage(value)),
+    showMessage(toWx(tally::duplicateValueMessage(
+                    value, toStd(wxGetTranslation(tally::kDuplicateValueMessage)))),
                 wxGetTranslation(tally::kDuplicateValueTitle), wxOK | wxCENTRE);
   refreshAnalysis();
 }
