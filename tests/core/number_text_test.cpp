@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <locale.h>
 
+#include <cstdio>
+
 using tally::formatInt;
 using tally::formatNumber;
 using tally::leadingNumber;
@@ -44,6 +46,9 @@ TEST(NumberText, IgnoresTheUsersDecimalComma) {
   const char* previous = setlocale(LC_NUMERIC, nullptr);
   std::string saved = previous ? previous : "C";
   if (!setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE locale here";
+  char plain[16];
+  std::snprintf(plain, sizeof plain, "%g", 2.5);
+  ASSERT_STREQ(plain, "2,5") << "the locale in force writes a decimal comma";
   double v = 0;
   EXPECT_TRUE(parseNumber("2.5", v));
   EXPECT_EQ(v, 2.5);
