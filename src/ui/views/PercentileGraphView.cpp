@@ -64,24 +64,23 @@ void PercentileGraphView::draw(wxDC& dc) {
   const int x0 = worldToPixelX(0);
   const int y0 = worldToPixelY(0);
 
+  // A set's marker: a line across from x = 0 at the percentage and down to y = 0 at
+  // the set's percentile, with two texts above the x axis (Set 2's higher up).
+  auto marker = [&](const wxString& penColour, const wxColour& textColour, int x,
+                    const wxString& title, double value, int titleRise) {
+    dc.SetPen(wxPen(namedColour(penColour), 2, wxPENSTYLE_SOLID));
+    dc.DrawLine(x0, p, x, p);
+    dc.DrawLine(x, p, x, y0);
+    dc.SetTextForeground(textColour);
+    dc.DrawText(title, x - 30, y0 - titleRise);
+    dc.DrawText(formatted(_("%.4g"), value), x + 4, y0 - titleRise + 14);
+  };
   if (set1Curve) drawSeries(dc, *set1Curve);
   if (set2Curve) {
     drawSeries(dc, *set2Curve);
-    dc.SetPen(wxPen(namedColour(_("PURPLE")), 2, wxPENSTYLE_SOLID));
-    dc.DrawLine(x0, p, x2, p);
-    dc.DrawLine(x2, p, x2, y0);
-    dc.SetTextForeground(*wxBLUE);
-    dc.DrawText(_("Set 2  Percentile"), x2 - 30, y0 - 80);
-    dc.DrawText(formatted(_("%.4g"), set2Percentile), x2 + 4, y0 - 66);
+    marker(_("PURPLE"), *wxBLUE, x2, _("Set 2  Percentile"), set2Percentile, 80);
   }
-  if (set1Curve) {
-    dc.SetPen(wxPen(namedColour(_("CORAL")), 2, wxPENSTYLE_SOLID));
-    dc.DrawLine(x0, p, x1, p);
-    dc.DrawLine(x1, p, x1, y0);
-    dc.SetTextForeground(*wxRED);
-    dc.DrawText(_("Set 1  Percentile"), x1 - 30, y0 - 50);
-    dc.DrawText(formatted(_("%.4g"), set1Percentile), x1 + 4, y0 - 36);
-  }
+  if (set1Curve) marker(_("CORAL"), *wxRED, x1, _("Set 1  Percentile"), set1Percentile, 50);
   if (set1Curve || set2Curve) {
     dc.SetTextForeground(wxColour(0, 130, 0));
     dc.DrawText(formatted(_("%g%%"), percentage), 7, p - 20);
