@@ -7,6 +7,7 @@
 #include <wx/image.h>
 #include <wx/panel.h>
 
+#include "PixelTools.h"
 #include "ui/graph/coordSys.h"
 
 class CoordSysTest : public ::testing::Test {
@@ -25,21 +26,9 @@ class CoordSysTest : public ::testing::Test {
 
   // The whole picture as drawAll makes it, on white.
   wxImage render() {
-    wxBitmap bmp(400, 300, 24);
-    wxMemoryDC dc(bmp);
-    dc.SetBackground(*wxWHITE_BRUSH);
-    dc.Clear();
-    graph->drawAll(dc);
-    dc.SelectObject(wxNullBitmap);
-    return bmp.ConvertToImage();
+    return renderOnWhite(400, 300, [this](wxDC& dc) { graph->drawAll(dc); });
   }
 
-  static bool dark(const wxImage& img, int x, int y) {
-    return img.GetRed(x, y) + img.GetGreen(x, y) + img.GetBlue(x, y) < 300;
-  }
-  static bool white(const wxImage& img, int x, int y) {
-    return img.GetRed(x, y) > 240 && img.GetGreen(x, y) > 240 && img.GetBlue(x, y) > 240;
-  }
   static bool pureGreen(const wxImage& img, int x, int y) {
     return img.GetRed(x, y) < 30 && img.GetGreen(x, y) > 225 && img.GetBlue(x, y) < 30;
   }

@@ -11,17 +11,12 @@
 
 #include <vector>
 
+#include "PixelTools.h"
 #include "ui/views/ColumnGraphView.h"
 #include "ui/views/PercentileGraphView.h"
 
 namespace {
 
-bool dark(const wxImage& img, int x, int y) {
-  return img.GetRed(x, y) + img.GetGreen(x, y) + img.GetBlue(x, y) < 300;
-}
-bool white(const wxImage& img, int x, int y) {
-  return img.GetRed(x, y) > 240 && img.GetGreen(x, y) > 240 && img.GetBlue(x, y) > 240;
-}
 bool near(const wxImage& img, int x, int y, const wxColour& c, int tolerance = 30) {
   return std::abs(img.GetRed(x, y) - c.Red()) <= tolerance &&
          std::abs(img.GetGreen(x, y) - c.Green()) <= tolerance &&
@@ -107,13 +102,7 @@ class ViewTest : public ::testing::Test {
 
   // The picture draw() makes on a fresh white bitmap.
   wxImage render() {
-    wxBitmap bmp(400, 300, 24);
-    wxMemoryDC dc(bmp);
-    dc.SetBackground(*wxWHITE_BRUSH);
-    dc.Clear();
-    view->draw(dc);
-    dc.SelectObject(wxNullBitmap);
-    return bmp.ConvertToImage();
+    return renderOnWhite(400, 300, [this](wxDC& dc) { view->draw(dc); });
   }
 
   wxFrame* frame = nullptr;
