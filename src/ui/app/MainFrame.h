@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/description/AnalysisDescription.h"
 #include "core/graph/Series.h"
 #include "core/stats/DataSet.h"
 #include "core/stats/GridData.h"
@@ -98,6 +99,8 @@ class MainFrame : public wxFrame {
   int currentSet = 0;
   bool sampleStdDev = false;
   std::vector<tally::FrequencyPair> exampleData[2];
+  // The analysis description read at start-up (the defaults when none was read).
+  tally::AnalysisDescription description;
   wxPrintData printData;
   // Whether each set shows statistics since the last refresh; the partial updates
   // (percentile entries, Cycle) write only into a set that does.
