@@ -310,7 +310,7 @@ TEST(GraphSettings, DemoDocumentAppliesEveryKey) {
   EXPECT_TRUE(g.xScale.showTickLabels);
   EXPECT_TRUE(g.yScale.showTickLabels);
   EXPECT_EQ(g.customXTickLabels, (Labels{"", "π/2", "π", "3π/2", "2π", "-π/2", "-π"}));
-  EXPECT_EQ(g.customYTickLabels, (Labels{"none", "few", "many"}));
+  EXPECT_EQ(g.customYTickLabels, (Labels{"", "few", "many"}));
   EXPECT_EQ(g.xScale.axisLabel, "phase");
   EXPECT_EQ(g.yScale.axisLabel, "count");
   EXPECT_EQ(g.axisIntersection.x, -1);
