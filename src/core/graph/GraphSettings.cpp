@@ -50,8 +50,27 @@ struct Key {
   Apply apply;
 };
 
-// The 39 keys. Setters that validate (tick units, counts, positions, font
-// size) refuse bad values themselves.
+AxisScale& scale(GraphLayout& g, Axis axis) { return axis == XAxis ? g.xScale : g.yScale; }
+
+// Setters that validate (tick units, counts, positions) refuse bad values themselves.
+template <bool (AxisScale::*set)(int), Axis axis>
+void scaleInteger(GraphLayout& g, const Collected& c) {
+  int n = 0;
+  if (integer(c, n)) (scale(g, axis).*set)(n);
+}
+
+template <bool (AxisScale::*set)(double), Axis axis>
+void scaleNumber(GraphLayout& g, const Collected& c) {
+  double v = 0;
+  if (number(c, v)) (scale(g, axis).*set)(v);
+}
+
+template <bool (GraphLayout::*set)(int)>
+void layoutInteger(GraphLayout& g, const Collected& c) {
+  int n = 0;
+  if (integer(c, n)) (g.*set)(n);
+}
+
 const Key keys[] = {
     {"xmin", [](GraphLayout& g, const Collected& c) { number(c, g.xMin); }},
     {"xmax", [](GraphLayout& g, const Collected& c) { number(c, g.xMax); }},
@@ -63,46 +82,14 @@ const Key keys[] = {
     {"yAutoScale", [](GraphLayout& g, const Collected& c) { flag(c, g.yScale.autoScale); }},
     {"xMinorAutoScale", [](GraphLayout& g, const Collected& c) { flag(c, g.xScale.minorAutoScale); }},
     {"yMinorAutoScale", [](GraphLayout& g, const Collected& c) { flag(c, g.yScale.minorAutoScale); }},
-    {"xMaxTicks",
-     [](GraphLayout& g, const Collected& c) {
-       int n = 0;
-       if (integer(c, n)) g.xScale.setMaxTicks(n);
-     }},
-    {"yMaxTicks",
-     [](GraphLayout& g, const Collected& c) {
-       int n = 0;
-       if (integer(c, n)) g.yScale.setMaxTicks(n);
-     }},
-    {"xMaxMinorTicks",
-     [](GraphLayout& g, const Collected& c) {
-       int n = 0;
-       if (integer(c, n)) g.xScale.setMaxMinorTicks(n);
-     }},
-    {"yMaxMinorTicks",
-     [](GraphLayout& g, const Collected& c) {
-       int n = 0;
-       if (integer(c, n)) g.yScale.setMaxMinorTicks(n);
-     }},
-    {"xTickUnit",
-     [](GraphLayout& g, const Collected& c) {
-       double u = 0;
-       if (number(c, u)) g.xScale.setTickUnit(u);
-     }},
-    {"yTickUnit",
-     [](GraphLayout& g, const Collected& c) {
-       double u = 0;
-       if (number(c, u)) g.yScale.setTickUnit(u);
-     }},
-    {"xMinorTickUnit",
-     [](GraphLayout& g, const Collected& c) {
-       double u = 0;
-       if (number(c, u)) g.xScale.setMinorTickUnit(u);
-     }},
-    {"yMinorTickUnit",
-     [](GraphLayout& g, const Collected& c) {
-       double u = 0;
-       if (number(c, u)) g.yScale.setMinorTickUnit(u);
-     }},
+    {"xMaxTicks", scaleInteger<&AxisScale::setMaxTicks, XAxis>},
+    {"yMaxTicks", scaleInteger<&AxisScale::setMaxTicks, YAxis>},
+    {"xMaxMinorTicks", scaleInteger<&AxisScale::setMaxMinorTicks, XAxis>},
+    {"yMaxMinorTicks", scaleInteger<&AxisScale::setMaxMinorTicks, YAxis>},
+    {"xTickUnit", scaleNumber<&AxisScale::setTickUnit, XAxis>},
+    {"yTickUnit", scaleNumber<&AxisScale::setTickUnit, YAxis>},
+    {"xMinorTickUnit", scaleNumber<&AxisScale::setMinorTickUnit, XAxis>},
+    {"yMinorTickUnit", scaleNumber<&AxisScale::setMinorTickUnit, YAxis>},
     {"xShowTicks", [](GraphLayout& g, const Collected& c) { flag(c, g.xScale.showTicks); }},
     {"yShowTicks", [](GraphLayout& g, const Collected& c) { flag(c, g.yScale.showTicks); }},
     {"xShowMinorTicks", [](GraphLayout& g, const Collected& c) { flag(c, g.xScale.showMinorTicks); }},
@@ -127,26 +114,10 @@ const Key keys[] = {
     {"equalScaling", [](GraphLayout& g, const Collected& c) { flag(c, g.equalScaling); }},
     {"originAlwaysViewable", [](GraphLayout& g, const Collected& c) { flag(c, g.originAlwaysViewable); }},
     {"axesAlwaysViewable", [](GraphLayout& g, const Collected& c) { flag(c, g.axesAlwaysViewable); }},
-    {"xTickLabelPosition",
-     [](GraphLayout& g, const Collected& c) {
-       int n = 0;
-       if (integer(c, n)) g.setXTickLabelPosition(n);
-     }},
-    {"yTickLabelPosition",
-     [](GraphLayout& g, const Collected& c) {
-       int n = 0;
-       if (integer(c, n)) g.setYTickLabelPosition(n);
-     }},
-    {"xAxisLabelPosition",
-     [](GraphLayout& g, const Collected& c) {
-       int n = 0;
-       if (integer(c, n)) g.setXAxisLabelPosition(n);
-     }},
-    {"yAxisLabelPosition",
-     [](GraphLayout& g, const Collected& c) {
-       int n = 0;
-       if (integer(c, n)) g.setYAxisLabelPosition(n);
-     }},
+    {"xTickLabelPosition", layoutInteger<&GraphLayout::setXTickLabelPosition>},
+    {"yTickLabelPosition", layoutInteger<&GraphLayout::setYTickLabelPosition>},
+    {"xAxisLabelPosition", layoutInteger<&GraphLayout::setXAxisLabelPosition>},
+    {"yAxisLabelPosition", layoutInteger<&GraphLayout::setYAxisLabelPosition>},
     {"fontSize",
      [](GraphLayout& g, const Collected& c) {
        int n = 0;
