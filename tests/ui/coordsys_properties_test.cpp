@@ -86,6 +86,7 @@ TEST_F(PropertiesTest, ShowFillsEveryControlFromTheGraph) {
   ASSERT_NE(w, nullptr);
   EXPECT_TRUE(w->IsShown());
   EXPECT_EQ(toStd(w->GetTitle()), "Properties");
+  EXPECT_EQ(w->GetPosition(), graph->ClientToScreen(wxPoint(50, 50)));  // beside the graph
   const auto& x = w->xControls();
   const auto& y = w->yControls();
   EXPECT_EQ(text(x.min), "-2.5");
