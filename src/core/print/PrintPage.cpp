@@ -21,10 +21,26 @@ PageLayout layoutPage(const PageMeasures& m) {
       !(m.deviceScale > 0) || !std::isfinite(m.deviceScale))
     return out;
 
-  const double r = pageTextScale(m);
   // 0 whenever the printer resolution exceeds the screen's.
   const int top = m.screenPpi / m.printerPpi;
   const int ch = m.titleHeight, cw3 = m.titleWidth / 3, lh = m.lineHeight;
+  out.nameX[0] = top + 7 * cw3;
+  out.nameX[1] = out.nameX[0] + 28 * cw3;
+  out.nameY = top + ch;
+  out.labelX[0] = out.nameX[0];
+  out.labelX[1] = out.nameX[1];
+  out.valueX[0] = (out.nameX[0] + out.nameX[1]) / 2;
+  out.valueX[1] = out.nameX[1] + out.valueX[0] - out.nameX[0];
+  out.headingY = top + ch;
+  out.firstRowY = out.headingY + 2 * ch;
+  out.lineHeight = lh;
+
+  // Two units spare: a glyph's smoothed edge may stand a pixel beyond its extent.
+  const double rightEnd = 2 + std::max({out.nameX[1] + m.set2NameWidth,
+                                        out.labelX[1] + m.widestLabel,
+                                        out.valueX[1] + m.widestSet2Value});
+  double r = pageTextScale(m);
+  r = std::min(r, static_cast<double>(static_cast<float>(pw / rightEnd)));
   const double gap = 0.2 * std::max(w, h);
 
   // Two widths plus 20 % side by side, three heights plus 20 % stacked.
@@ -37,7 +53,8 @@ PageLayout layoutPage(const PageMeasures& m) {
   const double rows = std::max(2.1 * h, 1.1 * h + std::max(0, m.thirdHeight));
   const double namesBottom = r * (top + 2.0 * ch);
   const double tableHeight = r * (top + 3.0 * ch + 16.0 * lh);
-  const double room = ph - tableHeight;
+  // One pixel spare for rounding each origin down and each extent up.
+  const double room = ph - tableHeight - 1;
   s = std::min({s, room / (gap + rows), (room - namesBottom) / rows});
   if (!(s > 0) || !std::isfinite(s)) return out;
   s = static_cast<float>(s);
@@ -54,17 +71,6 @@ PageLayout layoutPage(const PageMeasures& m) {
   out.graphOrigin[2] = {left + static_cast<int>(0.1 * w * s + xm),
                         y0 + static_cast<int>(1.1 * h * s + graphTop)};
   out.tableOrigin = {left, y0 + static_cast<int>(graphTop + rows * s)};
-
-  out.nameX[0] = top + 7 * cw3;
-  out.nameX[1] = out.nameX[0] + 28 * cw3;
-  out.nameY = top + ch;
-  out.labelX[0] = out.nameX[0];
-  out.labelX[1] = out.nameX[1];
-  out.valueX[0] = (out.nameX[0] + out.nameX[1]) / 2;
-  out.valueX[1] = out.nameX[1] + out.valueX[0] - out.nameX[0];
-  out.headingY = top + ch;
-  out.firstRowY = out.headingY + 2 * ch;
-  out.lineHeight = lh;
 
   const int columnBottom = out.graphOrigin[0].y + static_cast<int>(std::ceil(h * s));
   const int thirdBottom =

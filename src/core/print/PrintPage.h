@@ -21,6 +21,9 @@ struct PageMeasures {
   double deviceScale = 1;
   int titleWidth = 0, titleHeight = 0;  // "Cat" in the title font
   int lineHeight = 0;                   // "Car" in the body font
+  // What stands furthest right: Set 2's name (title font), the widest caption and
+  // Set 2's widest value (body font).
+  int set2NameWidth = 0, widestLabel = 0, widestSet2Value = 0;
 };
 
 struct DeviceOffset {
@@ -52,12 +55,14 @@ struct PageLayout {
   int graphsRight = 0;
 };
 
-// The user scale that makes one unit of the names and the table one screen pixel.
+// The user scale that makes one unit of the names and the table one screen pixel,
+// before the layout narrows it for a table too wide for the page.
 double pageTextScale(const PageMeasures& m);
 
 // The graphs are scaled to fit two widths side by side and three rows of height
 // below the names; the scale is then reduced until the table below them also
-// fits, and the graphs start below the names.
+// fits, and the graphs start below the names. Names and table keep the screen's
+// size unless their right end would leave the page; then they shrink to fit.
 PageLayout layoutPage(const PageMeasures& m);
 
 // One text of the table on a line (0 = the "n" row).

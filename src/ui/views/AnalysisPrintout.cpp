@@ -1,5 +1,7 @@
 #include "ui/views/AnalysisPrintout.h"
 
+#include <algorithm>
+
 #include <wx/dc.h>
 #include <wx/intl.h>
 #include <wx/stattext.h>
@@ -79,14 +81,17 @@ bool AnalysisPrintout::OnPrintPage(int) {
   const double r = tally::pageTextScale(m);
   if (!(r > 0)) return true;
   dc->SetUserScale(r, r);
-  wxCoord cw = 0, ch = 0, lw = 0, lh = 0;
   dc->SetFont(bodyFont());
-  dc->GetTextExtent("Car", &lw, &lh);
+  m.lineHeight = dc->GetTextExtent("Car").y;
+  for (const tally::TableText& t : tally::tableLabels())
+    m.widestLabel = std::max(m.widestLabel, dc->GetTextExtent(wxGetTranslation(toWx(t.text))).x);
+  for (const tally::TableText& t : tally::tableValues(printedSet(*frame, 1)))
+    m.widestSet2Value = std::max(m.widestSet2Value, dc->GetTextExtent(toWx(t.text)).x);
   dc->SetFont(titleFont());
-  dc->GetTextExtent("Cat", &cw, &ch);
-  m.titleWidth = cw;
-  m.titleHeight = ch;
-  m.lineHeight = lh;
+  const wxSize cat = dc->GetTextExtent("Cat");
+  m.titleWidth = cat.x;
+  m.titleHeight = cat.y;
+  m.set2NameWidth = dc->GetTextExtent(frame->setNameLabel[1]->GetLabel()).x;
   layout = tally::layoutPage(m);
   if (!layout.drawable) {
     dc->SetUserScale(1, 1);
