@@ -11,6 +11,7 @@
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/modalhook.h>
 
 #include <numeric>
 #include <string>
@@ -172,8 +173,25 @@ TEST_F(MainFrameTest, SeriesLooksForTheViews) {
   }
 }
 
+// Cancels every modal dialog: routing a button whose command asks something must
+// not leave a real prompt open.
+class CancelEveryDialog : public wxModalDialogHook {
+ public:
+  CancelEveryDialog() { Register(); }
+  ~CancelEveryDialog() override { Unregister(); }
+
+ protected:
+  int Enter(wxDialog*) override { return wxID_CANCEL; }
+  void Exit(wxDialog*) override {}
+};
+
 TEST_F(MainFrameTest, SharedIdentifiersReachOnlyTheirOwnHandler) {
   using Names = std::vector<std::string>;
+  CancelEveryDialog cancel;
+  // The toolkit's print dialog is no wx dialog; a printer that cancels stands in.
+  frame->runPrinter = [](wxWindow*, wxPrintDialogData&, wxPrintout&) {
+    return wxPRINTER_CANCELLED;
+  };
   struct Route {
     const char* what;
     wxWindow* source;

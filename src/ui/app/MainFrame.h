@@ -209,6 +209,7 @@ class MainFrame : public wxFrame {
   void onSetName(wxCommandEvent& event);
   void onColumnWidth(wxCommandEvent& event);
   void onPreview(wxCommandEvent& event);
+  bool holdsData() const;
   bool confirmDataLoss();
 
   // MainFrameFiles.cpp

@@ -41,10 +41,14 @@ wxPrinterError showPrinter(wxWindow* parent, wxPrintDialogData& data, wxPrintout
 
 }  // namespace
 
-// Asked before a command replaces data. A set holds data while it has any pair,
-// even one whose values all lie outside the classes and so count 0.
+// A set holds data while it has any pair, even one whose values all lie outside
+// the classes and so count 0.
+bool MainFrame::holdsData() const {
+  return !dataSets[0].pairs.empty() || !dataSets[1].pairs.empty();
+}
+
+// Asked before a command replaces data that is there.
 bool MainFrame::confirmDataLoss() {
-  if (dataSets[0].pairs.empty() && dataSets[1].pairs.empty()) return true;
   wxMessageDialog question(
       this, _("This action will delete the existing data. Do you want to continue?"),
       _("Confirm Data Deletion"), wxYES_NO | wxICON_QUESTION);
@@ -54,8 +58,7 @@ bool MainFrame::confirmDataLoss() {
 // Empties both sets, the grid and every display after confirming the loss of data.
 void MainFrame::onClearData(wxCommandEvent&) {
   probe("onClearData");
-  if (dataSets[0].pairs.empty() && dataSets[1].pairs.empty()) return;
-  if (!confirmDataLoss()) return;
+  if (!holdsData() || !confirmDataLoss()) return;
 
   grid->BeginBatch();
   if (shownType() == tally::AlreadyGroupedContinuous) {
@@ -126,7 +129,7 @@ void MainFrame::onPreview(wxCommandEvent&) {
 // Replaces both sets by the built-in example data.
 void MainFrame::onAutoData(wxCommandEvent&) {
   probe("onAutoData");
-  if (!confirmDataLoss()) return;
+  if (holdsData() && !confirmDataLoss()) return;
 
   for (GroupingDialog* dialog : {classDialog, histogramDialog}) {
     if (!dialog) continue;
