@@ -5,6 +5,7 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/msgdlg.h>
+#include <wx/printdlg.h>
 #include <wx/stattext.h>
 #include <wx/testing.h>
 #include <wx/textdlg.h>
@@ -312,4 +313,34 @@ TEST_F(CommandsTest, PrintKeepsTheChoicesOfASuccessfulPrintOnly) {
                               "set correctly?"));
   EXPECT_EQ(frame->printData.GetNoCopies(), 3);
   EXPECT_EQ(runs, 3);
+}
+
+namespace {
+
+// The toolkit's own print dialog, answered without being shown.
+class AnswerPrintDialog : public wxExpectModalBase<wxPrintDialogBase, AnswerPrintDialog> {
+ public:
+  explicit AnswerPrintDialog(int answer) : answer(answer) {}
+
+ protected:
+  int OnInvoked(wxPrintDialogBase*) const override { return answer; }
+  wxString GetDefaultDescription() const override { return "print dialog"; }
+
+ private:
+  int answer;
+};
+
+}  // namespace
+
+TEST_F(CommandsTest, ToolkitPrinterReportsCancelAndError) {
+  autoData();
+  frame->printData.SetNoCopies(2);
+  wxTEST_DIALOG(click(button(ID_PRINT)), AnswerPrintDialog(wxID_CANCEL),
+                ExpectMessage("Printing", "You canceled printing"));
+  // The toolkit's dialog answers "No" for a printer it cannot use.
+  wxTEST_DIALOG(click(button(ID_PRINT)), AnswerPrintDialog(wxID_NO),
+                ExpectMessage("Printing",
+                              "There was a problem printing.\nPerhaps your current printer is not "
+                              "set correctly?"));
+  EXPECT_EQ(frame->printData.GetNoCopies(), 2);
 }

@@ -173,8 +173,10 @@ TEST_F(MainFrameTest, SeriesLooksForTheViews) {
   }
 }
 
-// Cancels every modal dialog: routing a button whose command asks something must
-// not leave a real prompt open.
+namespace {
+
+// Cancels every modal dialog, the print dialog among them: routing a button whose
+// command asks something must not leave a real prompt open.
 class CancelEveryDialog : public wxModalDialogHook {
  public:
   CancelEveryDialog() { Register(); }
@@ -185,13 +187,11 @@ class CancelEveryDialog : public wxModalDialogHook {
   void Exit(wxDialog*) override {}
 };
 
+}  // namespace
+
 TEST_F(MainFrameTest, SharedIdentifiersReachOnlyTheirOwnHandler) {
   using Names = std::vector<std::string>;
   CancelEveryDialog cancel;
-  // The toolkit's print dialog is no wx dialog; a printer that cancels stands in.
-  frame->runPrinter = [](wxWindow*, wxPrintDialogData&, wxPrintout&) {
-    return wxPRINTER_CANCELLED;
-  };
   struct Route {
     const char* what;
     wxWindow* source;
