@@ -234,7 +234,6 @@ TEST_F(PrintTest, PrintCommandWritesOnePageWithTheStatisticsToAFile) {
   loadText("1\n2\n3\n");
   loadText("5\n5\n5\n5\n");
   ASSERT_EQ(text(frame->nLabel[1]), "");
-  frame->sampleStdDev = true;
 
   const wxString path = wxFileName::CreateTempFileName("tallyscope-print");
   frame->runPrinter = [&](wxWindow* parent, wxPrintDialogData& data, wxPrintout& printout) {
