@@ -30,10 +30,11 @@ struct DeviceOffset {
   int x = 0, y = 0;
 };
 
-// Lines of the statistics table below its heading, in line heights.
+// Where everything goes. Texts are placed in text units (user scale textScale),
+// graphs by their device origins (user scale graphScale).
 struct PageLayout {
   bool drawable = false;  // false: nothing is drawn (no size, no resolution, no room)
-  double textScale = 0;   // user scale of the names and the table: one unit is one screen pixel
+  double textScale = 0;   // user scale of the names and the table
   double graphScale = 0;  // user scale of the graphs
   // Device origins: the names and the table are drawn from `textOrigin` (in text
   // units below), the graphs each from their own origin.
