@@ -114,17 +114,6 @@ TEST(PrintPage, NothingToMeasureOrNoRoomDrawsNothing) {
   for (int i = 0; i < 7; ++i) EXPECT_FALSE(layoutPage(cases[i]).drawable) << i;
 }
 
-TEST(PrintPage, TableLabelsAreOnTheirLines) {
-  const std::vector<TableText> labels = tableLabels();
-  ASSERT_EQ(labels.size(), 13u);
-  EXPECT_EQ(labels[0], (TableText{0, "n"}));
-  EXPECT_EQ(labels[2], (TableText{2, "Mode(s)"}));
-  EXPECT_EQ(labels[3], (TableText{4, "Minimum"}));
-  EXPECT_EQ(labels[10], (TableText{13, "Standard Deviation:"}));
-  EXPECT_EQ(labels[11], (TableText{14, "(sample)"}));
-  EXPECT_EQ(labels[12], (TableText{15, "(population)"}));
-}
-
 TEST(PrintPage, SetValuesSplitTheModeAndFormatCountAndDeviations) {
   PrintedSet set;
   set.showsStatistics = true;
