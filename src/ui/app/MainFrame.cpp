@@ -25,6 +25,7 @@
 wxBEGIN_EVENT_TABLE(MainFrame, wxFrame)
   EVT_BUTTON(ID_CLEAR_DATA, MainFrame::onClearData)
   EVT_BUTTON(ID_PRINT, MainFrame::onPrint)
+  EVT_BUTTON(ID_PREVIEW, MainFrame::onPreview)
   EVT_BUTTON(ID_AUTO_DATA, MainFrame::onAutoData)
   EVT_BUTTON(ID_LOAD_DATA, MainFrame::onLoadData)
   EVT_BUTTON(ID_SAVE_DATA, MainFrame::onSaveData)
@@ -109,6 +110,7 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
       wxDefaultPosition, wxSize(-1, 48), wxTE_MULTILINE | wxTE_READONLY | wxNO_BORDER | wxVSCROLL);
   auto* clearButton = new wxButton(mainPanel, ID_CLEAR_DATA, _("Clear Data"));
   auto* printButton = new wxButton(mainPanel, ID_PRINT, _("Print"));
+  auto* previewButton = new wxButton(mainPanel, ID_PREVIEW, _("Preview"));
   auto* autoButton = new wxButton(mainPanel, ID_AUTO_DATA, _("Auto Data"));
   auto* loadButton = new wxButton(mainPanel, ID_LOAD_DATA, _("Load Data"));
   auto* saveButton = new wxButton(mainPanel, ID_SAVE_DATA, _("Save Data"));
@@ -312,7 +314,7 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
   instructionsSizer->Add(instructionsText, 0, wxEXPAND | wxALL, 5);
   auto* buttonRow = new wxBoxSizer(wxHORIZONTAL);
   buttonRow->Add(180, 20, 10);
-  for (wxButton* b : {clearButton, printButton, autoButton, loadButton, saveButton})
+  for (wxButton* b : {clearButton, printButton, previewButton, autoButton, loadButton, saveButton})
     buttonRow->Add(b, 0, wxALL, 2);
   buttonRow->Add(5, 20, 1);
   instructionsSizer->Add(buttonRow);

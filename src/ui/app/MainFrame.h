@@ -3,6 +3,7 @@
 // It owns the analysis state (the two sets, the eight series) and every control.
 #include <wx/cmndata.h>
 #include <wx/frame.h>
+#include <wx/prntbase.h>
 
 #include <functional>
 #include <string>
@@ -48,6 +49,7 @@ enum MainFrameId {
   ID_GROUPING_DETAILS = 9,
   ID_LOAD_DATA = 10,
   ID_SAVE_DATA = 11,
+  ID_PREVIEW = 12,
   ID_DATA_TYPE = 1,
   ID_SET1_RADIO = 1,
   ID_SET2_RADIO = 2,
@@ -83,6 +85,9 @@ class MainFrame : public wxFrame {
   void computeSetStatistics(int set, const tally::SetDisplay& display);
   void blankStatistics();
   void openAnalysisDescription(const wxString& fileName);
+  // The print command: dialog, printout, messages; keeps the user's choices in
+  // printData after a successful print. The preview window's Print button runs it too.
+  bool printAnalysis(wxWindow* parent);
 
   // The data type shown in the choice, and the layout it writes the grid in.
   tally::DataType shownType() const;
@@ -167,6 +172,13 @@ class MainFrame : public wxFrame {
   // program. Lets tests see which handler an event with a shared identifier reached.
   std::function<void(const std::string&)> handlerProbe;
 
+  // Prints the printout through the printer's own dialog, parented to the given
+  // window. Returns wxPRINTER_NO_ERROR with the user's choices left in the
+  // dialog data, or why nothing was printed. The toolkit's print dialog is not
+  // a wx dialog a test can answer, so tests put their own printer here.
+  std::function<wxPrinterError(wxWindow* parent, wxPrintDialogData& data, wxPrintout& printout)>
+      runPrinter;
+
  private:
   void createGraphViews();
   void initialiseSeries();
@@ -196,6 +208,9 @@ class MainFrame : public wxFrame {
   void onAutoData(wxCommandEvent& event);
   void onSetName(wxCommandEvent& event);
   void onColumnWidth(wxCommandEvent& event);
+  void onPreview(wxCommandEvent& event);
+  bool holdsData() const;
+  bool confirmDataLoss();
 
   // MainFrameFiles.cpp
   void onLoadData(wxCommandEvent& event);

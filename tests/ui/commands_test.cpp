@@ -1,0 +1,339 @@
+// The data-side commands of the main window through their buttons: Clear Data,
+// Auto Data, the two "Name..." prompts, "Col Width..." / "Grouping...", and the
+// three outcomes of Print through the printer seam.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/msgdlg.h>
+#include <wx/printdlg.h>
+#include <wx/stattext.h>
+#include <wx/testing.h>
+#include <wx/textdlg.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/NumberText.h"
+#include "ui/WxBridge.h"
+#include "ui/app/MainFrame.h"
+#include "ui/views/AnalysisPrintout.h"
+#include "MainFrameDriver.h"
+
+namespace {
+
+using Pairs = std::vector<tally::FrequencyPair>;
+
+// The prompt's message as the dialog shows it, one static text per line.
+std::string shownMessage(wxWindow* dlg) {
+  std::string lines;
+  std::function<void(wxWindow*)> walk = [&](wxWindow* w) {
+    for (wxWindow* child : w->GetChildren()) {
+      if (auto* label = dynamic_cast<wxStaticText*>(child))
+        lines += (lines.empty() ? "" : "\n") + toStd(label->GetLabel());
+      walk(child);
+    }
+  };
+  walk(dlg);
+  return lines;
+}
+
+// Answers a text prompt with the given text (OK), or cancels it (no text); checks
+// its message, caption and default answer.
+class AnswerPrompt : public wxExpectModalBase<wxTextEntryDialog, AnswerPrompt> {
+ public:
+  AnswerPrompt(std::string message, std::string caption, std::string shown,
+               std::optional<std::string> answer)
+      : message(std::move(message)), caption(std::move(caption)), shown(std::move(shown)),
+        answer(std::move(answer)) {}
+
+ protected:
+  int OnInvoked(wxTextEntryDialog* dlg) const override {
+    EXPECT_EQ(shownMessage(dlg), message);
+    EXPECT_EQ(toStd(dlg->GetTitle()), caption);
+    EXPECT_EQ(toStd(dlg->GetValue()), shown);
+    if (!answer) return wxID_CANCEL;
+    dlg->SetValue(toWx(*answer));
+    return wxID_OK;
+  }
+  wxString GetDefaultDescription() const override { return toWx("prompt \"" + caption + "\""); }
+
+ private:
+  std::string message, caption, shown;
+  std::optional<std::string> answer;
+};
+
+const char* const kDeletion = "This action will delete the existing data. Do you want to continue?";
+
+// The data-loss question, answered Yes or No.
+class AnswerDeletion : public wxExpectModalBase<wxMessageDialog, AnswerDeletion> {
+ public:
+  explicit AnswerDeletion(int answer) : answer(answer) {}
+
+ protected:
+  int OnInvoked(wxMessageDialog* dlg) const override {
+    EXPECT_EQ(toStd(dlg->GetCaption()), "Confirm Data Deletion");
+    EXPECT_EQ(toStd(dlg->GetMessage()), kDeletion);
+    EXPECT_TRUE(dlg->GetMessageDialogStyle() & wxYES_NO);
+    EXPECT_TRUE(dlg->GetMessageDialogStyle() & wxICON_QUESTION);
+    return answer;
+  }
+  wxString GetDefaultDescription() const override { return "data deletion question"; }
+
+ private:
+  int answer;
+};
+
+class CommandsTest : public ::testing::Test, protected MainFrameDriver {
+ protected:
+  wxWindow* button(int id) { return frame->FindWindow(id); }
+  void clearData() { click(button(ID_CLEAR_DATA)); }
+  void autoData() { click(button(ID_AUTO_DATA)); }
+  std::string n(int s) { return text(frame->nLabel[s]); }
+};
+
+const Pairs kExample1 = {{5, 3}, {6, 4}, {7, 5}, {8, 7}, {9, 4}, {10, 2}};
+const Pairs kExample2 = {{5, 1}, {7, 1}, {8, 2}, {9, 4}, {10, 6}, {11, 7}, {12, 6}, {13, 4}};
+
+}  // namespace
+
+TEST_F(CommandsTest, ClearDataAsksOnceAndNoKeepsEverything) {
+  // With nothing to lose it asks nothing: any question would be an unexpected dialog.
+  clearData();
+  typeValues({"1", "2", "3"});
+  selectSet(1);
+  typeValues({"4", "5", "6", "7"});
+  wxTEST_DIALOG(clearData(), AnswerDeletion(wxID_NO));
+  EXPECT_EQ(n(0), "3");
+  EXPECT_EQ(n(1), "4");
+  EXPECT_EQ(cell(3, 0), "7");
+  EXPECT_EQ(frame->dataSets[0].pairs.size(), 3u);
+
+  wxTEST_DIALOG(clearData(), AnswerDeletion(wxID_YES));
+  for (int s = 0; s < 2; ++s) {
+    EXPECT_TRUE(frame->dataSets[s].pairs.empty()) << s;
+    EXPECT_EQ(frame->dataSets[s].count, 0) << s;
+    EXPECT_EQ(n(s), "") << s;
+    EXPECT_EQ(text(frame->meanLabel[s]), "") << s;
+    EXPECT_EQ(frame->percentileGraph->getCurve(s), nullptr) << s;
+  }
+  for (const tally::Series& series : frame->series) EXPECT_TRUE(series.segments.empty());
+  for (int r = 0; r < 4; ++r) EXPECT_EQ(cell(r, 0), "") << r;
+  EXPECT_EQ(frame->set1Graph->getSlot(0), nullptr);
+  EXPECT_EQ(frame->set2Graph->getSlot(0), nullptr);
+  EXPECT_EQ(frame->boxPlot->getSlot(0), &frame->series[OUTLIERS_SET1]);
+  EXPECT_EQ(frame->percentileGraph->getPercentage(), 0);
+  EXPECT_EQ(text(frame->setNameLabel[0]), "Set-1");
+}
+
+TEST_F(CommandsTest, ClearDataUnderClassesKeepsTheClassLabels) {
+  wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AnswerGrouping("0", "2", 4));
+  type(0, 1, "3");
+  type(1, 1, "5");
+  ASSERT_EQ(n(0), "8");
+  wxTEST_DIALOG(clearData(), AnswerDeletion(wxID_YES));
+  EXPECT_EQ(cell(0, 0), "0 - < 2");
+  EXPECT_EQ(cell(3, 0), "6 - < 8");
+  EXPECT_EQ(cell(0, 1), "");
+  EXPECT_EQ(cell(1, 1), "");
+}
+
+TEST_F(CommandsTest, ASetHoldsDataWhileItHasPairsEvenWithCountZero) {
+  typeValues({"50", "60", "70"});
+  // Classes 0 to 10: every value lies outside them, so the set counts 0.
+  wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AnswerGrouping("0", "1", 10));
+  ASSERT_EQ(frame->dataSets[0].count, 0);
+  ASSERT_FALSE(frame->dataSets[0].pairs.empty());
+  wxTEST_DIALOG(autoData(), AnswerDeletion(wxID_NO));
+  wxTEST_DIALOG(clearData(), AnswerDeletion(wxID_NO));
+  EXPECT_EQ(frame->dataSets[0].pairs.size(), 3u);
+}
+
+TEST_F(CommandsTest, AutoDataFillsBothSetsWithoutAskingWhenEmpty) {
+  autoData();
+  EXPECT_EQ(frame->dataSets[0].pairs, kExample1);
+  EXPECT_EQ(frame->dataSets[1].pairs, kExample2);
+  EXPECT_EQ(n(0), "25");
+  EXPECT_EQ(n(1), "31");
+  // Set 1 stays shown, each observation on a row of its own.
+  EXPECT_EQ(cell(0, 0), "5");
+  EXPECT_EQ(cell(24, 0), "10");
+  EXPECT_EQ(cell(25, 0), "");
+  EXPECT_EQ(frame->columnWidth, 1);
+  EXPECT_DOUBLE_EQ(frame->series[COLUMNS_SET1].columnWidth, 0.75);
+
+  // Now it asks: No keeps an edited set, Yes restores the example.
+  type(0, 0, "6");
+  const Pairs edited = frame->dataSets[0].pairs;
+  wxTEST_DIALOG(autoData(), AnswerDeletion(wxID_NO));
+  EXPECT_EQ(frame->dataSets[0].pairs, edited);
+  wxTEST_DIALOG(autoData(), AnswerDeletion(wxID_YES));
+  EXPECT_EQ(frame->dataSets[0].pairs, kExample1);
+}
+
+TEST_F(CommandsTest, AutoDataUnderClassesShowsTheShownSetInClasses) {
+  wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AnswerGrouping("0", "2", 4));
+  selectSet(1);
+  autoData();
+  // The description's grouping 0, 1, 10 comes back.
+  EXPECT_EQ(frame->classGrouping(), (tally::Grouping{0, 1, 10}));
+  EXPECT_EQ(cell(0, 0), "0 - < 1");
+  EXPECT_EQ(cell(5, 1), "1");
+  EXPECT_EQ(cell(9, 1), "4");
+  // Values of 10 and more lie beyond the last class.
+  EXPECT_EQ(n(0), "23");
+  EXPECT_EQ(n(1), "8");
+  EXPECT_TRUE(frame->set2Radio->GetValue());
+}
+
+TEST_F(CommandsTest, AutoDataTakesTheDescriptionsWholePartsButNeverZeroForAPositiveValue) {
+  struct Case {
+    double start, size, colWidth;
+    int number;
+    tally::Grouping grouping;
+    double width;
+  };
+  const Case cases[] = {
+      {2.7, 3.9, 2.5, 12, {2, 3, 12}, 2},        // whole parts
+      {0.5, 0.5, 0.5, 10, {0.5, 0.5, 10}, 0.5},  // would be 0: kept as they are
+  };
+  for (const Case& c : cases) {
+    frame->description.start = c.start;
+    frame->description.size = c.size;
+    frame->description.colWidth = c.colWidth;
+    frame->description.number = c.number;
+    frame->dataSets[0].pairs.clear();
+    frame->dataSets[1].pairs.clear();
+    autoData();
+    EXPECT_EQ(frame->classGrouping(), c.grouping) << c.size;
+    EXPECT_EQ(frame->histogramGrouping(), c.grouping) << c.size;
+    EXPECT_EQ(frame->columnWidth, c.width) << c.colWidth;
+    EXPECT_DOUBLE_EQ(frame->series[COLUMNS_SET2].columnWidth, 0.75 * c.width);
+  }
+}
+
+TEST_F(CommandsTest, SetNamesAreCutToTenCharacters) {
+  struct Case {
+    int set;
+    std::optional<std::string> answer;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {0, "Fifteen chars!!", "Fifteen ch"},
+      {0, "Exactly 10", "Exactly 10"},
+      {0, "", "Exactly 10"},             // empty: nothing changes
+      {0, std::nullopt, "Exactly 10"},   // cancelled
+      {1, "Class 7B", "Class 7B"},
+  };
+  for (const Case& c : cases) {
+    const int id = c.set == 0 ? ID_NAME_SET1 : ID_NAME_SET2;
+    const std::string message = "Please type the new name for set " + std::to_string(c.set + 1) +
+                                ".\n(10 character maximum)";
+    const std::string before = text(frame->setNameLabel[c.set]);
+    wxTEST_DIALOG(click(button(id)), AnswerPrompt(message, "Set Name", before, c.answer));
+    EXPECT_EQ(text(frame->setNameLabel[c.set]), c.shown) << c.answer.value_or("(cancel)");
+  }
+  EXPECT_EQ(text(frame->setNameLabel[0]), "Exactly 10");
+}
+
+TEST_F(CommandsTest, ColumnWidthPromptAcceptsAboveZeroUpToHundred) {
+  const char* message = "Please enter the new histogram column width.(0.1-100)";
+  struct Case {
+    std::optional<std::string> answer;
+    double width;  // columnWidth afterwards
+  };
+  const Case cases[] = {{"100", 100}, {"0", 100},   {"-1", 100},         {"150", 100},
+                        {"abc", 100}, {"", 100},    {std::nullopt, 100}, {"0.05", 0.05},
+                        {"2.5", 2.5}};
+  for (const Case& c : cases) {
+    const std::string shown = tally::formatNumber("%g", frame->columnWidth);
+    wxTEST_DIALOG(click(frame->columnWidthButton), AnswerPrompt(message, "Width =", shown, c.answer));
+    EXPECT_EQ(frame->columnWidth, c.width) << c.answer.value_or("(cancel)");
+    EXPECT_DOUBLE_EQ(frame->series[COLUMNS_SET1].columnWidth, 0.75 * c.width);
+    EXPECT_DOUBLE_EQ(frame->series[COLUMNS_SET2].columnWidth, 0.75 * c.width);
+  }
+}
+
+TEST_F(CommandsTest, TheSameColumnWidthDoesNotRefresh) {
+  typeValues({"1", "2", "3"});
+  // A refresh would write the mean label again.
+  frame->meanLabel[0]->SetLabel("untouched");
+  const char* message = "Please enter the new histogram column width.(0.1-100)";
+  wxTEST_DIALOG(click(frame->columnWidthButton), AnswerPrompt(message, "Width =", "1", "1"));
+  EXPECT_EQ(text(frame->meanLabel[0]), "untouched");
+  wxTEST_DIALOG(click(frame->columnWidthButton), AnswerPrompt(message, "Width =", "1", "2"));
+  EXPECT_EQ(text(frame->meanLabel[0]), "2");
+  EXPECT_DOUBLE_EQ(frame->set1Graph->getSlot(0)->columnWidth, 1.5);
+}
+
+TEST_F(CommandsTest, GroupingButtonOpensTheHistogramGroupingNeverThePrompt) {
+  chooseType(tally::UngroupedContinuous);
+  ASSERT_EQ(toStd(frame->columnWidthButton->GetLabel()), "Grouping...");
+  typeValues({"1", "2", "3", "7"});
+  // Only the grouping dialog is expected: a prompt would fail the test.
+  wxTEST_DIALOG(click(frame->columnWidthButton), AnswerGrouping("0", "5", 2));
+  EXPECT_EQ(frame->histogramGrouping(), (tally::Grouping{0, 5, 2}));
+  EXPECT_EQ(frame->series[COLUMNS_SET1].segments.front(), (tally::PointList{{2.5, 3}, {7.5, 1}}));
+  EXPECT_EQ(frame->columnWidth, 1);
+}
+
+TEST_F(CommandsTest, PrintKeepsTheChoicesOfASuccessfulPrintOnly) {
+  autoData();
+  std::vector<wxPrinterError> answers;
+  int runs = 0;
+  frame->runPrinter = [&](wxWindow* parent, wxPrintDialogData& data, wxPrintout& printout) {
+    EXPECT_EQ(parent, frame);
+    EXPECT_EQ(printout.GetTitle(), "Tallyscope");
+    EXPECT_NE(dynamic_cast<AnalysisPrintout*>(&printout), nullptr);
+    // Each print starts from the choices of the last successful one.
+    EXPECT_EQ(data.GetPrintData().GetNoCopies(), runs == 0 ? 1 : 3);
+    EXPECT_EQ(data.GetPrintData().GetOrientation(), runs == 0 ? wxPORTRAIT : wxLANDSCAPE);
+    data.GetPrintData().SetNoCopies(runs == 0 ? 3 : 5);
+    data.GetPrintData().SetOrientation(wxLANDSCAPE);
+    return answers[runs++];
+  };
+  answers = {wxPRINTER_NO_ERROR, wxPRINTER_CANCELLED, wxPRINTER_ERROR};
+  click(button(ID_PRINT));
+  EXPECT_EQ(frame->printData.GetNoCopies(), 3);
+  EXPECT_EQ(frame->printData.GetOrientation(), wxLANDSCAPE);
+
+  wxTEST_DIALOG(click(button(ID_PRINT)), ExpectMessage("Printing", "You canceled printing"));
+  EXPECT_EQ(frame->printData.GetNoCopies(), 3);
+  wxTEST_DIALOG(click(button(ID_PRINT)),
+                ExpectMessage("Printing",
+                              "There was a problem printing.\nPerhaps your current printer is not "
+                              "set correctly?"));
+  EXPECT_EQ(frame->printData.GetNoCopies(), 3);
+  EXPECT_EQ(runs, 3);
+}
+
+namespace {
+
+// The toolkit's own print dialog, answered without being shown.
+class AnswerPrintDialog : public wxExpectModalBase<wxPrintDialogBase, AnswerPrintDialog> {
+ public:
+  explicit AnswerPrintDialog(int answer) : answer(answer) {}
+
+ protected:
+  int OnInvoked(wxPrintDialogBase*) const override { return answer; }
+  wxString GetDefaultDescription() const override { return "print dialog"; }
+
+ private:
+  int answer;
+};
+
+}  // namespace
+
+TEST_F(CommandsTest, ToolkitPrinterReportsCancelAndError) {
+  autoData();
+  frame->printData.SetNoCopies(2);
+  wxTEST_DIALOG(click(button(ID_PRINT)), AnswerPrintDialog(wxID_CANCEL),
+                ExpectMessage("Printing", "You canceled printing"));
+  // The toolkit's dialog answers "No" for a printer it cannot use.
+  wxTEST_DIALOG(click(button(ID_PRINT)), AnswerPrintDialog(wxID_NO),
+                ExpectMessage("Printing",
+                              "There was a problem printing.\nPerhaps your current printer is not "
+                              "set correctly?"));
+  EXPECT_EQ(frame->printData.GetNoCopies(), 2);
+}

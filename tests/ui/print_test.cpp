@@ -1,0 +1,317 @@
+// The printed page: drawn by the printout on a page-sized bitmap as a 150 dpi
+// printer would, checked where the layout puts the names, the graphs and the
+// table; fitted on A4 and Letter in both orientations; printed to a PostScript
+// file through the print command; and shown in the preview window.
+// With TALLYSCOPE_SHOT_DIR set, the page is also saved as a PNG.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/debug.h>
+#include <wx/ffile.h>
+#include <wx/filename.h>
+#include <wx/print.h>
+#include <wx/stattext.h>
+#include <wx/utils.h>
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+#include "core/NumberText.h"
+#include "ui/WxBridge.h"
+#include "ui/app/MainFrame.h"
+#include "ui/views/AnalysisPrintout.h"
+#include "MainFrameDriver.h"
+#include "PixelTools.h"
+
+namespace {
+
+void failOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
+                  const wxString& msg) {
+  ADD_FAILURE() << "wx assertion at " << file << ":" << line << " in " << func << ": " << cond
+                << " " << msg;
+}
+
+struct Paper {
+  const char* name;
+  int width, height;  // pixels at 150 dpi
+};
+const Paper kA4{"A4", 1240, 1754};        // 210 x 297 mm
+const Paper kLetter{"Letter", 1275, 1650};  // 8.5 x 11 in
+constexpr int kPpi = 150;
+constexpr int kMargin = 37;  // a quarter inch at 150 dpi
+
+class PrintTest : public ::testing::Test, protected MainFrameDriver {
+ protected:
+  void SetUp() override {
+    previous = wxSetAssertHandler(failOnAssert);
+    frame->SetSize(1000, 700);
+    settle();
+  }
+  void TearDown() override { wxSetAssertHandler(previous); }
+
+  static void settle() {
+    for (int i = 0; i < 3; ++i) {
+      wxTheApp->ProcessPendingEvents();
+      wxYield();
+    }
+  }
+
+  // Page 1 as a 150 dpi printer would get it, on a white page of that size.
+  wxImage printPage(int width, int height, int ppi = kPpi) {
+    AnalysisPrintout printout(frame);
+    wxImage page = renderOnWhite(width, height, [&](wxDC& dc) {
+      printout.SetUp(dc);
+      printout.SetPPIScreen(96, 96);
+      printout.SetPPIPrinter(ppi, ppi);
+      printout.SetPageSizePixels(width, height);
+      EXPECT_TRUE(printout.OnPrintPage(1));
+    });
+    layout = printout.lastLayout();
+    return page;
+  }
+
+  // Pixels in the device rectangle for which `test` holds.
+  static int count(const wxImage& img, wxRect r, const std::function<bool(int, int)>& test) {
+    r.Intersect(wxRect(0, 0, img.GetWidth(), img.GetHeight()));
+    int n = 0;
+    for (int y = r.y; y < r.GetBottom(); ++y)
+      for (int x = r.x; x < r.GetRight(); ++x)
+        if (test(x, y)) ++n;
+    return n;
+  }
+  static int inkOutsideMargins(const wxImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.GetHeight(); ++y)
+      for (int x = 0; x < img.GetWidth(); ++x) {
+        const bool inside = x >= kMargin && x < img.GetWidth() - kMargin && y >= kMargin &&
+                            y < img.GetHeight() - kMargin;
+        if (!inside && !white(img, x, y)) ++n;
+      }
+    return n;
+  }
+  wxRect graphRect(int i, const wxSize& size) const {
+    const double s = layout.graphScale;
+    return wxRect(layout.graphOrigin[i].x, layout.graphOrigin[i].y,
+                  static_cast<int>(size.x * s), static_cast<int>(size.y * s));
+  }
+  // A band of the table in device pixels: lines first to last, columns from x to x + width
+  // (text units).
+  wxRect tableBand(int x, int width, int firstLine, int lastLine) const {
+    const double r = layout.textScale;
+    const int top = layout.firstRowY + firstLine * layout.lineHeight;
+    const int bottom = layout.firstRowY + (lastLine + 1) * layout.lineHeight;
+    return wxRect(layout.tableOrigin.x + static_cast<int>(x * r),
+                  layout.tableOrigin.y + static_cast<int>(top * r), static_cast<int>(width * r),
+                  static_cast<int>((bottom - top) * r));
+  }
+
+  void saveShot(const wxImage& img, const char* name) {
+    const char* dir = std::getenv("TALLYSCOPE_SHOT_DIR");
+    if (dir) {
+      EXPECT_TRUE(img.SaveFile(wxString::FromUTF8(dir) + "/" + name, wxBITMAP_TYPE_PNG));
+    }
+  }
+
+  tally::PageLayout layout;
+
+ private:
+  wxAssertHandler_t previous = nullptr;
+};
+
+bool greenish(const wxImage& img, int x, int y) {
+  return img.GetGreen(x, y) > 200 && img.GetRed(x, y) < 80 && img.GetBlue(x, y) < 80;
+}
+bool reddish(const wxImage& img, int x, int y) {
+  return img.GetRed(x, y) > 200 && img.GetGreen(x, y) < 80 && img.GetBlue(x, y) < 80;
+}
+
+}  // namespace
+
+TEST_F(PrintTest, PageShowsNamesGraphsAndTableWhereTheLayoutPutsThem) {
+  click(frame->FindWindow(ID_AUTO_DATA));
+  for (bool ogive : {false, true}) {
+    SCOPED_TRACE(ogive ? "percentile graph" : "box plot");
+    if (ogive) {
+      wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AnswerGrouping("4", "1", 10));
+      settle();
+    }
+    const wxImage page = printPage(kA4.width, kA4.height);
+    ASSERT_TRUE(layout.drawable);
+    if (!ogive) saveShot(page, "printed-page.png");
+    EXPECT_EQ(inkOutsideMargins(page), 0);
+
+    auto dark = [&](int x, int y) { return ::dark(page, x, y); };
+    auto green = [&](int x, int y) { return greenish(page, x, y); };
+    auto red = [&](int x, int y) { return reddish(page, x, y); };
+    const double r = layout.textScale;
+    for (int s = 0; s < 2; ++s) {
+      const wxRect name(layout.textOrigin.x + static_cast<int>(layout.nameX[s] * r),
+                        layout.textOrigin.y + static_cast<int>(layout.nameY * r),
+                        static_cast<int>(40 * r), static_cast<int>(20 * r));
+      EXPECT_GT(count(page, name, dark), 20) << "name " << s;
+    }
+    const wxSize columnSize = frame->set1Graph->GetSize();
+    for (int g = 0; g < 2; ++g) EXPECT_GT(count(page, graphRect(g, columnSize), green), 500) << g;
+    // Nothing of the column graphs' green outside their rectangles.
+    EXPECT_EQ(count(page, wxRect(0, 0, page.GetWidth(), page.GetHeight()), green),
+              count(page, graphRect(0, columnSize), green) +
+                  count(page, graphRect(1, columnSize), green));
+
+    const wxSize thirdSize =
+        ogive ? frame->percentileGraph->GetSize() : frame->boxPlot->GetSize();
+    const wxRect third = graphRect(2, thirdSize);
+    EXPECT_GT(count(page, third, dark), 200);
+    // The ogive of Set 1 is red; the box plot draws in black alone.
+    if (ogive)
+      EXPECT_GT(count(page, third, red), 50);
+    else
+      EXPECT_EQ(count(page, third, red), 0);
+
+    // Heading, the captions of both blocks and both sets' values, down to the
+    // population deviation on line 15.
+    const wxRect heading(layout.tableOrigin.x + static_cast<int>(layout.labelX[0] * r),
+                         layout.tableOrigin.y + static_cast<int>(layout.headingY * r),
+                         static_cast<int>(80 * r), static_cast<int>(20 * r));
+    EXPECT_GT(count(page, heading, dark), 50);
+    for (int x : {layout.labelX[0], layout.labelX[1], layout.valueX[0], layout.valueX[1]}) {
+      EXPECT_GT(count(page, tableBand(x, 40, 0, 0), dark), 5) << x;
+      EXPECT_GT(count(page, tableBand(x, 40, 15, 15), dark), 5) << x;
+    }
+    EXPECT_GE(layout.tableOrigin.y + 1, layout.graphsBottom);
+  }
+}
+
+TEST_F(PrintTest, EverythingFitsOnA4AndLetterInBothOrientationsAtEveryWindowSize) {
+  click(frame->FindWindow(ID_AUTO_DATA));
+  // Set 2's longest texts: more than two modes, numbers in exponent form.
+  selectSet(1);
+  loadText("-1234567\n-123456.5\n0.000123\n");
+  ASSERT_EQ(text(frame->modeLabel[1]), "(more than\n 2 modes)");
+  const wxSize sizes[] = {frame->GetSize(), frame->GetMinSize(), wxSize(1920, 1080)};
+  for (const wxSize& size : sizes) {
+    frame->SetSize(size);
+    frame->Layout();
+    settle();
+    for (const Paper& paper : {kA4, kLetter})
+      for (bool landscape : {false, true}) {
+        const int w = landscape ? paper.height : paper.width;
+        const int h = landscape ? paper.width : paper.height;
+        SCOPED_TRACE(std::string(paper.name) + (landscape ? " landscape " : " portrait ") +
+                     std::to_string(size.x) + "x" + std::to_string(size.y));
+        const wxImage page = printPage(w, h);
+        if (landscape && size.x == 1920 && paper.name == kLetter.name)
+          saveShot(page, "printed-landscape.png");
+        ASSERT_TRUE(layout.drawable);
+        EXPECT_EQ(inkOutsideMargins(page), 0);
+        EXPECT_LE(layout.tableBottom, h - kMargin);
+        EXPECT_LE(layout.graphsRight, w - kMargin);
+        // Still a full table: its last line has ink in both value columns.
+        for (int x : {layout.valueX[0], layout.valueX[1]})
+          EXPECT_GT(count(page, tableBand(x, 40, 15, 15),
+                          [&](int px, int py) { return dark(page, px, py); }),
+                    5);
+      }
+  }
+}
+
+TEST_F(PrintTest, NoPrinterResolutionDrawsNothing) {
+  click(frame->FindWindow(ID_AUTO_DATA));
+  const wxImage page = printPage(kA4.width, kA4.height, 0);
+  EXPECT_FALSE(layout.drawable);
+  EXPECT_EQ(count(page, wxRect(0, 0, page.GetWidth(), page.GetHeight()),
+                  [&](int x, int y) { return !white(page, x, y); }),
+            0);
+}
+
+// The print command with a PostScript printer writing to a file in place of the
+// toolkit's dialog.
+TEST_F(PrintTest, PrintCommandWritesOnePageWithTheStatisticsToAFile) {
+  click(frame->FindWindow(ID_AUTO_DATA));
+  frame->setNameLabel[0]->SetLabel("Class 7A");
+  // Set 2 shows nothing after 1, 2, 3 became 5, 5, 5, 5, yet keeps the count and
+  // sum of squares of its last refresh; the page must not print them.
+  selectSet(1);
+  loadText("1\n2\n3\n");
+  loadText("5\n5\n5\n5\n");
+  ASSERT_EQ(text(frame->nLabel[1]), "");
+
+  const wxString path = wxFileName::CreateTempFileName("tallyscope-print");
+  frame->runPrinter = [&](wxWindow* parent, wxPrintDialogData& data, wxPrintout& printout) {
+    data.GetPrintData().SetPrintMode(wxPRINT_MODE_FILE);
+    data.GetPrintData().SetFilename(path);
+    data.SetFromPage(1);
+    data.SetToPage(9);
+    wxPostScriptPrinter printer(&data);
+    return printer.Print(parent, &printout, false) ? wxPRINTER_NO_ERROR : wxPrinter::GetLastError();
+  };
+  click(frame->FindWindow(ID_PRINT));
+
+  wxString ps;
+  ASSERT_TRUE(wxFFile(path).ReadAll(&ps));
+  wxRemoveFile(path);
+  const std::string out = toStd(ps);
+  size_t pages = 0;
+  for (size_t at = out.find("%%Page:"); at != std::string::npos; at = out.find("%%Page:", at + 1))
+    ++pages;
+  EXPECT_EQ(pages, 1u);
+  // PostScript strings escape their parentheses.
+  for (std::string shown : {std::string("Class 7A"), std::string("Set-2"), std::string("Statistics"),
+                            std::string("\\(sample\\)"), std::string("\\(population\\)")})
+    EXPECT_NE(out.find("(" + shown + ")"), std::string::npos) << shown;
+  for (wxStaticText* const* labels :
+       {frame->nLabel, frame->meanLabel, frame->minimumLabel, frame->q1Label, frame->medianLabel,
+        frame->q3Label, frame->maximumLabel, frame->rangeLabel, frame->iqrLabel,
+        frame->stdDevLabel}) {
+    const std::string shown = text(labels[0]);
+    ASSERT_FALSE(shown.empty());
+    EXPECT_NE(out.find("(" + shown + ")"), std::string::npos) << shown;
+  }
+  EXPECT_NE(out.find("(" + text(frame->modeLabel[0]) + ")"), std::string::npos);
+  // Set 2's stale deviations (its stale count of 1 cannot be told from a tick label).
+  EXPECT_EQ(out.find("(1.414)"), std::string::npos);
+  EXPECT_EQ(out.find("(inf)"), std::string::npos);
+}
+
+TEST_F(PrintTest, PreviewShowsThePageAndPrintsThroughThePrintCommand) {
+  click(frame->FindWindow(ID_AUTO_DATA));
+  int printed = 0;
+  frame->runPrinter = [&](wxWindow*, wxPrintDialogData& data, wxPrintout&) {
+    ++printed;
+    data.GetPrintData().SetNoCopies(2);
+    return wxPRINTER_NO_ERROR;
+  };
+  click(frame->FindWindow(ID_PREVIEW));
+  wxPreviewFrame* window = nullptr;
+  for (wxWindow* w : wxTopLevelWindows)
+    if (auto* p = dynamic_cast<wxPreviewFrame*>(w)) window = p;
+  ASSERT_NE(window, nullptr);
+  wxPrintPreviewBase* preview = nullptr;
+  for (wxWindow* child : window->GetChildren())
+    if (auto* bar = dynamic_cast<wxPreviewControlBar*>(child)) preview = bar->GetPrintPreview();
+  ASSERT_NE(preview, nullptr);
+  EXPECT_TRUE(preview->IsOk());
+  EXPECT_NE(dynamic_cast<AnalysisPrintout*>(preview->GetPrintout()), nullptr);
+  EXPECT_EQ(preview->GetMaxPage(), 1);
+  settle();
+
+  const char* dir = std::getenv("TALLYSCOPE_SHOT_DIR");
+  if (dir) {
+    window->Raise();
+    for (int i = 0; i < 20; ++i) {
+      settle();
+      wxMilliSleep(50);
+    }
+    const wxRect r = window->GetScreenRect();
+    const wxString command = wxString::Format(
+        "import -window root -crop %dx%d+%d+%d +repage %s/print-preview.png", r.width, r.height,
+        r.x, r.y, wxString::FromUTF8(dir));
+    EXPECT_EQ(wxExecute(command, wxEXEC_SYNC), 0) << command;
+  }
+
+  // The preview's Print button.
+  EXPECT_TRUE(preview->Print(true));
+  EXPECT_EQ(printed, 1);
+  EXPECT_EQ(frame->printData.GetNoCopies(), 2);
+  window->Close(true);
+  settle();
+}
