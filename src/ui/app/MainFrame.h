@@ -10,6 +10,7 @@
 
 #include "core/description/AnalysisDescription.h"
 #include "core/graph/Series.h"
+#include "core/stats/Analysis.h"
 #include "core/stats/DataSet.h"
 #include "core/stats/GridData.h"
 #include "core/stats/Grouping.h"
@@ -20,6 +21,7 @@
 class wxBoxSizer;
 class wxButton;
 class wxChoice;
+class wxCloseEvent;
 class wxFlexGridSizer;
 class wxGridEvent;
 class wxNotebook;
@@ -83,6 +85,27 @@ class MainFrame : public wxFrame {
   void computeSetStatistics(int set, const tally::SetDisplay& display);
   void blankStatistics();
   void openAnalysisDescription(const wxString& fileName);
+
+  // The analysis as one value, read from the members and controls (MainFrameData.cpp).
+  tally::Analysis currentAnalysis() const;
+  // Keeps what is typed in an open grid cell, in the set it was typed into. Runs
+  // before any other control acts, before closing and before the grouping dialogs.
+  void commitGridEditor();
+  // Undo and redo of changes to the data, the data type and the groupings; each
+  // restores both sets, the layout and the statistics. Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z.
+  void undo();
+  void redo();
+  bool canUndo() const { return history.canUndo(); }
+  bool canRedo() const { return history.canRedo(); }
+  // Records the data of both sets (set -1) or of one set as saved, after a data
+  // file was loaded or written.
+  void markDataSaved(int set = -1);
+  // True when a set holds data other than those last loaded or saved.
+  bool hasUnsavedData() const;
+
+  // Every command event that reaches the window records an undo step when it
+  // changed the analysis, so each command gets undo without doing anything.
+  bool ProcessEvent(wxEvent& event) override;
 
   // The data type shown in the choice, and the layout it writes the grid in.
   tally::DataType shownType() const;
@@ -175,8 +198,23 @@ class MainFrame : public wxFrame {
     if (handlerProbe) handlerProbe(handler);
   }
 
+  bool TryBefore(wxEvent& event) override;
+
   // MainFrameData.cpp
   tally::CellTable readGrid() const;
+  void recordUndoStep();
+  void restoreAnalysis(const tally::Analysis& state, int shownSet);
+  // The data-type switch; `askClasses` opens the class grouping for already grouped data.
+  void applyDataType(int newType, bool askClasses);
+  void onClose(wxCloseEvent& event);
+  void onUndo(wxCommandEvent& event);
+  void onRedo(wxCommandEvent& event);
+
+  tally::UndoHistory history;
+  // Starts when construction has set the first state up.
+  bool historyStarted = false;
+  int eventDepth = 0;
+  std::vector<tally::FrequencyPair> savedPairs[2];
   void showMessage(const wxString& message, const wxString& title, long style);
   void showOgivePage(bool ogive);
 
