@@ -223,10 +223,13 @@ bool insideWindow(const wxWindow* inner, const wxWindow* outer) {
 // after a set switch would already have changed the set it is read into.
 bool MainFrame::TryBefore(wxEvent& event) {
   if (event.IsCommandEvent() && grid && grid->IsCellEditControlEnabled()) {
+    const wxEventType type = event.GetEventType();
+    // Idle-time interface updates and focus notices are no user action.
+    const bool userAction = type != wxEVT_UPDATE_UI && type != wxEVT_CHILD_FOCUS;
+    const bool undoKey =
+        type == wxEVT_MENU && (event.GetId() == wxID_UNDO || event.GetId() == wxID_REDO);
     const auto* source = wxDynamicCast(event.GetEventObject(), wxWindow);
-    const bool undoKey = event.GetEventType() == wxEVT_MENU &&
-                         (event.GetId() == wxID_UNDO || event.GetId() == wxID_REDO);
-    if (source && !insideWindow(source, grid) && !undoKey) commitGridEditor();
+    if (userAction && !undoKey && source && !insideWindow(source, grid)) commitGridEditor();
   }
   return wxFrame::TryBefore(event);
 }
