@@ -199,7 +199,7 @@ tally::Analysis MainFrame::currentAnalysis() const {
     a.setNames[s] = toStd(setNameLabel[s]->GetLabel());
     a.percentiles[s] = percentileSpin[s]->GetValue();
   }
-  a.type = shownType();
+  a.type = static_cast<tally::DataType>(currentType);  // the type in force, also mid-switch
   a.shownSet = currentSet;
   a.classes = classGrouping();
   a.histogram = histogramGrouping();
@@ -246,7 +246,15 @@ bool MainFrame::ProcessEvent(wxEvent& event) {
 }
 
 void MainFrame::commitGridEditor() {
-  if (grid && grid->commitEditor()) recordUndoStep();
+  if (!grid || !grid->IsCellEditControlEnabled()) return;
+  // The choice already shows a newly picked type when its event arrives; the
+  // open cell was typed into the layout of the type still in force, and is read
+  // (and the statistics refreshed) as that type.
+  const int chosen = dataTypeChoice->GetSelection();
+  dataTypeChoice->SetSelection(currentType);
+  grid->commitEditor();
+  dataTypeChoice->SetSelection(chosen);
+  recordUndoStep();
 }
 
 void MainFrame::recordUndoStep() {
