@@ -516,7 +516,7 @@ TEST(DataEntryShots, TintedCellWithTooltipAndTheCloseQuestion) {
   frame->Raise();
   VardenGrid* grid = frame->grid;
   grid->SetGridCursor(0, 0);
-  grid->pasteText("12.5\n5,5\n14\n");
+  grid->pasteText("12.5\n5,5\n14\n9.5\n11\n");
   frame->extractGridData();
   wxUIActionSimulator input;
   const wxRect r = grid->CellToRect(1, 0);
