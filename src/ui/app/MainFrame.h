@@ -209,14 +209,16 @@ class MainFrame : public wxFrame {
   void onClose(wxCloseEvent& event);
   void onUndo(wxCommandEvent& event);
   void onRedo(wxCommandEvent& event);
+  void showMessage(const wxString& message, const wxString& title, long style);
+  void showOgivePage(bool ogive);
 
+  // Undo steps, and the data as last loaded or saved (MainFrameData.cpp).
   tally::UndoHistory history;
   // Starts when construction has set the first state up.
   bool historyStarted = false;
+  // Nesting of command events at the window: steps are recorded at the outermost.
   int eventDepth = 0;
   std::vector<tally::FrequencyPair> savedPairs[2];
-  void showMessage(const wxString& message, const wxString& title, long style);
-  void showOgivePage(bool ogive);
 
   // MainFrameStats.cpp: everything handed to the graph views goes through these.
   void handColumnGraph(int set, bool withSeries);
