@@ -387,6 +387,27 @@ TEST(DataEntryUndo, EveryKindOfChangeIsUndoneAndRedoneInTurn) {
   EXPECT_FALSE(f->canRedo());
 }
 
+TEST(DataEntryUndo, AGroupingChangeIsUndoneWithItsClassRows) {
+  auto d = freshWindow();
+  wxTEST_DIALOG(d->chooseType(tally::AlreadyGroupedContinuous), AnswerGrouping("0", "5", 4));
+  d->type(0, 1, "3");
+  d->type(1, 1, "2");
+  const std::vector<std::string> before = statisticTexts(d->frame);
+  wxTEST_DIALOG(d->click(d->frame->groupingDetailsButton), AnswerGrouping("0", "10", 2));
+  ASSERT_EQ(d->cell(0, 1), "5");
+  d->frame->undo();
+  EXPECT_EQ(d->frame->classGrouping(), (tally::Grouping{0, 5, 4}));
+  EXPECT_EQ(d->cell(0, 0), "0 - < 5");
+  EXPECT_EQ(d->cell(0, 1), "3");
+  EXPECT_EQ(d->cell(1, 1), "2");
+  EXPECT_EQ(d->cell(3, 0), "15 - < 20");
+  EXPECT_EQ(statisticTexts(d->frame), before);
+  d->frame->redo();
+  EXPECT_EQ(d->frame->classGrouping(), (tally::Grouping{0, 10, 2}));
+  EXPECT_EQ(d->cell(0, 1), "5");
+  EXPECT_EQ(d->cell(3, 0), "");
+}
+
 TEST(DataEntryUndo, UndoInAnOpenCellTakesBackOnlyTheTyping) {
   auto d = freshWindow();
   d->clickCell(0, 0);
