@@ -2,6 +2,10 @@
 
 #include <locale.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -44,21 +48,89 @@ std::string vformat(const char* format, ...) {
   return big;
 }
 
+// The text without the blanks around it: space, TAB and the UTF-8 non-breaking
+// space that word processors and web pages put around numbers.
+std::string trimBlanks(const std::string& text) {
+  size_t begin = 0;
+  size_t end = text.size();
+  for (;;) {
+    if (begin < end && (text[begin] == ' ' || text[begin] == '\t')) {
+      ++begin;
+    } else if (end - begin >= 2 && text.compare(begin, 2, "\xC2\xA0") == 0) {
+      begin += 2;
+    } else {
+      break;
+    }
+  }
+  for (;;) {
+    if (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) {
+      --end;
+    } else if (end - begin >= 2 && text.compare(end - 2, 2, "\xC2\xA0") == 0) {
+      end -= 2;
+    } else {
+      break;
+    }
+  }
+  return text.substr(begin, end - begin);
+}
+
 }  // namespace
 
 std::string formatNumber(const char* format, double value) { return vformat(format, value); }
 
 std::string formatInt(const char* format, int value) { return vformat(format, value); }
 
+std::string exactText(double value) {
+  if (!std::isfinite(value)) return formatNumber("%g", value);
+  char buffer[64];
+  // The shortest round trip tells how many significant digits the value needs...
+  const auto shortest =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+  const std::string sci(buffer, shortest.ptr);
+  const size_t e = sci.find('e');
+  int digits = 0;
+  for (size_t i = 0; i < e; ++i)
+    if (sci[i] >= '0' && sci[i] <= '9') ++digits;
+  const int exponent = std::atoi(sci.c_str() + e + 1);
+  // ...and writing in general form with at least enough digits to reach the units
+  // keeps 100 as "100" rather than "1e+02"; past 17 digits the exponent is shorter.
+  const int precision = std::max(digits, std::min(exponent + 1, 17));
+  const auto general = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                     std::chars_format::general, precision);
+  return std::string(buffer, general.ptr);
+}
+
 bool parseNumber(const std::string& text, double& value) {
-  if (text.empty()) return false;
-  const char* begin = text.c_str();
+  const std::string trimmed = trimBlanks(text);
+  if (trimmed.empty()) return false;
+  // strtod would skip a line end or form feed at the start; those are not blanks.
+  if (std::isspace(static_cast<unsigned char>(trimmed[0]))) return false;
+  const char* begin = trimmed.c_str();
   char* end = nullptr;
   double v = strtod_l(begin, &end, cLocale());
-  if (end == begin || *end != '\0' || end != begin + text.size()) return false;
+  if (end == begin || end != begin + trimmed.size()) return false;
   if (!std::isfinite(v)) return false;
   value = v;
   return true;
+}
+
+std::string notNumberReason(const std::string& text) {
+  double v;
+  const std::string trimmed = trimBlanks(text);
+  if (trimmed.empty() || parseNumber(trimmed, v)) return std::string();
+  std::string withPoint = trimmed;
+  const size_t comma = withPoint.find(',');
+  if (comma != std::string::npos && withPoint.find(',', comma + 1) == std::string::npos) {
+    withPoint[comma] = '.';
+    if (parseNumber(withPoint, v)) return "Not a number: use a decimal point";
+  }
+  const char* begin = trimmed.c_str();
+  char* end = nullptr;
+  errno = 0;
+  const double whole = strtod_l(begin, &end, cLocale());
+  if (end == begin + trimmed.size() && std::isinf(whole) && errno == ERANGE)
+    return "Not a number: too large";
+  return "Not a number";
 }
 
 double leadingNumber(const std::string& text) {

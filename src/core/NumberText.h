@@ -10,9 +10,19 @@ std::string formatNumber(const char* format, double value);
 // printf-style formatting of one int ("%d", "%d%%").
 std::string formatInt(const char* format, int value);
 
-// True when the whole text (leading blanks allowed) is one finite number.
-// "nan", "inf" and overflowing texts such as "1e999" are not numbers.
+// The shortest text that reads back as exactly this double, in the familiar
+// "%g" look (1234567, 0.0001, 1e+20) but with as many digits as the value needs.
+// For everything the program writes where a person or the program reads it again.
+std::string exactText(double value);
+
+// True when the text, apart from blanks (space, TAB, non-breaking space) before
+// and after it, is one finite number. "nan", "inf" and overflowing texts such as
+// "1e999" are not numbers.
 bool parseNumber(const std::string& text, double& value);
+
+// Why a cell's text does not count as a number; empty when it is a number or blank.
+// A decimal comma is pointed out, since it is the usual slip in pasted data.
+std::string notNumberReason(const std::string& text);
 
 // The leading number of a text ("12abc" -> 12), 0 when there is none.
 double leadingNumber(const std::string& text);

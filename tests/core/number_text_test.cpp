@@ -29,7 +29,7 @@ TEST(NumberText, WholeTextMustBeAFiniteNumber) {
   EXPECT_TRUE(parseNumber(" 4", v));  // leading blanks, as strtod allows
   EXPECT_EQ(v, 4);
   v = -7;
-  for (const char* bad : {"", "abc", "1,5", "4 ", "2x", "nan", "inf", "-inf", "1e999"}) {
+  for (const char* bad : {"", "abc", "1,5", "2x", "nan", "inf", "-inf", "1e999"}) {
     EXPECT_FALSE(parseNumber(bad, v)) << bad;
   }
   EXPECT_EQ(v, -7) << "a refused text leaves the value alone";
@@ -54,4 +54,55 @@ TEST(NumberText, IgnoresTheUsersDecimalComma) {
   EXPECT_EQ(v, 2.5);
   EXPECT_EQ(formatNumber("%g", 2.5), "2.5");
   setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST(NumberText, BlanksAroundANumberAreIgnored) {
+  const std::string nbsp = "\xC2\xA0";
+  for (const std::string& text :
+       {std::string("12 "), std::string(" 12"), std::string("\t12\t"), nbsp + "12" + nbsp,
+        " \t" + nbsp + "12 " + nbsp + "\t"}) {
+    double v = 0;
+    EXPECT_TRUE(parseNumber(text, v)) << "[" << text << "]";
+    EXPECT_EQ(v, 12);
+  }
+  double v = 0;
+  for (const char* bad : {"1 2", "\n12", "12\n", " ", "- 1"}) EXPECT_FALSE(parseNumber(bad, v)) << bad;
+}
+
+TEST(NumberText, ReasonsWhyACellIsNotANumber) {
+  struct Case {
+    const char* text;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"5,5", "Not a number: use a decimal point"},
+      {" -0,25 ", "Not a number: use a decimal point"},
+      {"1,2,3", "Not a number"},
+      {"12a", "Not a number"},
+      {"nan", "Not a number"},
+      {"1e999", "Not a number: too large"},
+      {"-1e400", "Not a number: too large"},
+      {"12", ""},
+      {" 12 ", ""},
+      {"", ""},
+      {"  ", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(tally::notNumberReason(c.text), c.reason) << c.text;
+}
+
+TEST(NumberText, ExactTextReadsBackAsTheSameDouble) {
+  // The "%g" look where it is exact, more digits only where the value needs them.
+  const std::pair<double, const char*> shown[] = {
+      {1234567, "1234567"},   {12345.67, "12345.67"}, {100, "100"},     {0.1, "0.1"},
+      {0.0001, "0.0001"},     {0.00001, "1e-05"},     {1e20, "1e+20"},  {-2.5, "-2.5"},
+      {0, "0"},               {1e16, "10000000000000000"},
+  };
+  for (const auto& [value, text] : shown) EXPECT_EQ(tally::exactText(value), text) << text;
+  // Round trip over awkward doubles: thirds, neighbours of powers of ten, extremes.
+  for (double v : {1.0 / 3, 2.0 / 3 * 1e9, 0.1 + 0.2, 123456789.123456789, 5e-324, 1.7976931348623157e308,
+                   -9007199254740993.0, 4.35, 1e15 + 0.3}) {
+    double back = 0;
+    ASSERT_TRUE(parseNumber(tally::exactText(v), back)) << tally::exactText(v);
+    EXPECT_EQ(back, v) << tally::exactText(v);
+  }
 }

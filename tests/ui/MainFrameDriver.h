@@ -10,7 +10,11 @@
 #include <wx/stattext.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
+#include <wx/stopwatch.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -118,10 +122,72 @@ class MainFrameDriver {
     control->GetEventHandler()->ProcessEvent(spun);
   }
   std::string cell(int row, int col) const { return toStd(frame->grid->GetCellValue(row, col)); }
+
+  // Real input through the X server: the toolkit and GTK get exactly what a
+  // keyboard and a mouse would give them, focus changes included.
+  void settle(int rounds = 3) {
+    for (int i = 0; i < rounds; ++i) {
+      wxTheApp->ProcessPendingEvents();
+      wxYield();
+      wxMilliSleep(5);
+    }
+  }
+  // Lets the toolkit handle what the X server has queued for `ms` milliseconds.
+  void wait(long ms) {
+    wxStopWatch watch;
+    while (watch.Time() < ms) settle(1);
+  }
+  // A click changes the focus, which GTK reports a little later; typing before
+  // then would go to the window that is losing it.
+  void clickAt(const wxPoint& screen) {
+    input.MouseMove(screen);
+    wait(30);
+    input.MouseClick();
+    wait(150);
+  }
+  void clickCell(int row, int col) {
+    VardenGrid* grid = frame->grid;
+    grid->MakeCellVisible(row, col);
+    settle();
+    const wxRect r = grid->CellToRect(row, col);
+    const wxPoint inside = grid->CalcScrolledPosition(r.GetPosition()) + wxPoint(6, r.height / 2);
+    clickAt(grid->GetGridWindow()->ClientToScreen(inside));
+  }
+  void clickOn(wxWindow* control) {
+    const wxRect r = control->GetScreenRect();
+    clickAt(wxPoint(r.x + std::min(10, r.width / 2), r.y + r.height / 2));
+  }
+  // Types the text; "\n" is Enter, "\t" is Tab, "{down}" and "{up}" the arrows.
+  void keys(const std::string& text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+      const char c = text[i];
+      if (text.compare(i, 6, "{down}") == 0) {
+        press(WXK_DOWN);
+        i += 5;
+      } else if (text.compare(i, 4, "{up}") == 0) {
+        press(WXK_UP);
+        i += 3;
+      } else if (c == '\n') {
+        press(WXK_RETURN);
+      } else if (c == '\t') {
+        press(WXK_TAB);
+      } else {
+        input.Char(c);
+        settle(1);
+      }
+    }
+    settle();
+  }
+  void press(int key, int modifiers = wxMOD_NONE) {
+    input.Char(key, modifiers);
+    settle(4);
+  }
+  std::vector<tally::FrequencyPair> pairs(int set) const { return frame->dataSets[set].pairs; }
   static std::string text(const wxStaticText* label) { return toStd(label->GetLabel()); }
 
   MainFrame* frame;
 
  private:
   GTestModalHook guard{__FILE__, __LINE__, "MainFrameDriver"};
+  wxUIActionSimulator input;
 };

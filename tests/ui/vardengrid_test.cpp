@@ -253,3 +253,34 @@ TEST_F(GridTest, APasteOfManyCellsQueuesOneChangeEvent) {
   EXPECT_EQ(changes, 0);  // queued, not sent at once
   EXPECT_EQ(changesAfterIdle(), 1);
 }
+
+TEST_F(GridTest, TabGoesToTheNextEditableVisibleCellAndEnterBackToTheRunsColumn) {
+  struct Case {
+    const char* name;
+    bool hideFrequency;      // the values layout
+    bool readOnlyLabels;     // the classes layout
+    int startRow, startCol;
+    std::vector<int> keys;   // WXK_TAB, WXK_RETURN
+    int row, col;            // where the cursor ends
+  };
+  const std::vector<Case> cases = {
+      {"value, Tab, frequency, Enter", false, false, 3, 0, {WXK_TAB, WXK_RETURN}, 4, 0},
+      {"Tab at the end of a row wraps", false, false, 3, 0, {WXK_TAB, WXK_TAB}, 4, 0},
+      {"hidden frequency column", true, false, 3, 0, {WXK_TAB, WXK_TAB}, 5, 0},
+      {"read-only class labels", false, true, 3, 1, {WXK_TAB, WXK_TAB}, 5, 1},
+      {"Enter after a class frequency", false, true, 3, 1, {WXK_TAB, WXK_RETURN}, 5, 1},
+      {"Tab in the last row stays", false, false, 999, 1, {WXK_TAB}, 999, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    grid->SetColSize(1, c.hideFrequency ? 0 : 80);
+    auto* labels = new wxGridCellAttr;
+    labels->SetReadOnly(c.readOnlyLabels);
+    grid->SetColAttr(0, labels);
+    grid->SetGridCursor(0, 0);  // a click elsewhere ends any earlier run of Tabs
+    grid->SetGridCursor(c.startRow, c.startCol);
+    for (int key : c.keys) pressKey(key, false, false);
+    EXPECT_EQ(grid->GetGridCursorRow(), c.row);
+    EXPECT_EQ(grid->GetGridCursorCol(), c.col);
+  }
+}

@@ -22,6 +22,17 @@ struct CellWrite {
 // outside the grid or onto read-only cells.
 std::vector<CellWrite> pasteWrites(const std::string& text, int startRow, int startCol);
 
+// What a paste could not place in a grid of `rows` x `cols`: the lines below the
+// last row that held at least one field, and the fields of the other lines that
+// fell past the last column.
+struct PasteOverflow {
+  int lines = 0;
+  int cells = 0;
+  bool any() const { return lines > 0 || cells > 0; }
+  bool operator==(const PasteOverflow& o) const { return lines == o.lines && cells == o.cells; }
+};
+PasteOverflow pasteOverflow(const std::vector<CellWrite>& writes, int rows, int cols);
+
 // Clipboard text of a block: cells of a row joined by TAB, every row ended by CR LF.
 std::string blockText(const std::vector<std::vector<std::string>>& rows);
 

@@ -61,7 +61,7 @@ ExtractResult extractValuesAndFrequencies(const CellTable& table, DataSet& set) 
       result.duplicates.push_back(v);
       continue;
     }
-    result.rewrites.push_back({r, 1, formatNumber("%g", rounded)});
+    result.rewrites.push_back({r, 1, exactText(rounded)});
     set.pairs.push_back({v, rounded});
   }
   return result;
@@ -143,7 +143,7 @@ GridRows setToGridRows(const DataSet& set, GridLayout layout, const Grouping& cl
   switch (layout) {
     case ValuesOnly:
       for (const auto& p : set.pairs) {
-        std::string text = formatNumber("%g", p.value);
+        std::string text = exactText(p.value);
         // One row per whole number j >= 0 below the frequency: 2.5 gives 3 rows.
         for (double j = 0; j < p.frequency; ++j) {
           if (static_cast<int>(out.rows.size()) >= kGridRows) {
@@ -157,7 +157,7 @@ GridRows setToGridRows(const DataSet& set, GridLayout layout, const Grouping& cl
     case ValueAndFrequency:
       for (const auto& p : set.pairs) {
         if (static_cast<int>(out.rows.size()) >= kGridRows) break;
-        out.rows.push_back({formatNumber("%g", p.value), formatNumber("%g", p.frequency)});
+        out.rows.push_back({exactText(p.value), exactText(p.frequency)});
       }
       break;
     case Classes:

@@ -52,6 +52,9 @@ wxBEGIN_EVENT_TABLE(MainFrame, wxFrame)
   EVT_COMMAND_SCROLL_THUMBRELEASE(ID_PERCENTILE_SLIDER, MainFrame::onPercentileSlider)
   EVT_COMMAND_SCROLL_CHANGED(ID_PERCENTILE_SLIDER, MainFrame::onPercentileSlider)
   EVT_GRID_CELL_CHANGED(MainFrame::onGridCellChanged)
+  EVT_MENU(wxID_UNDO, MainFrame::onUndo)
+  EVT_MENU(wxID_REDO, MainFrame::onRedo)
+  EVT_CLOSE(MainFrame::onClose)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -373,6 +376,14 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
   Layout();
 
   openAnalysisDescription(descriptionFile);
+
+  wxAcceleratorEntry undoKeys[] = {{wxACCEL_CTRL, 'Z', wxID_UNDO},
+                                   {wxACCEL_CTRL, 'Y', wxID_REDO},
+                                   {wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', wxID_REDO}};
+  SetAcceleratorTable(wxAcceleratorTable(3, undoKeys));
+  history.reset(currentAnalysis());
+  historyStarted = true;
+  markDataSaved();
 }
 
 MainFrame::~MainFrame() = default;

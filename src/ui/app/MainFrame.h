@@ -11,6 +11,7 @@
 
 #include "core/description/AnalysisDescription.h"
 #include "core/graph/Series.h"
+#include "core/stats/Analysis.h"
 #include "core/stats/DataSet.h"
 #include "core/stats/GridData.h"
 #include "core/stats/Grouping.h"
@@ -21,6 +22,7 @@
 class wxBoxSizer;
 class wxButton;
 class wxChoice;
+class wxCloseEvent;
 class wxFlexGridSizer;
 class wxGridEvent;
 class wxNotebook;
@@ -88,6 +90,27 @@ class MainFrame : public wxFrame {
   // The print command: dialog, printout, messages; keeps the user's choices in
   // printData after a successful print. The preview window's Print button runs it too.
   bool printAnalysis(wxWindow* parent);
+
+  // The analysis as one value, read from the members and controls (MainFrameData.cpp).
+  tally::Analysis currentAnalysis() const;
+  // Keeps what is typed in an open grid cell, in the set it was typed into. Runs
+  // before any other control acts, before closing and before the grouping dialogs.
+  void commitGridEditor();
+  // Undo and redo of changes to the data, the data type and the groupings; each
+  // restores both sets, the layout and the statistics. Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z.
+  void undo();
+  void redo();
+  bool canUndo() const { return history.canUndo(); }
+  bool canRedo() const { return history.canRedo(); }
+  // Records the data of both sets (set -1) or of one set as saved, after a data
+  // file was loaded or written.
+  void markDataSaved(int set = -1);
+  // True when a set holds data other than those last loaded or saved.
+  bool hasUnsavedData() const;
+
+  // Every command event that reaches the window records an undo step when it
+  // changed the analysis, so each command gets undo without doing anything.
+  bool ProcessEvent(wxEvent& event) override;
 
   // The data type shown in the choice, and the layout it writes the grid in.
   tally::DataType shownType() const;
@@ -187,10 +210,27 @@ class MainFrame : public wxFrame {
     if (handlerProbe) handlerProbe(handler);
   }
 
+  bool TryBefore(wxEvent& event) override;
+
   // MainFrameData.cpp
   tally::CellTable readGrid() const;
+  void recordUndoStep();
+  void restoreAnalysis(const tally::Analysis& state, int shownSet);
+  // The data-type switch; `askClasses` opens the class grouping for already grouped data.
+  void applyDataType(int newType, bool askClasses);
+  void onClose(wxCloseEvent& event);
+  void onUndo(wxCommandEvent& event);
+  void onRedo(wxCommandEvent& event);
   void showMessage(const wxString& message, const wxString& title, long style);
   void showOgivePage(bool ogive);
+
+  // Undo steps, and the data as last loaded or saved (MainFrameData.cpp).
+  tally::UndoHistory history;
+  // Starts when construction has set the first state up.
+  bool historyStarted = false;
+  // Nesting of command events at the window: steps are recorded at the outermost.
+  int eventDepth = 0;
+  std::vector<tally::FrequencyPair> savedPairs[2];
 
   // MainFrameStats.cpp: everything handed to the graph views goes through these.
   void handColumnGraph(int set, bool withSeries);

@@ -9,8 +9,11 @@
 #include <wx/msgdlg.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
+#include <wx/radiobut.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
+#include <wx/spinctrl.h>
+#include <wx/stattext.h>
 
 #include "ui/WxBridge.h"
 #include "ui/grid/VardenGrid.h"
@@ -95,16 +98,20 @@ void MainFrame::showOgivePage(bool ogive) {
 // Switches the data type: grid layout, column-width button and the third page.
 void MainFrame::onDataTypeChanged(wxCommandEvent&) {
   probe("onDataTypeChanged");
-  const int newType = shownType();
+  applyDataType(shownType(), true);
+}
+
+void MainFrame::applyDataType(int newType, bool askClasses) {
   const int oldType = currentType;
   // Choosing already grouped data again reopens its grouping.
   if (newType == oldType && newType != tally::AlreadyGroupedContinuous) return;
+  dataTypeChoice->SetSelection(newType);
 
   groupingDetailsButton->Hide();
   if (newType == tally::AlreadyGroupedContinuous) {
     groupingDetailsButton->Show();
     groupingDetailsButton->GetParent()->Layout();
-    classDialog->ShowModal();
+    if (askClasses) classDialog->ShowModal();
     columnWidthButton->Hide();
     columnGraphPage->Layout();
     handPercentileRange();
@@ -183,4 +190,156 @@ void MainFrame::showSetInGrid(tally::GridLayout layout) {
   if (out.exceeded)
     showMessage(wxGetTranslation(tally::kRowsExceededMessage),
                 wxGetTranslation(tally::kRowsExceededTitle), wxOK | wxCENTRE);
+}
+
+tally::Analysis MainFrame::currentAnalysis() const {
+  tally::Analysis a;
+  for (int s = 0; s < 2; ++s) {
+    a.sets[s].pairs = dataSets[s].pairs;
+    a.setNames[s] = toStd(setNameLabel[s]->GetLabel());
+    a.percentiles[s] = percentileSpin[s]->GetValue();
+  }
+  a.type = static_cast<tally::DataType>(currentType);  // the type in force, also mid-switch
+  a.shownSet = currentSet;
+  a.classes = classGrouping();
+  a.histogram = histogramGrouping();
+  a.columnWidth = columnWidth;
+  a.sampleStdDev = sampleStdDev;
+  return a;
+}
+
+namespace {
+
+bool insideWindow(const wxWindow* inner, const wxWindow* outer) {
+  for (const wxWindow* w = inner; w; w = w->GetParent())
+    if (w == outer) return true;
+  return false;
+}
+
+}  // namespace
+
+// Before any control other than the grid acts, an open cell editor is saved into
+// the set it was opened on: the grid's own commit on losing focus comes later,
+// after a set switch would already have changed the set it is read into.
+bool MainFrame::TryBefore(wxEvent& event) {
+  if (event.IsCommandEvent() && grid && grid->IsCellEditControlEnabled()) {
+    const wxEventType type = event.GetEventType();
+    // Idle-time interface updates and focus notices are no user action.
+    const bool userAction = type != wxEVT_UPDATE_UI && type != wxEVT_CHILD_FOCUS;
+    const bool undoKey =
+        type == wxEVT_MENU && (event.GetId() == wxID_UNDO || event.GetId() == wxID_REDO);
+    const auto* source = wxDynamicCast(event.GetEventObject(), wxWindow);
+    if (userAction && !undoKey && source && !insideWindow(source, grid)) commitGridEditor();
+  }
+  return wxFrame::TryBefore(event);
+}
+
+bool MainFrame::ProcessEvent(wxEvent& event) {
+  if (!event.IsCommandEvent()) return wxFrame::ProcessEvent(event);
+  // A change made outside any event (a caller writing the grid and re-reading
+  // it) becomes a step of its own before this event adds another.
+  if (eventDepth == 0) recordUndoStep();
+  ++eventDepth;
+  const bool handled = wxFrame::ProcessEvent(event);
+  if (--eventDepth == 0) recordUndoStep();
+  return handled;
+}
+
+void MainFrame::commitGridEditor() {
+  if (!grid || !grid->IsCellEditControlEnabled()) return;
+  // The choice already shows a newly picked type when its event arrives; the
+  // open cell was typed into the layout of the type still in force, and is read
+  // (and the statistics refreshed) as that type.
+  const int chosen = dataTypeChoice->GetSelection();
+  dataTypeChoice->SetSelection(currentType);
+  grid->commitEditor();
+  dataTypeChoice->SetSelection(chosen);
+  recordUndoStep();
+}
+
+void MainFrame::recordUndoStep() {
+  if (!historyStarted || IsBeingDeleted()) return;
+  history.record(currentAnalysis());
+}
+
+void MainFrame::undo() {
+  if (grid->IsCellEditControlEnabled()) {
+    const int row = grid->GetGridCursorRow();
+    const int col = grid->GetGridCursorCol();
+    const bool typed = grid->editorText() != grid->GetCellValue(row, col);
+    grid->cancelEditor();
+    // What is typed in the open cell is the latest change: undoing it is the step.
+    if (typed) return;
+  }
+  recordUndoStep();
+  if (!history.canUndo()) return;
+  // The set the undone change was made in is shown, so the student sees it go.
+  const int shown = history.current().shownSet;
+  ++eventDepth;  // no step is recorded halfway through a restore
+  restoreAnalysis(history.undo(), shown);
+  --eventDepth;
+}
+
+void MainFrame::redo() {
+  commitGridEditor();
+  if (!history.canRedo()) return;
+  const tally::Analysis& next = history.redo();
+  ++eventDepth;
+  restoreAnalysis(next, next.shownSet);
+  --eventDepth;
+}
+
+void MainFrame::onUndo(wxCommandEvent&) { undo(); }
+
+void MainFrame::onRedo(wxCommandEvent&) { redo(); }
+
+// Puts a recorded state back: data, names, groupings, column width, type and
+// layout, then recomputes the statistics from the restored sets.
+void MainFrame::restoreAnalysis(const tally::Analysis& recorded, int shownSet) {
+  const tally::Analysis state = recorded;  // the history may move while restoring
+  for (int s = 0; s < 2; ++s) {
+    dataSets[s].pairs = state.sets[s].pairs;
+    dataSets[s].name = state.setNames[s];
+    setNameLabel[s]->SetLabel(toWx(state.setNames[s]));
+  }
+  classDialog->setValues(state.classes.startValue, state.classes.groupSize,
+                         state.classes.groupCount);
+  classDialog->refreshFields();
+  histogramDialog->setValues(state.histogram.startValue, state.histogram.groupSize,
+                             state.histogram.groupCount);
+  histogramDialog->refreshFields();
+  columnWidth = state.columnWidth;
+  currentSet = shownSet;
+  (shownSet == 1 ? set2Radio : set1Radio)->SetValue(true);
+  applyDataType(state.type, false);
+  const bool discrete = isDiscrete(state.type);
+  series[COLUMNS_SET1].columnWidth =
+      discrete ? tally::discreteBarWidth(columnWidth) : tally::kContinuousBarWidth;
+  series[COLUMNS_SET2].columnWidth = series[COLUMNS_SET1].columnWidth;
+  if (state.type == tally::AlreadyGroupedContinuous) handPercentileRange();
+  showSetInGrid(shownLayout());
+  refreshAnalysis();
+}
+
+void MainFrame::markDataSaved(int set) {
+  for (int s = 0; s < 2; ++s)
+    if (set < 0 || set == s) savedPairs[s] = dataSets[s].pairs;
+}
+
+bool MainFrame::hasUnsavedData() const {
+  return dataSets[0].pairs != savedPairs[0] || dataSets[1].pairs != savedPairs[1];
+}
+
+// Asks before typed data are lost with the window.
+void MainFrame::onClose(wxCloseEvent& event) {
+  commitGridEditor();
+  if (event.CanVeto() && hasUnsavedData()) {
+    wxMessageDialog ask(this, _("The data have not been saved. Close anyway?"), _("Tallyscope"),
+                        wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
+    if (ask.ShowModal() != wxID_YES) {
+      event.Veto();
+      return;
+    }
+  }
+  event.Skip();
 }

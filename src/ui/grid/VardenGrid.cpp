@@ -2,22 +2,74 @@
 
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
+#include <wx/msgdlg.h>
+#include <wx/tooltip.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "core/NumberText.h"
 #include "core/grid/PasteText.h"
 #include "ui/WxBridge.h"
 
 wxBEGIN_EVENT_TABLE(VardenGrid, wxGrid)
   EVT_KEY_DOWN(VardenGrid::onKeyDown)
   EVT_GRID_RANGE_SELECTED(VardenGrid::onRangeSelect)
+  EVT_GRID_TABBING(VardenGrid::onTabbing)
+  EVT_GRID_SELECT_CELL(VardenGrid::onSelectCell)
+  EVT_GRID_EDITOR_CREATED(VardenGrid::onEditorCreated)
 wxEND_EVENT_TABLE()
+
+namespace {
+
+// Background of a cell whose text is not counted: light enough to read, plain
+// enough to catch the eye in a column of white cells.
+const wxColour kProblemTint(255, 214, 170);
+
+// Draws cells as text, tinting those that do not count as numbers.
+class CheckedCellRenderer : public wxGridCellStringRenderer {
+ public:
+  void Draw(wxGrid& grid, wxGridCellAttr& attr, wxDC& dc, const wxRect& rect, int row, int col,
+            bool isSelected) override {
+    const auto& checked = static_cast<const VardenGrid&>(grid);
+    if (isSelected || checked.cellProblem(row, col).empty()) {
+      wxGridCellStringRenderer::Draw(grid, attr, dc, rect, row, col, isSelected);
+      return;
+    }
+    wxGridCellAttr* tinted = attr.Clone();
+    tinted->SetBackgroundColour(kProblemTint);
+    wxGridCellStringRenderer::Draw(grid, *tinted, dc, rect, row, col, isSelected);
+    tinted->DecRef();
+  }
+  wxGridCellRenderer* Clone() const override { return new CheckedCellRenderer; }
+};
+
+bool isPasteKey(const wxKeyEvent& event) {
+  return (event.ControlDown() && event.GetKeyCode() == 'V') ||
+         (event.ShiftDown() && event.GetKeyCode() == WXK_INSERT);
+}
+
+// More than one field: the text would fill several cells.
+bool clipboardHoldsBlock() {
+  bool block = false;
+  if (!wxTheClipboard->Open()) return false;
+  wxTextDataObject data;
+  if ((wxTheClipboard->IsSupported(wxDF_UNICODETEXT) || wxTheClipboard->IsSupported(wxDF_TEXT)) &&
+      wxTheClipboard->GetData(data))
+    block = data.GetText().find_first_of("\t\r\n") != wxString::npos;
+  wxTheClipboard->Close();
+  return block;
+}
+
+}  // namespace
 
 VardenGrid::VardenGrid(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
                        long style)
-    : wxGrid(parent, id, pos, size, style) {}
+    : wxGrid(parent, id, pos, size, style) {
+  SetDefaultRenderer(new CheckedCellRenderer);
+  GetGridWindow()->Bind(wxEVT_MOTION, &VardenGrid::onGridMotion, this);
+}
 
 void VardenGrid::onRangeSelect(wxGridRangeSelectEvent& event) {
   if (event.Selecting()) {
@@ -35,6 +87,18 @@ void VardenGrid::onKeyDown(wxKeyEvent& event) {
   const bool ctrl = event.ControlDown();
   const bool shift = event.ShiftDown();
   const int key = event.GetKeyCode();
+  if (handleUndoKey(event)) return;
+  if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && tabStartCol >= 0 &&
+      !event.HasAnyModifiers()) {
+    // After value, Tab, frequency: Enter goes to the first column of the run on
+    // the next row, as in a spreadsheet.
+    const int col = tabStartCol;
+    commitEditor();
+    tabStartCol = -1;
+    const int row = GetGridCursorRow() + 1;
+    if (row < GetNumberRows()) moveByKeys(row, col);
+    return;
+  }
   if (ctrl && key == 'V') {
     pasteFromClipboard();
   } else if (ctrl && key == 'C') {
@@ -54,19 +118,168 @@ void VardenGrid::onKeyDown(wxKeyEvent& event) {
   }
 }
 
+// Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo; the main window keeps the history.
+bool VardenGrid::handleUndoKey(const wxKeyEvent& event) {
+  if (!event.ControlDown() || event.AltDown()) return false;
+  const int key = event.GetKeyCode();
+  if (key == 'Z') {
+    postCommand(event.ShiftDown() ? wxID_REDO : wxID_UNDO);
+    return true;
+  }
+  if (key == 'Y' && !event.ShiftDown()) {
+    postCommand(wxID_REDO);
+    return true;
+  }
+  return false;
+}
+
+// Sent at once, up to the window that keeps the history.
+void VardenGrid::postCommand(int id) {
+  wxCommandEvent command(wxEVT_MENU, id);
+  command.SetEventObject(this);
+  ProcessWindowEvent(command);
+}
+
+bool VardenGrid::commitEditor() {
+  if (!IsCellEditControlEnabled()) return false;
+  DisableCellEditControl();
+  return true;
+}
+
+bool VardenGrid::cancelEditor() {
+  if (!IsCellEditControlEnabled()) return false;
+  wxGridCellEditor* editor = GetCellEditor(GetGridCursorRow(), GetGridCursorCol());
+  editor->Reset();
+  editor->DecRef();
+  DisableCellEditControl();
+  return true;
+}
+
+wxString VardenGrid::editorText() const {
+  const int row = GetGridCursorRow();
+  const int col = GetGridCursorCol();
+  if (!insideGrid(row, col)) return wxString();
+  if (!IsCellEditControlEnabled()) return GetCellValue(row, col);
+  wxGridCellEditor* editor = GetCellEditor(row, col);
+  const wxString text = editor->GetValue();
+  editor->DecRef();
+  return text;
+}
+
+wxString VardenGrid::cellProblem(int row, int col) const {
+  if (!insideGrid(row, col) || !IsColShown(col) || GetColSize(col) <= 0 || IsReadOnly(row, col))
+    return wxString();
+  const std::string reason = tally::notNumberReason(toStd(GetCellValue(row, col)));
+  return reason.empty() ? wxString() : wxGetTranslation(toWx(reason));
+}
+
+void VardenGrid::onGridMotion(wxMouseEvent& event) {
+  event.Skip();
+  int x = 0, y = 0;
+  CalcUnscrolledPosition(event.GetX(), event.GetY(), &x, &y);
+  const wxString tip = cellProblem(YToRow(y), XToCol(x));
+  wxWindow* window = GetGridWindow();
+  if (tip.empty()) {
+    if (window->GetToolTip()) window->UnsetToolTip();
+  } else if (window->GetToolTipText() != tip) {
+    window->SetToolTip(tip);
+  }
+}
+
+void VardenGrid::moveByKeys(int row, int col) {
+  movingByKeys = true;
+  SetGridCursor(row, col);
+  MakeCellVisible(row, col);
+  movingByKeys = false;
+}
+
+void VardenGrid::onSelectCell(wxGridEvent& event) {
+  if (!movingByKeys) tabStartCol = -1;
+  event.Skip();
+}
+
+// The next cell a value can be typed into, row by row, skipping hidden columns
+// (the frequency column of the values layout) and read-only class labels.
+bool VardenGrid::nextEditableCell(int& row, int& col, bool forward) const {
+  const int cols = GetNumberCols();
+  int r = row, c = col;
+  for (;;) {
+    c += forward ? 1 : -1;
+    if (c >= cols) {
+      c = 0;
+      ++r;
+    } else if (c < 0) {
+      c = cols - 1;
+      --r;
+    }
+    if (r < 0 || r >= GetNumberRows()) return false;
+    if (IsColShown(c) && GetColSize(c) > 0 && !IsReadOnly(r, c)) break;
+  }
+  row = r;
+  col = c;
+  return true;
+}
+
+// Tab keeps what was typed and goes to the next visible cell; in the values
+// layout, whose second column is hidden, that is the next row.
+void VardenGrid::onTabbing(wxGridEvent& event) {
+  commitEditor();
+  int row = GetGridCursorRow();
+  int col = GetGridCursorCol();
+  const bool forward = !event.ShiftDown();
+  if (forward && tabStartCol < 0) tabStartCol = col;
+  if (nextEditableCell(row, col, forward)) moveByKeys(row, col);
+}
+
+void VardenGrid::onEditorCreated(wxGridEditorCreatedEvent& event) {
+  event.GetControl()->Bind(wxEVT_KEY_DOWN, &VardenGrid::onEditorKey, this);
+  event.Skip();
+}
+
+// Keys typed into an open cell editor that the editor itself would get wrong.
+void VardenGrid::onEditorKey(wxKeyEvent& event) {
+  const int key = event.GetKeyCode();
+  const bool down = key == WXK_DOWN || key == WXK_NUMPAD_DOWN;
+  const bool up = key == WXK_UP || key == WXK_NUMPAD_UP;
+  if ((down || up) && !event.HasAnyModifiers()) {
+    // The text entry would hand the arrow to focus navigation, which closes the
+    // editor without moving, so the next value overwrote this one.
+    const int col = GetGridCursorCol();
+    const int row = GetGridCursorRow() + (down ? 1 : -1);
+    commitEditor();
+    if (row >= 0 && row < GetNumberRows()) {
+      SetGridCursor(row, col);
+      MakeCellVisible(row, col);
+    }
+    GetGridWindow()->SetFocus();
+    return;
+  }
+  if (isPasteKey(event) && clipboardHoldsBlock()) {
+    // Several cells' worth of text belongs in several cells, not in this one.
+    commitEditor();
+    GetGridWindow()->SetFocus();
+    pasteFromClipboard();
+    return;
+  }
+  if (handleUndoKey(event)) return;
+  event.Skip();
+}
+
 bool VardenGrid::insideGrid(int row, int col) const {
   return row >= 0 && col >= 0 && row < GetNumberRows() && col < GetNumberCols();
 }
 
-void VardenGrid::pasteText(const wxString& text) {
+tally::PasteOverflow VardenGrid::pasteText(const wxString& text) {
   int row = hasBlock() ? selectionTop : GetGridCursorRow();
   int col = hasBlock() ? selectionLeft : GetGridCursorCol();
   if (row < 0) row = 0;
   if (col < 0) col = 0;
-  for (const tally::CellWrite& w : tally::pasteWrites(toStd(text), row, col)) {
+  const std::vector<tally::CellWrite> writes = tally::pasteWrites(toStd(text), row, col);
+  for (const tally::CellWrite& w : writes) {
     if (insideGrid(w.row, w.col) && !IsReadOnly(w.row, w.col))
       SetCellValue(w.row, w.col, toWx(w.text));
   }
+  return tally::pasteOverflow(writes, GetNumberRows(), GetNumberCols());
 }
 
 void VardenGrid::clearSelection() {
@@ -118,12 +331,32 @@ void VardenGrid::cutSelection() {
 void VardenGrid::pasteFromClipboard() {
   if (!IsEditable()) return;
   if (!wxTheClipboard->Open()) return;
+  tally::PasteOverflow overflow;
   if (wxTheClipboard->IsSupported(wxDF_UNICODETEXT) || wxTheClipboard->IsSupported(wxDF_TEXT)) {
     wxTextDataObject data;
-    if (wxTheClipboard->GetData(data)) pasteText(data.GetText());
+    if (wxTheClipboard->GetData(data)) overflow = pasteText(data.GetText());
   }
   wxTheClipboard->Close();
   postCellChange();
+  if (overflow.any()) {
+    wxString message;
+    if (overflow.lines > 0)
+      message += wxString::Format(
+          wxPLURAL("%d line did not fit below the last row of the table and was not pasted.",
+                   "%d lines did not fit below the last row of the table and were not pasted.",
+                   overflow.lines),
+          overflow.lines);
+    if (overflow.cells > 0) {
+      if (!message.empty()) message += "\n";
+      message += wxString::Format(
+          wxPLURAL("%d cell did not fit beside the last column and was not pasted.",
+                   "%d cells did not fit beside the last column and were not pasted.",
+                   overflow.cells),
+          overflow.cells);
+    }
+    wxMessageDialog(this, message, _("Not All Pasted"), wxOK | wxICON_EXCLAMATION | wxCENTRE)
+        .ShowModal();
+  }
 }
 
 // Plain cell writes send no change event; one queued event per operation makes the

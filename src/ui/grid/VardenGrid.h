@@ -1,7 +1,10 @@
 #pragma once
-// The data-entry grid: a wxGrid that remembers its selected block and does
-// copy, cut, paste and delete through the clipboard.
+// The data-entry grid: a wxGrid that remembers its selected block, does copy, cut,
+// paste and delete through the clipboard, moves like a spreadsheet (Enter and
+// Down go down, Tab to the next visible cell) and marks cells that are not numbers.
 #include <wx/grid.h>
+
+#include "core/grid/PasteText.h"
 
 class VardenGrid : public wxGrid {
  public:
@@ -11,14 +14,26 @@ class VardenGrid : public wxGrid {
 
   // Writes TAB/line-separated text into the cells from the block's top-left
   // corner, or from the cursor cell when no block is selected. Empty fields,
-  // cells outside the grid and read-only cells are left alone. Reports no change.
-  void pasteText(const wxString& text);
+  // cells outside the grid and read-only cells are left alone. Reports no change;
+  // returns what fell outside the grid.
+  tally::PasteOverflow pasteText(const wxString& text);
 
   void pasteFromClipboard();
   // True when text was put on the clipboard (empty text leaves it alone).
   bool copySelection();
   void cutSelection();
   void clearSelection();
+
+  // Ends an open cell editor, keeping what was typed (the grid reports the change
+  // at once), or throwing it away. True when an editor was open.
+  bool commitEditor();
+  bool cancelEditor();
+  // The text in the open editor, or the cursor cell's text when none is open.
+  wxString editorText() const;
+
+  // Why the cell does not count as a number (translated), or empty. Only cells
+  // the data are read from are checked: shown columns, not read-only.
+  wxString cellProblem(int row, int col) const;
 
   // The selected block; all -1 when none is selected.
   int selectionTop = -1;
@@ -34,6 +49,22 @@ class VardenGrid : public wxGrid {
   bool insideGrid(int row, int col) const;
   wxString selectionText() const;
   void postCellChange();
+  void postCommand(int id);
+  // Moves the cursor without forgetting where a run of Tabs started.
+  void moveByKeys(int row, int col);
+  bool nextEditableCell(int& row, int& col, bool forward) const;
+  bool handleUndoKey(const wxKeyEvent& event);
+
+  void onTabbing(wxGridEvent& event);
+  void onSelectCell(wxGridEvent& event);
+  void onEditorCreated(wxGridEditorCreatedEvent& event);
+  void onEditorKey(wxKeyEvent& event);
+  void onGridMotion(wxMouseEvent& event);
+
+  // Column where a run of Tabs began: Enter then goes to that column of the next
+  // row, as in a spreadsheet. -1 when the cursor last moved some other way.
+  int tabStartCol = -1;
+  bool movingByKeys = false;
 
   wxDECLARE_EVENT_TABLE();
 };

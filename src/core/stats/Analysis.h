@@ -1,0 +1,63 @@
+#pragma once
+// The analysis as one value: what undo restores and what "unsaved data" compares.
+#include <string>
+#include <vector>
+
+#include "core/stats/DataSet.h"
+#include "core/stats/Grouping.h"
+
+namespace tally {
+
+struct Analysis {
+  // Only the pairs and names of the sets matter here; the rest of a DataSet is
+  // recomputed by every refresh.
+  DataSet sets[2];
+  std::string setNames[2];
+  DataType type = UngroupedDiscrete;
+  int shownSet = 0;
+  Grouping classes;
+  Grouping histogram;
+  double columnWidth = 1.0;
+  bool sampleStdDev = false;
+  int percentiles[2] = {50, 50};
+
+  // The data both sets hold: what a data file keeps.
+  bool sameData(const Analysis& o) const {
+    return sets[0].pairs == o.sets[0].pairs && sets[1].pairs == o.sets[1].pairs;
+  }
+  // Everything an undo step restores: the data and how they are typed and grouped.
+  // The shown set, the deviation switch and the percentiles are ways of looking at
+  // the data, not changes to them.
+  bool sameContent(const Analysis& o) const {
+    return sameData(o) && setNames[0] == o.setNames[0] && setNames[1] == o.setNames[1] &&
+           type == o.type && classes == o.classes && histogram == o.histogram &&
+           columnWidth == o.columnWidth;
+  }
+};
+
+// A bounded list of analysis states with a position in it: the current state is
+// at `position`; undo steps back, redo forward, a new state drops the redo part.
+class UndoHistory {
+ public:
+  explicit UndoHistory(size_t limit = 200) : limit_(limit) {}
+
+  // Forgets everything; `state` becomes the only, current state.
+  void reset(const Analysis& state);
+  // Records `state` as a new step when its content differs from the current
+  // state's; returns whether it did.
+  bool record(const Analysis& state);
+  bool canUndo() const { return position_ > 0; }
+  bool canRedo() const { return position_ + 1 < states_.size(); }
+  // Moves one step and returns the state to restore (the current one when it cannot).
+  const Analysis& undo();
+  const Analysis& redo();
+  const Analysis& current() const { return states_[position_]; }
+  size_t size() const { return states_.size(); }
+
+ private:
+  std::vector<Analysis> states_{Analysis()};
+  size_t position_ = 0;
+  size_t limit_;
+};
+
+}  // namespace tally
