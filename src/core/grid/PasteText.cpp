@@ -4,14 +4,15 @@
 
 namespace tally {
 
-std::vector<CellWrite> pasteWrites(const std::string& text, int startRow, int startCol) {
+std::vector<CellWrite> pasteWrites(const std::string& text, int startRow, int startCol, int rows,
+                                   int cols) {
   std::vector<CellWrite> writes;
   const int firstCol = std::max(startCol, 0);
   int r = std::max(startRow, 0);
   int c = firstCol;
   std::string field;
   auto write = [&] {
-    if (!field.empty()) writes.push_back({r, c, field});
+    if (!field.empty() && r < rows && c < cols) writes.push_back({r, c, field});
     field.clear();
   };
   for (size_t i = 0; i < text.size(); ++i) {
