@@ -61,9 +61,12 @@ bool VardenGrid::insideGrid(int row, int col) const {
 void VardenGrid::pasteText(const wxString& text) {
   int row = hasBlock() ? selectionTop : GetGridCursorRow();
   int col = hasBlock() ? selectionLeft : GetGridCursorCol();
-  if (row < 0) row = 0;
-  if (col < 0) col = 0;
-  for (const tally::CellWrite& w : tally::pasteWrites(toStd(text), row, col)) {
+  pasteTextAt(toStd(text), row, col);
+}
+
+void VardenGrid::pasteTextAt(const std::string& text, int startRow, int startCol) {
+  for (const tally::CellWrite& w :
+       tally::pasteWrites(text, startRow, startCol, GetNumberRows(), GetNumberCols())) {
     if (insideGrid(w.row, w.col) && !IsReadOnly(w.row, w.col))
       SetCellValue(w.row, w.col, toWx(w.text));
   }

@@ -3,6 +3,8 @@
 // copy, cut, paste and delete through the clipboard.
 #include <wx/grid.h>
 
+#include <string>
+
 class VardenGrid : public wxGrid {
  public:
   VardenGrid(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
@@ -13,6 +15,9 @@ class VardenGrid : public wxGrid {
   // corner, or from the cursor cell when no block is selected. Empty fields,
   // cells outside the grid and read-only cells are left alone. Reports no change.
   void pasteText(const wxString& text);
+  // The same from a given start cell, whatever is selected, for UTF-8 text (a data
+  // file's text need not become a wide string first).
+  void pasteTextAt(const std::string& text, int startRow, int startCol);
 
   void pasteFromClipboard();
   // True when text was put on the clipboard (empty text leaves it alone).
