@@ -46,11 +46,14 @@ class AnswerGrouping : public wxExpectModalBase<GroupingDialog, AnswerGrouping> 
   int count;
 };
 
-// A shown main window with no description file, worked through real events.
-// Any dialog a test does not expect fails it.
+// A shown main window (with no description file unless one is given), worked
+// through real events. Any dialog a test does not expect fails it.
 class MainFrameDriver {
  public:
-  MainFrameDriver() : frame(new MainFrame(nullptr, wxID_ANY, wxString())) { frame->Show(); }
+  explicit MainFrameDriver(const wxString& descriptionFile = wxString())
+      : frame(new MainFrame(nullptr, wxID_ANY, descriptionFile)) {
+    frame->Show();
+  }
   ~MainFrameDriver() {
     frame->Destroy();
     wxTheApp->ProcessPendingEvents();
