@@ -7,45 +7,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
+#include "../TestFiles.h"
 #include "core/FileAccess.h"
 #include "core/stats/Report.h"
 
 using namespace tally;
+using namespace testfiles;
 
 namespace {
-
-std::string slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void spit(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// A fresh empty directory for one test.
-std::string freshDirectory(const char* name) {
-  const std::filesystem::path dir =
-      testing::TempDir() + "data_file_" + name + "_" + std::to_string(getpid());
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  return dir.string() + "/";
-}
-
-std::vector<std::string> entries(const std::string& dir) {
-  std::vector<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(dir))
-    names.push_back(e.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 CellTable table(std::vector<CellRow> rows) {
   rows.resize(kGridRows);
@@ -118,7 +87,7 @@ TEST(DataFileLoading, NoWriteIsBuiltPastTheGrid) {
 }
 
 TEST(DataFileReading, WhatCannotBeReadGivesItsReason) {
-  const std::string dir = freshDirectory("read");
+  const std::string dir = freshDirectory("data_file_read");
   spit(dir + "ok.csv", "1\t\n");
   const size_t limit = 1024 * 1024;
   spit(dir + "big.csv", std::string(limit + 1, '1'));
@@ -145,7 +114,7 @@ TEST(DataFileReading, WhatCannotBeReadGivesItsReason) {
 }
 
 TEST(DataFileWriting, ReplacingKeepsPermissionsAndLeavesNoTemporaryFile) {
-  const std::string dir = freshDirectory("write");
+  const std::string dir = freshDirectory("data_file_write");
   const std::string path = dir + "set.csv";
   spit(path, "old\n");
   ASSERT_EQ(chmod(path.c_str(), 0640), 0);
@@ -173,7 +142,7 @@ TEST(DataFileWriting, ReplacingKeepsPermissionsAndLeavesNoTemporaryFile) {
 // A disk that fills up half way: the write falls short, the old file stays whole.
 // Run in a child so that the file-size limit cannot touch this test program.
 TEST(DataFileWriting, AShortWriteLeavesTheOldFileByteForByte) {
-  const std::string dir = freshDirectory("short");
+  const std::string dir = freshDirectory("data_file_short");
   const std::string path = dir + "set.csv";
   spit(path, "1\t\n2\t\n\n");
   const pid_t child = fork();

@@ -9,36 +9,17 @@
 #include <wx/choice.h>
 #include <wx/filedlg.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
+#include "../TestFiles.h"
 #include "MainFrameDriver.h"
 #include "core/description/DescriptionReader.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void spit(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string freshDirectory(const char* name) {
-  const fs::path dir = testing::TempDir() + "data_files_ui_" + name + "_" + std::to_string(getpid());
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir.string() + "/";
-}
+using namespace testfiles;
 
 // A Yes/No message box with exactly this caption and text, given this answer.
 class AnswerQuestion : public wxExpectModalBase<wxMessageDialog, AnswerQuestion> {
@@ -74,7 +55,7 @@ const char* const kWildcard = "CSV files (*.csv)|*.csv|All files (*.*)|*.*";
 
 class DataFilesTest : public ::testing::Test, protected MainFrameDriver {
  protected:
-  DataFilesTest() : dir(freshDirectory("files")) {
+  DataFilesTest() : dir(freshDirectory("data_files_ui")) {
     frame->fileSelector = [this](const wxString& message, const wxString& directory,
                                  const wxString& file, const wxString& extension,
                                  const wxString& wildcard, int flags, wxWindow* parent) {
@@ -221,16 +202,14 @@ TEST_F(DataFilesTest, AShortWriteReportsTheFailureAndLeavesTheOldFileByteForByte
   signal(SIGXFSZ, previous);
 
   EXPECT_EQ(slurp(chosen), old);
-  std::vector<std::string> names;
-  for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
-  EXPECT_EQ(names, std::vector<std::string>{"set.csv"}) << "no temporary file is left";
+  EXPECT_EQ(entries(dir), std::vector<std::string>{"set.csv"}) << "no temporary file is left";
 }
 
 namespace {
 
 class DescriptionTest : public ::testing::Test {
  protected:
-  DescriptionTest() : dir(freshDirectory("description")) {}
+  DescriptionTest() : dir(freshDirectory("description_ui")) {}
   ~DescriptionTest() override { fs::remove_all(dir); }
 
   std::string describe(const std::string& name, const std::string& keys) {
