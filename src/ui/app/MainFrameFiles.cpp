@@ -48,7 +48,7 @@ bool MainFrame::loadDataFile(const wxString& path) {
   std::string bytes, reason;
   if (!tally::readRegularFile(systemName(path), tally::kMaxDataFileBytes, bytes, reason)) {
     showMessage(wxString::Format(_("The data file \"%s\" could not be loaded. %s"), path,
-                                 toWx(reason)),
+                                 wxGetTranslation(toWx(reason))),
                 _("Error"), wxOK | wxICON_ERROR);
     return false;
   }
@@ -95,9 +95,9 @@ bool MainFrame::saveDataFile() {
   // Written beside the old file and renamed over it: a failure leaves the old one whole.
   std::string reason;
   if (!tally::replaceFile(systemName(path), text, reason)) {
-    wxMessageDialog(nullptr, wxString::Format(_("File could not be saved. %s"), toWx(reason)),
-                    _("File Creation Error"), wxOK | wxICON_ERROR)
-        .ShowModal();
+    const wxString message =
+        wxString::Format(_("File could not be saved. %s"), wxGetTranslation(toWx(reason)));
+    wxMessageDialog(nullptr, message, _("File Creation Error"), wxOK | wxICON_ERROR).ShowModal();
     return false;
   }
   return true;
