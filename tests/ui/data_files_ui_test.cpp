@@ -295,3 +295,17 @@ TEST_F(DescriptionTest, InvalidValuesAndAMissingDataFileAreReportedAndTheRestIsA
   EXPECT_EQ(frame()->classDialog->getGroupSize(), 3);
   EXPECT_TRUE(frame()->dataSets[0].pairs.empty());
 }
+
+// Already grouped data: the class grouping opens at start-up as the description set it.
+TEST_F(DescriptionTest, AlreadyGroupedDataOpensTheClassGroupingAndShowsTheClasses) {
+  spit(dir + "marks.csv", "2\n15\n15\n");
+  const std::string path = describe("grouped.xml",
+                                    "<set1File>marks.csv</set1File><type>4</type>"
+                                    "<start>0</start><size>10</size><number>3</number>");
+  wxTEST_DIALOG(open(path), AnswerGrouping("0", "10", 3));
+  EXPECT_EQ(frame()->dataTypeChoice->GetSelection(), tally::AlreadyGroupedContinuous);
+  EXPECT_EQ(window->cell(0, 0), "0 - < 10");
+  EXPECT_EQ(window->cell(0, 1), "1");
+  EXPECT_EQ(window->cell(1, 1), "2");
+  EXPECT_EQ(window->cell(2, 1), "0");
+}
