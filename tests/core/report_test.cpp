@@ -200,3 +200,41 @@ TEST(ReportPage, OneFileLeavesSet2BlankAndCopiesAreNotedOnStandardError) {
   ReportRun blank = run({"--type", "2", data("report_values1.csv")});
   EXPECT_NE(blank.out.find("\nMean:\t\t\n"), std::string::npos) << blank.out;
 }
+
+// The example analysis: the same page as its two files give, under the sets' names.
+TEST(ReportDescription, PrintsTheAnalysisTheDescriptionSetsUp) {
+  const std::string examples = std::string(TALLYSCOPE_TEST_DATA) + "/../../examples/";
+  ReportRun files = run({"--percentile", "90", examples + "class-7a.csv", examples + "class-7b.csv"});
+  ReportRun described = run({"--percentile", "90", "--description", examples + "two-classes.xml"});
+  EXPECT_EQ(described.status, 0) << described.err;
+  EXPECT_EQ(described.out,
+            "\tClass 7A\tClass 7B" + files.out.substr(files.out.find('\n')));
+
+  // Type, grouping, names cut to 10 characters, an invalid value noted; files read as
+  // one value per line (report_freq1's frequencies are not read).
+  const std::string dir = testing::TempDir();
+  std::ofstream(dir + "report_description.xml")
+      << "<a><set1Name>Mathematics 7</set1Name><set1File>" << data("report_freq1.csv")
+      << "</set1File><type>4</type><start>0</start><size>2</size><number>3</number>"
+         "<colWidth>0</colWidth></a>";
+  ReportRun grouped = run({"--description", dir + "report_description.xml"});
+  EXPECT_EQ(grouped.status, 0);
+  EXPECT_EQ(grouped.out.substr(0, grouped.out.find('\n', grouped.out.find('\n') + 1)),
+            "\tMathematic\tSet 2\nn:\t3\t");
+  EXPECT_NE(grouped.err.find("colWidth \"0\""), std::string::npos) << grouped.err;
+
+  std::ofstream(dir + "report_broken.xml") << "<a><type>2</type>";
+  ReportRun broken = run({"--description", dir + "report_broken.xml"});
+  EXPECT_EQ(broken.status, 2);
+  EXPECT_TRUE(broken.out.empty());
+  EXPECT_NE(broken.err.find("XML error at line 1"), std::string::npos) << broken.err;
+  EXPECT_EQ(broken.err.find('\n'), broken.err.size() - 1) << "one line: " << broken.err;
+
+  for (std::vector<std::string> bad : {std::vector<std::string>{"--description"},
+                                       {"--description", "x.xml", "a.csv"},
+                                       {"--type", "2", "--description", "x.xml"}}) {
+    ReportRun r = run(bad);
+    EXPECT_EQ(r.status, 2) << bad.back();
+    EXPECT_NE(r.err.find("--"), std::string::npos) << r.err;
+  }
+}

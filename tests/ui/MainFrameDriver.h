@@ -50,11 +50,19 @@ class AnswerGrouping : public wxExpectModalBase<GroupingDialog, AnswerGrouping> 
   int count;
 };
 
-// A shown main window with no description file, worked through real events.
-// Any dialog a test does not expect fails it.
+// A shown main window (with no description file unless one is given), worked
+// through real events. Any dialog a test does not expect fails it.
 class MainFrameDriver {
  public:
-  MainFrameDriver() : frame(new MainFrame(nullptr, wxID_ANY, wxString())) { frame->Show(); }
+  explicit MainFrameDriver(const wxString& descriptionFile = wxString())
+      : frame(new MainFrame(nullptr, wxID_ANY, descriptionFile)) {
+    // The toolkit's selector would wait for a person; a test that needs a file sets its own.
+    frame->fileSelector = [](auto&&...) {
+      ADD_FAILURE() << "unexpected file selector";
+      return wxString();
+    };
+    frame->Show();
+  }
   ~MainFrameDriver() {
     frame->Destroy();
     wxTheApp->ProcessPendingEvents();

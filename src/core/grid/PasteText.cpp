@@ -4,14 +4,25 @@
 
 namespace tally {
 
-std::vector<CellWrite> pasteWrites(const std::string& text, int startRow, int startCol) {
+std::vector<CellWrite> pasteWrites(const std::string& text, int startRow, int startCol, int rows,
+                                   int cols, PasteOverflow* dropped) {
   std::vector<CellWrite> writes;
+  int lastLostRow = -1;
   const int firstCol = std::max(startCol, 0);
   int r = std::max(startRow, 0);
   int c = firstCol;
   std::string field;
   auto write = [&] {
-    if (!field.empty()) writes.push_back({r, c, field});
+    if (!field.empty()) {
+      if (r < rows && c < cols) {
+        writes.push_back({r, c, field});
+      } else if (dropped && r >= rows) {
+        if (r != lastLostRow) ++dropped->lines;
+        lastLostRow = r;
+      } else if (dropped) {
+        ++dropped->cells;
+      }
+    }
     field.clear();
   };
   for (size_t i = 0; i < text.size(); ++i) {

@@ -1,6 +1,7 @@
 #pragma once
 // The text rules of the data-entry grid's clipboard: how pasted text becomes
 // cell writes, and how a block of cells becomes clipboard text.
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -18,9 +19,13 @@ struct CellWrite {
 // The writes of pasting `text` with its first field at (startRow, startCol).
 // TAB ends a field; CR, LF or CR LF ends a field and the line. Only non-empty
 // fields are written (an empty field leaves its cell alone); fields are taken as
-// they stand, with no trimming or quoting. The caller drops writes that fall
-// outside the grid or onto read-only cells.
-std::vector<CellWrite> pasteWrites(const std::string& text, int startRow, int startCol);
+// they stand, with no trimming or quoting. No write is built at or past `rows` and
+// `cols` (the grid's size), so a huge text costs no memory for what cannot fit; the
+// caller drops writes onto read-only cells.
+struct PasteOverflow;
+std::vector<CellWrite> pasteWrites(const std::string& text, int startRow, int startCol,
+                                   int rows = INT_MAX, int cols = INT_MAX,
+                                   PasteOverflow* dropped = nullptr);
 
 // What a paste could not place in a grid of `rows` x `cols`: the lines below the
 // last row that held at least one field, and the fields of the other lines that
@@ -31,6 +36,7 @@ struct PasteOverflow {
   bool any() const { return lines > 0 || cells > 0; }
   bool operator==(const PasteOverflow& o) const { return lines == o.lines && cells == o.cells; }
 };
+// The same counted from writes built without bounds.
 PasteOverflow pasteOverflow(const std::vector<CellWrite>& writes, int rows, int cols);
 
 // Clipboard text of a block: cells of a row joined by TAB, every row ended by CR LF.

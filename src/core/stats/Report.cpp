@@ -6,8 +6,12 @@
 #include <iterator>
 #include <ostream>
 #include <sstream>
+#include <utility>
 
+#include "core/FileAccess.h"
 #include "core/NumberText.h"
+#include "core/description/DescriptionReader.h"
+#include "core/grid/DataFile.h"
 #include "core/grid/PasteText.h"
 #include "core/stats/Statistics.h"
 
@@ -47,15 +51,65 @@ std::string escapeBreaks(const std::string& text) {
   return out;
 }
 
+// The analysis an analysis description sets up, as the program opens it: each named
+// file read as values only (one observation per line), then the description's type.
+int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& err) {
+  AnalysisDescription d;
+  DescriptionProblems problems;
+  if (!loadDescription(o.description, d, problems)) {
+    err << "tallyscope-report: cannot use description '" << o.description
+        << "': " << problems.error << "\n";
+    return 2;
+  }
+  std::string notes;
+  for (const std::string& value : problems.invalid)
+    notes += "tallyscope-report: " + o.description + ": " + value + "; the default is kept\n";
+  // Set 2's file is read only when Set 1's is named.
+  std::vector<std::string> files;
+  if (!d.set1File.empty()) {
+    files.push_back(setFilePath(d, d.set1File));
+    if (!d.set2File.empty()) files.push_back(setFilePath(d, d.set2File));
+  }
+  const Grouping grouping{d.start, d.size, d.number};
+  DataSet sets[2];
+  for (size_t i = 0; i < files.size(); ++i) {
+    std::string text, error;
+    if (!readDataFileText(files[i], text, error)) {
+      err << "tallyscope-report: " << error << "\n";
+      return 2;
+    }
+    extractGridData(UngroupedDiscrete, loadDataText(text, UngroupedDiscrete, grouping), grouping,
+                    sets[i]);
+  }
+  RefreshInputs in;
+  in.type = static_cast<DataType>(d.type);
+  in.classes = in.histogram = grouping;
+  const double width =
+      isContinuousType(in.type) ? kContinuousBarWidth : discreteBarWidth(std::trunc(d.colWidth));
+  in.barWidth[0] = in.barWidth[1] = width;
+  in.sampleStdDev = o.sample;
+  in.percentile[0] = in.percentile[1] = o.percentile;
+  const RefreshResult result = refreshAnalysis(sets[0], sets[1], in);
+  err << notes;
+  out << statisticsPage(result, o.sample, o.percentile, firstCharacters(d.set1Name, 10),
+                        firstCharacters(d.set2Name, 10));
+  return 0;
+}
+
 }  // namespace
 
 std::string reportUsage() {
   return "Usage: tallyscope-report [--type N] [--classes START,SIZE,COUNT]\n"
          "                         [--histogram START,SIZE,COUNT] [--sample]\n"
          "                         [--percentile P] SET1_FILE [SET2_FILE]\n"
+         "       tallyscope-report --description FILE [--sample] [--percentile P]\n"
          "\n"
          "Prints the Statistics page for one or two TAB-separated data files, read as\n"
          "Load Data reads them with the given data type selected.\n"
+         "With --description, prints the analysis an analysis description sets up (its\n"
+         "data files, data type, column width and grouping, as the program opens it),\n"
+         "with the sets' names (first 10 characters) in the header line; for example\n"
+         "  tallyscope-report --description examples/two-classes.xml\n"
          "\n"
          "  --type N            data type: 0 Ungrouped Discrete (default),\n"
          "                      1 Ungrouped Continuous, 2 Grouped Discrete,\n"
@@ -66,6 +120,8 @@ std::string reportUsage() {
          "                      (default 0,1,10); they change no statistic shown\n"
          "  --sample            sample standard deviation (default: population)\n"
          "  --percentile P      percentile row, a whole number 0 to 100 (default 50)\n"
+         "  --description FILE  the analysis of an analysis description (XML); takes\n"
+         "                      no data files and no --type, --classes, --histogram\n"
          "  --help              show this text\n"
          "\n"
          "Output: a header line TAB \"Set 1\" TAB \"Set 2\", then one line per row:\n"
@@ -73,12 +129,15 @@ std::string reportUsage() {
          "A set with fewer than three distinct values (already grouped: no filled class)\n"
          "shows empty texts, as the window does. A value repeated in a file of types 2\n"
          "and 3 keeps its first frequency and is noted on standard error.\n"
+         "A value of a description that cannot be used keeps its default and is noted\n"
+         "on standard error.\n"
          "Exit status: 0 on success, 2 on bad usage or an unreadable file.\n";
 }
 
 bool parseReportArguments(const std::vector<std::string>& args, ReportOptions& options,
                           std::string& error) {
   ReportOptions o;
+  std::string dataOption;  // an option a description does not combine with
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     auto value = [&](std::string& v) {
@@ -95,6 +154,7 @@ bool parseReportArguments(const std::vector<std::string>& args, ReportOptions& o
     } else if (a == "--sample") {
       o.sample = true;
     } else if (a == "--type") {
+      dataOption = a;
       int t;
       if (!value(v)) return false;
       if (!parseWhole(v, 0, 4, t)) {
@@ -109,12 +169,15 @@ bool parseReportArguments(const std::vector<std::string>& args, ReportOptions& o
         return false;
       }
     } else if (a == "--classes" || a == "--histogram") {
+      dataOption = a;
       if (!value(v)) return false;
       if (!parseGrouping(v, a == "--classes" ? o.classes : o.histogram)) {
         error = a + " must be START,SIZE,COUNT with START >= 0, SIZE > 0 and COUNT 1 to 100, not '" +
                 v + "'";
         return false;
       }
+    } else if (a == "--description") {
+      if (!value(o.description)) return false;
     } else if (a.size() > 1 && a[0] == '-') {
       error = "unknown option '" + a + "'";
       return false;
@@ -122,7 +185,13 @@ bool parseReportArguments(const std::vector<std::string>& args, ReportOptions& o
       o.files.push_back(a);
     }
   }
-  if (!o.help) {
+  if (!o.help && !o.description.empty()) {
+    if (!o.files.empty() || !dataOption.empty()) {
+      error = "--description takes no data files and no " +
+              (dataOption.empty() ? std::string("--type") : dataOption);
+      return false;
+    }
+  } else if (!o.help) {
     if (o.files.empty()) {
       error = "no data file given";
       return false;
@@ -137,25 +206,12 @@ bool parseReportArguments(const std::vector<std::string>& args, ReportOptions& o
 }
 
 bool readDataFileText(const std::string& path, std::string& text, std::string& error) {
-  // A directory opens as a stream on this platform and then fails while read.
-  std::error_code ec;
-  if (std::filesystem::exists(path, ec) && !std::filesystem::is_regular_file(path, ec)) {
-    error = "cannot read data file '" + path + "': not a regular file";
+  std::string bytes, reason;
+  if (!readRegularFile(path, kMaxDataFileBytes, bytes, reason)) {
+    error = "cannot read data file '" + path + "': " + reason;
     return false;
   }
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    error = "cannot open data file '" + path + "'";
-    return false;
-  }
-  std::string all((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad()) {
-    error = "cannot read data file '" + path + "'";
-    return false;
-  }
-  size_t nul = all.find('\0');
-  if (nul != std::string::npos) all.resize(nul);
-  text = all;
+  text = decodeDataFile(std::move(bytes));
   return true;
 }
 
@@ -165,7 +221,7 @@ CellTable loadDataText(const std::string& text, DataType type, const Grouping& c
   if (labels) {
     for (int k = 0; k < classes.classes() && k < kGridRows; ++k) table[k][0] = classes.classLabel(k);
   }
-  for (const CellWrite& w : pasteWrites(text, 0, 0)) {
+  for (const CellWrite& w : pasteWrites(text, 0, 0, kGridRows, kGridColumns)) {
     if (w.row < 0 || w.row >= kGridRows || w.col < 0 || w.col >= kGridColumns) continue;
     if (labels && w.col == 0) continue;  // the class labels are read-only
     table[w.row][w.col] = w.text;
@@ -173,10 +229,11 @@ CellTable loadDataText(const std::string& text, DataType type, const Grouping& c
   return table;
 }
 
-std::string statisticsPage(const RefreshResult& result, bool sample, int percentile) {
+std::string statisticsPage(const RefreshResult& result, bool sample, int percentile,
+                           const std::string& name1, const std::string& name2) {
   const SetLabels& a = result.sets[0].labels;
   const SetLabels& b = result.sets[1].labels;
-  std::string page = "\tSet 1\tSet 2\n";
+  std::string page = "\t" + name1 + "\t" + name2 + "\n";
   auto row = [&](const std::string& caption, const std::string SetLabels::*field) {
     page += caption + "\t" + escapeBreaks(a.*field) + "\t" + escapeBreaks(b.*field) + "\n";
   };
@@ -206,6 +263,7 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     out << reportUsage();
     return 0;
   }
+  if (!o.description.empty()) return reportDescription(o, out, err);
   std::string texts[2];
   for (size_t i = 0; i < o.files.size(); ++i) {
     if (!readDataFileText(o.files[i], texts[i], error)) {

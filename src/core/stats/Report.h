@@ -19,6 +19,7 @@ struct ReportOptions {
   bool sample = false;
   int percentile = 50;
   std::vector<std::string> files;  // one or two
+  std::string description;         // an analysis description instead of the files
   bool help = false;
 };
 
@@ -38,9 +39,11 @@ bool readDataFileText(const std::string& path, std::string& text, std::string& e
 // labels and only column 1 takes the file's fields.
 CellTable loadDataText(const std::string& text, DataType type, const Grouping& classes);
 
-// The Statistics page: a header "\tSet 1\tSet 2" and one line per row
-// (caption TAB Set 1 TAB Set 2), line breaks inside texts written as "\n".
-std::string statisticsPage(const RefreshResult& result, bool sample, int percentile);
+// The Statistics page: a header "\tSet 1\tSet 2" (or the sets' names) and one line
+// per row (caption TAB Set 1 TAB Set 2), line breaks inside texts written as "\n".
+std::string statisticsPage(const RefreshResult& result, bool sample, int percentile,
+                           const std::string& name1 = "Set 1",
+                           const std::string& name2 = "Set 2");
 
 // The whole program: returns the exit status (0, or 2 on any error, with one line
 // on `err` and nothing on `out`).

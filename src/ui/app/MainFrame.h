@@ -112,6 +112,20 @@ class MainFrame : public wxFrame {
   // changed the analysis, so each command gets undo without doing anything.
   bool ProcessEvent(wxEvent& event) override;
 
+  // Data files (MainFrameFiles.cpp). loadDataFile reads the whole file first and
+  // only then empties the grid and pastes it from row 0, column 0; a file that
+  // cannot be read is reported and changes nothing. saveDataFile asks for the file.
+  bool loadDataFile(const wxString& path);
+  bool saveDataFile();
+
+  // The toolkit's file selector, or what a test puts in its place: message, default
+  // directory, default file name, default extension, wildcard, flags, parent.
+  using FileSelector =
+      std::function<wxString(const wxString&, const wxString&, const wxString&, const wxString&,
+                             const wxString&, int, wxWindow*)>;
+  static FileSelector toolkitFileSelector();
+  FileSelector fileSelector = toolkitFileSelector();
+
   // The data type shown in the choice, and the layout it writes the grid in.
   tally::DataType shownType() const;
   tally::GridLayout shownLayout() const;

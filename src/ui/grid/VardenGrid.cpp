@@ -274,12 +274,18 @@ tally::PasteOverflow VardenGrid::pasteText(const wxString& text) {
   int col = hasBlock() ? selectionLeft : GetGridCursorCol();
   if (row < 0) row = 0;
   if (col < 0) col = 0;
-  const std::vector<tally::CellWrite> writes = tally::pasteWrites(toStd(text), row, col);
-  for (const tally::CellWrite& w : writes) {
+  return pasteTextAt(toStd(text), row, col);
+}
+
+tally::PasteOverflow VardenGrid::pasteTextAt(const std::string& text, int startRow,
+                                             int startCol) {
+  tally::PasteOverflow overflow;
+  for (const tally::CellWrite& w : tally::pasteWrites(text, startRow, startCol, GetNumberRows(),
+                                                      GetNumberCols(), &overflow)) {
     if (insideGrid(w.row, w.col) && !IsReadOnly(w.row, w.col))
       SetCellValue(w.row, w.col, toWx(w.text));
   }
-  return tally::pasteOverflow(writes, GetNumberRows(), GetNumberCols());
+  return overflow;
 }
 
 void VardenGrid::clearSelection() {

@@ -4,6 +4,8 @@
 // Down go down, Tab to the next visible cell) and marks cells that are not numbers.
 #include <wx/grid.h>
 
+#include <string>
+
 #include "core/grid/PasteText.h"
 
 class VardenGrid : public wxGrid {
@@ -17,6 +19,9 @@ class VardenGrid : public wxGrid {
   // cells outside the grid and read-only cells are left alone. Reports no change;
   // returns what fell outside the grid.
   tally::PasteOverflow pasteText(const wxString& text);
+  // The same from a given start cell, whatever is selected, for UTF-8 text (a data
+  // file's text need not become a wide string first).
+  tally::PasteOverflow pasteTextAt(const std::string& text, int startRow, int startCol);
 
   void pasteFromClipboard();
   // True when text was put on the clipboard (empty text leaves it alone).

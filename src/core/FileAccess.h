@@ -1,0 +1,27 @@
+#pragma once
+// Whole-file reading and writing for the data files and the analysis description.
+// Failures come back as a short reason, a sentence a message box can show.
+#include <cstddef>
+#include <string>
+
+namespace tally {
+
+// Reads the whole of a regular file of at most `limit` bytes. A missing file, a
+// directory, a FIFO or device (never opened for reading, so nothing blocks), a
+// larger file and a read error give false with the reason.
+bool readRegularFile(const std::string& path, std::size_t limit, std::string& bytes,
+                     std::string& reason);
+
+// Replaces (or creates) `path` with `bytes`: everything is written and flushed to a
+// temporary file beside it, which is then renamed over it, so a failure at any
+// point leaves the old file whole. A replaced file keeps its permissions; a new one
+// gets read and write permission for everybody the umask allows.
+bool replaceFile(const std::string& path, const std::string& bytes, std::string& reason);
+
+// The directory part of a path with its trailing separator; empty for a bare name.
+std::string directoryPart(const std::string& path);
+
+// "1 MiB", "64 MiB": a byte limit as a reason names it.
+std::string mebibytes(std::size_t bytes);
+
+}  // namespace tally

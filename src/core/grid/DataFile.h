@@ -1,0 +1,33 @@
+#pragma once
+// The data file: the grid's cell texts as TAB-separated lines, and a file's bytes
+// as the text that is pasted into the grid.
+#include <cstddef>
+#include <string>
+
+#include "core/stats/GridData.h"
+
+namespace tally {
+
+// Files larger than this are refused rather than read.
+constexpr std::size_t kMaxDataFileBytes = 64u * 1024 * 1024;
+
+// One line per row from row 0 down to the last row holding any text: the texts of
+// all columns joined by TAB, ended by LF; then one more LF. Empty rows in between
+// are lines of empty fields. Texts are written as they stand (UTF-8). The result is
+// empty when no cell holds text.
+std::string dataFileText(const CellTable& table);
+
+// A file's bytes as UTF-8 text: cut at the first NUL byte, a leading UTF-8
+// byte-order mark dropped, valid UTF-8 taken as it is and anything else read as
+// ISO-8859-1, so that no file reads as nothing. Takes the bytes by value so that a
+// caller can hand over a large file without a second copy.
+std::string decodeDataFile(std::string bytes);
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
+bool isValidUtf8(const std::string& text);
+std::string latin1ToUtf8(const std::string& bytes);
+
+// The first `count` characters (not bytes) of UTF-8 text.
+std::string firstCharacters(const std::string& text, std::size_t count);
+
+}  // namespace tally
