@@ -79,6 +79,8 @@ int sliderPercent(int position);
 std::string percentText(int p);
 // A grouped set's percentile p from its class points (the column-graph points).
 double groupedPercentile(const PointList& classPoints, const Grouping& classes, double n, int p);
+// The sum of the column heights: n of already grouped data.
+double totalHeight(const PointList& columns);
 // The spin control's result "%.4g": grouped for type 4, else by interpolation.
 std::string percentileText(const DataSet& set, const PointList& classPoints,
                            const Grouping& classes, DataType type, int p);

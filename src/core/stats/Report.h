@@ -18,6 +18,7 @@ struct ReportOptions {
   Grouping histogram;
   bool sample = false;
   int percentile = 50;
+  bool frequencyTable = false;      // print the column graphs' table instead of the page
   std::vector<std::string> files;  // one or two
   bool help = false;
 };
@@ -41,6 +42,11 @@ CellTable loadDataText(const std::string& text, DataType type, const Grouping& c
 // The Statistics page: a header "\tSet 1\tSet 2" and one line per row
 // (caption TAB Set 1 TAB Set 2), line breaks inside texts written as "\n".
 std::string statisticsPage(const RefreshResult& result, bool sample, int percentile);
+
+// The table behind the column graphs: for Set 1 then Set 2, one line per column of
+// a set that shows statistics: set name TAB value ("%g", discrete types) or class
+// label ("%g - < %g", continuous types) TAB frequency TAB cumulative frequency.
+std::string frequencyTable(const RefreshResult& result, const RefreshInputs& in);
 
 // The whole program: returns the exit status (0, or 2 on any error, with one line
 // on `err` and nothing on `out`).
