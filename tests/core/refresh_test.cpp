@@ -362,3 +362,18 @@ TEST(Refresh, OgiveSliderHitsExactTargets) {
   EXPECT_EQ(r.sets[0].sliderValue, 10);
   EXPECT_EQ(r.sets[0].labels.sliderPercentile, "10");
 }
+
+TEST(Refresh, RangesBeyondTheDoublesAreNotHanded) {
+  // 1.2 x 1.6e308 is no double: the column graphs keep their window, and the box
+  // plot's margin of 0.2 x 3.2e308 on both sides would not fit either.
+  DataSet a = values({-1.6e308, 0, 1.6e308}), b;
+  RefreshResult r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
+  EXPECT_TRUE(r.sets[0].hasStatistics);
+  EXPECT_FALSE(r.columnRangesSet);
+  EXPECT_FALSE(r.boxRangeSet);
+  // Ordinary extremes still get both.
+  a = values({1e300, 2e300, 3e300});
+  r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
+  EXPECT_TRUE(r.columnRangesSet);
+  EXPECT_TRUE(r.boxRangeSet);
+}

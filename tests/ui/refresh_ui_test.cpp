@@ -41,33 +41,21 @@ class AcceptGrouping : public wxExpectModalBase<GroupingDialog, AcceptGrouping> 
   int count;
 };
 
-// Types a grouping, presses OK, which must refuse it (the message box is the
+// Types a grouping and presses OK, which must refuse it (the message box is the
 // next expectation), then presses Cancel.
-class RefuseGrouping : public wxExpectModalBase<GroupingDialog, RefuseGrouping> {
+class RefuseGrouping : public AnswerGrouping {
  public:
-  RefuseGrouping(const std::string& start, const std::string& size, int count)
-      : start(start), size(size), count(count) {}
+  using AnswerGrouping::AnswerGrouping;
 
  protected:
   int OnInvoked(GroupingDialog* dlg) const override {
-    dlg->SetReturnCode(0);
-    dlg->startField()->SetValue(toWx(start));
-    dlg->sizeField()->SetValue(toWx(size));
-    dlg->countSpin()->SetValue(count);
-    for (int id : {int(GroupingDialog::ID_OK), int(GroupingDialog::ID_CANCEL)}) {
-      EXPECT_EQ(dlg->GetReturnCode(), 0) << "closed before Cancel";
-      wxWindow* button = dlg->FindWindow(id);
-      wxCommandEvent click(wxEVT_BUTTON, id);
-      click.SetEventObject(button);
-      button->ProcessWindowEvent(click);
-    }
+    EXPECT_EQ(AnswerGrouping::OnInvoked(dlg), wxID_NONE) << "OK accepted the grouping";
+    wxWindow* cancel = dlg->FindWindow(GroupingDialog::ID_CANCEL);
+    wxCommandEvent click(wxEVT_BUTTON, GroupingDialog::ID_CANCEL);
+    click.SetEventObject(cancel);
+    cancel->ProcessWindowEvent(click);
     return dlg->GetReturnCode();
   }
-  wxString GetDefaultDescription() const override { return "grouping dialog, refused"; }
-
- private:
-  std::string start, size;
-  int count;
 };
 
 class RefreshUiTest : public ::testing::Test, protected MainFrameDriver {

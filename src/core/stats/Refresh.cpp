@@ -198,6 +198,9 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
   }
   out.xMax = 1.2 * b;
   out.yMax = 1.2 * E;
+  // Data near the largest doubles give no finite window: the graphs keep theirs.
+  for (double v : {out.xMin, out.xMax, out.yMin, out.yMax})
+    if (!std::isfinite(v)) out.columnRangesSet = false;
   return out;
 }
 
