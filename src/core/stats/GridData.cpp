@@ -81,40 +81,48 @@ void adjustClasses(const CellTable& table, const Grouping& classes, DataSet& set
   // lower bound would be appended again on every change.
   if (!classes.usable()) return;
   auto& pairs = set.pairs;
+  // The class of each pair, decided once and kept in step with the pairs.
+  std::vector<int> classOfPair;
+  for (const auto& p : pairs) classOfPair.push_back(classes.classOf(p.value));
+  auto erase = [&](size_t i) {
+    pairs.erase(pairs.begin() + static_cast<long>(i));
+    classOfPair.erase(classOfPair.begin() + static_cast<long>(i));
+  };
   for (int k = 0; k < classes.classes(); ++k) {
-    auto inClass = [&](const FrequencyPair& p) { return classes.classOf(p.value) == k; };
     double f;
     // Frequencies count as whole numbers, in the cell as in the pairs: comparing
     // or adding a fraction would move the class on edits elsewhere.
     const double F = cellNumber(table, k, 1, f) ? wholeCount(f) : 0;
     if (F <= 0) {
       for (size_t i = pairs.size(); i-- > 0;)
-        if (inClass(pairs[i])) pairs.erase(pairs.begin() + static_cast<long>(i));
+        if (classOfPair[i] == k) erase(i);
       continue;
     }
-    const double s = classFrequency(set, classes, k);
+    double s = 0;
+    for (size_t i = 0; i < pairs.size(); ++i)
+      if (classOfPair[i] == k) s += wholeCount(pairs[i].frequency);
     if (F > s) {
       // The whole count rises by F - s; the fraction typed is kept, as typed.
       const double fraction = f - std::trunc(f);
-      bool added = false;
-      for (auto& p : pairs)
-        if (inClass(p)) {
-          p.frequency = wholeCount(p.frequency) + (F - s) + fraction;
-          added = true;
-          break;
-        }
-      if (!added) pairs.push_back({classes.lower(k), f});
+      size_t i = 0;
+      while (i < pairs.size() && classOfPair[i] != k) ++i;
+      if (i < pairs.size()) {
+        pairs[i].frequency = wholeCount(pairs[i].frequency) + (F - s) + fraction;
+      } else {
+        pairs.push_back({classes.lower(k), f});
+        classOfPair.push_back(k);
+      }
     } else if (F < s) {
       double excess = s - F;
       for (size_t i = 0; i < pairs.size() && excess > 0;) {
-        if (!inClass(pairs[i])) {
+        if (classOfPair[i] != k) {
           ++i;
           continue;
         }
         const double whole = wholeCount(pairs[i].frequency);
         if (excess >= whole) {
           excess -= whole;
-          pairs.erase(pairs.begin() + static_cast<long>(i));
+          erase(i);
         } else {
           pairs[i].frequency -= excess;
           break;
