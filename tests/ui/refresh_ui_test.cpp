@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/NumberText.h"
 #include "ui/WxBridge.h"
 #include "ui/app/MainFrame.h"
 #include "ui/grid/VardenGrid.h"
@@ -220,7 +221,13 @@ TEST_F(RefreshUiTest, DecimalClassesHoldTheValuesTheirLabelsName) {
   paste("0.3\n0.6\n0.7\n");
   wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AcceptGrouping(0, 0.1, 10));
   const std::vector<std::string> counts = {"0", "0", "0", "1", "0", "0", "1", "1", "0", "0"};
-  for (int k = 0; k < 10; ++k) EXPECT_EQ(cell(k, 1), counts[k]) << cell(k, 0);
+  ASSERT_EQ(frame->series[COLUMNS_SET1].segments.size(), 1u);
+  const Points& columns = frame->series[COLUMNS_SET1].segments[0];
+  ASSERT_EQ(columns.size(), 10u);
+  for (int k = 0; k < 10; ++k) {
+    EXPECT_EQ(cell(k, 1), counts[k]) << cell(k, 0);
+    EXPECT_EQ(tally::formatNumber("%g", columns[k].y), counts[k]) << cell(k, 0);
+  }
   EXPECT_EQ(cell(3, 0), "0.3 - < 0.4");
   EXPECT_EQ(text(frame->nLabel[0]), "3");
   EXPECT_EQ(text(frame->meanLabel[0]), "0.5833");
@@ -245,6 +252,9 @@ TEST_F(RefreshUiTest, AFrequencyKeepsItsWholeNumberThroughTypeChanges) {
   chooseType(tally::GroupedDiscrete);
   EXPECT_EQ(cell(0, 1), "2");
   EXPECT_EQ(text(frame->nLabel[0]), "4");
+  // The column graph counts the same: 2 + 1 + 1.
+  EXPECT_EQ(frame->series[COLUMNS_SET1].segments,
+            (std::vector<Points>{{{0, 2}, {10, 1}, {20, 1}}}));
   type(1, 1, "1");  // the same frequency again: re-reads the grid
   EXPECT_EQ(text(frame->nLabel[0]), "4");
   chooseType(tally::UngroupedDiscrete);

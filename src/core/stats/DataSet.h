@@ -16,7 +16,7 @@ struct FrequencyPair {
 
 struct DataSet {
   std::vector<FrequencyPair> pairs;  // sorted ascending by value at each refresh
-  double count = 0;                  // n, the total frequency
+  double count = 0;                  // n, the total of the whole counts
   double minimum = 100000000;        // kept while the set shows no statistics
   double maximum = 0;
   double maxFrequency = 0;

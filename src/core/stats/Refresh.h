@@ -52,8 +52,9 @@ struct RefreshResult {
   // Shared y axis of the box-and-whisker plot; unset when no set got that far.
   bool boxRangeSet = false;
   double boxYMin = 0, boxYMax = 0;
-  // Ranges of both column graphs; unset when neither set has more than two pairs,
-  // and then the column graphs keep their ranges and are handed nothing new.
+  // Ranges of both column graphs; unset when neither set has more than two pairs or
+  // the window would not be finite, and then the column graphs keep their ranges
+  // (a set that shows statistics is still handed its columns).
   bool columnRangesSet = false;
   double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
   bool originAlwaysViewable = true;

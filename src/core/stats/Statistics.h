@@ -16,8 +16,8 @@ double midpoint(double a, double b);
 // v + frac*(w - v), also where w - v would overflow.
 double interpolate(double v, double w, double frac);
 
-// The k-th smallest observation (1-based; each pair counts its frequency truncated
-// to a whole number). With `average`, the mean of observations k and k+1. 0 when
+// The k-th smallest observation (1-based; each pair counts its whole count, see
+// wholeCount). With `average`, the mean of observations k and k+1. 0 when
 // there are fewer than k observations.
 double rankValue(const DataSet& set, double k, bool average);
 
@@ -27,8 +27,8 @@ struct Quartiles {
   double q3 = 0;
 };
 
-// Median and quartiles by halves over N = trunc(set.count) observations of the
-// sorted set.
+// Median and quartiles by halves over the N = observationCount(set) observations
+// of the sorted set.
 Quartiles ungroupedQuartiles(const DataSet& set);
 
 // Percentile p (0 to 100) by interpolation between neighbouring observations at

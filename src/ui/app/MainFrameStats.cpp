@@ -109,8 +109,8 @@ void MainFrame::refreshAnalysis() {
   if (result.boxRangeSet) handBoxRange(result.boxYMin, result.boxYMax);
   handBoxPlot();
   if (result.sliderPercentShown) handPercentage(result.sliderPercent);
-  // With neither set above two distinct values the column graphs keep their
-  // ranges, but a set that shows statistics always shows its columns.
+  // Without new ranges the column graphs keep theirs, but a set that shows
+  // statistics always gets its columns.
   if (result.columnRangesSet)
     handColumnRanges(result);
   else
