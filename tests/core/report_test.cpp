@@ -237,34 +237,6 @@ TEST(ReportFrequencyTable, OneLinePerColumnWithCumulativeFrequencies) {
   EXPECT_NE(run({"--help"}).out.find("--frequency-table"), std::string::npos);
 }
 
-TEST(ReportPage, TheAwkwardNumbersOfTheStatisticsEngine) {
-  struct Case {
-    const char* what;
-    std::vector<std::string> args;
-    const char* row;  // one row of the page
-  } cases[] = {
-      // 28% of 25 is 7 observations, the end of the first class.
-      {"exact percentile", {"--type", "4", "--classes", "0,10,3", "--percentile", "28",
-                            data("report_class_percentile.csv")}, "\np=28:\t10\t\n"},
-      // 2.7, 0.5, 3.9 count 2, 0, 3: n = 5.
-      {"whole class counts", {"--type", "4", "--classes", "0,10,3",
-                              data("report_fractional_classes.csv")}, "\nn:\t5\t\n"},
-      {"overflowing squares", {data("report_big_values.csv"), data("report_tiny_values.csv")},
-       "\nStd Dev.(p):\t8.165e+299\t8.165e-301\n"},
-      {"overflowing sums", {data("report_huge_values.csv")}, "\nMean:\t1.3e+308\t\n"},
-      {"overflowing midpoints", {data("report_huge_values.csv")}, "\nIQR:\t4e+307\t\n"},
-      // 1e308 is no count: n = 1 + 2 + 1.
-      {"no counts", {"--type", "2", data("report_count_overflow.csv")}, "\nn:\t4\t\n"},
-  };
-  for (const auto& c : cases) {
-    ReportRun r = run(c.args);
-    EXPECT_EQ(r.status, 0) << c.what;
-    EXPECT_NE(r.out.find(c.row), std::string::npos) << c.what << ":\n" << r.out;
-    EXPECT_EQ(r.out.find("inf"), std::string::npos) << c.what;
-    EXPECT_EQ(r.out.find("nan"), std::string::npos) << c.what;
-  }
-}
-
 TEST(ReportArguments, DegenerateGroupingsExitWithStatus2) {
   // Classes whose bounds are one double, or whose end overflows.
   for (const char* g : {"1e17,1,3", "1e308,1e308,2", "0,1e307,100"}) {

@@ -240,22 +240,6 @@ TEST(GroupedQuantile, PercentileTargetsAreExact) {
   }
 }
 
-TEST(SafeArithmetic, MidpointsAndInterpolationNeverOverflow) {
-  const double big = 1.6e308;
-  struct Case {
-    double a, b, frac, mid, between;
-  } cases[] = {
-      {1e308, 1.2e308, 0.5, 1.1e308, 1.1e308},
-      {-big, big, 0.25, 0, -0.8e308},
-      {-big, -1.2e308, 0.5, -1.4e308, -1.4e308},
-      {1, 2, 0.5, 1.5, 1.5},
-  };
-  for (const auto& c : cases) {
-    EXPECT_DOUBLE_EQ(midpoint(c.a, c.b), c.mid) << c.a << " " << c.b;
-    EXPECT_DOUBLE_EQ(interpolate(c.a, c.b, c.frac), c.between) << c.a << " " << c.b;
-  }
-}
-
 TEST(StandardDeviation, NoFiniteValueIsBlankAndUndefinedIsOnlyForOneSample) {
   EXPECT_EQ(standardDeviationText(0, 1, true), "undefined");
   EXPECT_EQ(standardDeviationText(0, 0, true), "");
