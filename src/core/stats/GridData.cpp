@@ -83,7 +83,7 @@ void adjustClasses(const CellTable& table, const Grouping& classes, DataSet& set
   auto& pairs = set.pairs;
   // The class of each pair, decided once and kept in step with the pairs.
   std::vector<int> classOfPair;
-  for (const auto& p : pairs) classOfPair.push_back(classes.classOf(p.value));
+  for (const auto& p : pairs) classOfPair.push_back(classes.locate(p.value));
   auto erase = [&](size_t i) {
     pairs.erase(pairs.begin() + static_cast<long>(i));
     classOfPair.erase(classOfPair.begin() + static_cast<long>(i));

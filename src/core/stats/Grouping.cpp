@@ -6,8 +6,10 @@
 
 namespace tally {
 
-int Grouping::classOf(double v) const {
-  if (!usable() || !std::isfinite(v)) return -1;
+int Grouping::classOf(double v) const { return usable() ? locate(v) : -1; }
+
+int Grouping::locate(double v) const {
+  if (!std::isfinite(v)) return -1;
   const double t = std::floor((v - startValue) / groupSize + kBoundaryTolerance);
   // Also false for a NaN quotient; the range check keeps the cast defined.
   if (!(t >= -1 && t <= groupCount)) return -1;
@@ -41,8 +43,9 @@ bool isValidGrouping(const Grouping& g) {
 
 std::vector<double> classFrequencies(const std::vector<FrequencyPair>& pairs, const Grouping& g) {
   std::vector<double> h(static_cast<size_t>(g.classes()), 0.0);
+  if (!g.usable()) return h;
   for (const auto& p : pairs) {
-    const int k = g.classOf(p.value);
+    const int k = g.locate(p.value);
     if (k >= 0) h[static_cast<size_t>(k)] += wholeCount(p.frequency);
   }
   return h;

@@ -24,6 +24,8 @@ struct Grouping {
   // below a bound counts as on it, so 1.2 lies in "1.2 - < 1.4" although
   // 6 * 0.2 is 1.2000000000000002 in binary.
   int classOf(double v) const;
+  // classOf for a grouping already known to be usable(), without checking it again.
+  int locate(double v) const;
   // Number of classes to walk; a negative count walks none.
   int classes() const { return groupCount > 0 ? groupCount : 0; }
   // Classes of positive width whose bounds are distinct finite doubles; anything
