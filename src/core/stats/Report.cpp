@@ -84,6 +84,7 @@ std::string reportUsage() {
          "TAB the frequency TAB the cumulative frequency. Every class is listed, empty\n"
          "ones too, in order; values in ascending order. A set that shows no\n"
          "statistics prints no lines.\n"
+         "\n"
          "Exit status: 0 on success, 2 on bad usage or an unreadable file.\n";
 }
 
