@@ -266,3 +266,114 @@ TEST(PartialUpdates, SliderSpinAndCycle) {
   EXPECT_EQ(standardDeviationText(a.sumSquares, a.count, true), "2.138");
   EXPECT_EQ(standardDeviationText(a.sumSquares, a.count, false), r.sets[0].labels.stdDev);
 }
+
+TEST(Refresh, ExtremeMagnitudesGiveFiniteStatisticsOrBlanks) {
+  // Worked by hand: deviations of +-1 unit about the middle value give the
+  // population deviation sqrt(2/3) = 0.8165 units; four values 0.2 apart give
+  // sqrt((0.09 + 0.01 + 0.01 + 0.09)/4) = 0.2236 units.
+  struct Case {
+    const char* what;
+    std::initializer_list<double> values;
+    const char *mean, *q1, *median, *q3, *range, *iqr, *stdDev, *p25;
+  } cases[] = {
+      {"squares overflow", {1e300, 2e300, 3e300}, "2e+300", "1e+300", "2e+300", "3e+300",
+       "2e+300", "2e+300", "8.165e+299", "1.5e+300"},
+      {"squares underflow", {1e-300, 2e-300, 3e-300}, "2e-300", "1e-300", "2e-300", "3e-300",
+       "2e-300", "2e-300", "8.165e-301", "1.5e-300"},
+      {"sums overflow", {1e308, 1.2e308, 1.4e308, 1.6e308}, "1.3e+308", "1.1e+308", "1.3e+308",
+       "1.5e+308", "6e+307", "4e+307", "2.236e+307", "1.15e+308"},
+      // Range and IQR span more than the largest double: blank, never "inf".
+      {"two signs", {-1.6e308, 0, 1.6e308}, "0", "-1.6e+308", "0", "1.6e+308", "", "", "1.306e+308",
+       "-8e+307"},
+  };
+  for (const auto& c : cases) {
+    DataSet a = values(c.values), b;
+    RefreshInputs in = inputs(UngroupedDiscrete);
+    in.percentile[0] = 25;
+    const SetLabels l = refreshAnalysis(a, b, in).sets[0].labels;
+    EXPECT_EQ(l.mean, c.mean) << c.what;
+    EXPECT_EQ(l.q1, c.q1) << c.what;
+    EXPECT_EQ(l.median, c.median) << c.what;
+    EXPECT_EQ(l.q3, c.q3) << c.what;
+    EXPECT_EQ(l.range, c.range) << c.what;
+    EXPECT_EQ(l.iqr, c.iqr) << c.what;
+    EXPECT_EQ(l.stdDev, c.stdDev) << c.what;
+    EXPECT_EQ(l.percentile, c.p25) << c.what;
+    // Cycle recomputes from what the set keeps: same population text back.
+    EXPECT_EQ(standardDeviationText(a.sumSquares, a.count, false, a.deviationScale), c.stdDev)
+        << c.what;
+  }
+}
+
+TEST(Refresh, DecimalClassesCountEveryValueOnce) {
+  // 0.05 0.3 0.6 0.7 in columns of 0.1 from 0: each value in the column its label
+  // names (0.3 in "0.3 - < 0.4", 0.6 in "0.6 - < 0.7"), four in all for n = 4.
+  DataSet a = values({0.05, 0.3, 0.6, 0.7}), b;
+  RefreshInputs in = inputs(UngroupedContinuous);
+  in.histogram = Grouping{0, 0.1, 10};
+  RefreshResult r = refreshAnalysis(a, b, in);
+  std::vector<double> heights;
+  for (const auto& c : r.sets[0].columns) heights.push_back(c.y);
+  EXPECT_EQ(heights, (std::vector<double>{1, 0, 0, 1, 0, 0, 1, 1, 0, 0}));
+  EXPECT_EQ(r.sets[0].labels.n, "4");
+
+  // The same values as already grouped data: midpoints 0.35, 0.65, 0.75 give the
+  // mean 1.75/3 = 0.5833 and the median 0.6 + (1.5 - 1)*0.1/1 = 0.65.
+  DataSet c = values({0.3, 0.6, 0.7}), d;
+  in = inputs(AlreadyGroupedContinuous);
+  in.classes = Grouping{0, 0.1, 10};
+  r = refreshAnalysis(c, d, in);
+  EXPECT_EQ(r.sets[0].labels.n, "3");
+  EXPECT_EQ(r.sets[0].labels.mean, "0.5833");
+  EXPECT_EQ(r.sets[0].labels.median, "0.65");
+}
+
+TEST(Refresh, NCountsWholeObservationsOnly) {
+  // Frequencies as already grouped data may leave them: 2.5 counts 2; a frequency
+  // beyond 2^53 is no count. n, the columns and the ranks agree for every type.
+  for (DataType type : {UngroupedDiscrete, GroupedDiscrete, GroupedContinuous,
+                        AlreadyGroupedContinuous}) {
+    DataSet a, b;
+    a.pairs = {{1, 2.5}, {12, 1}, {25, 1}, {27, 1e308}};
+    RefreshInputs in = inputs(type);
+    in.classes = Grouping{0, 10, 3};
+    in.histogram = Grouping{0, 10, 3};
+    RefreshResult r = refreshAnalysis(a, b, in);
+    double columns = 0;
+    for (const auto& c : r.sets[0].columns) columns += c.y;
+    EXPECT_EQ(r.sets[0].labels.n, "4") << "type " << type;
+    EXPECT_EQ(a.count, 4) << "type " << type;
+    EXPECT_EQ(columns, 4) << "type " << type;
+    EXPECT_NE(r.sets[0].labels.mean, "") << "type " << type;
+  }
+}
+
+TEST(Refresh, OgiveSliderHitsExactTargets) {
+  // Classes 0-10, 10-20, 20-30 holding 7, 0, 18 (n = 25): 28% is 7 observations,
+  // reached at the end of the first class: 10, on the spin control and the slider.
+  DataSet a, b;
+  a.pairs = {{0, 7}, {20, 18}};
+  RefreshInputs in = inputs(AlreadyGroupedContinuous);
+  in.classes = Grouping{0, 10, 3};
+  in.percentile[0] = 28;
+  in.sliderPosition = 72;
+  RefreshResult r = refreshAnalysis(a, b, in);
+  EXPECT_EQ(r.sets[0].labels.percentile, "10");
+  EXPECT_EQ(r.sets[0].sliderValue, 10);
+  EXPECT_EQ(r.sets[0].labels.sliderPercentile, "10");
+}
+
+TEST(Refresh, RangesBeyondTheDoublesAreNotHanded) {
+  // 1.2 x 1.6e308 is no double: the column graphs keep their window, and the box
+  // plot's margin of 0.2 x 3.2e308 on both sides would not fit either.
+  DataSet a = values({-1.6e308, 0, 1.6e308}), b;
+  RefreshResult r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
+  EXPECT_TRUE(r.sets[0].hasStatistics);
+  EXPECT_FALSE(r.columnRangesSet);
+  EXPECT_FALSE(r.boxRangeSet);
+  // Ordinary extremes still get both.
+  a = values({1e300, 2e300, 3e300});
+  r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
+  EXPECT_TRUE(r.columnRangesSet);
+  EXPECT_TRUE(r.boxRangeSet);
+}

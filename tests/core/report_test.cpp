@@ -236,5 +236,50 @@ TEST(ReportDescription, PrintsTheAnalysisTheDescriptionSetsUp) {
     ReportRun r = run(bad);
     EXPECT_EQ(r.status, 2) << bad.back();
     EXPECT_NE(r.err.find("--"), std::string::npos) << r.err;
+
+TEST(ReportFrequencyTable, OneLinePerColumnWithCumulativeFrequencies) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> args;
+    std::string table;
+  } cases[] = {
+      // 1,2,2,3,4,5 and 10,20,30,40: distinct values in ascending order.
+      {"discrete values",
+       {"--frequency-table", data("report_values1.csv"), data("report_values2.csv")},
+       "Set 1\t1\t1\t1\nSet 1\t2\t2\t3\nSet 1\t3\t1\t4\nSet 1\t4\t1\t5\nSet 1\t5\t1\t6\n"
+       "Set 2\t10\t1\t1\nSet 2\t20\t1\t2\nSet 2\t30\t1\t3\nSet 2\t40\t1\t4\n"},
+      // Histogram columns of 0.1: every value in the column its label names, empty
+      // columns listed too; Set 2 never loaded prints nothing.
+      {"histogram columns",
+       {"--type", "1", "--histogram", "0,0.1,5", "--frequency-table",
+        data("report_decimal_values.csv")},
+       "Set 1\t0 - < 0.1\t1\t1\nSet 1\t0.1 - < 0.2\t0\t1\nSet 1\t0.2 - < 0.3\t0\t1\n"
+       "Set 1\t0.3 - < 0.4\t1\t2\nSet 1\t0.4 - < 0.5\t0\t2\n"},
+      // Classes 2.7 -> 2, 0.5 -> 0, 3.9 -> 3 (whole observations); the class file
+      // 2, 5, 3 as Set 2.
+      {"classes",
+       {"--type", "4", "--classes", "0,10,3", "--frequency-table",
+        data("report_fractional_classes.csv"), data("report_classes1.csv")},
+       "Set 1\t0 - < 10\t2\t2\nSet 1\t10 - < 20\t0\t2\nSet 1\t20 - < 30\t3\t5\n"
+       "Set 2\t0 - < 10\t2\t2\nSet 2\t10 - < 20\t5\t7\nSet 2\t20 - < 30\t3\t10\n"},
+      // Two frequencies beyond 2^53 are no counts: one value left, no statistics.
+      {"no statistics", {"--type", "2", "--frequency-table", data("report_not_counts.csv")}, ""},
+  };
+  for (const auto& c : cases) {
+    ReportRun r = run(c.args);
+    EXPECT_EQ(r.status, 0) << c.what;
+    EXPECT_EQ(r.out, c.table) << c.what;
+  }
+  EXPECT_NE(run({"--help"}).out.find("--frequency-table"), std::string::npos);
+}
+
+TEST(ReportArguments, DegenerateGroupingsExitWithStatus2) {
+  // Classes whose bounds are one double, or whose end overflows.
+  for (const char* g : {"1e17,1,3", "1e308,1e308,2", "0,1e307,100"}) {
+    for (const char* option : {"--classes", "--histogram"}) {
+      ReportRun r = run({option, g, data("report_values1.csv")});
+      EXPECT_EQ(r.status, 2) << option << " " << g;
+      EXPECT_NE(r.err.find("distinct finite class bounds"), std::string::npos) << r.err;
+    }
   }
 }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "core/NumberText.h"
+
 using namespace tally;
 using Pairs = std::vector<FrequencyPair>;
 
@@ -119,11 +123,12 @@ TEST(ExtractGridData, DispatchesByType) {
   EXPECT_EQ(c.pairs, (Pairs{{0, 2}, {1, 4}}));
 }
 
-TEST(SetToGridRows, ValuesRepeatForEveryWholeNumberBelowTheFrequency) {
+TEST(SetToGridRows, ValuesRepeatOncePerObservationThePairCountsFor) {
   DataSet s;
   s.pairs = {{1.5, 2}, {3, 2.5}};
   GridRows g = setToGridRows(s, ValuesOnly, Grouping{});
-  EXPECT_EQ(g.rows, (std::vector<CellRow>{{"1.5", ""}, {"1.5", ""}, {"3", ""}, {"3", ""}, {"3", ""}}));
+  // 2.5 counts as 2 observations wherever it is counted, so it gives 2 rows.
+  EXPECT_EQ(g.rows, (std::vector<CellRow>{{"1.5", ""}, {"1.5", ""}, {"3", ""}, {"3", ""}}));
   EXPECT_FALSE(g.exceeded);
 }
 
@@ -143,9 +148,95 @@ TEST(SetToGridRows, UngroupingStopsAtTheLastGridRow) {
 TEST(SetToGridRows, FrequenciesAndClasses) {
   DataSet s;
   s.pairs = {{2, 3}, {2.5, 1.5}, {15, 1}, {40, 2}};
+  // A frequency cell shows the whole number the pair counts for: 1.5 shows 1.
   EXPECT_EQ(setToGridRows(s, ValueAndFrequency, Grouping{}).rows,
-            (std::vector<CellRow>{{"2", "3"}, {"2.5", "1.5"}, {"15", "1"}, {"40", "2"}}));
+            (std::vector<CellRow>{{"2", "3"}, {"2.5", "1"}, {"15", "1"}, {"40", "2"}}));
   // Class 0 truncates 1.5 to 1: 3 + 1 = 4; 40 lies beyond the last class.
   EXPECT_EQ(setToGridRows(s, Classes, Grouping{0, 10, 3}).rows,
             (std::vector<CellRow>{{"0 - < 10", "4"}, {"10 - < 20", "1"}, {"20 - < 30", "0"}}));
+}
+
+TEST(AdjustClasses, TypedFrequenciesCountWholeAndStayPutOnLaterEdits) {
+  // Classes 0-10 and 10-20; class 1 holds 15 once throughout. After the first
+  // adjustment class 0 counts the whole part of what was typed, and re-reading the
+  // same cells (any later edit elsewhere) changes nothing.
+  const Grouping g{0, 10, 2};
+  struct Case {
+    const char* what;
+    Pairs before;
+    std::string typed;
+    Pairs after;
+  } cases[] = {
+      {"into an empty class", {{15, 1}}, "2.7", {{15, 1}, {0, 2.7}}},
+      {"fraction kept, whole part counted", {{2, 2.7}, {15, 1}}, "3.5", {{2, 3.5}, {15, 1}}},
+      {"fractions never carry into the count", {{2, 1.5}, {3, 1.5}, {15, 1}}, "5.7",
+       {{2, 4.7}, {3, 1.5}, {15, 1}}},
+      {"equal whole parts", {{2, 2}, {15, 1}}, "2.9", {{2, 2}, {15, 1}}},
+      {"reduced by whole observations", {{2, 2.7}, {15, 1}}, "1", {{2, 2.7 - 1}, {15, 1}}},
+      {"less than one observation empties", {{2, 2.7}, {15, 1}}, "0.5", {{15, 1}}},
+      // Beyond 2^53 a frequency counts as no number: the class is emptied.
+      {"not a count", {{2, 3}, {15, 1}}, "1e17", {{15, 1}}},
+  };
+  for (const auto& c : cases) {
+    DataSet s;
+    s.pairs = c.before;
+    const CellTable cells = table({{"0 - < 10", c.typed}, {"10 - < 20", "1"}});
+    for (int edit = 0; edit < 4; ++edit) {
+      adjustClasses(cells, g, s);
+      EXPECT_EQ(s.pairs, c.after) << c.what << ", edit " << edit;
+    }
+    double typed = 0;
+    parseNumber(c.typed, typed);
+    const double whole = typed > 9007199254740992.0 ? 0 : std::trunc(typed);
+    EXPECT_EQ(classFrequency(s, g, 0), whole) << c.what;
+  }
+}
+
+TEST(SetToGridRows, AFrequencyKeepsItsWholeNumberAcrossDataTypes) {
+  // Pairs as already grouped data leave them (2.5 typed into class 0-10 counts 2):
+  // shown in each layout and read back by that layout's types, n stays 4.
+  Pairs classes = {{0, 2.5}, {12, 1}, {25, 1.9}};
+  for (DataType type : {UngroupedDiscrete, GroupedDiscrete, AlreadyGroupedContinuous}) {
+    DataSet s;
+    s.pairs = classes;
+    const Grouping g{0, 10, 3};
+    const GridRows shown = setToGridRows(s, layoutForType(type), g);
+    extractGridData(type, CellTable(shown.rows.begin(), shown.rows.end()), g, s);
+    EXPECT_EQ(observationCount(s), 4u) << "type " << type;
+  }
+}
+
+TEST(ExtractValuesAndFrequencies, FrequenciesAbove2To53AreNoNumbers) {
+  // 1e17 (and 2^53 + 2) can no longer be counted one by one: the row adds nothing,
+  // as an unreadable frequency would. 2^53 itself is still a count.
+  DataSet s;
+  ExtractResult r = extractValuesAndFrequencies(
+      table({{"1", "1e17"}, {"2", "1"}, {"3", "9007199254740994"}, {"4", "9007199254740992"},
+             {"5", "1e308"}}),
+      s);
+  EXPECT_EQ(s.pairs, (Pairs{{2, 1}, {4, 9007199254740992.0}}));
+  EXPECT_EQ(observationCount(s), 9007199254740993u);
+  EXPECT_EQ(r.rewrites.size(), 2u);
+}
+
+TEST(SetToGridRows, ClassCountsOnDecimalBoundaries) {
+  // Values typed on every bound of decimal classes: each class counts one, and
+  // reading the shown counts back leaves the set as it was.
+  for (double start : {0.0, 0.1, 0.25, 0.3, 2.5}) {
+    for (double size : {0.1, 0.2, 0.25, 0.3, 0.5, 2.5}) {
+      const Grouping g{start, size, 30};
+      DataSet s;
+      for (int k = 0; k < g.groupCount; ++k) {
+        double v = 0;
+        parseNumber(formatNumber("%.12g", g.lower(k)), v);
+        s.pairs.push_back({v, 1});
+      }
+      const Pairs before = s.pairs;
+      const GridRows shown = setToGridRows(s, Classes, g);
+      for (const CellRow& row : shown.rows)
+        EXPECT_EQ(row[1], "1") << row[0] << " start " << start << " size " << size;
+      adjustClasses(CellTable(shown.rows.begin(), shown.rows.end()), g, s);
+      EXPECT_EQ(s.pairs, before) << "start " << start << " size " << size;
+    }
+  }
 }

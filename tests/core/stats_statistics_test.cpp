@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+
+#include "core/stats/Refresh.h"
 
 using namespace tally;
 
@@ -203,4 +206,47 @@ TEST(Ogive, CumulativePercentagesAtUpperBounds) {
   // An empty first class gives no starting point at 0 %.
   EXPECT_EQ(buildOgive(classPoints(g, {0, 5, 5}), g, 10),
             (PointList{{10, 0}, {20, 50}, {30, 100}}));
+}
+
+TEST(Ranks, TotalsAbove2To53StayExact) {
+  // 1 x 2^53, 2 x 1, 3 x 2^53: N = 2^54 + 1 is odd (a double would round it to
+  // 2^54). The median is rank 2^53 + 1, the single 2; the halves 1..2^53 and
+  // 2^53+2..N hold only 1s and only 3s.
+  const double big = 9007199254740992.0;
+  DataSet s = setOf({{1, big}, {2, 1}, {3, big}});
+  Quartiles q = ungroupedQuartiles(s);
+  EXPECT_EQ(q.median, 2);
+  EXPECT_EQ(q.q1, 1);
+  EXPECT_EQ(q.q3, 3);
+  // Percentile 50: position 2^54 * 50/100 + 1 = 2^53 + 1, exactly.
+  EXPECT_EQ(ungroupedPercentile(s, 50), 2);
+  EXPECT_EQ(rankValue(s, big + 2, false), 3);
+}
+
+TEST(GroupedQuantile, PercentileTargetsAreExact) {
+  // Classes 0-10, 10-20, 20-30 holding t, 0, n - t with t = p n / 100: the target
+  // is reached exactly at the end of the first class, so percentile p is 10 (or,
+  // for t = 0, the start of the first filled class, 20). 28% of 25 is the case
+  // that once came out as 7.000000000000001 and slid past the empty class to 20.
+  const Grouping g{0, 10, 3};
+  for (int n = 1; n <= 400; ++n) {
+    for (int p = 0; p <= 100; ++p) {
+      if (p * n % 100 != 0) continue;
+      const int t = p * n / 100;
+      if (t == n) continue;  // nothing left for the third class
+      const PointList pts = classPoints(g, {double(t), 0, double(n - t)});
+      EXPECT_EQ(groupedPercentile(pts, g, n, p), t > 0 ? 10 : 20) << "p " << p << " n " << n;
+    }
+  }
+}
+
+TEST(StandardDeviation, NoFiniteValueIsBlankAndUndefinedIsOnlyForOneSample) {
+  EXPECT_EQ(standardDeviationText(0, 1, true), "undefined");
+  EXPECT_EQ(standardDeviationText(0, 0, true), "");
+  EXPECT_EQ(standardDeviationText(0, 0, false), "");
+  EXPECT_EQ(standardDeviationText(std::numeric_limits<double>::infinity(), 3, false), "");
+  // A scaled sum of squares: 2 * 2^1000 squared, over 2 observations.
+  EXPECT_EQ(standardDeviationText(2, 2, false, std::ldexp(1.0, 1000)),
+            statisticText(std::ldexp(1.0, 1000)));
+  EXPECT_EQ(statisticText(std::numeric_limits<double>::quiet_NaN()), "");
 }

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/NumberText.h"
 #include "ui/WxBridge.h"
 #include "ui/app/MainFrame.h"
 #include "ui/grid/VardenGrid.h"
@@ -39,6 +40,23 @@ class AcceptGrouping : public wxExpectModalBase<GroupingDialog, AcceptGrouping> 
  private:
   double start, size;
   int count;
+};
+
+// Types a grouping and presses OK, which must refuse it (the message box is the
+// next expectation), then presses Cancel.
+class RefuseGrouping : public AnswerGrouping {
+ public:
+  using AnswerGrouping::AnswerGrouping;
+
+ protected:
+  int OnInvoked(GroupingDialog* dlg) const override {
+    EXPECT_EQ(AnswerGrouping::OnInvoked(dlg), wxID_NONE) << "OK accepted the grouping";
+    wxWindow* cancel = dlg->FindWindow(GroupingDialog::ID_CANCEL);
+    wxCommandEvent click(wxEVT_BUTTON, GroupingDialog::ID_CANCEL);
+    click.SetEventObject(cancel);
+    cancel->ProcessWindowEvent(click);
+    return dlg->GetReturnCode();
+  }
 };
 
 class RefreshUiTest : public ::testing::Test, protected MainFrameDriver {
@@ -194,4 +212,77 @@ TEST_F(RefreshUiTest, AlreadyGroupedDataWithOneFilledClassGetStatistics) {
   EXPECT_TRUE(frame->rangeCaption[0]->IsEnabled());
   EXPECT_EQ(text(frame->minimumLabel[0]), "1");
   EXPECT_EQ(text(frame->rangeLabel[0]), "9");
+}
+
+TEST_F(RefreshUiTest, DecimalClassesHoldTheValuesTheirLabelsName) {
+  // 0.3 0.6 0.7 typed as values, then shown in classes of 0.1 from 0: each value
+  // counts once against the class its label starts with. Midpoints 0.35, 0.65,
+  // 0.75: mean 0.5833; median 0.6 + (1.5 - 1)*0.1/1 = 0.65.
+  paste("0.3\n0.6\n0.7\n");
+  wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AcceptGrouping(0, 0.1, 10));
+  const std::vector<std::string> counts = {"0", "0", "0", "1", "0", "0", "1", "1", "0", "0"};
+  ASSERT_EQ(frame->series[COLUMNS_SET1].segments.size(), 1u);
+  const Points& columns = frame->series[COLUMNS_SET1].segments[0];
+  ASSERT_EQ(columns.size(), 10u);
+  for (int k = 0; k < 10; ++k) {
+    EXPECT_EQ(cell(k, 1), counts[k]) << cell(k, 0);
+    EXPECT_EQ(tally::formatNumber("%g", columns[k].y), counts[k]) << cell(k, 0);
+  }
+  EXPECT_EQ(cell(3, 0), "0.3 - < 0.4");
+  EXPECT_EQ(text(frame->nLabel[0]), "3");
+  EXPECT_EQ(text(frame->meanLabel[0]), "0.5833");
+  EXPECT_EQ(text(frame->medianLabel[0]), "0.65");
+  // An unrelated edit re-reads every class and changes nothing.
+  type(9, 1, "");
+  EXPECT_EQ(text(frame->nLabel[0]), "3");
+  EXPECT_EQ(text(frame->meanLabel[0]), "0.5833");
+}
+
+TEST_F(RefreshUiTest, AFrequencyKeepsItsWholeNumberThroughTypeChanges) {
+  // Classes 0-10, 10-20, 20-30 holding 2.7, 1, 1: the class counts 2, so n = 4,
+  // on every later edit and under every data type, and a cell shows 2.
+  wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AcceptGrouping(0, 10, 3));
+  type(0, 1, "2.7");
+  type(1, 1, "1");
+  type(2, 1, "1");
+  for (int edit = 0; edit < 3; ++edit) {
+    type(2, 1, "1");
+    EXPECT_EQ(text(frame->nLabel[0]), "4") << "edit " << edit;
+  }
+  chooseType(tally::GroupedDiscrete);
+  EXPECT_EQ(cell(0, 1), "2");
+  EXPECT_EQ(text(frame->nLabel[0]), "4");
+  // The column graph counts the same: 2 + 1 + 1.
+  EXPECT_EQ(frame->series[COLUMNS_SET1].segments,
+            (std::vector<Points>{{{0, 2}, {10, 1}, {20, 1}}}));
+  type(1, 1, "1");  // the same frequency again: re-reads the grid
+  EXPECT_EQ(text(frame->nLabel[0]), "4");
+  chooseType(tally::UngroupedDiscrete);
+  type(5, 0, "");
+  EXPECT_EQ(text(frame->nLabel[0]), "4");
+}
+
+TEST_F(RefreshUiTest, GroupingDialogRefusesClassesThatAreOneNumber) {
+  // 1e17 + 1 is 1e17 again: every class would read "1e+17 - < 1e+17".
+  wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), RefuseGrouping("1e17", "1", 3),
+                ExpectMessage("Invalid Entry",
+                              "Please enter a valid positive number for group size value.",
+                              wxICON_EXCLAMATION));
+  const tally::Grouping kept = frame->classGrouping();
+  EXPECT_EQ(kept, (tally::Grouping{0, 1, 10}));
+  EXPECT_EQ(cell(0, 0), "0 - < 1");
+}
+
+TEST_F(RefreshUiTest, AlreadyGroupedColumnGraphGetsItsSeriesWithOneOrTwoFilledClasses) {
+  wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AcceptGrouping(0, 10, 3));
+  type(1, 1, "4");
+  EXPECT_EQ(text(frame->nLabel[0]), "4");
+  EXPECT_EQ(frame->set1Graph->getSlot(0), &frame->series[COLUMNS_SET1]);
+  EXPECT_EQ(frame->series[COLUMNS_SET1].segments,
+            (std::vector<Points>{{{5, 0}, {15, 4}, {25, 0}}}));
+  type(2, 1, "3");
+  EXPECT_EQ(text(frame->nLabel[0]), "7");
+  EXPECT_EQ(frame->set1Graph->getSlot(0), &frame->series[COLUMNS_SET1]);
+  // Set 2 shows nothing and gets no series.
+  EXPECT_EQ(frame->set2Graph->getSlot(0), nullptr);
 }

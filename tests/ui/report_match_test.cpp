@@ -20,11 +20,13 @@
 #include <string>
 #include <vector>
 
+#include "core/NumberText.h"
 #include "core/stats/Report.h"
 #include "ui/WxBridge.h"
 #include "ui/app/MainFrame.h"
 #include "ui/grid/VardenGrid.h"
 #include "ui/stats/GroupingDialog.h"
+#include "ui/views/ColumnGraphView.h"
 #include "MainFrameDriver.h"
 
 namespace {
@@ -47,6 +49,8 @@ struct ReportCase {
   int percentile = 50;
   // The repeated value each file's load reports, "" for none.
   std::string duplicate[2];
+  // Every observation lies in a column of the column graph, so its heights add up to n.
+  bool columnsHoldAll = false;
 
   std::vector<std::string> arguments() const {
     std::vector<std::string> args = {"--type", std::to_string(type)};
@@ -80,6 +84,22 @@ const ReportCase kCases[] = {
     // Two modal classes (0-2.5 and 5-7.5) against one; sample deviation, p = 10.
     {"AlreadyGroupedTwoModesSample", 4, {"report_class_modes.csv", "report_classes1.csv"},
      {"0", "2.5", 4}, {}, true, 10, {}},
+    // Awkward numbers: values on decimal column bounds; fractional class frequencies
+    // and a percentile target of exactly 7 (28% of 25) beside an empty class, with one
+    // or two filled classes; squares, sums and midpoints beyond the doubles;
+    // frequencies above 2^53.
+    {"DecimalHistogramColumns", 1, {"report_decimal_values.csv"}, {}, {"0", "0.1", 10}, false,
+     50, {}, true},
+    {"AlreadyGroupedExactTargets", 4,
+     {"report_class_percentile.csv", "report_fractional_classes.csv"}, {"0", "10", 3}, {}, false,
+     28, {}, true},
+    {"AlreadyGroupedOneFilledClass", 4, {"report_one_class.csv"}, {"0", "10", 3}, {}, true, 50,
+     {}, true},
+    {"ExtremeMagnitudes", 0, {"report_big_values.csv", "report_tiny_values.csv"}, {}, {}, true,
+     25, {}, true},
+    {"OverflowingSums", 0, {"report_huge_values.csv"}, {}, {}, false, 50, {}, true},
+    {"FrequenciesThatAreNoCounts", 2, {"report_not_counts.csv", "report_count_overflow.csv"}, {},
+     {}, false, 50, {}, true},
 };
 
 using Page = std::vector<std::vector<std::string>>;
@@ -237,6 +257,35 @@ TEST_P(ReportMatchTest, ProgramShowsTheReportsPage) {
   ASSERT_EQ(program.size(), report.size() - 1);
   for (size_t r = 0; r < program.size(); ++r)
     EXPECT_EQ(program[r], report[r + 1]) << "row " << r + 1;
+
+  // The report's frequency table is the column graph the window hands its views.
+  std::vector<std::string> tableArgs = args;
+  tableArgs.insert(tableArgs.begin(), "--frequency-table");
+  std::ostringstream tableOut, tableErr;
+  ASSERT_EQ(tally::runReport(tableArgs, tableOut, tableErr), 0);
+  Page table[2];
+  for (const auto& line : splitPage(tableOut.str()))
+    table[line.at(0) == "Set 2" ? 1 : 0].push_back(line);
+  for (int s = 0; s < 2; ++s) {
+    SCOPED_TRACE(s == 0 ? "Set 1" : "Set 2");
+    const std::string n = toStd(frame->nLabel[s]->GetLabel());
+    const ColumnGraphView* graph = s == 0 ? frame->set1Graph : frame->set2Graph;
+    const tally::Series& columns = frame->series[COLUMNS_SET1 + s];
+    if (n.empty()) {
+      EXPECT_TRUE(table[s].empty());
+      EXPECT_TRUE(columns.segments.empty());
+      continue;
+    }
+    EXPECT_EQ(graph->getSlot(0), &columns);
+    ASSERT_EQ(columns.segments.size(), 1u);
+    ASSERT_EQ(columns.segments[0].size(), table[s].size());
+    for (size_t j = 0; j < table[s].size(); ++j)
+      EXPECT_EQ(tally::formatNumber("%g", columns.segments[0][j].y), table[s][j].at(2)) << j;
+    if (c.columnsHoldAll) {
+      ASSERT_FALSE(table[s].empty());
+      EXPECT_EQ(table[s].back().at(3), n);
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryDataType, ReportMatchTest, ::testing::ValuesIn(kCases),

@@ -1,8 +1,21 @@
 #include "core/stats/DataSet.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tally {
+
+double wholeCount(double frequency) {
+  // The comparison is false for NaN as well.
+  if (!(frequency > 0 && frequency <= kLargestCount)) return 0;
+  return std::trunc(frequency);
+}
+
+std::uint64_t observationCount(const DataSet& set) {
+  std::uint64_t n = 0;
+  for (const auto& p : set.pairs) n += static_cast<std::uint64_t>(wholeCount(p.frequency));
+  return n;
+}
 
 int comparePairs(const FrequencyPair& a, const FrequencyPair& b) {
   if (a.value > b.value) return 1;

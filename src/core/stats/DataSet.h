@@ -1,5 +1,6 @@
 #pragma once
 // A data set: distinct values with their frequencies, plus what the refresh keeps about it.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,13 +16,27 @@ struct FrequencyPair {
 
 struct DataSet {
   std::vector<FrequencyPair> pairs;  // sorted ascending by value at each refresh
-  double count = 0;                  // n, the total frequency
+  double count = 0;                  // n, the total of the whole counts
   double minimum = 100000000;        // kept while the set shows no statistics
   double maximum = 0;
   double maxFrequency = 0;
+  // The sum of squares about the mean is sumSquares * deviationScale^2. The scale is
+  // a power of two, 1 unless the squares themselves would overflow or underflow.
   double sumSquares = 0;
+  double deviationScale = 1;
   std::string name;
 };
+
+// 2^53: above it a double no longer holds every whole number, so a frequency
+// beyond it cannot be counted exactly and counts as no number at all.
+constexpr double kLargestCount = 9007199254740992.0;
+
+// How many observations a frequency stands for: its whole part, or 0 when it is
+// not a count (not positive, not finite, or above kLargestCount).
+double wholeCount(double frequency);
+
+// n of the set: the sum of the whole counts of its pairs, exact.
+std::uint64_t observationCount(const DataSet& set);
 
 enum DataType {
   UngroupedDiscrete = 0,

@@ -50,6 +50,8 @@ ExtractResult extractValuesAndFrequencies(const CellTable& table, DataSet& set) 
   for (int r = 0; r < rowCount(table); ++r) {
     double v, f;
     if (!cellNumber(table, r, 0, v) || !cellNumber(table, r, 1, f)) continue;
+    // Beyond 2^53 a frequency no longer counts whole observations: no number.
+    if (f > kLargestCount) continue;
     // Frequencies are whole counts; one that rounds to nothing is no observation
     // and must not put its value into the set.
     double rounded = f > 0 ? std::floor(f + 0.5) : 0;
@@ -70,43 +72,57 @@ ExtractResult extractValuesAndFrequencies(const CellTable& table, DataSet& set) 
 double classFrequency(const DataSet& set, const Grouping& g, int k) {
   double s = 0;
   for (const auto& p : set.pairs)
-    if (g.contains(k, p.value)) s += std::trunc(p.frequency);
+    if (g.contains(k, p.value)) s += wholeCount(p.frequency);
   return s;
 }
 
 void adjustClasses(const CellTable& table, const Grouping& classes, DataSet& set) {
-  // Without classes of positive width no value can ever fall inside one, and an
-  // appended lower bound would be appended again on every change.
+  // Without usable classes no value can ever fall inside one, and an appended
+  // lower bound would be appended again on every change.
   if (!classes.usable()) return;
   auto& pairs = set.pairs;
+  // The class of each pair, decided once and kept in step with the pairs.
+  std::vector<int> classOfPair;
+  for (const auto& p : pairs) classOfPair.push_back(classes.locate(p.value));
+  auto erase = [&](size_t i) {
+    pairs.erase(pairs.begin() + static_cast<long>(i));
+    classOfPair.erase(classOfPair.begin() + static_cast<long>(i));
+  };
   for (int k = 0; k < classes.classes(); ++k) {
-    auto inClass = [&](const FrequencyPair& p) { return classes.contains(k, p.value); };
     double f;
-    if (!cellNumber(table, k, 1, f) || f <= 0) {
+    // Frequencies count as whole numbers, in the cell as in the pairs: comparing
+    // or adding a fraction would move the class on edits elsewhere.
+    const double F = cellNumber(table, k, 1, f) ? wholeCount(f) : 0;
+    if (F <= 0) {
       for (size_t i = pairs.size(); i-- > 0;)
-        if (inClass(pairs[i])) pairs.erase(pairs.begin() + static_cast<long>(i));
+        if (classOfPair[i] == k) erase(i);
       continue;
     }
-    double s = classFrequency(set, classes, k);
-    if (f > s) {
-      bool added = false;
-      for (auto& p : pairs)
-        if (inClass(p)) {
-          p.frequency += f - s;
-          added = true;
-          break;
-        }
-      if (!added) pairs.push_back({classes.lower(k), f - s});
-    } else if (f < s) {
-      double excess = s - std::trunc(f);
+    double s = 0;
+    for (size_t i = 0; i < pairs.size(); ++i)
+      if (classOfPair[i] == k) s += wholeCount(pairs[i].frequency);
+    if (F > s) {
+      // The whole count rises by F - s; the fraction typed is kept, as typed.
+      const double fraction = f - std::trunc(f);
+      size_t i = 0;
+      while (i < pairs.size() && classOfPair[i] != k) ++i;
+      if (i < pairs.size()) {
+        pairs[i].frequency = wholeCount(pairs[i].frequency) + (F - s) + fraction;
+      } else {
+        pairs.push_back({classes.lower(k), f});
+        classOfPair.push_back(k);
+      }
+    } else if (F < s) {
+      double excess = s - F;
       for (size_t i = 0; i < pairs.size() && excess > 0;) {
-        if (!inClass(pairs[i])) {
+        if (classOfPair[i] != k) {
           ++i;
           continue;
         }
-        if (excess >= pairs[i].frequency) {
-          excess -= std::trunc(pairs[i].frequency);
-          pairs.erase(pairs.begin() + static_cast<long>(i));
+        const double whole = wholeCount(pairs[i].frequency);
+        if (excess >= whole) {
+          excess -= whole;
+          erase(i);
         } else {
           pairs[i].frequency -= excess;
           break;
@@ -144,8 +160,10 @@ GridRows setToGridRows(const DataSet& set, GridLayout layout, const Grouping& cl
     case ValuesOnly:
       for (const auto& p : set.pairs) {
         std::string text = exactText(p.value);
-        // One row per whole number j >= 0 below the frequency: 2.5 gives 3 rows.
-        for (double j = 0; j < p.frequency; ++j) {
+        // One row per observation the pair counts for: 2.5 gives 2 rows, so that
+        // a change of data type never changes n.
+        const double rows = wholeCount(p.frequency);
+        for (double j = 0; j < rows; ++j) {
           if (static_cast<int>(out.rows.size()) >= kGridRows) {
             out.exceeded = true;
             return out;
@@ -157,13 +175,15 @@ GridRows setToGridRows(const DataSet& set, GridLayout layout, const Grouping& cl
     case ValueAndFrequency:
       for (const auto& p : set.pairs) {
         if (static_cast<int>(out.rows.size()) >= kGridRows) break;
-        out.rows.push_back({exactText(p.value), exactText(p.frequency)});
+        out.rows.push_back({exactText(p.value), exactText(wholeCount(p.frequency))});
       }
       break;
-    case Classes:
+    case Classes: {
+      const std::vector<double> h = classFrequencies(set.pairs, classes);
       for (int k = 0; k < classes.classes() && k < kGridRows; ++k)
-        out.rows.push_back({classes.classLabel(k), countText(classFrequency(set, classes, k))});
+        out.rows.push_back({classes.classLabel(k), countText(h[static_cast<size_t>(k)])});
       break;
+    }
   }
   return out;
 }

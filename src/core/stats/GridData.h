@@ -38,7 +38,7 @@ void extractValues(const CellTable& table, DataSet& set);
 ExtractResult extractValuesAndFrequencies(const CellTable& table, DataSet& set);
 void adjustClasses(const CellTable& table, const Grouping& classes, DataSet& set);
 
-// Sum of the frequencies, each truncated to a whole number, of the pairs in class k.
+// Sum of the whole counts of the pairs in class k.
 double classFrequency(const DataSet& set, const Grouping& g, int k);
 
 const char* const kDuplicateValueTitle = "Value Already Exists";

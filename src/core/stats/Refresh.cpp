@@ -9,19 +9,16 @@
 namespace tally {
 namespace {
 
-double wholeCount(double f) { return f > 0 ? std::trunc(f) : 0; }
+std::string stat(double v) { return statisticText(v); }
+// Values, counts and extremes: "%g", blank where an extreme difference overflows.
+std::string plain(double v) { return std::isfinite(v) ? formatNumber("%g", v) : std::string(); }
 
-std::string stat(double v) { return formatNumber("%.4g", v); }
-std::string plain(double v) { return formatNumber("%g", v); }
-
-// Sum of the truncated frequencies of the sorted pairs in [lower, upper).
-double sumIn(const DataSet& set, double lower, double upper) {
-  double h = 0;
-  for (const auto& p : set.pairs) {
-    if (p.value >= upper) break;
-    if (p.value >= lower) h += wholeCount(p.frequency);
-  }
-  return h;
+// One column per class, as high as the class frequency, at the class midpoint.
+PointList classColumns(const DataSet& set, const Grouping& g) {
+  const std::vector<double> h = classFrequencies(set.pairs, g);
+  PointList columns;
+  for (int k = 0; k < g.classes(); ++k) columns.push_back({g.midpoint(k), h[static_cast<size_t>(k)]});
+  return columns;
 }
 
 void clearSetDisplay(SetDisplay& d) {
@@ -30,14 +27,21 @@ void clearSetDisplay(SetDisplay& d) {
   d.barWidth = width;
 }
 
-void computeUngrouped(DataSet& set, double sum, const ModeTracker& modes, int R,
-                      const RefreshInputs& in, int index, SetDisplay& d) {
+// Mean and spread from the column points (value or class midpoint, whole count);
+// an empty class counts with frequency 0.
+double meanAndSpread(DataSet& set, const PointList& columns) {
+  const double mean = weightedMean(columns);
+  const SpreadSum spread = sumOfSquares(columns, mean);
+  set.sumSquares = spread.sumSquares;
+  set.deviationScale = spread.scale;
+  return mean;
+}
+
+void computeUngrouped(DataSet& set, const ModeTracker& modes, int R, const RefreshInputs& in,
+                      int index, SetDisplay& d) {
   const double n = set.count;
-  const double mean = sum / n;
+  const double mean = meanAndSpread(set, d.columns);
   const Quartiles q = ungroupedQuartiles(set);
-  double ss = 0;
-  for (const auto& p : set.pairs) ss += p.frequency * (p.value - mean) * (p.value - mean);
-  set.sumSquares = ss;
 
   SetLabels& l = d.labels;
   l.n = plain(n);
@@ -51,7 +55,7 @@ void computeUngrouped(DataSet& set, double sum, const ModeTracker& modes, int R,
   l.maximum = plain(set.maximum);
   l.range = plain(set.maximum - set.minimum);
   l.iqr = stat(q.q3 - q.q1);
-  l.stdDev = standardDeviationText(ss, n, in.sampleStdDev);
+  l.stdDev = standardDeviationText(set.sumSquares, n, in.sampleStdDev, set.deviationScale);
   l.percentile = stat(ungroupedPercentile(set, in.percentile[index]));
 
   BoxPlot box = buildBoxPlot(set, q, R);
@@ -59,18 +63,11 @@ void computeUngrouped(DataSet& set, double sum, const ModeTracker& modes, int R,
   d.boxLines = std::move(box.lines);
 }
 
-void computeGrouped(DataSet& set, double sum, const ModeTracker& modes, const RefreshInputs& in,
-                    int index, SetDisplay& d) {
+void computeGrouped(DataSet& set, const ModeTracker& modes, const RefreshInputs& in, int index,
+                    SetDisplay& d) {
   const Grouping& g = in.classes;
   const double n = set.count;
-  const double mean = sum / n;
-  double ss = 0;
-  // Every class counts, an empty one with frequency 0.
-  for (size_t k = 0; k < d.columns.size(); ++k) {
-    double dev = g.midpoint(static_cast<int>(k)) - mean;
-    ss += d.columns[k].y * dev * dev;
-  }
-  set.sumSquares = ss;
+  const double mean = meanAndSpread(set, d.columns);
   const double q1 = groupedQuantile(d.columns, g, 0.25 * n);
   const double q3 = groupedQuantile(d.columns, g, 0.75 * n);
 
@@ -83,7 +80,7 @@ void computeGrouped(DataSet& set, double sum, const ModeTracker& modes, const Re
   l.median = stat(groupedQuantile(d.columns, g, 0.5 * n));
   l.q3 = stat(q3);
   l.iqr = stat(q3 - q1);
-  l.stdDev = standardDeviationText(ss, n, in.sampleStdDev);
+  l.stdDev = standardDeviationText(set.sumSquares, n, in.sampleStdDev, set.deviationScale);
   l.percentile = stat(groupedPercentile(d.columns, g, n, in.percentile[index]));
 
   d.ogive = buildOgive(d.columns, g, n);
@@ -122,30 +119,25 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
     }
 
     sortPairs(set);
-    double n = 0, sum = 0;
     ModeTracker modes;
     if (grouped) {
       set.minimum = cls.startValue;
       set.maximum = cls.end();
       d.barWidth = cls.groupSize;
-      for (int k = 0; k < cls.classes(); ++k) {
-        const double lower = cls.lower(k), upper = cls.upper(k);
-        const double h = sumIn(set, lower, upper);
-        modes.offer(lower, upper, h);
-        n += h;
-        sum += (lower + upper) / 2 * h;
-        d.columns.push_back({lower + cls.groupSize / 2, h});
-      }
+      d.columns = classColumns(set, cls);
+      for (int k = 0; k < cls.classes(); ++k)
+        modes.offer(cls.lower(k), cls.upper(k), d.columns[static_cast<size_t>(k)].y);
     } else {
       set.minimum = set.pairs.front().value;
       set.maximum = set.pairs.back().value;
       for (const auto& p : set.pairs) {
-        modes.offer(p.value, p.value, p.frequency);
-        d.columns.push_back({p.value, p.frequency});
-        n += p.frequency;
-        sum += p.value * p.frequency;
+        const double f = wholeCount(p.frequency);
+        modes.offer(p.value, p.value, f);
+        d.columns.push_back({p.value, f});
       }
     }
+    // n in whole observations, the same count the ranks walk.
+    const double n = grouped ? totalHeight(d.columns) : static_cast<double>(observationCount(set));
     set.maxFrequency = modes.maxFrequency();
     set.count = n;
 
@@ -157,25 +149,25 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
     // One y axis for both box plots: the other set contributes its stored extremes.
     lo = std::min(set1.minimum, set2.minimum);
     hi = std::max(set1.maximum, set2.maximum);
-    out.boxRangeSet = true;
-    out.boxYMin = lo - 0.2 * (hi - lo);
-    out.boxYMax = hi + 0.2 * (hi - lo);
+    // 0.2 (hi - lo) taken apart so that extremes of two signs cannot overflow it.
+    const double span = hi - lo;
+    const double margin = std::isfinite(span) ? 0.2 * span : 0.2 * hi - 0.2 * lo;
+    if (std::isfinite(lo - margin) && std::isfinite(hi + margin)) {
+      out.boxRangeSet = true;
+      out.boxYMin = lo - margin;
+      out.boxYMax = hi + margin;
+    }
 
     d.hasStatistics = true;
     if (grouped)
-      computeGrouped(set, sum, modes, in, i, d);
+      computeGrouped(set, modes, in, i, d);
     else
-      computeUngrouped(set, sum, modes, i == 0 ? -1 : 1, in, i, d);
+      computeUngrouped(set, modes, i == 0 ? -1 : 1, in, i, d);
 
     if (isContinuousType(in.type) && hist.groupSize > 0) {
-      d.columns.clear();
       d.barWidth = hist.groupSize;
-      for (int j = 0; j < hist.classes(); ++j) {
-        const double lower = hist.lower(j);
-        const double y = sumIn(set, lower, lower + hist.groupSize);
-        set.maxFrequency = std::max(set.maxFrequency, y);
-        d.columns.push_back({lower + hist.groupSize / 2, y});
-      }
+      d.columns = classColumns(set, hist);
+      for (const auto& c : d.columns) set.maxFrequency = std::max(set.maxFrequency, c.y);
     }
   }
 
@@ -206,6 +198,9 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
   }
   out.xMax = 1.2 * b;
   out.yMax = 1.2 * E;
+  // Data near the largest doubles give no finite window: the graphs keep theirs.
+  for (double v : {out.xMin, out.xMax, out.yMin, out.yMax})
+    if (!std::isfinite(v)) out.columnRangesSet = false;
   return out;
 }
 
@@ -214,7 +209,15 @@ int sliderPercent(int position) { return 100 - std::clamp(position, 0, 100); }
 std::string percentText(int p) { return formatInt("%d%%", p); }
 
 double groupedPercentile(const PointList& classPoints, const Grouping& classes, double n, int p) {
-  return groupedQuantile(classPoints, classes, p / 100.0 * n);
+  // p * n is a whole number, exact in a double, and so is its hundredth whenever
+  // it is one: p / 100.0 * n would make 28% of 25 come out as 7.000000000000001.
+  return groupedQuantile(classPoints, classes, p * n / 100);
+}
+
+double totalHeight(const PointList& columns) {
+  double n = 0;
+  for (const auto& c : columns) n += c.y;
+  return n;
 }
 
 std::string percentileText(const DataSet& set, const PointList& classPoints,

@@ -52,8 +52,9 @@ struct RefreshResult {
   // Shared y axis of the box-and-whisker plot; unset when no set got that far.
   bool boxRangeSet = false;
   double boxYMin = 0, boxYMax = 0;
-  // Ranges of both column graphs; unset when neither set has more than two pairs,
-  // and then the column graphs keep their ranges and are handed nothing new.
+  // Ranges of both column graphs; unset when neither set has more than two pairs or
+  // the window would not be finite, and then the column graphs keep their ranges
+  // (a set that shows statistics is still handed its columns).
   bool columnRangesSet = false;
   double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
   bool originAlwaysViewable = true;
@@ -79,6 +80,8 @@ int sliderPercent(int position);
 std::string percentText(int p);
 // A grouped set's percentile p from its class points (the column-graph points).
 double groupedPercentile(const PointList& classPoints, const Grouping& classes, double n, int p);
+// The sum of the column heights: n of already grouped data.
+double totalHeight(const PointList& columns);
 // The spin control's result "%.4g": grouped for type 4, else by interpolation.
 std::string percentileText(const DataSet& set, const PointList& classPoints,
                            const Grouping& classes, DataType type, int p);

@@ -101,7 +101,8 @@ int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& e
 std::string reportUsage() {
   return "Usage: tallyscope-report [--type N] [--classes START,SIZE,COUNT]\n"
          "                         [--histogram START,SIZE,COUNT] [--sample]\n"
-         "                         [--percentile P] SET1_FILE [SET2_FILE]\n"
+         "                         [--percentile P] [--frequency-table]\n"
+         "                         SET1_FILE [SET2_FILE]\n"
          "       tallyscope-report --description FILE [--sample] [--percentile P]\n"
          "\n"
          "Prints the Statistics page for one or two TAB-separated data files, read as\n"
@@ -115,13 +116,16 @@ std::string reportUsage() {
          "                      1 Ungrouped Continuous, 2 Grouped Discrete,\n"
          "                      3 Grouped Continuous, 4 Already Grouped Continuous\n"
          "  --classes S,W,C     classes of already grouped data: start S >= 0,\n"
-         "                      size W > 0, count C from 1 to 100 (default 0,1,10)\n"
+         "                      size W > 0, count C from 1 to 100 (default 0,1,10);\n"
+         "                      the class bounds must be distinct finite numbers\n"
          "  --histogram S,W,C   histogram columns of continuous data, types 1 and 3\n"
          "                      (default 0,1,10); they change no statistic shown\n"
          "  --sample            sample standard deviation (default: population)\n"
          "  --percentile P      percentile row, a whole number 0 to 100 (default 50)\n"
          "  --description FILE  the analysis of an analysis description (XML); takes\n"
          "                      no data files and no --type, --classes, --histogram\n"
+         "  --frequency-table   print the frequency table behind the column graphs\n"
+         "                      instead of the Statistics page (see below)\n"
          "  --help              show this text\n"
          "\n"
          "Output: a header line TAB \"Set 1\" TAB \"Set 2\", then one line per row:\n"
@@ -131,6 +135,14 @@ std::string reportUsage() {
          "and 3 keeps its first frequency and is noted on standard error.\n"
          "A value of a description that cannot be used keeps its default and is noted\n"
          "on standard error.\n"
+         "\n"
+         "With --frequency-table: for Set 1 then Set 2, one line per column of the set's\n"
+         "column graph: \"Set 1\" or \"Set 2\" TAB the value (types 0 and 2) or the\n"
+         "class label \"LOWER - < UPPER\" (types 1, 3: histogram columns; type 4: classes)\n"
+         "TAB the frequency TAB the cumulative frequency. Every class is listed, empty\n"
+         "ones too, in order; values in ascending order. A set that shows no\n"
+         "statistics prints no lines.\n"
+         "\n"
          "Exit status: 0 on success, 2 on bad usage or an unreadable file.\n";
 }
 
@@ -153,6 +165,8 @@ bool parseReportArguments(const std::vector<std::string>& args, ReportOptions& o
       o.help = true;
     } else if (a == "--sample") {
       o.sample = true;
+    } else if (a == "--frequency-table") {
+      o.frequencyTable = true;
     } else if (a == "--type") {
       dataOption = a;
       int t;
@@ -172,7 +186,9 @@ bool parseReportArguments(const std::vector<std::string>& args, ReportOptions& o
       dataOption = a;
       if (!value(v)) return false;
       if (!parseGrouping(v, a == "--classes" ? o.classes : o.histogram)) {
-        error = a + " must be START,SIZE,COUNT with START >= 0, SIZE > 0 and COUNT 1 to 100, not '" +
+        error = a +
+                " must be START,SIZE,COUNT with START >= 0, SIZE > 0, COUNT 1 to 100 and distinct"
+                " finite class bounds, not '" +
                 v + "'";
         return false;
       }
@@ -252,6 +268,29 @@ std::string statisticsPage(const RefreshResult& result, bool sample, int percent
   return page;
 }
 
+std::string frequencyTable(const RefreshResult& result, const RefreshInputs& in) {
+  const bool histogram = isContinuousType(in.type) && in.histogram.groupSize > 0;
+  const Grouping* classes = in.type == AlreadyGroupedContinuous ? &in.classes
+                            : histogram                         ? &in.histogram
+                                                                : nullptr;
+  std::string table;
+  for (int s = 0; s < 2; ++s) {
+    const SetDisplay& d = result.sets[s];
+    if (!d.hasStatistics) continue;
+    const std::string name = s == 0 ? "Set 1" : "Set 2";
+    double cumulative = 0;
+    for (size_t j = 0; j < d.columns.size(); ++j) {
+      const auto& c = d.columns[j];
+      cumulative += c.y;
+      const std::string what =
+          classes ? classes->classLabel(static_cast<int>(j)) : formatNumber("%g", c.x);
+      table += name + "\t" + what + "\t" + formatNumber("%g", c.y) + "\t" +
+               formatNumber("%g", cumulative) + "\n";
+    }
+  }
+  return table;
+}
+
 int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   ReportOptions o;
   std::string error;
@@ -294,7 +333,10 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     result = refreshAnalysis(sets[0], sets[1], in);
   }
   err << notes;
-  out << statisticsPage(result, o.sample, o.percentile);
+  if (o.frequencyTable)
+    out << frequencyTable(result, in);
+  else
+    out << statisticsPage(result, o.sample, o.percentile);
   return 0;
 }
 

@@ -18,6 +18,7 @@ struct ReportOptions {
   Grouping histogram;
   bool sample = false;
   int percentile = 50;
+  bool frequencyTable = false;      // print the column graphs' table instead of the page
   std::vector<std::string> files;  // one or two
   std::string description;         // an analysis description instead of the files
   bool help = false;
@@ -44,6 +45,11 @@ CellTable loadDataText(const std::string& text, DataType type, const Grouping& c
 std::string statisticsPage(const RefreshResult& result, bool sample, int percentile,
                            const std::string& name1 = "Set 1",
                            const std::string& name2 = "Set 2");
+
+// The table behind the column graphs: for Set 1 then Set 2, one line per column of
+// a set that shows statistics: set name TAB value ("%g", discrete types) or class
+// label ("%g - < %g", continuous types) TAB frequency TAB cumulative frequency.
+std::string frequencyTable(const RefreshResult& result, const RefreshInputs& in);
 
 // The whole program: returns the exit status (0, or 2 on any error, with one line
 // on `err` and nothing on `out`).

@@ -1,6 +1,8 @@
 #include "core/stats/Statistics.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "core/NumberText.h"
@@ -8,11 +10,10 @@
 namespace tally {
 namespace {
 
-double wholeCount(double f) { return f > 0 ? std::trunc(f) : 0; }
-
-// Where observation k stands (1-based, each pair counted by its truncated
-// frequency): its value, whether observation k+1 is the same value, and else the
-// value of the next pair that holds an observation.
+// Where observation k stands (1-based, each pair counted by its whole count): its
+// value, whether observation k+1 is the same value, and else the value of the next
+// pair that holds an observation. Counted in integers, so ranks stay exact however
+// large n grows.
 struct RankPosition {
   bool found = false;
   double value = 0;
@@ -21,12 +22,12 @@ struct RankPosition {
   double next = 0;
 };
 
-RankPosition locateRank(const DataSet& set, double k) {
+RankPosition locateRank(const DataSet& set, std::uint64_t k) {
   const auto& pairs = set.pairs;
   RankPosition at;
-  double total = 0;
+  std::uint64_t total = 0;
   for (size_t i = 0; i < pairs.size(); ++i) {
-    total += wholeCount(pairs[i].frequency);
+    total += static_cast<std::uint64_t>(wholeCount(pairs[i].frequency));
     if (total < k) continue;
     at.found = true;
     at.value = pairs[i].value;
@@ -42,52 +43,84 @@ RankPosition locateRank(const DataSet& set, double k) {
   return at;
 }
 
-}  // namespace
+std::uint64_t rankOf(double k) {
+  if (!(k > 0)) return 0;
+  if (k >= 18446744073709551616.0) return UINT64_MAX;
+  return static_cast<std::uint64_t>(std::ceil(k));
+}
 
-double rankValue(const DataSet& set, double k, bool average) {
+double averageRanks(const DataSet& set, std::uint64_t k) {
   const RankPosition at = locateRank(set, k);
   if (!at.found) return 0;
-  if (!average || at.moreInPair || !at.hasNext) return at.value;
-  return (at.value + at.next) / 2;
+  if (at.moreInPair || !at.hasNext) return at.value;
+  return midpoint(at.value, at.next);
+}
+
+double singleRank(const DataSet& set, std::uint64_t k) {
+  const RankPosition at = locateRank(set, k);
+  return at.found ? at.value : 0;
+}
+
+}  // namespace
+
+double midpoint(double a, double b) {
+  // With one sign b - a cannot overflow; with two, a + b cannot.
+  if ((a >= 0) == (b >= 0)) return a + (b - a) / 2;
+  return (a + b) / 2;
+}
+
+double interpolate(double v, double w, double frac) {
+  const double step = w - v;
+  if (std::isfinite(step)) return v + frac * step;
+  return (1 - frac) * v + frac * w;
+}
+
+double rankValue(const DataSet& set, double k, bool average) {
+  return average ? averageRanks(set, rankOf(k)) : singleRank(set, rankOf(k));
 }
 
 Quartiles ungroupedQuartiles(const DataSet& set) {
-  const double N = wholeCount(set.count);
-  const double J = std::floor(N / 2);
-  const bool jEven = std::fmod(J, 2) == 0;
+  const std::uint64_t N = observationCount(set);
+  const std::uint64_t J = N / 2;
+  const bool jEven = J % 2 == 0;
   Quartiles q;
-  if (std::fmod(N, 2) == 1) {
+  if (N % 2 == 1) {
     // Odd N: the median is rank J+1 and belongs to neither half (1..J, J+2..N).
-    q.median = rankValue(set, J + 1, false);
+    q.median = singleRank(set, J + 1);
     if (jEven) {
-      q.q1 = rankValue(set, J / 2, true);
-      q.q3 = rankValue(set, J + 1 + J / 2, true);
+      q.q1 = averageRanks(set, J / 2);
+      q.q3 = averageRanks(set, J + 1 + J / 2);
     } else {
-      q.q1 = rankValue(set, (J + 1) / 2, false);
-      q.q3 = rankValue(set, 3 * (J + 1) / 2, false);
+      q.q1 = singleRank(set, (J + 1) / 2);
+      q.q3 = singleRank(set, 3 * ((J + 1) / 2));
     }
   } else {
     // Even N: the halves are 1..J and J+1..N.
-    q.median = rankValue(set, J, true);
+    q.median = averageRanks(set, J);
     if (jEven) {
-      q.q1 = rankValue(set, J / 2, true);
-      q.q3 = rankValue(set, J + J / 2, true);
+      q.q1 = averageRanks(set, J / 2);
+      q.q3 = averageRanks(set, J + J / 2);
     } else {
-      q.q1 = rankValue(set, (J + 1) / 2, false);
-      q.q3 = rankValue(set, J + (J + 1) / 2, false);
+      q.q1 = singleRank(set, (J + 1) / 2);
+      q.q3 = singleRank(set, J + (J + 1) / 2);
     }
   }
   return q;
 }
 
 double ungroupedPercentile(const DataSet& set, int p) {
-  const double position = (set.count - 1) * p / 100.0 + 1;
-  const double k = std::trunc(position);
-  const double frac = position - k;
+  const std::uint64_t n = observationCount(set);
+  if (n == 0) return 0;
+  // position = (n - 1)p/100 + 1, split into its whole part and the hundredths
+  // left over, in integers: (n - 1)p itself may not fit a double exactly.
+  const std::uint64_t m = n - 1, up = static_cast<std::uint64_t>(std::clamp(p, 0, 100));
+  const std::uint64_t rest = (m % 100) * up;
+  const std::uint64_t k = (m / 100) * up + rest / 100 + 1;
+  const double frac = static_cast<double>(rest % 100) / 100;
   const RankPosition at = locateRank(set, k);
   if (!at.found) return 0;
   if (frac == 0 || at.moreInPair || !at.hasNext) return at.value;
-  return at.value + frac * (at.next - at.value);
+  return interpolate(at.value, at.next, frac);
 }
 
 double groupedQuantile(const PointList& classes, const Grouping& g, double target) {
@@ -107,16 +140,69 @@ double groupedQuantile(const PointList& classes, const Grouping& g, double targe
   return -1;
 }
 
-double standardDeviation(double sumSquares, double n, bool sample) {
+double standardDeviation(double sumSquares, double n, bool sample, double scale) {
   double divisor = sample ? n - 1 : n;
   if (divisor <= 0) return std::numeric_limits<double>::quiet_NaN();
-  return std::sqrt(sumSquares / divisor);
+  return scale * std::sqrt(sumSquares / divisor);
 }
 
-std::string standardDeviationText(double sumSquares, double n, bool sample) {
-  double sd = standardDeviation(sumSquares, n, sample);
-  if (!std::isfinite(sd)) return "undefined";
-  return formatNumber("%.4g", sd);
+std::string standardDeviationText(double sumSquares, double n, bool sample, double scale) {
+  if (sample && n == 1) return "undefined";
+  return statisticText(standardDeviation(sumSquares, n, sample, scale));
+}
+
+std::string statisticText(double v) {
+  return std::isfinite(v) ? formatNumber("%.4g", v) : std::string();
+}
+
+double weightedMean(const PointList& points) {
+  // Scaled by a power of two near the largest value, the products and their sum
+  // cannot overflow, and for ordinary data every step rounds exactly as unscaled.
+  double n = 0, largest = 0, lo = 0, hi = 0;
+  bool any = false;
+  for (const auto& p : points) {
+    if (!(p.y > 0)) continue;
+    n += p.y;
+    largest = std::max(largest, std::fabs(p.x));
+    lo = any ? std::min(lo, p.x) : p.x;
+    hi = any ? std::max(hi, p.x) : p.x;
+    any = true;
+  }
+  if (!any) return std::numeric_limits<double>::quiet_NaN();
+  if (largest == 0) return 0;
+  const int e = std::ilogb(largest);
+  double sum = 0;
+  for (const auto& p : points)
+    if (p.y > 0) sum += p.y * std::ldexp(p.x, -e);
+  // Rounding may not carry the mean past the data.
+  return std::clamp(std::ldexp(sum / n, e), lo, hi);
+}
+
+SpreadSum sumOfSquares(const PointList& points, double mean) {
+  SpreadSum out;
+  double largest = std::fabs(mean);
+  for (const auto& p : points)
+    if (p.y > 0) largest = std::max(largest, std::fabs(p.x));
+  if (largest == 0 || !std::isfinite(largest)) return out;
+  // Deviations taken and squared at a scale near the data: 1e300 squared would
+  // overflow and 1e-300 squared vanish.
+  const int e = std::ilogb(largest);
+  const double m = std::ldexp(mean, -e);
+  double ss = 0;
+  for (const auto& p : points) {
+    if (!(p.y > 0)) continue;
+    const double d = std::ldexp(p.x, -e) - m;
+    ss += p.y * d * d;
+  }
+  // Back to the plain sum whenever it is an ordinary double.
+  const double plain = std::ldexp(ss, 2 * e);
+  if (std::isfinite(plain) && (ss == 0 || plain >= std::numeric_limits<double>::min())) {
+    out.sumSquares = plain;
+  } else {
+    out.sumSquares = ss;
+    out.scale = std::ldexp(1.0, e);
+  }
+  return out;
 }
 
 const char* standardDeviationCaption(bool sample) {

@@ -11,8 +11,13 @@
 
 namespace tally {
 
-// The k-th smallest observation (1-based; each pair counts its frequency truncated
-// to a whole number). With `average`, the mean of observations k and k+1. 0 when
+// The point half way between a and b, which cannot overflow.
+double midpoint(double a, double b);
+// v + frac*(w - v), also where w - v would overflow.
+double interpolate(double v, double w, double frac);
+
+// The k-th smallest observation (1-based; each pair counts its whole count, see
+// wholeCount). With `average`, the mean of observations k and k+1. 0 when
 // there are fewer than k observations.
 double rankValue(const DataSet& set, double k, bool average);
 
@@ -22,8 +27,8 @@ struct Quartiles {
   double q3 = 0;
 };
 
-// Median and quartiles by halves over N = trunc(set.count) observations of the
-// sorted set.
+// Median and quartiles by halves over the N = observationCount(set) observations
+// of the sorted set.
 Quartiles ungroupedQuartiles(const DataSet& set);
 
 // Percentile p (0 to 100) by interpolation between neighbouring observations at
@@ -36,11 +41,27 @@ double ungroupedPercentile(const DataSet& set, int p);
 // beyond the data (or, for target 0, when every class is empty).
 double groupedQuantile(const PointList& classes, const Grouping& g, double target);
 
-// sqrt(sumSquares / n) or, for the sample deviation, / (n - 1).
+// scale * sqrt(sumSquares / n) or, for the sample deviation, / (n - 1), the sum of
+// squares being sumSquares * scale^2 (see DataSet::deviationScale).
 // A sample deviation needs n > 1; NaN otherwise.
-double standardDeviation(double sumSquares, double n, bool sample);
-// "%.4g" of the deviation, "undefined" when the sample deviation has n <= 1.
-std::string standardDeviationText(double sumSquares, double n, bool sample);
+double standardDeviation(double sumSquares, double n, bool sample, double scale = 1);
+// "%.4g" of the deviation; "undefined" for the sample deviation of one
+// observation; empty when there is no finite value.
+std::string standardDeviationText(double sumSquares, double n, bool sample, double scale = 1);
+// "%.4g" of a statistic, or empty when it has no finite value: no label ever
+// shows "inf" or "nan".
+std::string statisticText(double v);
+
+// Mean of the x of points weighted by their y (points with y <= 0 left out),
+// without overflow for any finite data. NaN when no point has weight.
+double weightedMean(const PointList& points);
+
+// Sum of y * (x - mean)^2 over the weighted points, as sumSquares * scale^2.
+struct SpreadSum {
+  double sumSquares = 0;
+  double scale = 1;  // a power of two; 1 whenever the plain sum is an ordinary double
+};
+SpreadSum sumOfSquares(const PointList& points, double mean);
 // "Std Dev.(s):" or "Std Dev.(p):".
 const char* standardDeviationCaption(bool sample);
 

@@ -82,7 +82,7 @@ void MainFrame::onCycleStdDev(wxCommandEvent&) {
     // A set of one or two values keeps a count but no valid sum of squares.
     if (!showsStatistics[s] || dataSets[s].count <= 0) continue;
     stdDevLabel[s]->SetLabel(toWx(tally::standardDeviationText(
-        dataSets[s].sumSquares, dataSets[s].count, sampleStdDev)));
+        dataSets[s].sumSquares, dataSets[s].count, sampleStdDev, dataSets[s].deviationScale)));
   }
 }
 
@@ -109,8 +109,13 @@ void MainFrame::refreshAnalysis() {
   if (result.boxRangeSet) handBoxRange(result.boxYMin, result.boxYMax);
   handBoxPlot();
   if (result.sliderPercentShown) handPercentage(result.sliderPercent);
-  // With neither set above two distinct values the column graphs keep what they show.
-  if (result.columnRangesSet) handColumnRanges(result);
+  // Without new ranges the column graphs keep theirs, but a set that shows
+  // statistics always gets its columns.
+  if (result.columnRangesSet)
+    handColumnRanges(result);
+  else
+    for (int s = 0; s < 2; ++s)
+      if (result.sets[s].hasStatistics) handColumnGraph(s, true);
 }
 
 // Blanks one set's statistics and empties its series.

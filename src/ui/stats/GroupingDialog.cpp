@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "core/NumberText.h"
+#include "core/stats/Grouping.h"
 #include "ui/WxBridge.h"
 
 wxBEGIN_EVENT_TABLE(GroupingDialog, wxDialog)
@@ -196,10 +197,16 @@ void GroupingDialog::onOK(wxCommandEvent&) {
     showInvalid(this, _("Please enter a valid positive integer for the number of groups."));
     return;
   }
+  // Above the range the control itself would settle on its maximum.
+  const int groups = clampCount(static_cast<int>(std::min<double>(count, maxGroups)));
+  // A size too small for the start gives classes that are one and the same number.
+  if (!tally::isValidGrouping({start, size, groups})) {
+    showInvalid(this, _("Please enter a valid positive number for group size value."));
+    return;
+  }
   startValue = start;
   groupSize = size;
-  // Above the range the control itself would settle on its maximum.
-  groupCount = clampCount(static_cast<int>(std::min<double>(count, maxGroups)));
+  groupCount = groups;
   pendingStart = start;
   pendingSize = size;
   closeWith(wxID_OK);
