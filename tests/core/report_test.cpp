@@ -236,6 +236,8 @@ TEST(ReportDescription, PrintsTheAnalysisTheDescriptionSetsUp) {
     ReportRun r = run(bad);
     EXPECT_EQ(r.status, 2) << bad.back();
     EXPECT_NE(r.err.find("--"), std::string::npos) << r.err;
+  }
+}
 
 TEST(ReportFrequencyTable, OneLinePerColumnWithCumulativeFrequencies) {
   struct Case {
