@@ -137,8 +137,13 @@ TEST(Refresh, AlreadyGroupedWithOneFilledClass) {
   RefreshResult r = refreshAnalysis(a, b, in);
   const SetDisplay& d = r.sets[0];
   ASSERT_TRUE(d.hasStatistics);
-  // Neither set has more than two pairs: the column graphs keep their ranges.
-  EXPECT_FALSE(r.columnRangesSet);
+  // One filled class shows statistics, so the column graphs get the classes' window
+  // although neither set has more than two pairs: 0..1.2*30 by 0..1.2*4.
+  EXPECT_TRUE(r.columnRangesSet);
+  EXPECT_EQ(r.xMin, 0);
+  EXPECT_EQ(r.xMax, 36);
+  EXPECT_EQ(r.yMin, 0);
+  EXPECT_DOUBLE_EQ(r.yMax, 4.8);
   EXPECT_EQ(d.barWidth, 10);
   EXPECT_EQ(d.columns, (PointList{{5, 0}, {15, 4}, {25, 0}}));
   EXPECT_EQ(d.labels.n, "4");

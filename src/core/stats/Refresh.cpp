@@ -176,7 +176,10 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
   if (out.sets[1].hasStatistics && !out.sets[1].ogive.empty()) out.sliderPercentShown = true;
   out.sliderPercent = sliderPercent(in.sliderPosition);
 
-  if (set1.pairs.size() <= 2 && set2.pairs.size() <= 2) return out;
+  // Already grouped data show statistics from one filled class on: their columns
+  // need the window too.
+  const bool anyShown = out.sets[0].hasStatistics || out.sets[1].hasStatistics;
+  if (set1.pairs.size() <= 2 && set2.pairs.size() <= 2 && !anyShown) return out;
 
   double a = lo, b = hi;
   if (isContinuousType(in.type) && hist.groupSize > 0) {
