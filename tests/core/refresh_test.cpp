@@ -40,6 +40,10 @@ TEST(Refresh, ThreeDistinctValuesGetStatisticsTwoDoNot) {
   EXPECT_EQ(a.pairs.front().value, 4);  // sorted by the refresh
   EXPECT_EQ(r.sets[0].columns, (PointList{{4, 1}, {6, 1}, {8, 1}}));
   EXPECT_FALSE(r.sets[1].hasStatistics);
+  // Only n is shown, with the reason: 4, 4, 6 has two distinct values.
+  EXPECT_TRUE(r.sets[1].tooFewValues);
+  EXPECT_EQ(r.sets[1].labels.n, "3");
+  r.sets[1].labels.n.clear();
   EXPECT_TRUE(r.sets[1].labels.empty());
   EXPECT_FALSE(r.sets[1].labels.extremeCaptionsEnabled.has_value());
   EXPECT_TRUE(r.sets[1].columns.empty());

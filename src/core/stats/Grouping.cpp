@@ -22,7 +22,7 @@ std::string Grouping::classLabel(int k) const {
 }
 
 bool isValidGrouping(const Grouping& g) {
-  return std::isfinite(g.startValue) && g.startValue >= 0 && std::isfinite(g.groupSize) &&
+  return std::isfinite(g.startValue) && std::isfinite(g.groupSize) &&
          g.groupSize > 0 && g.groupCount >= 1 && g.groupCount <= 100;
 }
 

@@ -31,7 +31,8 @@ struct Grouping {
   }
 };
 
-// The rules of the grouping dialog's OK button: start >= 0, size > 0, count 1 to 100.
+// The rules of the grouping dialog's OK button: any finite start (temperatures
+// start below 0), size > 0, count 1 to 100.
 bool isValidGrouping(const Grouping& g);
 
 // Modal class text "%g < %g".

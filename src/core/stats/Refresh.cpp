@@ -11,7 +11,7 @@ namespace {
 
 double wholeCount(double f) { return f > 0 ? std::trunc(f) : 0; }
 
-std::string stat(double v) { return formatNumber("%.4g", v); }
+std::string stat(double v) { return formatStatistic(v); }
 std::string plain(double v) { return formatNumber("%g", v); }
 
 // Sum of the truncated frequencies of the sorted pairs in [lower, upper).
@@ -117,6 +117,13 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
     const bool enough = set.pairs.size() > 2 || (grouped && !set.pairs.empty());
     if (!enough) {
       clearSetDisplay(d);
+      if (!set.pairs.empty() && !grouped) {
+        // Five 5s and four 6s: a blank column would give no hint why.
+        double n = 0;
+        for (const auto& p : set.pairs) n += wholeCount(p.frequency);
+        d.tooFewValues = true;
+        d.labels.n = plain(n);
+      }
       set.count = static_cast<double>(set.pairs.size());
       continue;
     }
@@ -137,6 +144,7 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
         d.columns.push_back({lower + cls.groupSize / 2, h});
       }
     } else {
+      if (in.fitBarWidth) d.barWidth = fittedBarWidth(set, in.columnWidth);
       set.minimum = set.pairs.front().value;
       set.maximum = set.pairs.back().value;
       for (const auto& p : set.pairs) {
@@ -207,6 +215,17 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
   out.xMax = 1.2 * b;
   out.yMax = 1.2 * E;
   return out;
+}
+
+double fittedBarWidth(const DataSet& set, double columnWidth) {
+  // Data around 0.001 under a 0.75 wide column, or half sizes 4.5, 5 overlapping.
+  double gap = 0;
+  for (size_t k = 1; k < set.pairs.size(); ++k) {
+    const double g = set.pairs[k].value - set.pairs[k - 1].value;
+    if (g > 0 && std::isfinite(g) && (gap == 0 || g < gap)) gap = g;
+  }
+  const double setting = discreteBarWidth(columnWidth);
+  return gap > 0 ? std::min(setting, 0.75 * gap) : setting;
 }
 
 int sliderPercent(int position) { return 100 - std::clamp(position, 0, 100); }

@@ -116,7 +116,7 @@ double standardDeviation(double sumSquares, double n, bool sample) {
 std::string standardDeviationText(double sumSquares, double n, bool sample) {
   double sd = standardDeviation(sumSquares, n, sample);
   if (!std::isfinite(sd)) return "undefined";
-  return formatNumber("%.4g", sd);
+  return formatStatistic(sd);
 }
 
 const char* standardDeviationCaption(bool sample) {
