@@ -270,3 +270,13 @@ TEST(PartialUpdates, SliderSpinAndCycle) {
   EXPECT_EQ(standardDeviationText(a.sumSquares, a.count, true), "2.138");
   EXPECT_EQ(standardDeviationText(a.sumSquares, a.count, false), r.sets[0].labels.stdDev);
 }
+
+TEST(Refresh, AColumnStandingAtZeroIsShownWhole) {
+  // 0 0 1 1 1 2 2 2 2 3 4: the column at 0 (width 0.75) spans -0.375..0.375;
+  // a = -0.375 <= 0.5 b, so x-min = 1.2 a = -0.45.
+  DataSet a = values({0, 0, 1, 1, 1, 2, 2, 2, 2, 3, 4}), b;
+  RefreshResult r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
+  ASSERT_TRUE(r.columnRangesSet);
+  EXPECT_DOUBLE_EQ(r.xMin, -0.45);
+  EXPECT_DOUBLE_EQ(r.xMax, 4.8);
+}

@@ -233,7 +233,7 @@ TEST_F(RefreshUiTest, ColumnGraphsCountInWholeNumbersAndStatisticsNeedNoExponent
   EXPECT_GE(frame->set1Graph->getYTickUnit(), 1);
   // Step counts: a mean of 10480.25 shows every integer digit, without an exponent.
   loadText("10201\n10480\n10597\n10643\n10700\n10900\n");
-  EXPECT_EQ(text(frame->meanLabel[0]), "10570");    // 63421 / 6 = 10570.17, not 1.057e+04
+  EXPECT_EQ(text(frame->meanLabel[0]), "10587");    // 63521 / 6 = 10586.8, not 1.059e+04
   EXPECT_EQ(text(frame->medianLabel[0]), "10620");  // (10597 + 10643) / 2
   // Every caption of a quartile or percentile explains its method.
   for (const char* caption : {"Q1:", "Median:", "Q3:", "p"}) {
@@ -243,4 +243,27 @@ TEST_F(RefreshUiTest, ColumnGraphsCountInWholeNumbersAndStatisticsNeedNoExponent
         if (toStd(t->GetLabel()) == caption) found = !t->GetToolTipText().empty();
     EXPECT_TRUE(found) << caption;
   }
+}
+
+TEST_F(RefreshUiTest, ZoomKeysGrowAndShrinkTheStatisticsAndTheGraphLabels) {
+  paste("4\n6\n8\n");
+  const double points = frame->meanLabel[0]->GetFont().GetFractionalPointSize();
+  const int tickPoints = frame->set1Graph->getFontSize();
+  auto zoom = [&](int id) {
+    wxCommandEvent key(wxEVT_MENU, id);
+    frame->GetEventHandler()->ProcessEvent(key);
+  };
+  zoom(ID_ZOOM_IN);
+  zoom(ID_ZOOM_IN);
+  EXPECT_NEAR(frame->getUserZoom(), 1.5625, 1e-9);
+  EXPECT_NEAR(frame->meanLabel[0]->GetFont().GetFractionalPointSize(),
+              points * frame->getTextScale(), 0.5);
+  EXPECT_GT(frame->set1Graph->getFontSize(), tickPoints);
+  // The value label still shows its whole text in the larger font.
+  EXPECT_GE(frame->meanLabel[0]->GetMinSize().x, frame->meanLabel[0]->GetBestSize().x);
+  zoom(ID_ZOOM_OUT);
+  zoom(ID_ZOOM_RESET);
+  EXPECT_EQ(frame->getUserZoom(), 1);
+  EXPECT_NEAR(frame->meanLabel[0]->GetFont().GetFractionalPointSize(),
+              points * frame->getTextScale(), 0.5);
 }

@@ -2,14 +2,15 @@
 // TALLYSCOPE_SHOT_DIR set, each page is also saved as a PNG for a person to look at.
 #include <gtest/gtest.h>
 #include <wx/app.h>
-#include <wx/file.h>
-#include <wx/stattext.h>
-#include <wx/testing.h>
 #include <wx/dcmemory.h>
+#include <wx/file.h>
 #include <wx/image.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
+#include <wx/slider.h>
+#include <wx/stattext.h>
+#include <wx/testing.h>
 #include <wx/utils.h>
 
 #include <cstdlib>
@@ -188,13 +189,24 @@ class ScenarioShotTest : public ::testing::Test, protected MainFrameDriver {
   void checkAndShoot(const std::string& scenario) {
     const char* dir = std::getenv("TALLYSCOPE_SHOT_DIR");
     const wxRect screen = wxGetClientDisplayRect();
-    for (const wxSize& size : {wxSize(1000, 700), screen.GetSize()}) {
+    for (const wxSize& size : {wxSize(1000, 700), screen.GetSize(), frame->GetMinSize()}) {
       frame->SetSize(wxRect(screen.GetPosition(), size));
       settle();
+      // A projector's window shows larger texts; the opening and the smallest size
+      // keep them as they were.
+      if (size.x >= 1200) {
+        EXPECT_GT(frame->getTextScale(), 1.2) << scenario;
+        EXPECT_GT(frame->meanLabel[0]->GetFont().GetFractionalPointSize(),
+                  1.2 * wxNORMAL_FONT->GetFractionalPointSize())
+            << scenario;
+        EXPECT_GT(frame->set1Graph->getFontSize(), 9) << scenario;
+      } else
+        EXPECT_DOUBLE_EQ(frame->getTextScale(), 1) << scenario;
       for (wxStaticText* label : {frame->nLabel[0], frame->meanLabel[0], frame->modeLabel[0],
                                   frame->stdDevLabel[0], frame->rangeLabel[0], frame->modeLabel[1],
                                   frame->meanLabel[1], frame->percentileLabel[1]}) {
-        EXPECT_GE(label->GetSize().x, label->GetBestSize().x) << scenario << " " << text(label);
+        EXPECT_GE(label->GetSize().x, label->GetBestSize().x)
+            << scenario << " " << text(label) << " min " << label->GetMinSize().x;
         EXPECT_GE(label->GetSize().y, label->GetBestSize().y) << scenario << " " << text(label);
       }
       for (int page = 0; page < 3; ++page) {
@@ -243,6 +255,14 @@ TEST_F(ScenarioShotTest, YearsAsClasses) {
   frame->boxPageSizer->Show(frame->boxPlotSizer, false);
   frame->boxPageSizer->Show(frame->percentileSizer, true);
   EXPECT_FALSE(text(frame->sliderPercentileLabel[0]).empty());
+  settle();
+  // The slider's ends stand level with the graph's 100% and 0%.
+  PercentileGraphView* graph = frame->percentileGraph;
+  const int border = (graph->GetSize().y - graph->GetClientSize().y) / 2;
+  const wxRect slider = frame->percentileSlider->GetRect();
+  const int graphTop = graph->GetPosition().y + border;
+  EXPECT_NEAR(slider.y + 12, graphTop + graph->worldToPixelY(100), 1);
+  EXPECT_NEAR(slider.GetBottom() + 1 - 12, graphTop + graph->worldToPixelY(0), 1);
   checkAndShoot("years");
 }
 

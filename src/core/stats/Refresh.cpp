@@ -201,6 +201,11 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
   } else if (grouped && cls.groupSize > 0) {
     a = cls.startValue;
     b = cls.end();
+  } else {
+    // Classroom data often start at 0: the column standing there would be cut in
+    // half at the window's edge, so the range starts at its left side.
+    const double half = std::max(out.sets[0].barWidth, out.sets[1].barWidth) / 2;
+    if (a >= 0 && a - half < 0) a -= half;
   }
   out.columnRangesSet = true;
   if (a > 0.5 * b) {

@@ -375,6 +375,21 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
   frameSizer->Add(mainPanel, 1, wxEXPAND);
   SetSizer(frameSizer);
   frameSizer->SetSizeHints(this);
+  {
+    // At the smallest width the instructions wrap to more lines than the box's
+    // 48 pixels hold: give it their height there (a line more for word wrapping).
+    Layout();
+    const int room = instructionsText->GetClientSize().x - 12;
+    const int textWidth = instructionsText->GetTextExtent(instructionsText->GetValue()).x;
+    if (room > 0) {
+      const int lines = (textWidth + room - 1) / room + 1;
+      const int height = lines * instructionsText->GetCharHeight() + 10;
+      if (height > instructionsText->GetSize().y) {
+        instructionsText->SetMinSize(wxSize(-1, height));
+        frameSizer->SetSizeHints(this);
+      }
+    }
+  }
   // The minimum size leaves the graphs a few centimetres wide; open roomier where
   // the screen allows, without going below the minimum.
   const wxRect screen = wxGetClientDisplayRect();
@@ -521,7 +536,8 @@ void MainFrame::rememberScaledTexts() {
   scaledTexts.clear();
   for (wxWindow* page : {statisticsPage, boxPage}) {
     for (wxWindow* child : page->GetChildren()) {
-      if (child == percentileSlider || wxDynamicCast(child, coordSys)) continue;
+      // coordSys answers with wxWindow's class information: wxDynamicCast matches any window.
+      if (child == percentileSlider || dynamic_cast<coordSys*>(child)) continue;
       scaledTexts.push_back({child, child->GetFont(), child->GetMinSize()});
     }
   }
@@ -557,7 +573,7 @@ void MainFrame::setTextScale(double scale) {
     t.window->InvalidateBestSize();
     // A value label keeps room for the longest text it has shown.
     if (auto* label = wxDynamicCast(t.window, wxStaticText)) {
-      const wxSize need = label->GetBestSize();
+      const wxSize need = textSize(label);
       label->SetMinSize(wxSize(std::max(need.x, least.x), std::max(need.y, least.y)));
     }
   }

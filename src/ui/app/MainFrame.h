@@ -72,6 +72,9 @@ enum SeriesIndex {
   OGIVE_SET2 = 7
 };
 
+// The size a static text needs to show its whole label in its font.
+wxSize textSize(wxStaticText* label);
+
 class MainFrame : public wxFrame {
  public:
   MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptionFile,

@@ -2,6 +2,7 @@
 #include "ui/app/MainFrame.h"
 
 #include <wx/choice.h>
+#include <wx/dcclient.h>
 #include <wx/msgdlg.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
@@ -27,6 +28,21 @@ int setOfControl(int id, int set2Id) { return id == set2Id ? 1 : 0; }
 // Distance from an end of the vertical slider to the centre of its thumb at that
 // end: half the thumb and the trough's padding (GTK 3's default theme).
 constexpr int sliderEndInset = 12;
+
+}  // namespace
+
+// What a label needs for its whole text in its font. GTK's own answer can lag
+// behind a new text of several lines, so the lines are measured as well.
+wxSize textSize(wxStaticText* label) {
+  wxClientDC dc(label);
+  dc.SetFont(label->GetFont());
+  wxCoord w = 0, h = 0;
+  dc.GetMultiLineTextExtent(label->GetLabel(), &w, &h);
+  const wxSize best = label->GetBestSize();
+  return wxSize(std::max(best.x, w + 2), std::max(best.y, h));
+}
+
+namespace {
 
 const tally::PointList& classPoints(const tally::Series& columns) {
   static const tally::PointList none;
@@ -216,7 +232,7 @@ void MainFrame::setValueText(wxStaticText* label, const wxString& text) {
   if (label->GetLabel() == text) return;
   label->SetLabel(text);
   label->InvalidateBestSize();
-  const wxSize need = label->GetBestSize(), least = label->GetMinSize();
+  const wxSize need = textSize(label), least = label->GetMinSize();
   if (need.x > least.x || need.y > least.y) {
     label->SetMinSize(wxSize(std::max(need.x, least.x), std::max(need.y, least.y)));
     labelsGrew = true;
@@ -305,9 +321,12 @@ void MainFrame::handPercentileRange() {
 // half a thumb above its bottom end; the spacers put those points on the rows of
 // 100% and 0% of the graph beside it.
 void MainFrame::alignPercentileSlider() {
-  if (!percentileSlider->IsShownOnScreen()) return;
+  if (!percentileGraph->IsShown()) return;
   percentileGraph->updateScales();
-  const int graphTop = boxPage->ScreenToClient(percentileGraph->ClientToScreen(wxPoint(0, 0))).y;
+  // Positions within the page, valid also while another page is on show; the
+  // sunken border lies evenly round the client area.
+  const int border = (percentileGraph->GetSize().y - percentileGraph->GetClientSize().y) / 2;
+  const int graphTop = percentileGraph->GetPosition().y + border;
   const int row100 = graphTop + percentileGraph->worldToPixelY(100);
   const int row0 = graphTop + percentileGraph->worldToPixelY(0);
   const wxRect slider = percentileSlider->GetRect();
