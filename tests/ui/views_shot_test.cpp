@@ -208,6 +208,11 @@ class ScenarioShotTest : public ::testing::Test, protected MainFrameDriver {
         EXPECT_GE(label->GetSize().x, label->GetBestSize().x)
             << scenario << " " << text(label) << " min " << label->GetMinSize().x;
         EXPECT_GE(label->GetSize().y, label->GetBestSize().y) << scenario << " " << text(label);
+        // Nor is any cut off by the page's edge, even in the smallest window.
+        EXPECT_LE(label->GetRect().GetBottom(), frame->statisticsPage->GetClientSize().y)
+            << scenario << " " << size.x << "x" << size.y;
+        EXPECT_LE(label->GetRect().GetRight(), frame->statisticsPage->GetClientSize().x)
+            << scenario << " " << size.x << "x" << size.y;
       }
       for (int page = 0; page < 3; ++page) {
         frame->notebook->SetSelection(page);

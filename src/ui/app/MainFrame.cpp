@@ -585,8 +585,9 @@ void MainFrame::setTextScale(double scale) {
   percentileGraph->setFontSize(points);
   percentileGraph->setMarkerFontSize(static_cast<int>(std::lround(9 * scale)));
   percentileGraph->Refresh(false);
-  Layout();
-  statisticsPage->Layout();
-  boxPage->Layout();
   columnGraphPage->Layout();
+  // The pages now need another minimum; the window's follows.
+  labelsGrew = true;
+  layOutGrownLabels();
+  Layout();
 }

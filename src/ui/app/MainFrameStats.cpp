@@ -4,6 +4,7 @@
 #include <wx/choice.h>
 #include <wx/dcclient.h>
 #include <wx/msgdlg.h>
+#include <wx/notebook.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/slider.h>
@@ -239,11 +240,33 @@ void MainFrame::setValueText(wxStaticText* label, const wxString& text) {
   }
 }
 
+namespace {
+
+// Grown labels can make a page need more than the window's minimum size gave it:
+// the minimum follows, so that nothing is cut off at the smallest window.
+void keepPagesInView(MainFrame& frame) {
+  for (wxWindow* page : {frame.statisticsPage, frame.boxPage})
+    page->SetMinSize(page->GetSizer()->GetMinSize());
+  frame.notebook->InvalidateBestSize();
+  // The panel holding everything had its minimum fixed when it was built.
+  wxWindow* panel = frame.notebook->GetParent();
+  panel->SetMinSize(wxDefaultSize);
+  panel->SetMinSize(panel->GetSizer()->GetMinSize());
+  frame.GetSizer()->Layout();
+  const wxSize least = frame.GetSizer()->GetMinSize(), now = frame.GetClientSize();
+  frame.SetMinClientSize(least);
+  if (now.x < least.x || now.y < least.y)
+    frame.SetClientSize(wxSize(std::max(now.x, least.x), std::max(now.y, least.y)));
+}
+
+}  // namespace
+
 void MainFrame::layOutGrownLabels() {
   if (!labelsGrew) return;
   labelsGrew = false;
   statisticsPage->Layout();
   boxPage->Layout();
+  keepPagesInView(*this);
 }
 
 void MainFrame::blankStatistics() {
