@@ -4,6 +4,7 @@
 #include <wx/button.h>
 #include <wx/msgdlg.h>
 #include <wx/spinctrl.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/testing.h>
 
@@ -381,4 +382,21 @@ TEST(GroupingDialog, FitToDataOffersTheDataGroupingAndOkReturnsToFollowingIt) {
   dlg.sizeField()->SetValue("2");
   press(&dlg, GroupingDialog::ID_OK);
   EXPECT_FALSE(dlg.followsData());
+}
+
+TEST(GroupingDialog, TheRangePreviewShowsItsWholeText) {
+  NoDialogs guard;
+  GroupingDialog dlg(nullptr, 0, 1, 10);
+  dlg.startField()->SetValue("123.457");
+  dlg.sizeField()->SetValue("123456");
+  ASSERT_EQ(range(dlg), "123.457 - 1.23468e+06");  // 123.457 + 10 * 123456
+  bool found = false;
+  for (wxWindow* w : dlg.GetChildren()) {
+    auto* label = wxDynamicCast(w, wxStaticText);
+    if (!label || toStd(label->GetLabel()) != range(dlg)) continue;
+    found = true;
+    EXPECT_GE(label->GetSize().x, label->GetBestSize().x);
+    EXPECT_LE(label->GetRect().GetRight(), dlg.GetClientSize().x);
+  }
+  EXPECT_TRUE(found);
 }
