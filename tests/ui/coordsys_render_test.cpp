@@ -287,8 +287,9 @@ TEST_F(CoordSysTest, ALabelTheEdgeWouldCutIsLeftOut) {
   graph->setAxesStyle(1);
   graph->setGridStyle(0);
   graph->setXMin(-5.05);
-  graph->setXMax(5);
+  graph->setXMax(4);  // 9.05 units: ticks every 1, so -5 is a tick
   graph->updateScales();
+  ASSERT_DOUBLE_EQ(graph->getXScale().getTickUnit(), 1);
   ASSERT_LT(graph->worldToPixelX(-5), 4);
   wxImage img = render();
   EXPECT_EQ(darkCount(img, 0, 157, 14, 175), 0);
