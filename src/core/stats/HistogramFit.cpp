@@ -24,8 +24,9 @@ double nextNiceSize(double size) {
 
 Grouping fitGrouping(double lo, double hi, double n) {
   if (!std::isfinite(lo) || !std::isfinite(hi) || hi < lo) return Grouping();
-  const int wanted = std::clamp(static_cast<int>(std::lround(std::sqrt(std::max(n, 1.0)))), 1,
-                                maxFittedClasses);
+  // Capped before rounding: a frequency of 1e300 must not overflow the conversion.
+  const double root = std::min(std::sqrt(std::max(n, 1.0)), double(maxFittedClasses));
+  const int wanted = std::clamp(static_cast<int>(std::lround(root)), 1, maxFittedClasses);
   const double spread = hi - lo;
   double size;
   if (spread > 0 && std::isfinite(spread))
