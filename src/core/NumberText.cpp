@@ -78,6 +78,15 @@ std::string trimBlanks(const std::string& text) {
 
 std::string formatNumber(const char* format, double value) { return vformat(format, value); }
 
+std::string formatStatistic(double value) {
+  std::string text = vformat("%.4g", value);
+  const double magnitude = std::fabs(value);
+  // "%.4g" turns to an exponent only from 1e4 up (or below 1e-4): round to whole.
+  if (text.find('e') != std::string::npos && magnitude >= 1e-4 && magnitude < 1e15)
+    text = vformat("%.0f", value);
+  return text;
+}
+
 std::string formatInt(const char* format, int value) { return vformat(format, value); }
 
 std::string exactText(double value) {

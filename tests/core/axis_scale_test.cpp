@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <set>
+#include <string>
 
 #include "core/graph/AxisScale.h"
 
@@ -184,4 +187,106 @@ TEST(TickLabelText, NumbersAndPiRewriting) {
       {2, true, "2" + pi},
   };
   for (const Case& c : cases) EXPECT_EQ(tally::tickLabelText(c.v, c.trig), c.text) << c.v;
+}
+
+TEST(TickLabelText, ExactToTheUnitAndPlainFromTenThousandthsToAQuadrillion) {
+  const std::string pi = "\xCF\x80";
+  struct Case {
+    double v, unit;
+    bool trig;
+    std::string text;
+  } cases[] = {
+      // Where "%.5g" is already exact and plain, nothing changes.
+      {0, 1, false, "0"},          {2.5, 0.5, false, "2.5"},      {3, 0.5, false, "3"},
+      {-0.75, 0.25, false, "-0.75"}, {0.0001, 0.0001, false, "0.0001"}, {50, 10, false, "50"},
+      // "%.5g" gives 1e+05, 1e+05, 1.0001e+05 here.
+      {100000, 1, false, "100000"}, {100001, 1, false, "100001"}, {100002, 1, false, "100002"},
+      {1e14 + 5, 5, false, "100000000000005"}, {1984.5, 0.5, false, "1984.5"},
+      {0.30000000000000004, 0.1, false, "0.3"}, {-1e-4, 5e-5, false, "-0.0001"},
+      // A unit of no short decimal is labelled to three digits of it.
+      {1.0 / 3, 1.0 / 3, false, "0.333"},
+      // Outside the plain span an exponent, with the digits the unit needs.
+      {2e-5, 1e-5, false, "2e-05"}, {1.00002e20, 1e15, false, "1.00002e+20"},
+      {0.5, 0.5, true, "0.5" + pi}, {1, 0.5, true, pi}, {-1, 1, true, "-" + pi},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(tally::tickLabelText(c.v, c.unit, c.trig), c.text) << c.v << " / " << c.unit;
+}
+
+// Ranges as the views produce them: classes start / size / count with room on
+// both sides, and data ranges scaled by 0.6 / 1.2, over many magnitudes.
+TEST(TickLabelText, EveryGeneratedAxisHasDistinctLabelsThatReadBackAsTheirTicks) {
+  int axes = 0;
+  for (double start : {0.0, 1e-4, 0.3, 7.0, 148.0, 1980.0, 99998.0, 100000.0, 1e9, 123456789.0,
+                       1e13, -40.0, -1e6, -0.003}) {
+    for (double size : {1e-4, 0.1, 0.25, 1.0, 5.0, 1000.0}) {
+      for (int count : {1, 3, 6, 10, 41}) {
+        for (int maxTicks : {4, 10, 20}) {
+          const double lo[] = {start - 2 * size, start, 0.6 * start};
+          const double hi[] = {start + (count + 1) * size, start + count * size,
+                               1.2 * (start + count * size)};
+          for (int r = 0; r < 3; ++r) {
+            AxisScale s;
+            s.setMaxTicks(maxTicks);
+            if (!s.setRange(lo[r], hi[r])) continue;
+            std::vector<double> ticks;
+            s.tickPositions(ticks, tally::MajorTicks);
+            std::set<std::string> seen;
+            for (double t : ticks) {
+              const std::string text = s.labelText(t, false);
+              ++axes;
+              EXPECT_TRUE(seen.insert(text).second)
+                  << "repeated " << text << " on " << lo[r] << ".." << hi[r];
+              const double back = std::strtod(text.c_str(), nullptr);
+              EXPECT_NEAR(back, t, 1e-6 * s.getTickUnit() + 1e-15 * std::fabs(t)) << text;
+              if (std::fabs(t) >= 1e-4 && std::fabs(t) < 1e15)
+                EXPECT_EQ(text.find('e'), std::string::npos) << text;
+            }
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(axes, 10000);
+}
+
+TEST(AxisScale, RangeEndsARoundingErrorBesideAMultipleAreNoTicks) {
+  // 0.3 - 2 * 0.1 and 0.3 + 6 * 0.1: the classes 0.3 / 0.1 / 5.
+  AxisScale s(0.3 - 2 * 0.1, 0.3 + 6 * 0.1);
+  ASSERT_DOUBLE_EQ(s.getTickUnit(), 0.1);
+  std::vector<double> ticks;
+  ASSERT_EQ(s.tickPositions(ticks, tally::MajorTicks), 7);  // 0.2 .. 0.8
+  EXPECT_DOUBLE_EQ(ticks.front(), 0.2);
+  EXPECT_DOUBLE_EQ(ticks.back(), 0.8);
+  // The same over generated class layouts with the class size as the unit.
+  for (double start : {0.3, 0.7, 1.1, 2.35, -0.9, 1980.0}) {
+    for (double size : {0.1, 0.05, 0.2, 0.3, 0.7}) {
+      for (int count = 3; count <= 9; ++count) {
+        AxisScale g;
+        g.setTickUnit(size);
+        g.setMinorTickUnit(size / 5);
+        ASSERT_TRUE(g.setRange(start - 2 * size, start + (count + 1) * size));
+        for (int which : {tally::MajorTicks, tally::MinorTicks}) {
+          const double u = which == tally::MajorTicks ? size : size / 5;
+          g.tickPositions(ticks, which);
+          for (double t : ticks) {
+            if (t == 0) continue;
+            EXPECT_GT(t - g.getMin(), 1e-6 * u) << start << " " << size << " " << count;
+            EXPECT_GT(g.getMax() - t, 1e-6 * u) << start << " " << size << " " << count;
+          }
+        }
+      }
+    }
+  }
+}
+
+TEST(AxisScale, WholeUnitsNeverGoBelowOne) {
+  AxisScale s;
+  s.wholeUnits = true;
+  ASSERT_TRUE(s.setRange(0, 3.6));  // frequencies 1..3: would be 0.5 and 0.1
+  EXPECT_DOUBLE_EQ(s.getTickUnit(), 1);
+  EXPECT_DOUBLE_EQ(s.getMinorTickUnit(), 1);
+  ASSERT_TRUE(s.setRange(0, 120));  // large counts keep their nice unit
+  EXPECT_DOUBLE_EQ(s.getTickUnit(), 20);
+  EXPECT_DOUBLE_EQ(s.getMinorTickUnit(), 10);
 }

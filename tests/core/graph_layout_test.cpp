@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "core/graph/GraphLayout.h"
 
@@ -276,4 +278,66 @@ TEST(GraphLayout, SettersNormaliseOrRefusePositions) {
   EXPECT_EQ(g.fontSize, 12);
   EXPECT_TRUE(g.setFontSize(8));
   EXPECT_EQ(g.fontSize, 8);
+}
+
+TEST(GraphLayout, LengthsFarFromTheOriginAreTheirRatioNotClampedDifferences) {
+  // Classes 1980 / 5 / 8 and the ogive's 99998..100007: world 0 lies far off the
+  // canvas, and differences of clamped positions gave 0 for every length.
+  GraphLayout g;
+  ASSERT_TRUE(g.xScale.setRange(99998, 100007));
+  ASSERT_TRUE(g.yScale.setRange(1970, 2030));
+  EXPECT_EQ(g.worldWidthToPixels(0.5, 659), 36);  // 0.5 * 659 / 9 = 36.6
+  EXPECT_EQ(g.worldHeightToPixels(5, 300), 25);   // 5 * 300 / 60
+  EXPECT_NEAR(g.pixelWidthToWorld(36, 659), 36 * 9 / 659.0, 1e-9);
+  EXPECT_NEAR(g.pixelHeightToWorld(25, 300), 5, 1e-9);
+  EXPECT_EQ(g.worldWidthToPixels(1e12, 659), 10000);  // clamped only at the end
+  for (double a : {-1e9, -3.0, 0.0, 1e-3, 2.5e6, 1e9}) {
+    for (double span : {1e-3, 1.0, 9.0, 400.0}) {
+      ASSERT_TRUE(g.xScale.setRange(a, a + span));
+      for (double d : {span / 7, span / 2, span}) {
+        const int expected = static_cast<int>(std::min(d * 659 / ((a + span) - a), 10000.0));
+        EXPECT_EQ(g.worldWidthToPixels(d, 659), expected) << a << " " << span;
+        EXPECT_EQ(g.worldWidthToPixels(-d, 659), expected);
+      }
+    }
+  }
+}
+
+TEST(GraphLayout, SmallPanesKeepTheirRangeNearTheRequestedWindow) {
+  // The room scaling w / (w - left) explodes once the labels need most of the pane.
+  for (int w = 20; w <= 200; w += 3) {
+    for (int h : {25, 30, 38, 45, 300}) {
+      GraphLayout g;
+      g.updateScales(w, h, fakeMeasure);
+      // At most the 10 requested units plus the room of the labels (here under 70 px
+      // a side) at that scale; the scaling once made -5..5 at 34 px into -32.5..38.6.
+      EXPECT_LE(g.xScale.getMax() - g.xScale.getMin(), 10 * (1 + 70.0 / w)) << w << " x " << h;
+      EXPECT_LE(g.yScale.getMax() - g.yScale.getMin(), 10 * (1 + 70.0 / h)) << w << " x " << h;
+      EXPECT_LE(g.xScale.getMin(), -5);
+      EXPECT_GE(g.yScale.getMax(), 5);
+    }
+  }
+}
+
+TEST(GraphLayout, OverflowingWindowsFallBackToAFiniteRangeHoldingTheData) {
+  const double inf = std::numeric_limits<double>::infinity();
+  // Data 1e308 .. 1.7e308: the box range's upper end overflows.
+  const double lo = 1e308, hi = 1.7e308;
+  GraphLayout g;
+  g.yMin = lo - 0.2 * (hi - lo);
+  g.yMax = hi + 0.2 * (hi - lo);
+  ASSERT_TRUE(std::isinf(g.yMax));
+  g.updateScales(400, 300, fakeMeasure);
+  EXPECT_TRUE(std::isfinite(g.yScale.getMin()) && std::isfinite(g.yScale.getMax()));
+  EXPECT_LE(g.yScale.getMin(), lo);
+  EXPECT_GE(g.yScale.getMax(), hi);
+  // Both ends overflowing, and a span that overflows between finite ends.
+  for (auto [a, b] : {std::pair{-inf, inf}, std::pair{-1.5e308, 1.5e308}, std::pair{inf, inf}}) {
+    GraphLayout f;
+    f.xMin = a;
+    f.xMax = b;
+    f.updateScales(400, 300, fakeMeasure);
+    EXPECT_LT(f.xScale.getMin(), f.xScale.getMax()) << a << " " << b;
+    EXPECT_TRUE(std::isfinite(f.xScale.getMax() - f.xScale.getMin())) << a << " " << b;
+  }
 }

@@ -106,3 +106,18 @@ TEST(NumberText, ExactTextReadsBackAsTheSameDouble) {
     EXPECT_EQ(back, v) << tally::exactText(v);
   }
 }
+
+TEST(NumberText, StatisticsKeepFourDigitsButNoExponentAndNoLostIntegerDigits) {
+  struct Case {
+    double v;
+    const char* text;
+  } cases[] = {
+      // Unchanged "%.4g" outputs.
+      {16, "16"}, {2.0 / 3.0, "0.6667"}, {0.0002761, "0.0002761"}, {-3.14159, "-3.142"},
+      {1234.4, "1234"}, {0, "0"}, {1e-5, "1e-05"}, {2e15, "2e+15"}, {-1, "-1"},
+      // Step counts: "1.048e+04" and "1.06e+04" before.
+      {10480.25, "10480"}, {10597.5, "10598"}, {9999.7, "10000"}, {-123456.7, "-123457"},
+      {1.12346e6, "1123460"}, {999999999999999.0, "999999999999999"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(tally::formatStatistic(c.v), c.text) << c.v;
+}

@@ -40,6 +40,10 @@ TEST(Refresh, ThreeDistinctValuesGetStatisticsTwoDoNot) {
   EXPECT_EQ(a.pairs.front().value, 4);  // sorted by the refresh
   EXPECT_EQ(r.sets[0].columns, (PointList{{4, 1}, {6, 1}, {8, 1}}));
   EXPECT_FALSE(r.sets[1].hasStatistics);
+  // Only n is shown, with the reason: 4, 4, 6 has two distinct values.
+  EXPECT_TRUE(r.sets[1].tooFewValues);
+  EXPECT_EQ(r.sets[1].labels.n, "3");
+  r.sets[1].labels.n.clear();
   EXPECT_TRUE(r.sets[1].labels.empty());
   EXPECT_FALSE(r.sets[1].labels.extremeCaptionsEnabled.has_value());
   EXPECT_TRUE(r.sets[1].columns.empty());
@@ -381,4 +385,14 @@ TEST(Refresh, RangesBeyondTheDoublesAreNotHanded) {
   r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
   EXPECT_TRUE(r.columnRangesSet);
   EXPECT_TRUE(r.boxRangeSet);
+}
+
+TEST(Refresh, AColumnStandingAtZeroIsShownWhole) {
+  // 0 0 1 1 1 2 2 2 2 3 4: the column at 0 (width 0.75) spans -0.375..0.375;
+  // a = -0.375 <= 0.5 b, so x-min = 1.2 a = -0.45.
+  DataSet a = values({0, 0, 1, 1, 1, 2, 2, 2, 2, 3, 4}), b;
+  RefreshResult r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
+  ASSERT_TRUE(r.columnRangesSet);
+  EXPECT_DOUBLE_EQ(r.xMin, -0.45);
+  EXPECT_DOUBLE_EQ(r.xMax, 4.8);
 }

@@ -60,7 +60,7 @@ TEST(ReportArguments, BadUsageExitsWithStatus2AndOneLineNamingTheProblem) {
       {{"--percentile", "-1", "a"}, "--percentile"},
       {{"--percentile", "50%", "a"}, "--percentile"},
       {{"--classes", "0,0,10", "a"}, "--classes"},
-      {{"--classes", "-1,1,10", "a"}, "--classes"},
+      {{"--classes", "-1,0,10", "a"}, "--classes"},
       {{"--classes", "0,1,10,", "a"}, "--classes"},
       {{"--histogram", "0,1,101", "a"}, "--histogram"},
       {{"--histogram", "0,1", "a"}, "--histogram"},

@@ -32,13 +32,13 @@ TEST(Grouping, LabelsUseShortestNumbers) {
   EXPECT_EQ(tally::modalClassText(10, 20), "10 < 20");
 }
 
-TEST(Grouping, DialogRulesRefuseNegativeStartZeroSizeAndCountsOutside1To100) {
+TEST(Grouping, DialogRulesAcceptAnyFiniteStartButRefuseZeroSizeAndCountsOutside1To100) {
   struct Case {
     Grouping g;
     bool valid;
   } cases[] = {
       {{0, 1, 10}, true},   {{0, 0.5, 1}, true},  {{3, 2, 100}, true},
-      {{-1, 1, 10}, false}, {{0, 0, 10}, false},  {{0, -2, 10}, false},
+      {{-1, 1, 10}, true},  {{-40, 5, 6}, true},  {{0, 0, 10}, false},  {{0, -2, 10}, false},
       {{0, 1, 0}, false},   {{0, 1, 101}, false},
   };
   for (const auto& c : cases)

@@ -227,3 +227,117 @@ TEST_F(CoordSysTest, CtrlCPutsABitmapOfThePictureOnTheClipboard) {
   EXPECT_TRUE(dark(img, 100, 150));
   EXPECT_TRUE(white(img, 405, 100));
 }
+
+// ---- Faults seen on classroom data
+
+TEST_F(CoordSysTest, APinnedAxisFarFromTheOriginKeepsItsLabelsOnTheCanvas) {
+  // Classes 1980 / 5 / 8 on an ogive: world 0 lies thousands of pixels to the left.
+  graph->setXMin(1975);
+  graph->setXMax(2025);
+  graph->setYMin(0);
+  graph->setYMax(110);
+  graph->updateScales();
+  const tally::Margins m = graph->computeMargins(false);
+  const int col = graph->worldWidthToPixels(m.left);
+  ASSERT_GT(col, 20);  // the pinned axis leaves room for "100" on its left
+  ASSERT_LT(col, 80);
+  wxImage img = render();
+  EXPECT_TRUE(dark(img, col, 150));
+  const int y100 = graph->worldToPixelY(100);
+  EXPECT_GT(darkCount(img, 0, y100 - 8, col - 6, y100 + 8), 5);  // "100" beside its tick
+}
+
+TEST_F(CoordSysTest, TickLabelsFarFromZeroAreDistinct) {
+  // "%.5g" printed 100001 and 100002 both as "1e+05".
+  graph->setAxesStyle(1);
+  graph->setGridStyle(0);
+  graph->setXMin(99999.5);
+  graph->setXMax(100007.5);  // 50 px per unit: ticks at 100000..100007
+  graph->setYMin(-5);
+  graph->setYMax(5);
+  graph->updateScales();
+  ASSERT_DOUBLE_EQ(graph->getXScale().getTickUnit(), 1);
+  wxImage img = render();
+  auto label = [&](double v) {
+    const int x = graph->worldToPixelX(v);
+    return img.GetSubImage(wxRect(x - 24, 156, 48, 18));
+  };
+  const wxImage a = label(100001), b = label(100002);
+  EXPECT_GT(darkCount(a, 0, 0, 47, 17), 5);
+  EXPECT_NE(std::vector<unsigned char>(a.GetData(), a.GetData() + 48 * 18 * 3),
+            std::vector<unsigned char>(b.GetData(), b.GetData() + 48 * 18 * 3));
+}
+
+TEST_F(CoordSysTest, RangeEndsARoundingErrorFromATickCarryNoHalfLabels) {
+  // Classes 0.3 / 0.1 / 5: 0.09999999999999998 .. 0.9000000000000001.
+  graph->setAxesStyle(1);
+  graph->setGridStyle(0);
+  graph->setXMin(0.3 - 2 * 0.1);
+  graph->setXMax(0.3 + 6 * 0.1);
+  graph->updateScales();
+  wxImage img = render();
+  EXPECT_EQ(darkCount(img, 0, 157, 12, 175), 0);    // no ".1" at the left end
+  EXPECT_EQ(darkCount(img, 387, 157, 399, 175), 0);  // no "0." at the right end
+  EXPECT_GT(darkCount(img, graph->worldToPixelX(0.5) - 10, 157, graph->worldToPixelX(0.5) + 10, 175),
+            5);
+}
+
+TEST_F(CoordSysTest, ALabelTheEdgeWouldCutIsLeftOut) {
+  // "-5" centred 2 px from the left edge would show as "5".
+  graph->setAxesStyle(1);
+  graph->setGridStyle(0);
+  graph->setXMin(-5.05);
+  graph->setXMax(4);  // 9.05 units: ticks every 1, so -5 is a tick
+  graph->updateScales();
+  ASSERT_DOUBLE_EQ(graph->getXScale().getTickUnit(), 1);
+  ASSERT_LT(graph->worldToPixelX(-5), 4);
+  wxImage img = render();
+  EXPECT_EQ(darkCount(img, 0, 157, 14, 175), 0);
+  EXPECT_GT(darkCount(img, graph->worldToPixelX(-4) - 8, 157, graph->worldToPixelX(-4) + 8, 175), 5);
+}
+
+TEST_F(CoordSysTest, APaneSmallerThanItsLabelRoomKeepsItsRange) {
+  graph->setXMin(-5);
+  graph->setXMax(5);
+  for (wxSize size : {wxSize(34, 300), wxSize(400, 38), wxSize(50, 45)}) {
+    graph->SetClientSize(size);
+    wxTheApp->ProcessPendingEvents();
+    graph->updateScales();
+    // The label room was once scaled by w / (w - room) and blew -5..5 up to -32.5..38.6.
+    EXPECT_LE(graph->getXScale().getMax() - graph->getXScale().getMin(), 20) << size.x;
+    EXPECT_LE(graph->getYScale().getMax() - graph->getYScale().getMin(), 20) << size.y;
+  }
+}
+
+TEST_F(CoordSysTest, TheCopiedPictureEndsAtTheWindowEvenWhenColumnsRunFarBeyond) {
+  // Data 0.0012..0.0019 with the default width 0.75: every column is far wider than the window.
+  graph->setXMin(0);
+  graph->setXMax(0.0025);
+  graph->setYMin(0);
+  graph->setYMax(5);
+  graph->updateScales();
+  tally::Series wide = columns(tally::colours::green, {{0.0012, 2}, {0.0019, 3}});
+  wide.columnWidth = 0.75;
+  graph->addSeries(wide);
+  const wxBitmap picture = graph->pictureBitmap();
+  EXPECT_LE(picture.GetWidth(), 410);
+  EXPECT_LE(picture.GetHeight(), 310);
+}
+
+TEST_F(CoordSysTest, AnOverflowingWindowStillShowsTheData) {
+  // Values 1e308 and 1.7e308: the box range's upper end hi + 0.2 (hi - lo) overflows.
+  const double lo = 1e308, hi = 1.7e308;
+  graph->setAxesStyle(0);
+  graph->setGridStyle(0);
+  graph->setYMin(lo - 0.2 * (hi - lo));
+  graph->setYMax(hi + 0.2 * (hi - lo));
+  graph->updateScales();
+  EXPECT_LE(graph->getYScale().getMin(), lo);
+  EXPECT_GE(graph->getYScale().getMax(), hi);
+  tally::Series box;
+  box.lineColour = tally::colours::black;
+  box.segments = {{{0, lo}, {0, hi}}};
+  graph->addSeries(box);
+  wxImage img = render();
+  EXPECT_GT(darkCount(img, 195, 0, 205, 299), 100);
+}

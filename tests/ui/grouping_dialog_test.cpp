@@ -4,6 +4,7 @@
 #include <wx/button.h>
 #include <wx/msgdlg.h>
 #include <wx/spinctrl.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/testing.h>
 
@@ -58,7 +59,7 @@ class ExpectInvalid : public wxExpectModalBase<wxMessageDialog, ExpectInvalid> {
   wxString message;
 };
 
-const wxString startMessage = "Please enter a valid positive number for start value.";
+const wxString startMessage = "Please enter a valid number for start value.";
 const wxString sizeMessage = "Please enter a valid positive number for group size value.";
 const wxString countMessage = "Please enter a valid positive integer for the number of groups.";
 const wxString typedCountMessage = "Please enter a valid positive integer.";
@@ -164,9 +165,9 @@ TEST(GroupingDialog, PreviewFollowsOnlyValidTyping) {
       {dlg.sizeField(), "0", "5 - 55"},       // size must be > 0
       {dlg.sizeField(), "-2", "5 - 55"},
       {dlg.sizeField(), "2", "5 - 15"},       // 5 + 5*2
-      {dlg.startField(), "-1", "5 - 15"},     // start must be >= 0
-      {dlg.startField(), "3x", "5 - 15"},     // only a whole-text number counts
-      {dlg.startField(), "1e999", "5 - 15"},  // overflow is no number
+      {dlg.startField(), "-1", "-1 - 9"},     // temperatures start below 0: -1 + 5*2
+      {dlg.startField(), "3x", "-1 - 9"},     // only a whole-text number counts
+      {dlg.startField(), "1e999", "-1 - 9"},  // overflow is no number
       {dlg.startField(), "0", "0 - 10"},      // 0 is a valid start: 0 + 5*2
       {dlg.startField(), " 1.5", "1.5 - 11.5"},
   };
@@ -212,10 +213,10 @@ TEST(GroupingDialog, OkRejectsEachInvalidFieldInOrderAndStaysOpen) {
     wxString message;
   };
   const std::vector<Case> cases = {
-      {"-1", "2", "3", startMessage},
       {"abc", "2", "3", startMessage},
       {"", "2", "3", startMessage},
-      {"-1", "abc", "0", startMessage},  // the start is checked first
+      {"x", "abc", "0", startMessage},  // the start is checked first
+      {"-1", "abc", "3", sizeMessage},  // a start below 0 is a start
       {"1", "abc", "3", sizeMessage},
       {"1", "0", "3", sizeMessage},
       {"1", "-4", "0", sizeMessage},  // the size before the count
@@ -254,7 +255,7 @@ TEST(GroupingDialog, OkAcceptsAfterAFailedTry) {
   GroupingDialog dlg(nullptr, 7, 3, 4);
   int shown = 0;
   auto script = [](GroupingDialog* d) {
-    d->startField()->SetValue("-1");
+    d->startField()->SetValue("-");
     press(d, 4);  // refused, stays open
     d->startField()->SetValue("0");
     d->sizeField()->SetValue("2.5");
@@ -264,7 +265,7 @@ TEST(GroupingDialog, OkAcceptsAfterAFailedTry) {
   };
   wxTEST_DIALOG(shown = dlg.ShowModal(),
                 wxExpectModal<GroupingDialog>(script).Describe("grouping dialog"),
-                ExpectInvalid(startMessage).Describe("negative start"));
+                ExpectInvalid(startMessage).Describe("a lone minus sign"));
   EXPECT_EQ(shown, wxID_OK);
   EXPECT_EQ(dlg.getStartValue(), 0);
   EXPECT_EQ(dlg.getGroupSize(), 2.5);
@@ -349,4 +350,53 @@ TEST(GroupingDialog, RefreshFieldsRewritesControlsFromSetValues) {
   dlg.refreshFields();
   EXPECT_EQ(dlg.getGroupCount(), 1);
   EXPECT_EQ(range(dlg), "0 - 1");
+}
+
+TEST(GroupingDialog, FitToDataOffersTheDataGroupingAndOkReturnsToFollowingIt) {
+  NoDialogs guard;
+  GroupingDialog dlg(nullptr, 0, 1, 10);
+  wxWindow* fit = dlg.FindWindow(GroupingDialog::ID_FIT);
+  ASSERT_NE(fit, nullptr);
+  EXPECT_FALSE(fit->IsShown());  // nothing to fit to yet
+  EXPECT_TRUE(dlg.followsData());
+  // Temperatures -7..12: classes -10 / 5 / 5.
+  dlg.setDataFit([] { return tally::Grouping{-10, 5, 5}; });
+  EXPECT_TRUE(fit->IsShown());
+
+  // The user's own grouping ends following the data.
+  dlg.startField()->SetValue("0");
+  press(&dlg, GroupingDialog::ID_OK);
+  EXPECT_FALSE(dlg.followsData());
+  // Fit to data fills the fields; the range preview keeps its end value.
+  press(&dlg, GroupingDialog::ID_FIT);
+  EXPECT_EQ(text(dlg.startField()), "-10");
+  EXPECT_EQ(text(dlg.sizeField()), "5");
+  EXPECT_EQ(range(dlg), "-10 - 15");
+  EXPECT_FALSE(dlg.followsData()) << "only OK accepts";
+  press(&dlg, GroupingDialog::ID_OK);
+  EXPECT_TRUE(dlg.followsData());
+  EXPECT_EQ(dlg.getStartValue(), -10);
+  EXPECT_EQ(dlg.getGroupCount(), 5);
+  // Editing after the fit is the user's grouping again.
+  press(&dlg, GroupingDialog::ID_FIT);
+  dlg.sizeField()->SetValue("2");
+  press(&dlg, GroupingDialog::ID_OK);
+  EXPECT_FALSE(dlg.followsData());
+}
+
+TEST(GroupingDialog, TheRangePreviewShowsItsWholeText) {
+  NoDialogs guard;
+  GroupingDialog dlg(nullptr, 0, 1, 10);
+  dlg.startField()->SetValue("123.457");
+  dlg.sizeField()->SetValue("123456");
+  ASSERT_EQ(range(dlg), "123.457 - 1.23468e+06");  // 123.457 + 10 * 123456
+  bool found = false;
+  for (wxWindow* w : dlg.GetChildren()) {
+    auto* label = wxDynamicCast(w, wxStaticText);
+    if (!label || toStd(label->GetLabel()) != range(dlg)) continue;
+    found = true;
+    EXPECT_GE(label->GetSize().x, label->GetBestSize().x);
+    EXPECT_LE(label->GetRect().GetRight(), dlg.GetClientSize().x);
+  }
+  EXPECT_TRUE(found);
 }

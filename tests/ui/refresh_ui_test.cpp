@@ -89,10 +89,13 @@ TEST_F(RefreshUiTest, ThreeDistinctValuesShowStatisticsTwoShowNothing) {
   EXPECT_EQ(frame->series[COLUMNS_SET1].segments,
             (std::vector<Points>{{{4, 1}, {6, 1}, {8, 1}}}));
 
-  // 4 4 6: two distinct values blank the set and its column graph.
+  // 4 4 6: two distinct values blank the set and its column graph; n stays, with the reason.
   type(2, 0, "4");
   EXPECT_EQ(labels(1), Labels(13, ""));
-  EXPECT_EQ(labels(0), Labels(13, ""));
+  Labels reason(13, "");
+  reason[0] = "3";
+  reason[1] = "At least three different values are needed";
+  EXPECT_EQ(labels(0), reason);
   EXPECT_EQ(frame->dataSets[0].count, 2);
   EXPECT_EQ(frame->set1Graph->getSlot(0), nullptr);
   EXPECT_TRUE(frame->series[COLUMNS_SET1].segments.empty());
@@ -178,8 +181,8 @@ TEST_F(RefreshUiTest, AlreadyGroupedDataWithOneFilledClassGetStatistics) {
   wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AcceptGrouping(0, 10, 3));
   // Three values in the first class: the largest frequency 3 gives y up to 3.6.
   ASSERT_DOUBLE_EQ(frame->set1Graph->getYMax(), 3.6);
-  // The ogive view spans two classes before and one after: -20 to 40.
-  EXPECT_DOUBLE_EQ(frame->percentileGraph->getXMin(), -20);
+  // The ogive view pads by one class at most; 0 lies in that room, so it starts there.
+  EXPECT_DOUBLE_EQ(frame->percentileGraph->getXMin(), 0);
   EXPECT_DOUBLE_EQ(frame->percentileGraph->getXMax(), 40);
 
   // 1 2 3 all lie in the first class; put 4 into the second class instead.
@@ -285,4 +288,73 @@ TEST_F(RefreshUiTest, AlreadyGroupedColumnGraphGetsItsSeriesWithOneOrTwoFilledCl
   EXPECT_EQ(frame->set1Graph->getSlot(0), &frame->series[COLUMNS_SET1]);
   // Set 2 shows nothing and gets no series.
   EXPECT_EQ(frame->set2Graph->getSlot(0), nullptr);
+}
+
+TEST_F(RefreshUiTest, GraphsNameTheirSetsAndFitColumnsAndHistogramsToTheData) {
+  // Half shoe sizes: 0.75 of the smallest gap 0.5, not 0.75 wide overlapping columns.
+  paste("4.5\n5\n5\n6\n7\n");
+  EXPECT_DOUBLE_EQ(frame->series[COLUMNS_SET1].columnWidth, 0.375);
+  EXPECT_EQ(toStd(frame->set1Graph->getTitle()), "Set-1");
+  EXPECT_EQ(toStd(frame->set2Graph->getTitle()), "Set-2");
+  // A renamed set is named by its graphs once the window is told.
+  frame->setNameLabel[0]->SetLabel("7A");
+  frame->showSetNames();
+  EXPECT_EQ(toStd(frame->set1Graph->getTitle()), "7A");
+  type(0, 0, "4");  // 4 5 5 6 7: gaps of 1
+  EXPECT_DOUBLE_EQ(frame->series[COLUMNS_SET1].columnWidth, 0.75);
+
+  // Heights 148..180 cm as continuous data: the histogram is chosen from them
+  // (17 values: about 4 classes of 8 -> 10, from 140), not left at 0 / 1 / 10.
+  chooseType(tally::UngroupedContinuous);
+  std::string heights;
+  for (int h = 148; h <= 180; h += 2) heights += std::to_string(h) + "\n";
+  paste(heights);
+  EXPECT_EQ(frame->histogramGrouping(), (tally::Grouping{140, 10, 5}));
+  EXPECT_DOUBLE_EQ(frame->series[COLUMNS_SET1].columnWidth, 10);
+  // The user's grouping stands until "Fit to data" is chosen again.
+  wxTEST_DIALOG(click(frame->columnWidthButton), AcceptGrouping(100, 20, 6));
+  type(0, 0, "149");
+  EXPECT_EQ(frame->histogramGrouping(), (tally::Grouping{100, 20, 6}));
+}
+
+TEST_F(RefreshUiTest, ColumnGraphsCountInWholeNumbersAndStatisticsNeedNoExponent) {
+  // Frequencies 1..3 would get y ticks 0.5 apart.
+  paste("1\n2\n2\n3\n3\n3\n");
+  frame->set1Graph->updateScales();
+  EXPECT_GE(frame->set1Graph->getYTickUnit(), 1);
+  // Step counts: a mean of 10480.25 shows every integer digit, without an exponent.
+  loadText("10201\n10480\n10597\n10643\n10700\n10900\n");
+  EXPECT_EQ(text(frame->meanLabel[0]), "10587");    // 63521 / 6 = 10586.8, not 1.059e+04
+  EXPECT_EQ(text(frame->medianLabel[0]), "10620");  // (10597 + 10643) / 2
+  // Every caption of a quartile or percentile explains its method.
+  for (const char* caption : {"Q1:", "Median:", "Q3:", "p"}) {
+    bool found = false;
+    for (wxWindow* w : frame->statisticsPage->GetChildren())
+      if (auto* t = wxDynamicCast(w, wxStaticText))
+        if (toStd(t->GetLabel()) == caption) found = !t->GetToolTipText().empty();
+    EXPECT_TRUE(found) << caption;
+  }
+}
+
+TEST_F(RefreshUiTest, ZoomKeysGrowAndShrinkTheStatisticsAndTheGraphLabels) {
+  paste("4\n6\n8\n");
+  const double points = frame->meanLabel[0]->GetFont().GetFractionalPointSize();
+  const int tickPoints = frame->set1Graph->getFontSize();
+  auto zoom = [&](int id) {
+    wxCommandEvent key(wxEVT_MENU, id);
+    frame->GetEventHandler()->ProcessEvent(key);
+  };
+  zoom(ID_ZOOM_IN);
+  zoom(ID_ZOOM_IN);
+  EXPECT_NEAR(frame->getUserZoom(), 1.5625, 1e-9);
+  EXPECT_NEAR(frame->meanLabel[0]->GetFont().GetFractionalPointSize(),
+              points * frame->getTextScale(), 0.5);
+  EXPECT_GT(frame->set1Graph->getFontSize(), tickPoints);
+  // The value label still shows its whole text in the larger font.
+  EXPECT_GE(frame->meanLabel[0]->GetMinSize().x, frame->meanLabel[0]->GetBestSize().x);
+  zoom(ID_ZOOM_OUT);
+  zoom(ID_ZOOM_RESET);
+  EXPECT_EQ(frame->getUserZoom(), 1);
+  EXPECT_NEAR(frame->meanLabel[0]->GetFont().GetFractionalPointSize(),
+              points * frame->getTextScale(), 0.5);
 }

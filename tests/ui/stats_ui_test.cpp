@@ -48,10 +48,11 @@ void typeIntoSpin(wxSpinCtrl* spin, const char* text) {
 
 TEST_F(StatsUiTest, ValuesOnlyTypesCountRepeatedValues) {
   typeValues({"3", "3", "5", "abc"});
-  // 3, 3, 5 and an unreadable cell: two distinct values, so nothing is shown yet.
+  // 3, 3, 5 and an unreadable cell: two distinct values, so only n is shown yet.
   EXPECT_EQ(frame->dataSets[0].pairs, (Pairs{{3, 2}, {5, 1}}));
   EXPECT_EQ(frame->dataSets[0].count, 2);  // the number of pairs of a set without statistics
-  EXPECT_EQ(text(frame->nLabel[0]), "");
+  EXPECT_EQ(text(frame->nLabel[0]), "3");
+  EXPECT_EQ(text(frame->medianLabel[0]), "");
   // The frequency column is hidden and never read.
   type(0, 1, "7");
   EXPECT_EQ(frame->dataSets[0].pairs, (Pairs{{3, 2}, {5, 1}}));

@@ -3,15 +3,21 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/dcmemory.h>
+#include <wx/file.h>
 #include <wx/image.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
+#include <wx/slider.h>
+#include <wx/stattext.h>
+#include <wx/testing.h>
 #include <wx/utils.h>
 
 #include <cstdlib>
 #include <string>
 
+#include "MainFrameDriver.h"
+#include "ui/WxBridge.h"
 #include "ui/app/MainFrame.h"
 
 namespace {
@@ -149,4 +155,127 @@ TEST_F(ViewsShotTest, PagesAtStartShowEmptyAxesAndWithSeriesShowThem) {
   shoot(2, "box_filled");
   showOgive(true);
   shoot(2, "ogive_filled");
+}
+
+namespace {
+
+std::string exampleFile(const char* name) {
+  wxFile f(wxString::FromUTF8(std::string(TALLYSCOPE_EXAMPLES) + "/" + name));
+  wxString text;
+  f.ReadAll(&text);
+  return toStd(text);
+}
+
+// Classroom analyses as a teacher would show them: each fills the window through
+// its real controls, then every page is checked and, with TALLYSCOPE_SHOT_DIR set,
+// saved at the opening size and at the size of the whole screen.
+class ScenarioShotTest : public ::testing::Test, protected MainFrameDriver {
+ protected:
+  void settle() {
+    for (int i = 0; i < 8; ++i) {
+      wxTheApp->ProcessPendingEvents();
+      wxYield();
+      wxMilliSleep(30);
+    }
+  }
+  void fillSets(const std::string& set1, const std::string& set2) {
+    selectSet(0);
+    loadText(set1);
+    selectSet(1);
+    loadText(set2);
+    selectSet(0);
+  }
+  // Every statistic shows its whole text; each page is saved when asked.
+  void checkAndShoot(const std::string& scenario) {
+    const char* dir = std::getenv("TALLYSCOPE_SHOT_DIR");
+    const wxRect screen = wxGetClientDisplayRect();
+    for (const wxSize& size : {wxSize(1000, 700), screen.GetSize(), frame->GetMinSize()}) {
+      frame->SetSize(wxRect(screen.GetPosition(), size));
+      settle();
+      // A projector's window shows larger texts; the opening and the smallest size
+      // keep them as they were.
+      if (size.x >= 1200) {
+        EXPECT_GT(frame->getTextScale(), 1.2) << scenario;
+        EXPECT_GT(frame->meanLabel[0]->GetFont().GetFractionalPointSize(),
+                  1.2 * wxNORMAL_FONT->GetFractionalPointSize())
+            << scenario;
+        EXPECT_GT(frame->set1Graph->getFontSize(), 9) << scenario;
+      } else
+        EXPECT_DOUBLE_EQ(frame->getTextScale(), 1) << scenario;
+      for (wxStaticText* label : {frame->nLabel[0], frame->meanLabel[0], frame->modeLabel[0],
+                                  frame->stdDevLabel[0], frame->rangeLabel[0], frame->modeLabel[1],
+                                  frame->meanLabel[1], frame->percentileLabel[1]}) {
+        EXPECT_GE(label->GetSize().x, label->GetBestSize().x)
+            << scenario << " " << text(label) << " min " << label->GetMinSize().x;
+        EXPECT_GE(label->GetSize().y, label->GetBestSize().y) << scenario << " " << text(label);
+        // Nor is any cut off by the page's edge, even in the smallest window.
+        EXPECT_LE(label->GetRect().GetBottom(), frame->statisticsPage->GetClientSize().y)
+            << scenario << " " << size.x << "x" << size.y;
+        EXPECT_LE(label->GetRect().GetRight(), frame->statisticsPage->GetClientSize().x)
+            << scenario << " " << size.x << "x" << size.y;
+      }
+      for (int page = 0; page < 3; ++page) {
+        frame->notebook->SetSelection(page);
+        if (!dir) continue;
+        frame->Refresh();
+        frame->Update();
+        for (int i = 0; i < 6; ++i) settle();
+        const wxRect r = frame->GetScreenRect();
+        const wxString path = wxString::Format("%s/%s_%d_%dx%d.png", dir, scenario, page, size.x,
+                                               size.y);
+        const wxString command = wxString::Format(
+            "import -window root -crop %dx%d+%d+%d +repage %s", r.width, r.height, r.x, r.y, path);
+        EXPECT_EQ(wxExecute(command, wxEXEC_SYNC), 0) << command;
+      }
+      frame->notebook->SetSelection(0);
+    }
+  }
+};
+
+}  // namespace
+
+TEST_F(ScenarioShotTest, ExampleAnalysis) {
+  frame->setNameLabel[0]->SetLabel("Class 7A");
+  frame->setNameLabel[1]->SetLabel("Class 7B");
+  fillSets(exampleFile("class-7a.csv"), exampleFile("class-7b.csv"));
+  frame->showSetNames();
+  EXPECT_FALSE(text(frame->nLabel[0]).empty());
+  EXPECT_EQ(toStd(frame->set2Graph->getTitle()), "Class 7B");
+  checkAndShoot("example");
+}
+
+TEST_F(ScenarioShotTest, DataStartingAtZero) {
+  fillSets("0\n0\n1\n1\n1\n2\n2\n2\n2\n3\n4\n", "0\n1\n1\n2\n3\n3\n3\n5\n");
+  EXPECT_EQ(text(frame->nLabel[0]), "11");
+  checkAndShoot("zero");
+}
+
+TEST_F(ScenarioShotTest, YearsAsClasses) {
+  std::string years1, years2;
+  for (int y = 1980; y < 2020; ++y) years1 += std::to_string(y) + "\n";
+  for (int y = 1990; y < 2020; y += 2) years2 += std::to_string(y) + "\n";
+  fillSets(years1, years2);
+  wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AnswerGrouping("1980", "5", 8));
+  EXPECT_EQ(frame->classGrouping(), (tally::Grouping{1980, 5, 8}));
+  frame->boxPageSizer->Show(frame->boxPlotSizer, false);
+  frame->boxPageSizer->Show(frame->percentileSizer, true);
+  EXPECT_FALSE(text(frame->sliderPercentileLabel[0]).empty());
+  settle();
+  // The slider's ends stand level with the graph's 100% and 0%.
+  PercentileGraphView* graph = frame->percentileGraph;
+  const int border = (graph->GetSize().y - graph->GetClientSize().y) / 2;
+  const wxRect slider = frame->percentileSlider->GetRect();
+  const int graphTop = graph->GetPosition().y + border;
+  EXPECT_NEAR(slider.y + 12, graphTop + graph->worldToPixelY(100), 1);
+  EXPECT_NEAR(slider.GetBottom() + 1 - 12, graphTop + graph->worldToPixelY(0), 1);
+  checkAndShoot("years");
+}
+
+TEST_F(ScenarioShotTest, NegativeTemperatures) {
+  fillSets("-7\n-5\n-4.5\n-2\n-1\n0\n0.5\n1\n3\n4\n6\n7.5\n9\n12\n",
+           "-3\n-2\n0\n1\n2\n2.5\n4\n5\n6\n8\n");
+  chooseType(tally::UngroupedContinuous);
+  // The histogram follows the data: classes start at a multiple of 5 below -7.
+  EXPECT_LE(frame->histogramGrouping().startValue, -7);
+  checkAndShoot("temps");
 }

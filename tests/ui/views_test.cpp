@@ -253,8 +253,9 @@ TEST_F(PercentileViewTest, OnlySet2CurveDrawsItsMarkerAndThePercentageButNoSet1M
   // "Set 2  Percentile" in blue from (X2 - 30, Y0 - 80), its value from (X2 + 4, Y0 - 66).
   EXPECT_GT(count(img, 290, 70, 399, 84, isBlue), 10);
   EXPECT_GT(count(img, 324, 84, 370, 98, isBlue), 5);
-  // The percentage text at (7, P - 20).
-  EXPECT_GT(count(img, 7, 70, 60, 89, isTextGreen), 10);
+  // The percentage text above its line, beside the vertical axis (px 200) at P - 20.
+  EXPECT_GT(count(img, 206, 70, 260, 89, isTextGreen), 10);
+  EXPECT_EQ(count(img, 0, 70, 199, 89, isTextGreen), 0);
   // No Set 1 marker: no coral line, no red text.
   EXPECT_EQ(count(img, 0, 0, 399, 299, isCoral), 0);
   EXPECT_EQ(count(img, 0, 0, 399, 299, [](const wxImage& i, int x, int y) {
@@ -322,7 +323,7 @@ TEST_F(PercentileViewTest, PercentageLabelHasNoTrailingZeros) {
   auto greenMask = [](const wxImage& img) {
     std::vector<bool> mask;
     for (int y = 10; y < 30; ++y)
-      for (int x = 0; x < 150; ++x)
+      for (int x = 200; x < 350; ++x)
         mask.push_back(img.GetGreen(x, y) > img.GetRed(x, y) + 40 &&
                        img.GetGreen(x, y) > img.GetBlue(x, y) + 40);
     return mask;
@@ -334,7 +335,7 @@ TEST_F(PercentileViewTest, PercentageLabelHasNoTrailingZeros) {
     dc.Clear();
     dc.SetFont(PercentileGraphView::markerFont());
     dc.SetTextForeground(wxColour(0, 130, 0));
-    dc.DrawText(text, 7, 10);  // P - 20 with P = y of 4 = 30
+    dc.DrawText(text, 206, 10);  // beside the axis at 200; P - 20 with P = y of 4 = 30
     dc.SelectObject(wxNullBitmap);
     return bmp.ConvertToImage();
   };
@@ -380,4 +381,38 @@ TEST_F(PercentileViewTest, CtrlCCopiesThePictureAndOtherKeysPassOn) {
   EXPECT_EQ(bmp.GetHeight(), 310);
   wxImage img = bmp.ConvertToImage();
   EXPECT_TRUE(near(img, 220, 90, wxTheColourDatabase->Find("PURPLE"), 40));
+}
+
+TEST_F(ColumnViewTest, AColumnAtZeroLeavesTheVerticalAxisAndItsLabelsInSight) {
+  // Classroom data starting at 0: the column x -0.5..0.5 (px 180..220) covers the axis.
+  tally::Series green = column(tally::colours::green, 0, 4, 1);
+  view->setSeries(&green, nullptr, nullptr, nullptr);
+  wxImage img = view->bufferSnapshot().ConvertToImage();
+  // Black, not the column's green: dark() alone would take pure green for dark.
+  auto black = [](const wxImage& i, int x, int y) {
+    return i.GetRed(x, y) < 100 && i.GetGreen(x, y) < 100 && i.GetBlue(x, y) < 100;
+  };
+  EXPECT_TRUE(near(img, 190, 100, *wxGREEN));
+  EXPECT_TRUE(black(img, 200, 100));  // the axis over the column
+  // The labels "1".."3" left of the axis (px 180..189) stand over the column too.
+  EXPECT_GT(count(img, 180, 56, 189, 124, black), 10);
+}
+
+TEST_F(PercentileViewTest, MarkerTextsStayInsideTheGraphAtZeroAndAHundredPercent) {
+  tally::Series set1 = curve(tally::colours::red, {{-5, -4}, {-1, -4}});
+  view->setCurve(0, &set1);
+  auto isRedText = [](const wxImage& i, int x, int y) {
+    return i.GetRed(x, y) > 150 && i.GetGreen(x, y) < 110 && i.GetBlue(x, y) < 110;
+  };
+  // At the right edge (100%) the texts would run out of the window; at the axis
+  // (0%) onto it and its arrowheads.
+  for (double at : {4.99, 0.0}) {
+    view->setSet1Percentile(at);
+    view->setPercentage(at == 0 ? 0 : 4.9);
+    wxImage img = render();
+    EXPECT_GT(count(img, 0, 0, 399, 299, isRedText), 20) << at;
+    // Clear of the right edge above the axis row (where the coral line meets the arrowhead).
+    EXPECT_EQ(count(img, 397, 0, 399, 140, isRedText), 0) << at;
+    EXPECT_EQ(count(img, 0, 90, 205, 120, isRedText), 0) << at;   // clear of the axis at 200
+  }
 }

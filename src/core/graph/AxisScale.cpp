@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "core/NumberText.h"
 
@@ -76,6 +77,11 @@ void AxisScale::computeTickUnits() {
     while (range > u * m) u = nextNiceUnit(u);
     tickUnit_ = u;
   }
+  // 1 is itself a nice unit, and every nice unit above it is whole.
+  if (wholeUnits) {
+    if (minorAutoScale) minorTickUnit_ = std::max(minorTickUnit_, 1.0);
+    if (autoScale) tickUnit_ = std::max(tickUnit_, 1.0);
+  }
 }
 
 int AxisScale::tickPositions(std::vector<double>& out, int which) const {
@@ -85,22 +91,77 @@ int AxisScale::tickPositions(std::vector<double>& out, int which) const {
   // Beyond 2^53 a multiple k no longer steps by one when incremented.
   if (std::max(std::fabs(min_), std::fabs(max_)) / u > 1e15) return 0;
   if (min_ <= 0 && 0 <= max_) out.push_back(0.0);
+  // An end computed as 0.1 * 3 lies a rounding error beside the multiple 3 * 0.1;
+  // a tick there would sit on the end and have its label cut in half.
+  const double lo = min_ + tolerance * u, hi = max_ - tolerance * u;
   // Start at the first multiple near the range instead of counting up from 1.
-  for (double k = std::max(1.0, std::floor(min_ / u)); k * u < max_; ++k) {
-    if (k * u > min_) out.push_back(k * u);
+  for (double k = std::max(1.0, std::floor(min_ / u)); k * u < hi; ++k) {
+    if (k * u > lo) out.push_back(k * u);
   }
-  for (double k = std::max(1.0, std::floor(-max_ / u)); -k * u > min_; ++k) {
-    if (-k * u < max_) out.push_back(-k * u);
+  for (double k = std::max(1.0, std::floor(-max_ / u)); -k * u > lo; ++k) {
+    if (-k * u < hi) out.push_back(-k * u);
   }
   return static_cast<int>(out.size());
 }
 
-std::string tickLabelText(double position, bool trig) {
-  std::string text = formatNumber("%.5g", position);
+namespace {
+
+std::string piRewritten(const std::string& text, bool trig) {
   if (!trig || text == "0") return text;
   if (text == "1") return piSign;
   if (text == "-1") return std::string("-") + piSign;
   return text + piSign;
+}
+
+// Significant digits of a unit's mantissa (1 for 1, 2, 5; 2 for 0.25), at most 3:
+// a unit such as 1/3 is labelled to three digits rather than to seventeen.
+int unitDigits(double unit) {
+  const double e = std::floor(std::log10(unit));
+  for (int d = 1; d < 3; ++d) {
+    const double m = unit / std::pow(10.0, e - d + 1);
+    if (std::fabs(m - std::round(m)) < 1e-6 * m) return d;
+  }
+  return 3;
+}
+
+// Trailing zeros of the fraction say nothing: "2.50" reads "2.5", "3.0" reads "3".
+std::string trimmedFraction(std::string text) {
+  if (text.find('.') == std::string::npos) return text;
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  if (text == "-0") text = "0";
+  return text;
+}
+
+}  // namespace
+
+std::string tickLabelText(double position, bool trig) {
+  return piRewritten(formatNumber("%.5g", position), trig);
+}
+
+std::string tickLabelText(double position, double unit, bool trig) {
+  if (!(unit > 0) || !std::isfinite(unit) || !std::isfinite(position))
+    return tickLabelText(position, trig);
+  const double magnitude = std::fabs(position);
+  const int digits = unitDigits(unit);
+  const int unitExponent = static_cast<int>(std::floor(std::log10(unit)));
+  std::string text;
+  if (magnitude == 0) {
+    text = "0";
+  } else if (magnitude >= 1e-4 && magnitude < 1e15) {
+    const int decimals = std::clamp(digits - 1 - unitExponent, 0, 20);
+    text = trimmedFraction(formatNumber(("%." + std::to_string(decimals) + "f").c_str(), position));
+  } else {
+    // Beyond the plain span an exponent is shorter; the unit still sets the digits.
+    const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+    const int significant = std::clamp(exponent - unitExponent + digits, 5, 17);
+    text = formatNumber(("%." + std::to_string(significant) + "g").c_str(), position);
+  }
+  return piRewritten(text, trig);
+}
+
+std::string AxisScale::labelText(double position, bool trig) const {
+  return tickLabelText(position, tickUnit_, trig);
 }
 
 }  // namespace tally

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/NumberText.h"
 
@@ -104,39 +105,51 @@ void GraphLayout::scaleEnds(Axis axis, double& a, double& b) const {
 int GraphLayout::worldToPixelX(double v, int w) const {
   double a, b;
   scaleEnds(XAxis, a, b);
-  return clampPixel(std::max(w, 0) * (v - a) / (b - a));
+  // The fraction first: w * (v - a) overflows for ranges near the largest doubles.
+  return clampPixel(std::max(w, 0) * ((v - a) / (b - a)));
 }
 
 int GraphLayout::worldToPixelY(double v, int h) const {
   double a, b;
   scaleEnds(YAxis, a, b);
-  return clampPixel(std::max(h, 0) * (b - v) / (b - a));
+  return clampPixel(std::max(h, 0) * ((b - v) / (b - a)));
 }
 
 // A window not yet sized maps every pixel to the near end of the range.
 double GraphLayout::pixelToWorldX(int p, int w) const {
   double a, b;
   scaleEnds(XAxis, a, b);
-  return w > 0 ? a + (b - a) * p / w : a;
+  return w > 0 ? a + (b - a) / w * p : a;
 }
 
 double GraphLayout::pixelToWorldY(int p, int h) const {
   double a, b;
   scaleEnds(YAxis, a, b);
-  return h > 0 ? b - (b - a) * p / h : b;
+  return h > 0 ? b - (b - a) / h * p : b;
 }
 
+// Far from 0 the difference of two positions would lose the length's low digits.
 double GraphLayout::pixelWidthToWorld(int n, int w) const {
-  return std::fabs(pixelToWorldX(n, w) - pixelToWorldX(0, w));
+  double a, b;
+  scaleEnds(XAxis, a, b);
+  return w > 0 ? std::fabs((b - a) / w * n) : 0.0;
 }
 double GraphLayout::pixelHeightToWorld(int n, int h) const {
-  return std::fabs(pixelToWorldY(n, h) - pixelToWorldY(0, h));
+  double a, b;
+  scaleEnds(YAxis, a, b);
+  return h > 0 ? std::fabs((b - a) / h * n) : 0.0;
 }
+// A length is its own ratio, not the difference of two clamped positions: with
+// world 0 more than 10000 pixels away both positions would clamp to one value.
 int GraphLayout::worldWidthToPixels(double d, int w) const {
-  return std::abs(worldToPixelX(d, w) - worldToPixelX(0, w));
+  double a, b;
+  scaleEnds(XAxis, a, b);
+  return std::abs(clampPixel(std::max(w, 0) * (std::fabs(d) / (b - a))));
 }
 int GraphLayout::worldHeightToPixels(double d, int h) const {
-  return std::abs(worldToPixelY(d, h) - worldToPixelY(0, h));
+  double a, b;
+  scaleEnds(YAxis, a, b);
+  return std::abs(clampPixel(std::max(h, 0) * (std::fabs(d) / (b - a))));
 }
 
 bool GraphLayout::isVisible(double x, double y, int w, int h) const {
@@ -152,7 +165,7 @@ std::vector<TickLabel> GraphLayout::tickLabels(Axis axis) const {
   const std::vector<std::string>& custom = axis == XAxis ? customXTickLabels : customYTickLabels;
   const bool trig = axis == XAxis ? xTrigScale : yTrigScale;
   const std::string crossing =
-      formatNumber("%.5g", axis == XAxis ? axisIntersection.x : axisIntersection.y);
+      scale.labelText(axis == XAxis ? axisIntersection.x : axisIntersection.y, false);
 
   std::vector<double> positions;
   scale.tickPositions(positions, MajorTicks);
@@ -164,8 +177,8 @@ std::vector<TickLabel> GraphLayout::tickLabels(Axis axis) const {
       labels.push_back({p, custom[next++]});
     } else {
       // The crossing's number would sit on the other axis's line.
-      if (other.showAxis && formatNumber("%.5g", p) == crossing) continue;
-      labels.push_back({p, tickLabelText(p, trig)});
+      if (other.showAxis && scale.labelText(p, false) == crossing) continue;
+      labels.push_back({p, scale.labelText(p, trig)});
     }
   }
   return labels;
@@ -190,7 +203,7 @@ Extent GraphLayout::measureTickLabels(Axis axis, const TextMeasure& measure) con
   std::vector<double> positions;
   scale.tickPositions(positions, MajorTicks);
   for (double p : positions) {
-    std::string text = tickLabelText(p, trig);
+    std::string text = scale.labelText(p, trig);
     if (text == "0" && !other.showAxis) continue;
     take(text);
   }
@@ -231,12 +244,15 @@ Margins GraphLayout::computeMargins(bool adjust, int w, int h, const TextMeasure
   m.right = pixelWidthToWorld(right, w);
   m.above = pixelHeightToWorld(above, h);
   m.below = pixelHeightToWorld(below, h);
-  if (adjust) {
-    // The room is scaled to its size after the range has grown by it.
-    if (w - left != 0) m.left *= double(w) / (w - left);
-    if (w - right != 0) m.right *= double(w) / (w - right);
-    if (h - above != 0) m.above *= double(h) / (h - above);
-    if (h - below != 0) m.below *= double(h) / (h - below);
+  // The room is scaled to its size after the range has grown by it. A pane no
+  // larger than its label room cannot hold both; scaling would blow the range up.
+  if (adjust && w > left + right) {
+    m.left *= double(w) / (w - left);
+    m.right *= double(w) / (w - right);
+  }
+  if (adjust && h > above + below) {
+    m.above *= double(h) / (h - above);
+    m.below *= double(h) / (h - below);
   }
   if (xTrigScale) {
     m.left /= pi;
@@ -289,8 +305,36 @@ void GraphLayout::equalizeScales(Window& win, int w, int h) const {
   }
 }
 
+namespace {
+
+// Makes a ← b a finite range with a finite span, keeping as much of [a, b] as
+// doubles allow: overflowing data ranges still get an axis that holds the data.
+void finiteRange(double& a, double& b) {
+  const double big = std::numeric_limits<double>::max();
+  if (std::isnan(a) || std::isnan(b)) return;
+  if (std::isfinite(a) && std::isfinite(b) && std::isfinite(b - a)) return;
+  a = std::clamp(a, -big, big);
+  b = std::clamp(b, -big, big);
+  if (!std::isfinite(b - a)) {
+    a = std::max(a, -big / 2);
+    b = std::min(b, big / 2);
+  }
+  if (!(a < b)) {
+    // Both ends clamped onto the same limit: half of it still lies inside.
+    if (b > 0)
+      a = b / 2;
+    else if (a < 0)
+      b = a / 2;
+  }
+}
+
+}  // namespace
+
 void GraphLayout::updateScales(int w, int h, const TextMeasure& measure) {
   Window win{xMin, xMax, yMin, yMax};
+  finiteRange(win.x0, win.x1);
+  finiteRange(win.y0, win.y1);
+  const Window requested = win;
   const double ix = axisIntersection.x, iy = axisIntersection.y;
   if (originAlwaysViewable) {
     win.x0 = std::min(win.x0, ix);
@@ -308,6 +352,16 @@ void GraphLayout::updateScales(int w, int h, const TextMeasure& measure) {
       if (mode != 0) applyMargins(mode, win, w, h, measure);
       equalizeScales(win, w, h);
     }
+  }
+  // Label room added to a range near the largest doubles can overflow it; the
+  // requested window alone still holds the data.
+  if (!std::isfinite(win.x1 - win.x0)) {
+    win.x0 = requested.x0;
+    win.x1 = requested.x1;
+  }
+  if (!std::isfinite(win.y1 - win.y0)) {
+    win.y0 = requested.y0;
+    win.y1 = requested.y1;
   }
   xScale.setRange(win.x0, win.x1);
   yScale.setRange(win.y0, win.y1);

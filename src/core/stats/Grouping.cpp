@@ -38,7 +38,7 @@ std::string Grouping::classLabel(int k) const {
 }
 
 bool isValidGrouping(const Grouping& g) {
-  return g.startValue >= 0 && g.groupCount <= 100 && g.usable();
+  return g.groupCount <= 100 && g.usable();
 }
 
 std::vector<double> classFrequencies(const std::vector<FrequencyPair>& pairs, const Grouping& g) {

@@ -43,8 +43,9 @@ struct Grouping {
 // Fraction of the group size within which a value counts as on a class bound.
 constexpr double kBoundaryTolerance = 1e-9;
 
-// The rules of the grouping dialog's OK button: start >= 0, size > 0, count 1 to
-// 100, and classes that are usable (distinct, finite bounds).
+// The rules of the grouping dialog's OK button: any finite start (temperatures
+// start below 0), size > 0, count 1 to 100, and classes that are usable
+// (distinct, finite bounds).
 bool isValidGrouping(const Grouping& g);
 
 // Class frequencies: for each class the sum of the whole counts of the pairs in it.

@@ -114,6 +114,13 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
     const bool enough = set.pairs.size() > 2 || (grouped && !set.pairs.empty());
     if (!enough) {
       clearSetDisplay(d);
+      if (!set.pairs.empty() && !grouped) {
+        // Five 5s and four 6s: a blank column would give no hint why.
+        double n = 0;
+        for (const auto& p : set.pairs) n += wholeCount(p.frequency);
+        d.tooFewValues = true;
+        d.labels.n = plain(n);
+      }
       set.count = static_cast<double>(set.pairs.size());
       continue;
     }
@@ -128,6 +135,7 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
       for (int k = 0; k < cls.classes(); ++k)
         modes.offer(cls.lower(k), cls.upper(k), d.columns[static_cast<size_t>(k)].y);
     } else {
+      if (in.fitBarWidth) d.barWidth = fittedBarWidth(set, in.columnWidth);
       set.minimum = set.pairs.front().value;
       set.maximum = set.pairs.back().value;
       for (const auto& p : set.pairs) {
@@ -188,6 +196,11 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
   } else if (grouped && cls.groupSize > 0) {
     a = cls.startValue;
     b = cls.end();
+  } else {
+    // Classroom data often start at 0: the column standing there would be cut in
+    // half at the window's edge, so the range starts at its left side.
+    const double half = std::max(out.sets[0].barWidth, out.sets[1].barWidth) / 2;
+    if (a >= 0 && a - half < 0) a -= half;
   }
   out.columnRangesSet = true;
   if (a > 0.5 * b) {
@@ -205,6 +218,17 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
   for (double v : {out.xMin, out.xMax, out.yMin, out.yMax})
     if (!std::isfinite(v)) out.columnRangesSet = false;
   return out;
+}
+
+double fittedBarWidth(const DataSet& set, double columnWidth) {
+  // Data around 0.001 under a 0.75 wide column, or half sizes 4.5, 5 overlapping.
+  double gap = 0;
+  for (size_t k = 1; k < set.pairs.size(); ++k) {
+    const double g = set.pairs[k].value - set.pairs[k - 1].value;
+    if (g > 0 && std::isfinite(g) && (gap == 0 || g < gap)) gap = g;
+  }
+  const double setting = discreteBarWidth(columnWidth);
+  return gap > 0 ? std::min(setting, 0.75 * gap) : setting;
 }
 
 int sliderPercent(int position) { return 100 - std::clamp(position, 0, 100); }

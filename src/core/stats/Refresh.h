@@ -28,6 +28,9 @@ struct SetLabels {
 // Everything the refresh decides for one set.
 struct SetDisplay {
   bool hasStatistics = false;  // false: the set was blanked (clearSetDisplay)
+  // A blanked set of one or two distinct values: its n is shown (labels.n, the
+  // only label set) with the reason there are no statistics.
+  bool tooFewValues = false;
   SetLabels labels;
   double barWidth = 1;         // the column-graph series' bar width
   PointList columns;           // the column-graph series' only point list
@@ -43,6 +46,11 @@ struct RefreshInputs {
   Grouping histogram;          // histogramDialog
   double barWidth[2] = {0.75, 0.75};  // current bar widths of the two column-graph series
   bool sampleStdDev = false;
+  // While the user has not chosen a column width, a column of ungrouped data is
+  // 0.75 of the smallest gap between neighbouring values, and at most the bar
+  // width of columnWidth.
+  bool fitBarWidth = false;
+  double columnWidth = 1;
   int percentile[2] = {50, 50};       // the sets' "p" spin values
   int sliderPosition = 50;            // 0 at the top of the slider: p = 100 - position
 };
@@ -70,6 +78,9 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
 
 // Bar width of discrete data for a column width, and of continuous data.
 inline double discreteBarWidth(double columnWidth) { return 0.75 * columnWidth; }
+// The bar width fitted to sorted pairs: 0.75 of the smallest gap between
+// neighbouring values, at most discreteBarWidth(columnWidth).
+double fittedBarWidth(const DataSet& set, double columnWidth);
 constexpr double kContinuousBarWidth = 1;
 
 // --- Partial updates --------------------------------------------------------

@@ -152,7 +152,7 @@ std::string standardDeviationText(double sumSquares, double n, bool sample, doub
 }
 
 std::string statisticText(double v) {
-  return std::isfinite(v) ? formatNumber("%.4g", v) : std::string();
+  return std::isfinite(v) ? formatStatistic(v) : std::string();
 }
 
 double weightedMean(const PointList& points) {

@@ -2,7 +2,10 @@
 #include "ui/app/MainFrame.h"
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 
+#include <wx/accel.h>
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/notebook.h>
@@ -17,7 +20,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "core/stats/HistogramFit.h"
 #include "ui/grid/VardenGrid.h"
+#include "ui/stats/GroupingDialog.h"
 #include "ui/views/ColumnGraphView.h"
 #include "ui/views/PercentileGraphView.h"
 #include "ui/resources/Resources.h"
@@ -55,6 +60,9 @@ wxBEGIN_EVENT_TABLE(MainFrame, wxFrame)
   EVT_MENU(wxID_UNDO, MainFrame::onUndo)
   EVT_MENU(wxID_REDO, MainFrame::onRedo)
   EVT_CLOSE(MainFrame::onClose)
+  EVT_MENU(ID_ZOOM_IN, MainFrame::onZoom)
+  EVT_MENU(ID_ZOOM_OUT, MainFrame::onZoom)
+  EVT_MENU(ID_ZOOM_RESET, MainFrame::onZoom)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -172,6 +180,10 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
                                   _("Cycle"), wxDefaultPosition, wxSize(40, 15));
     stdDevLabel[s] = valueLabel(statisticsPage, "0000000");
     pCaption[s] = caption(statisticsPage, _("p"));
+    pCaption[s]->SetToolTip(
+        _("Percentile p: interpolated between the ranks of the ordered data, at rank "
+          "(n - 1) p / 100 + 1; so p = 25 can differ from Q1, which takes halves.\n"
+          "Already grouped data: interpolated within the class that holds it."));
     // The toolkit's own width: GTK cannot fit its spin buttons into 50 pixels and
     // would drop the arrows.
     percentileSpin[s] = new wxSpinCtrl(
@@ -239,21 +251,31 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
     statisticsSizer->Add(nameButton[s], 0, wxRIGHT, 6);
   }
   auto addRow = [&](const wxString& text, wxStaticText* const* values,
-                    wxStaticText** captions = nullptr) {
+                    wxStaticText** captions = nullptr, const wxString& tip = wxString()) {
     for (int s = 0; s < 2; ++s) {
       wxStaticText* c = caption(statisticsPage, text);
       if (captions) captions[s] = c;
+      if (!tip.empty()) c->SetToolTip(tip);
       statisticsSizer->Add(c);
       statisticsSizer->Add(values[s]);
     }
   };
+  // Q1 = 156.6 beside p = 25 giving 156.8 puzzles students: the two methods differ.
+  const wxString groupedTip =
+      _("Already grouped data: interpolated within the class that holds it.");
   addRow(_("n:"), nLabel);
   addRow(_("Mean:"), meanLabel);
   addRow(_("Mode:"), modeLabel);
   addRow(_("Minimum:"), minimumLabel, minimumCaption);
-  addRow(_("Q1:"), q1Label);
-  addRow(_("Median:"), medianLabel);
-  addRow(_("Q3:"), q3Label);
+  addRow(_("Q1:"), q1Label, nullptr,
+         _("Lower quartile: the median of the lower half of the ordered data (with an odd "
+           "count the median belongs to neither half).") + "\n" + groupedTip);
+  addRow(_("Median:"), medianLabel, nullptr,
+         _("The middle value of the ordered data, or the mean of the two middle values.") +
+             "\n" + groupedTip);
+  addRow(_("Q3:"), q3Label, nullptr,
+         _("Upper quartile: the median of the upper half of the ordered data (with an odd "
+           "count the median belongs to neither half).") + "\n" + groupedTip);
   addRow(_("Maximum:"), maximumLabel, maximumCaption);
   for (int i = 0; i < 4; ++i) statisticsSizer->Add(20, 5);
   addRow(_("Range:"), rangeLabel, rangeCaption);
@@ -294,7 +316,13 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
   boxPlotSizer->Add(boxPlot, 1, wxEXPAND | wxALL, 5);
   percentileSizer = new wxBoxSizer(wxVERTICAL);
   auto* ogiveRow = new wxBoxSizer(wxHORIZONTAL);
-  ogiveRow->Add(percentileSlider, 0, wxEXPAND);
+  // The spacers above and below the slider line its ends up with the graph's
+  // 100% and 0% (alignPercentileSlider).
+  auto* sliderColumn = new wxBoxSizer(wxVERTICAL);
+  sliderTopSpace = sliderColumn->Add(0, 0);
+  sliderColumn->Add(percentileSlider, 1, wxEXPAND);
+  sliderBottomSpace = sliderColumn->Add(0, 0);
+  ogiveRow->Add(sliderColumn, 0, wxEXPAND);
   ogiveRow->Add(percentileGraph, 1, wxEXPAND | wxALL, 5);
   percentileSizer->Add(ogiveRow, 1, wxEXPAND | wxALL, 5);
   auto* readOutRow = new wxBoxSizer(wxHORIZONTAL);
@@ -352,6 +380,21 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
   frameSizer->Add(mainPanel, 1, wxEXPAND);
   SetSizer(frameSizer);
   frameSizer->SetSizeHints(this);
+  {
+    // At the smallest width the instructions wrap to more lines than the box's
+    // 48 pixels hold: give it their height there (a line more for word wrapping).
+    Layout();
+    const int room = instructionsText->GetClientSize().x - 12;
+    const int textWidth = instructionsText->GetTextExtent(instructionsText->GetValue()).x;
+    if (room > 0) {
+      const int lines = (textWidth + room - 1) / room + 1;
+      const int height = lines * instructionsText->GetCharHeight() + 10;
+      if (height > instructionsText->GetSize().y) {
+        instructionsText->SetMinSize(wxSize(-1, height));
+        frameSizer->SetSizeHints(this);
+      }
+    }
+  }
   // The minimum size leaves the graphs a few centimetres wide; open roomier where
   // the screen allows, without going below the minimum.
   const wxRect screen = wxGetClientDisplayRect();
@@ -373,14 +416,36 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
   sampleStdDev = false;
   initialiseExampleData();
   initialiseSeries();
+  showSetNames();
   Layout();
 
-  openAnalysisDescription(descriptionFile);
+  rememberScaledTexts();
+  wxAcceleratorEntry zoomKeys[] = {
+      {wxACCEL_CTRL, '+', ID_ZOOM_IN},           {wxACCEL_CTRL, '=', ID_ZOOM_IN},
+      {wxACCEL_CTRL, WXK_NUMPAD_ADD, ID_ZOOM_IN}, {wxACCEL_CTRL, '-', ID_ZOOM_OUT},
+      {wxACCEL_CTRL, WXK_NUMPAD_SUBTRACT, ID_ZOOM_OUT}, {wxACCEL_CTRL, '0', ID_ZOOM_RESET}};
+  Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+    event.Skip();
+    CallAfter([this] {
+      const double wanted = wantedTextScale();
+      if (std::fabs(wanted - textScale) > 0.02) setTextScale(wanted);
+    });
+  });
+  percentileGraph->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+    event.Skip();
+    CallAfter([this] { alignPercentileSlider(); });
+  });
 
-  wxAcceleratorEntry undoKeys[] = {{wxACCEL_CTRL, 'Z', wxID_UNDO},
-                                   {wxACCEL_CTRL, 'Y', wxID_REDO},
-                                   {wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', wxID_REDO}};
-  SetAcceleratorTable(wxAcceleratorTable(3, undoKeys));
+  openAnalysisDescription(descriptionFile);
+  if (histogramDialog)
+    histogramDialog->setDataFit([this] { return tally::fitHistogram(dataSets[0], dataSets[1]); });
+
+  // One table for the zoom keys and the undo keys: a second table would replace the first.
+  std::vector<wxAcceleratorEntry> keys(std::begin(zoomKeys), std::end(zoomKeys));
+  keys.push_back({wxACCEL_CTRL, 'Z', wxID_UNDO});
+  keys.push_back({wxACCEL_CTRL, 'Y', wxID_REDO});
+  keys.push_back({wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', wxID_REDO});
+  SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(keys.size()), keys.data()));
   history.reset(currentAnalysis());
   historyStarted = true;
   markDataSaved();
@@ -406,6 +471,7 @@ void MainFrame::createGraphViews() {
     g->setXAutoScale(true);
     g->setGridStyle(1);
     g->setXAxisLabelPosition(9);  // below the axis, at its right end
+    g->getYScale().wholeUnits = true;  // frequencies count: no tick at 1.5
     g->setSeries(nullptr, nullptr, nullptr, nullptr);
     return g;
   };
@@ -476,4 +542,66 @@ void MainFrame::initialiseSeries() {
     ogive.penWidth = 2;
     ogive.lineColour = s == 0 ? tally::colours::red : tally::colours::blue;
   }
+}
+
+// The statistics page's captions, values, names and buttons, the ogive page's
+// read-outs: their fonts and minimum sizes at scale 1.
+void MainFrame::rememberScaledTexts() {
+  scaledTexts.clear();
+  for (wxWindow* page : {statisticsPage, boxPage}) {
+    for (wxWindow* child : page->GetChildren()) {
+      // coordSys answers with wxWindow's class information: wxDynamicCast matches any window.
+      if (child == percentileSlider || dynamic_cast<coordSys*>(child)) continue;
+      scaledTexts.push_back({child, child->GetFont(), child->GetMinSize()});
+    }
+  }
+}
+
+double MainFrame::wantedTextScale() const {
+  // The window opens at about 1000 x 700; a projector's window is larger.
+  const wxSize c = GetClientSize();
+  const double bySize = std::max(1.0, std::min(c.x / 1000.0, c.y / 700.0));
+  return std::clamp(bySize * userZoom, 0.75, 3.0);
+}
+
+void MainFrame::onZoom(wxCommandEvent& event) {
+  if (event.GetId() == ID_ZOOM_IN)
+    userZoom = std::min(userZoom * 1.25, 3.0);
+  else if (event.GetId() == ID_ZOOM_OUT)
+    userZoom = std::max(userZoom / 1.25, 0.75);
+  else
+    userZoom = 1.0;
+  setTextScale(wantedTextScale());
+}
+
+void MainFrame::setTextScale(double scale) {
+  textScale = scale;
+  for (const ScaledText& t : scaledTexts) {
+    wxFont font = t.font;
+    font.SetFractionalPointSize(t.font.GetFractionalPointSize() * scale);
+    t.window->SetFont(font);
+    wxSize least = wxDefaultSize;
+    if (t.minSize.x > 0) least.x = static_cast<int>(std::lround(t.minSize.x * scale));
+    if (t.minSize.y > 0) least.y = static_cast<int>(std::lround(t.minSize.y * scale));
+    t.window->SetMinSize(least);
+    t.window->InvalidateBestSize();
+    // A value label keeps room for the longest text it has shown.
+    if (auto* label = wxDynamicCast(t.window, wxStaticText)) {
+      const wxSize need = textSize(label);
+      label->SetMinSize(wxSize(std::max(need.x, least.x), std::max(need.y, least.y)));
+    }
+  }
+  const int points = static_cast<int>(std::lround(8 * scale));
+  for (ColumnGraphView* view : {set1Graph, set2Graph, boxPlot}) {
+    view->setFontSize(points);
+    view->redrawPicture();
+  }
+  percentileGraph->setFontSize(points);
+  percentileGraph->setMarkerFontSize(static_cast<int>(std::lround(9 * scale)));
+  percentileGraph->Refresh(false);
+  columnGraphPage->Layout();
+  // The pages now need another minimum; the window's follows.
+  labelsGrew = true;
+  layOutGrownLabels();
+  Layout();
 }

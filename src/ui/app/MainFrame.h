@@ -29,6 +29,7 @@ class wxNotebook;
 class wxPanel;
 class wxRadioButton;
 class wxScrollEvent;
+class wxSizerItem;
 class wxSlider;
 class wxSpinCtrl;
 class wxSpinEvent;
@@ -57,7 +58,10 @@ enum MainFrameId {
   ID_SET2_RADIO = 2,
   ID_PERCENTILE_SET1 = 1,
   ID_PERCENTILE_SET2 = 2,
-  ID_PERCENTILE_SLIDER = 10
+  ID_PERCENTILE_SLIDER = 10,
+  ID_ZOOM_IN = 12,
+  ID_ZOOM_OUT = 13,
+  ID_ZOOM_RESET = 14
 };
 
 // Indexes of the eight series records; each set owns four.
@@ -71,6 +75,9 @@ enum SeriesIndex {
   OGIVE_SET1 = 6,
   OGIVE_SET2 = 7
 };
+
+// The size a static text needs to show its whole label in its font.
+wxSize textSize(wxStaticText* label);
 
 class MainFrame : public wxFrame {
  public:
@@ -86,6 +93,9 @@ class MainFrame : public wxFrame {
   // Writes one set's labels and series from the refresh's result for it.
   void computeSetStatistics(int set, const tally::SetDisplay& display);
   void blankStatistics();
+  // Shows the set names (the texts of the name labels) on the column graphs and
+  // under the boxes of the box plot; call after a name label changes.
+  void showSetNames();
   void openAnalysisDescription(const wxString& fileName);
   // The print command: dialog, printout, messages; keeps the user's choices in
   // printData after a successful print. The preview window's Print button runs it too.
@@ -137,6 +147,9 @@ class MainFrame : public wxFrame {
   tally::DataSet dataSets[2];
   tally::Series series[8];
   double columnWidth = 1.0;
+  // Whether the user (or the description) chose the column width; until then a
+  // discrete column is fitted to the smallest gap between neighbouring values.
+  bool columnWidthChosen = false;
   int currentType = tally::UngroupedDiscrete;
   int currentSet = 0;
   bool sampleStdDev = false;
@@ -196,6 +209,8 @@ class MainFrame : public wxFrame {
   wxBoxSizer* boxPlotSizer = nullptr;
   wxBoxSizer* percentileSizer = nullptr;
   wxSlider* percentileSlider = nullptr;
+  wxSizerItem* sliderTopSpace = nullptr;
+  wxSizerItem* sliderBottomSpace = nullptr;
   wxTextCtrl* percentageText = nullptr;
   wxStaticText* sliderPercentileLabel[2] = {};
 
@@ -226,6 +241,24 @@ class MainFrame : public wxFrame {
 
   bool TryBefore(wxEvent& event) override;
 
+  // Writes a statistic label; the label grows to its text. The pages are laid
+  // out again (layOutGrownLabels) only when a label grew.
+  void setValueText(wxStaticText* label, const wxString& text);
+  void layOutGrownLabels();
+  bool labelsGrew = false;
+
+  void rememberScaledTexts();
+  void onZoom(wxCommandEvent& event);
+  double textScale = 1.0;
+  double userZoom = 1.0;
+  // Every text the scale resizes, with its font (and minimum size) at scale 1.
+  struct ScaledText {
+    wxWindow* window;
+    wxFont font;
+    wxSize minSize;
+  };
+  std::vector<ScaledText> scaledTexts;
+
   // MainFrameData.cpp
   tally::CellTable readGrid() const;
   void recordUndoStep();
@@ -255,6 +288,23 @@ class MainFrame : public wxFrame {
   void handSliderPercentile(int set, double value);
   void handPercentage(int p);
   void handPercentileRange();
+  // Hands the set names to the views without redrawing them.
+  void nameGraphs();
+
+ public:
+  // Lines the slider's track up with the percentile graph's 0% and 100% rows.
+  void alignPercentileSlider();
+
+  // Size of the statistics page's texts and of the graphs' labels, 1 at the
+  // opening size: it grows with the window (a projector screen) times the zoom
+  // of Ctrl+plus / Ctrl+minus (Ctrl+0 returns to 1).
+  void setTextScale(double scale);
+  double getTextScale() const { return textScale; }
+  double getUserZoom() const { return userZoom; }
+  // The scale the window's client size asks for, times the user's zoom.
+  double wantedTextScale() const;
+
+ private:
 
   // MainFrameCommands.cpp
   void onClearData(wxCommandEvent& event);

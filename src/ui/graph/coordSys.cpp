@@ -267,7 +267,28 @@ void drawMeasuredText(wxDC& dc, const wxString& text, int x, int y, const tally:
   dc.CalcBoundingBox(x + e.width, y + e.height);
 }
 
+// A tick label cut at the window's edge can read as another number ("-5" as "5"),
+// so a label is drawn whole or not at all.
+bool fitsClient(int x, int y, const tally::Extent& e, const wxSize& c) {
+  return x >= 0 && y >= 0 && x + e.width <= c.x && y + e.height <= c.y;
+}
+
 }  // namespace
+
+wxPoint coordSys::crossingPixel(const wxSize& c, const tally::TextMeasure& measure) const {
+  const tally::WorldPoint cross = layout.axisIntersection;
+  int row = layout.worldToPixelY(layout.yWorld(cross.y), c.y);
+  int col = layout.worldToPixelX(layout.xWorld(cross.x), c.x);
+  if (layout.axesAlwaysViewable && !layout.originAlwaysViewable) {
+    // An axis outside the window runs along the bottom or left edge, leaving room for its labels.
+    tally::Margins m = layout.computeMargins(false, c.x, c.y, measure);
+    if (row < 0 || row > c.y) row = c.y - layout.worldHeightToPixels(layout.yWorld(m.below), c.y);
+    if (col < 0 || col > c.x) col = layout.worldWidthToPixels(layout.xWorld(m.left), c.x);
+  }
+  return wxPoint(col, row);
+}
+
+wxPoint coordSys::axesCrossingPixel() const { return crossingPixel(GetClientSize(), windowMeasure()); }
 
 void coordSys::drawGrid(wxDC& dc) {
   const int style = layout.gridStyle;
@@ -327,20 +348,13 @@ void coordSys::drawAxes(wxDC& dc) {
   auto toX = [&](double v) { return layout.worldToPixelX(v, c.x); };
   auto toY = [&](double v) { return layout.worldToPixelY(v, c.y); };
   const tally::WorldPoint cross = layout.axisIntersection;
-  int row = toY(layout.yWorld(cross.y));
-  int col = toX(layout.xWorld(cross.x));
   const int left = toX(layout.xWorld(xs.getMin()));
   const int right = toX(layout.xWorld(xs.getMax()));
   const int top = toY(layout.yWorld(ys.getMax()));
   const int bottom = toY(layout.yWorld(ys.getMin()));
   const tally::TextMeasure measure = dcMeasure(dc);
-
-  if (layout.axesAlwaysViewable && !layout.originAlwaysViewable) {
-    // An axis outside the window runs along the bottom or left edge, leaving room for its labels.
-    tally::Margins m = layout.computeMargins(false, c.x, c.y, measure);
-    if (row < 0 || row > c.y) row = c.y - layout.worldHeightToPixels(layout.yWorld(m.below), c.y);
-    if (col < 0 || col > c.x) col = layout.worldWidthToPixels(layout.xWorld(m.left), c.x);
-  }
+  const wxPoint crossing = crossingPixel(c, measure);
+  const int row = crossing.y, col = crossing.x;
 
   std::vector<double> positions;
   // Major and minor ticks share positions, so they stay two batches.
@@ -366,6 +380,7 @@ void coordSys::drawAxes(wxDC& dc) {
         const wxCoord tw = e.width, th = e.height;
         int x = toX(layout.xWorld(label.position));
         int y = layout.xTickLabelPosition == 1 ? row + 6 : row - th - 6;
+        if (!fitsClient(x - tw / 2, y, e, c)) continue;
         drawMeasuredText(dc, toWx(label.text), x - tw / 2, y, e);
       }
     }
@@ -412,6 +427,7 @@ void coordSys::drawAxes(wxDC& dc) {
         const wxCoord tw = e.width, th = e.height;
         int y = toY(layout.yWorld(label.position));
         int x = layout.yTickLabelPosition == 4 ? col - tw - 11 : col + 14;
+        if (!fitsClient(x, y - th / 2, e, c)) continue;
         drawMeasuredText(dc, toWx(label.text), x, y - th / 2, e);
       }
     }
@@ -574,8 +590,10 @@ wxBitmap coordSys::pictureBitmap(const std::function<void(wxDC&)>& draw) {
     dc.ResetBoundingBox();
     dc.SetClippingRegion(0, 0, w, h);
     draw(dc);
-    maxX = dc.MaxX();
-    maxY = dc.MaxY();
+    // The bounding box also counts what the clipping cut away (columns far
+    // outside the window); the picture ends at the window's edge.
+    maxX = std::min(dc.MaxX(), w);
+    maxY = std::min(dc.MaxY(), h);
     dc.SelectObject(wxNullBitmap);
   }
   wxBitmap picture(std::max(maxX, 0) + 10, std::max(maxY, 0) + 10, 24);

@@ -118,6 +118,10 @@ class coordSys : public wxWindow {
   int worldHeightToPixels(double d) const;
   bool isVisible(double x, double y) const;
 
+  // Where drawAxes draws the axes: x is the column of the vertical axis, y the
+  // row of the horizontal one, after pinning an axis outside the window to its edge.
+  wxPoint axesCrossingPixel() const;
+
   // Drawing, on any context (paint, memory, printer).
   void redraw();
   void drawAll(wxDC& dc);
@@ -218,6 +222,7 @@ class coordSys : public wxWindow {
   tally::TextMeasure windowMeasure() const;
   tally::TextMeasure dcMeasure(wxDC& dc) const;
   wxPoint toPixel(double x, double y, const wxSize& client) const;
+  wxPoint crossingPixel(const wxSize& client, const tally::TextMeasure& measure) const;
   void drawMarkerAt(wxDC& dc, const wxPoint& centre, int shape, int size);
   bool startAnimationCursor(const tally::Series& s);
   void lineAnimationStep();

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/NumberText.h"
 #include "core/stats/Grouping.h"
@@ -21,6 +22,7 @@ wxBEGIN_EVENT_TABLE(GroupingDialog, wxDialog)
   EVT_TEXT(GroupingDialog::ID_COUNT, GroupingDialog::onCountText)
   EVT_SPINCTRL(GroupingDialog::ID_COUNT, GroupingDialog::onCountSpin)
   EVT_BUTTON(GroupingDialog::ID_OK, GroupingDialog::onOK)
+  EVT_BUTTON(GroupingDialog::ID_FIT, GroupingDialog::onFit)
   EVT_BUTTON(GroupingDialog::ID_CANCEL, GroupingDialog::onCancel)
   EVT_CLOSE(GroupingDialog::onClose)
 wxEND_EVENT_TABLE()
@@ -99,19 +101,25 @@ void GroupingDialog::buildControls() {
 
   auto* rangeRow = new wxBoxSizer(wxHORIZONTAL);
   rangeRow->Add(new wxStaticText(this, wxID_ANY, _(" Range: ")), wxSizerFlags().CentreVertical());
-  rangeCtrl = new wxStaticText(this, wxID_ANY, wxEmptyString, wxDefaultPosition,
-                               wxSize(FromDIP(100), -1), wxST_NO_AUTORESIZE);
+  // At least 100 pixels, and wider as the texts need: "123.457 - 1234.57" must not
+  // lose its end value.
+  rangeCtrl = new wxStaticText(this, wxID_ANY, wxEmptyString);
+  rangeCtrl->SetMinSize(wxSize(FromDIP(100), -1));
   rangeRow->Add(rangeCtrl, wxSizerFlags().CentreVertical());
   top->Add(rangeRow, wxSizerFlags().Centre().Border(wxALL, 10));
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
   auto* ok = new wxButton(this, ID_OK, _("OK"));
   auto* cancel = new wxButton(this, ID_CANCEL, _("Cancel"));
+  fitButton = new wxButton(this, ID_FIT, _("Fit to data"));
   ok->SetFont(ownFont);
   cancel->SetFont(ownFont);
+  fitButton->SetFont(ownFont);
   ok->SetDefault();
+  buttons->Add(fitButton, wxSizerFlags().Border(wxRIGHT, 10));
   buttons->Add(ok, wxSizerFlags().Border(wxRIGHT, 10));
   buttons->Add(cancel);
+  fitButton->Hide();
   top->Add(buttons, wxSizerFlags().Centre().Border(wxLEFT | wxRIGHT | wxBOTTOM, 10));
 
   updateRangeText();
@@ -123,6 +131,13 @@ void GroupingDialog::setValues(double start, double size, int count) {
   startValue = start;
   groupSize = size;
   groupCount = clampCount(count);
+  following = false;
+}
+
+void GroupingDialog::showFitted(const tally::Grouping& g) {
+  setValues(g.startValue, g.groupSize, g.groupCount);
+  following = true;
+  refreshFields();
 }
 
 void GroupingDialog::refreshFields() {
@@ -135,6 +150,7 @@ void GroupingDialog::refreshFields() {
   // must preview from them and not from an older, abandoned edit.
   pendingStart = startValue;
   pendingSize = groupSize;
+  fieldsFitted = false;
   updateRangeText();
 }
 
@@ -146,26 +162,53 @@ void GroupingDialog::updateRangeText() {
   range.Replace("%g", numberText(pendingStart), false);
   range.Replace("%g", numberText(pendingStart + count * pendingSize), false);
   rangeCtrl->SetLabel(range);
+  // The label grows with its text; the dialog follows once it is laid out.
+  if (GetSizer()) Fit();
+}
+
+void GroupingDialog::setDataFit(std::function<tally::Grouping()> fit) {
+  dataFit = std::move(fit);
+  fitButton->Show(static_cast<bool>(dataFit));
+  Fit();
+}
+
+void GroupingDialog::onFit(wxCommandEvent&) {
+  if (!dataFit) return;
+  const tally::Grouping g = dataFit();
+  writingFields = true;
+  startCtrl->ChangeValue(numberText(g.startValue));
+  sizeCtrl->ChangeValue(numberText(g.groupSize));
+  countCtrl->SetValue(clampCount(g.groupCount));
+  writingFields = false;
+  pendingStart = g.startValue;
+  pendingSize = g.groupSize;
+  updateRangeText();
+  fieldsFitted = true;
 }
 
 wxString GroupingDialog::rangeText() const { return rangeCtrl->GetLabel(); }
 
 void GroupingDialog::onStartText(wxCommandEvent&) {
   double v = 0;
-  if (writingFields || !readNumber(startCtrl, v) || v < 0) return;
+  if (writingFields) return;
+  fieldsFitted = false;
+  if (!readNumber(startCtrl, v)) return;
   pendingStart = v;
   updateRangeText();
 }
 
 void GroupingDialog::onSizeText(wxCommandEvent&) {
   double v = 0;
-  if (writingFields || !readNumber(sizeCtrl, v) || v <= 0) return;
+  if (writingFields) return;
+  fieldsFitted = false;
+  if (!readNumber(sizeCtrl, v) || v <= 0) return;
   pendingSize = v;
   updateRangeText();
 }
 
 void GroupingDialog::onCountText(wxCommandEvent&) {
   if (writingFields) return;
+  fieldsFitted = false;
   double count = 0;
   // Text that is no number at all (an emptied field mid-typing) is left alone.
   if (!typedCount(countCtrl, count)) return;
@@ -178,13 +221,15 @@ void GroupingDialog::onCountText(wxCommandEvent&) {
 }
 
 void GroupingDialog::onCountSpin(wxSpinEvent&) {
-  if (!writingFields) updateRangeText();
+  if (writingFields) return;
+  fieldsFitted = false;
+  updateRangeText();
 }
 
 void GroupingDialog::onOK(wxCommandEvent&) {
   double start = 0;
-  if (!readNumber(startCtrl, start) || start < 0) {
-    showInvalid(this, _("Please enter a valid positive number for start value."));
+  if (!readNumber(startCtrl, start)) {
+    showInvalid(this, _("Please enter a valid number for start value."));
     return;
   }
   double size = 0;
@@ -209,12 +254,20 @@ void GroupingDialog::onOK(wxCommandEvent&) {
   groupCount = groups;
   pendingStart = start;
   pendingSize = size;
+  following = fieldsFitted;
+  fieldsFitted = false;
   closeWith(wxID_OK);
 }
 
-void GroupingDialog::onCancel(wxCommandEvent&) { closeWith(wxID_CANCEL); }
+void GroupingDialog::onCancel(wxCommandEvent&) {
+  fieldsFitted = false;
+  closeWith(wxID_CANCEL);
+}
 
-void GroupingDialog::onClose(wxCloseEvent&) { closeWith(wxID_CANCEL); }
+void GroupingDialog::onClose(wxCloseEvent&) {
+  fieldsFitted = false;
+  closeWith(wxID_CANCEL);
+}
 
 void GroupingDialog::closeWith(int code) {
   SetReturnCode(code);

@@ -2,6 +2,8 @@
 
 #include <wx/dcclient.h>
 
+#include <algorithm>
+
 wxBEGIN_EVENT_TABLE(ColumnGraphView, coordSys)
   EVT_KEY_DOWN(ColumnGraphView::onKeyDown)
   EVT_PAINT(ColumnGraphView::onPaint)
@@ -26,10 +28,41 @@ void ColumnGraphView::setSeries(tally::Series* s1, tally::Series* s2, tally::Ser
 void ColumnGraphView::draw(wxDC& dc) {
   updateScales();
   drawGrid(dc);
-  drawAxes(dc);
-  // Slot order is drawing order: a later series covers an earlier one.
+  // Slot order is drawing order: a later series covers an earlier one. The axes
+  // come last: a column standing at 0 would hide the vertical axis and its labels.
   for (tally::Series* s : slots)
     if (s) drawSeries(dc, *s);
+  drawAxes(dc);
+  drawNames(dc);
+}
+
+wxFont ColumnGraphView::nameFont() const {
+  return wxFont(wxFontInfo(getFontSize() + 2).Family(wxFONTFAMILY_SWISS).Bold());
+}
+
+void ColumnGraphView::drawNames(wxDC& dc) {
+  if (title.empty() && namesUnder.empty()) return;
+  const wxSize c = GetClientSize();
+  dc.SetFont(nameFont());
+  dc.SetTextForeground(*wxBLACK);
+  if (!title.empty()) {
+    // Top right: the vertical axis and its label stand at the left, the columns
+    // reach 1/1.2 of the height, the x axis label sits at the bottom right.
+    const wxSize e = dc.GetTextExtent(title);
+    dc.DrawText(title, std::max(0, c.x - e.x - 10), 4);
+  }
+  for (const auto& [x, name] : namesUnder) {
+    if (name.empty()) continue;
+    const wxSize e = dc.GetTextExtent(name);
+    const int left = std::clamp(worldToPixelX(x) - e.x / 2, 0, std::max(0, c.x - e.x));
+    dc.DrawText(name, left, std::max(0, c.y - e.y - 4));
+  }
+  dc.SetFont(wxNullFont);
+}
+
+void ColumnGraphView::redrawPicture() {
+  redrawBuffer();
+  Refresh(false);
 }
 
 const tally::Series* ColumnGraphView::getSlot(int i) const {
@@ -61,7 +94,7 @@ void ColumnGraphView::onEraseBackground(wxEraseEvent&) {}
 
 void ColumnGraphView::onSize(wxSizeEvent& event) {
   const wxSize size = event.GetSize();
-  buffer.resize(size.x, size.y);
+  buffer.resize(size.x, size.y, GetContentScaleFactor());
   draw(buffer.dc());
   event.Skip();
 }

@@ -2,6 +2,8 @@
 // A graph that keeps its finished picture off screen and shows up to four series
 // handed to it by the main window: the column graphs and the box-and-whisker plot.
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "ui/graph/coordSys.h"
 #include "ui/views/ViewBuffer.h"
@@ -21,6 +23,17 @@ class ColumnGraphView : public coordSys {
   // The complete graph on any context: screen buffer, clipboard picture, printer.
   void draw(wxDC& dc);
 
+  // Which set is which: a title at the top of the graph, and names under given
+  // world x positions at the foot of the graph (the boxes of the box plot). Empty
+  // texts draw nothing. Take effect at the next drawing (see redrawPicture).
+  void setTitle(const wxString& text) { title = text; }
+  void setNamesUnder(const std::vector<std::pair<double, wxString>>& names) { namesUnder = names; }
+  const wxString& getTitle() const { return title; }
+  // Draws the buffer anew with the current slots and settings and repaints.
+  void redrawPicture();
+  // The font of the title and the names: bold, a little larger than the tick labels.
+  wxFont nameFont() const;
+
   const tally::Series* getSlot(int i) const;
   int getBufferWidth() const { return buffer.width(); }
   int getBufferHeight() const { return buffer.height(); }
@@ -37,8 +50,12 @@ class ColumnGraphView : public coordSys {
  private:
   void redrawBuffer();
 
+  void drawNames(wxDC& dc);
+
   ViewBuffer buffer;
   std::array<tally::Series*, SlotCount> slots{};
+  wxString title;
+  std::vector<std::pair<double, wxString>> namesUnder;
 
   wxDECLARE_EVENT_TABLE();
 };

@@ -4,6 +4,8 @@
 #include <wx/gdicmn.h>
 #include <wx/intl.h>
 
+#include <algorithm>
+
 #include "core/NumberText.h"
 #include "ui/WxBridge.h"
 
@@ -33,8 +35,8 @@ void PercentileGraphView::setPercentage(double v) {
   Refresh(false);
 }
 
-wxFont PercentileGraphView::markerFont() {
-  return wxFont(9, wxFONTFAMILY_ROMAN, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD, false);
+wxFont PercentileGraphView::markerFont(int points) {
+  return wxFont(points, wxFONTFAMILY_ROMAN, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD, false);
 }
 
 namespace {
@@ -53,9 +55,8 @@ wxString formatted(const wxString& format, double v) {
 void PercentileGraphView::draw(wxDC& dc) {
   updateScales();
   drawGrid(dc);
-  drawAxes(dc);
   const wxFont kept = dc.GetFont();
-  dc.SetFont(markerFont());
+  dc.SetFont(markerFont(markerPoints));
 
   const int x1 = worldToPixelX(set1Percentile);
   const int p = worldToPixelY(percentage);
@@ -63,6 +64,13 @@ void PercentileGraphView::draw(wxDC& dc) {
   // The marker lines run from world x = 0 and down to world y = 0, wherever the axes stand.
   const int x0 = worldToPixelX(0);
   const int y0 = worldToPixelY(0);
+
+  // Texts stay inside the graph: right of the vertical axis and its arrowheads (a
+  // percentile at 0% lies on the axis) and clear of the right edge (100%).
+  const wxSize client = GetClientSize();
+  const int axisColumn = axesCrossingPixel().x;
+  const int leftmost = std::max(18, axisColumn + 6);
+  auto inside = [&](int x, int width) { return std::max(leftmost, std::min(x, client.x - width - 6)); };
 
   // A set's marker: a line across from x = 0 at the percentage and down to y = 0 at
   // the set's percentile, with two texts above the x axis (Set 2's higher up).
@@ -72,18 +80,26 @@ void PercentileGraphView::draw(wxDC& dc) {
     dc.DrawLine(x0, p, x, p);
     dc.DrawLine(x, p, x, y0);
     dc.SetTextForeground(textColour);
-    dc.DrawText(title, x - 30, y0 - titleRise);
-    dc.DrawText(formatted(_("%.4g"), value), x + 4, y0 - titleRise + 14);
+    const wxString number = toWx(tally::formatStatistic(value));
+    dc.DrawText(title, inside(x - 30, dc.GetTextExtent(title).x), y0 - titleRise);
+    dc.DrawText(number, inside(x + 4, dc.GetTextExtent(number).x), y0 - titleRise + 14);
   };
   if (set1Curve) drawSeries(dc, *set1Curve);
+  if (set2Curve) drawSeries(dc, *set2Curve);
+  // The axes over the curves, the markers and their texts over everything.
+  drawAxes(dc);
+  dc.SetFont(markerFont(markerPoints));
   if (set2Curve) {
-    drawSeries(dc, *set2Curve);
     marker(_("PURPLE"), *wxBLUE, x2, _("Set 2  Percentile"), set2Percentile, 80);
   }
   if (set1Curve) marker(_("CORAL"), *wxRED, x1, _("Set 1  Percentile"), set1Percentile, 50);
   if (set1Curve || set2Curve) {
     dc.SetTextForeground(wxColour(0, 130, 0));
-    dc.DrawText(formatted(_("%g%%"), percentage), 7, p - 20);
+    // Above its line, beside the axis rather than over its tick labels; below the
+    // line at the top of the graph.
+    const wxString text = formatted(_("%g%%"), percentage);
+    const int y = p - 20 >= 2 ? p - 20 : p + 6;
+    dc.DrawText(text, inside(7, dc.GetTextExtent(text).x), y);
   }
 
   dc.SetPen(wxNullPen);
@@ -113,7 +129,7 @@ void PercentileGraphView::onEraseBackground(wxEraseEvent&) {}
 
 void PercentileGraphView::onSize(wxSizeEvent& event) {
   const wxSize size = event.GetSize();
-  buffer.resize(size.x, size.y);
+  buffer.resize(size.x, size.y, GetContentScaleFactor());
   Refresh(false);
   event.Skip();
 }

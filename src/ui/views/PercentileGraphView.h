@@ -31,8 +31,11 @@ class PercentileGraphView : public coordSys {
   wxBitmap bufferSnapshot() { return buffer.snapshot(); }
   // The picture Ctrl+C puts on the clipboard.
   wxBitmap clipboardPicture();
-  // The font of the marker and percentage texts.
-  static wxFont markerFont();
+  // The font of the marker and percentage texts, 9 points unless set otherwise
+  // (the main window grows it with its text scale).
+  static wxFont markerFont(int points = 9);
+  void setMarkerFontSize(int points) { markerPoints = points > 0 ? points : 9; }
+  int getMarkerFontSize() const { return markerPoints; }
 
   void onKeyDown(wxKeyEvent& event);
   void onPaint(wxPaintEvent& event);
@@ -46,6 +49,7 @@ class PercentileGraphView : public coordSys {
   double set1Percentile = 0;
   double percentage = 0;
   double set2Percentile = 0;
+  int markerPoints = 9;
 
   wxDECLARE_EVENT_TABLE();
 };

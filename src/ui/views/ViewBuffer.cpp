@@ -1,6 +1,5 @@
 #include "ui/views/ViewBuffer.h"
 
-
 #include <algorithm>
 
 ViewBuffer::ViewBuffer(int width, int height) : memory(std::make_unique<wxMemoryDC>()) {
@@ -9,12 +8,15 @@ ViewBuffer::ViewBuffer(int width, int height) : memory(std::make_unique<wxMemory
 
 ViewBuffer::~ViewBuffer() { memory->SelectObject(wxNullBitmap); }
 
-void ViewBuffer::resize(int width, int height) {
+void ViewBuffer::resize(int width, int height, double scaleFactor) {
   w = width;
   h = height;
+  scale = scaleFactor > 0 ? scaleFactor : 1.0;
   // A hidden notebook page can report a zero size; a 0 x 0 bitmap is invalid.
   memory->SelectObject(wxNullBitmap);
-  bitmap = wxBitmap(std::max(width, 1), std::max(height, 1), wxBITMAP_SCREEN_DEPTH);
+  bitmap = wxBitmap();
+  bitmap.CreateWithDIPSize(wxSize(std::max(width, 1), std::max(height, 1)), scale,
+                           wxBITMAP_SCREEN_DEPTH);
   memory->SelectObject(bitmap);
   clear();
 }
