@@ -203,9 +203,9 @@ TEST_F(RefreshUiTest, AlreadyGroupedDataWithOneFilledClassGetStatistics) {
   // Ogive: the first class is empty, so no starting point; 0 %, 100 %, 100 %.
   EXPECT_EQ(frame->series[OGIVE_SET1].segments,
             (std::vector<Points>{{{10, 0}, {20, 100}, {30, 100}}}));
-  // Neither set above two pairs: the column graphs keep their ranges (a frequency
-  // of 4 would have made it 4.8).
-  EXPECT_DOUBLE_EQ(frame->set1Graph->getYMax(), 3.6);
+  // A filled class shows statistics, so the column graphs take the classes' window
+  // although neither set has more than two pairs: 1.2 x the frequency of 4.
+  EXPECT_DOUBLE_EQ(frame->set1Graph->getYMax(), 4.8);
 
   // Back to values (10 four times), plus 1 and 2: the extremes return enabled.
   chooseType(tally::UngroupedDiscrete);
@@ -286,8 +286,10 @@ TEST_F(RefreshUiTest, AlreadyGroupedColumnGraphGetsItsSeriesWithOneOrTwoFilledCl
   type(2, 1, "3");
   EXPECT_EQ(text(frame->nLabel[0]), "7");
   EXPECT_EQ(frame->set1Graph->getSlot(0), &frame->series[COLUMNS_SET1]);
-  // Set 2 shows nothing and gets no series.
-  EXPECT_EQ(frame->set2Graph->getSlot(0), nullptr);
+  // Set 2 shows nothing: its series, handed with the new window, holds no columns.
+  EXPECT_TRUE(frame->series[COLUMNS_SET2].segments.empty() ||
+              frame->series[COLUMNS_SET2].segments[0].empty());
+  EXPECT_DOUBLE_EQ(frame->set2Graph->getXMax(), 36);
 }
 
 TEST_F(RefreshUiTest, GraphsNameTheirSetsAndFitColumnsAndHistogramsToTheData) {
