@@ -62,11 +62,17 @@ bool parseNumber(const std::string& text, double& value) {
 }
 
 double leadingNumber(const std::string& text) {
+  double v = 0.0;
+  return leadingNumber(text, v) ? v : 0.0;
+}
+
+bool leadingNumber(const std::string& text, double& value) {
   const char* begin = text.c_str();
   char* end = nullptr;
   double v = strtod_l(begin, &end, cLocale());
-  if (end == begin || !std::isfinite(v)) return 0.0;
-  return v;
+  if (end == begin || !std::isfinite(v)) return false;
+  value = v;
+  return true;
 }
 
 }  // namespace tally

@@ -16,5 +16,7 @@ bool parseNumber(const std::string& text, double& value);
 
 // The leading number of a text ("12abc" -> 12), 0 when there is none.
 double leadingNumber(const std::string& text);
+// The same, but false (value untouched) when the text starts with no finite number.
+bool leadingNumber(const std::string& text, double& value);
 
 }  // namespace tally

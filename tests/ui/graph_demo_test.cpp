@@ -1,5 +1,6 @@
 // A demonstration graph: trig axes, custom labels, every series style and
-// point labels. With TALLYSCOPE_SHOT_DIR set the pictures are saved as PNGs.
+// point labels, and one set up from a settings document. With
+// TALLYSCOPE_SHOT_DIR set the pictures are saved as PNGs.
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/dcmemory.h>
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "ui/WxBridge.h"
 #include "ui/graph/coordSys.h"
 
 namespace {
@@ -125,6 +127,56 @@ TEST(GraphDemo, TrigAxesCustomLabelsAndEverySeriesStyle) {
   g->updateScales();
   wxImage custom = drawInto(g, "graph_demo_custom.png");
   EXPECT_GT(countColour(custom, 204, 204, 204), 500);  // the rings of the polar grid
+
+  delete frame;
+}
+
+// The same kind of graph set up from a settings document that uses every key:
+// a trig axis labelled in halves of pi by words, a horizontal grid only, tick
+// labels right of the vertical axis, and axes crossing at (-pi, 0).
+TEST(GraphDemo, SettingsDocumentWithEveryKey) {
+  auto* frame = new wxFrame(nullptr, wxID_ANY, "demo", wxDefaultPosition, wxSize(760, 560));
+  auto* panel = new wxPanel(frame);
+  auto* g = new coordSys(panel, wxID_ANY, wxPoint(0, 0), wxSize(640, 480));
+  frame->Show();
+
+  EXPECT_FALSE(g->loadSettings(TALLYSCOPE_TEST_DATA "/no-such-settings.xml"));
+  ASSERT_TRUE(g->loadSettings(TALLYSCOPE_TEST_DATA "/graph_settings_demo.xml"));
+  g->updateScales();
+  EXPECT_EQ(g->getFontSize(), 11);
+  EXPECT_EQ(toStd(g->getXAxisLabel()), "phase");
+  EXPECT_LE(g->getXScale().getMin(), -1.5);
+  EXPECT_LE(g->getYScale().getMin(), -2);
+
+  tally::Series wave;
+  wave.lineColour = tally::colours::red;
+  tally::PointList points;
+  for (int i = 0; i <= 200; ++i) {
+    double x = -1.5 * tally::pi + i * 4 * tally::pi / 200;
+    points.push_back({x, 5 + 5 * std::sin(x)});
+  }
+  wave.segments.push_back(points);
+  g->addSeries(wave);
+
+  wxImage img = drawInto(g, "graph_demo_settings.png");
+  EXPECT_GT(countColour(img, 255, 0, 0), 300);
+  // Horizontal grid lines cross the whole width; no vertical one runs down it.
+  auto grey = [&img](int x, int y) {
+    return std::abs(img.GetRed(x, y) - 204) < 30 && std::abs(img.GetBlue(x, y) - 204) < 30;
+  };
+  int fullRows = 0, fullColumns = 0;
+  for (int y = 0; y < img.GetHeight(); ++y) {
+    int n = 0;
+    for (int x = 0; x < img.GetWidth(); ++x) n += grey(x, y);
+    fullRows += n > img.GetWidth() / 2;
+  }
+  for (int x = 0; x < img.GetWidth(); ++x) {
+    int n = 0;
+    for (int y = 0; y < img.GetHeight(); ++y) n += grey(x, y);
+    fullColumns += n > img.GetHeight() / 2;
+  }
+  EXPECT_GE(fullRows, 2);
+  EXPECT_EQ(fullColumns, 0);
 
   delete frame;
 }

@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "core/NumberText.h"
+#include "core/graph/GraphSettings.h"
 #include "ui/WxBridge.h"
 #include "ui/graph/coordSysProperties.h"
 
@@ -41,14 +42,18 @@ coordSys::coordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wx
   SetBackgroundColour(*wxWHITE);
   // Placed beside the graph when first shown: before its frame is on screen the
   // graph has no screen position to measure from.
-  propertiesWindow = new coordSysProperties(this, this, wxDefaultPosition);
+  propertiesWindow = new coordSysProperties(this, wxID_ANY, wxEmptyString, wxDefaultPosition,
+                                            wxDefaultSize, wxDEFAULT_FRAME_STYLE);
   layout.xScale.axisLabel = toStd(_("x"));
   layout.yScale.axisLabel = toStd(_("y"));
 }
 
 coordSys::~coordSys() {
   animationTimer.Stop();
-  if (propertiesWindow) propertiesWindow->Destroy();
+  if (propertiesWindow) {
+    propertiesWindow->forgetOwner();
+    propertiesWindow->Destroy();
+  }
 }
 
 void coordSys::setXAxisLabel(const wxString& text) { layout.xScale.axisLabel = toStd(text); }
@@ -677,10 +682,43 @@ int coordSys::removeAllSeriesPointLabels() {
 }
 
 void coordSys::showProperties() {
-  if (!propertiesWindow) return;
-  if (!propertiesWindow->IsShown()) propertiesWindow->Move(ClientToScreen(wxPoint(50, 50)));
-  propertiesWindow->Show();
+  // A forced close destroyed the last one.
+  if (!propertiesWindow)
+    propertiesWindow = new coordSysProperties(this, wxID_ANY, wxEmptyString, wxDefaultPosition,
+                                              wxDefaultSize, wxDEFAULT_FRAME_STYLE);
+  coordSysProperties* w = propertiesWindow;
+  w->setXMin(getXMin());
+  w->setXMax(getXMax());
+  w->setXAxisLabel(getXAxisLabel());
+  w->setXAutoScale(getXAutoScale());
+  w->setXMaxTicks(getXMaxTicks());
+  w->setXTickUnit(getXTickUnit());
+  w->setXTrigScale(getXTrigScale());
+  w->setYMin(getYMin());
+  w->setYMax(getYMax());
+  w->setYAxisLabel(getYAxisLabel());
+  w->setYAutoScale(getYAutoScale());
+  w->setYMaxTicks(getYMaxTicks());
+  w->setYTickUnit(getYTickUnit());
+  w->setYTrigScale(getYTrigScale());
+  w->setGridStyle(getGridStyle());
+  w->setAxesStyle(getAxesStyle());
+  w->setEqualScaling(getEqualScaling());
+  w->setOriginAlwaysViewable(getOriginAlwaysViewable());
+  w->setAxesAlwaysViewable(getAxesAlwaysViewable());
+  w->setXAxisLabelPosition(getXAxisLabelPosition());
+  w->setYAxisLabelPosition(getYAxisLabelPosition());
+  w->setXTickLabelPosition(getXTickLabelPosition());
+  w->setYTickLabelPosition(getYTickLabelPosition());
+  if (!w->IsShown()) w->Move(ClientToScreen(wxPoint(50, 50)));
+  w->Show();
 }
+
+bool coordSys::loadSettings(const wxString& fileName) {
+  return tally::loadSettings(layout, std::string(fileName.fn_str()));
+}
+
+bool coordSys::parseSettings(const std::string& text) { return tally::parseSettings(layout, text); }
 
 // ---- animation
 
@@ -842,9 +880,13 @@ void coordSys::onSize(wxSizeEvent&) {
   // Only these rules depend on the pixel size; otherwise the picture stretches.
   if (!layout.equalScaling && !layout.originAlwaysViewable && !layout.axesAlwaysViewable) return;
   updateScales();
+  notifyViewChanged(-1);
+}
+
+void coordSys::notifyViewChanged(int value) {
   wxCommandEvent changed(viewChangedEvent, GetId());
   changed.SetEventObject(this);
-  changed.SetInt(-1);
+  changed.SetInt(value);
   GetEventHandler()->ProcessEvent(changed);
 }
 

@@ -11,6 +11,7 @@
 #include <wx/window.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "core/graph/GraphLayout.h"
@@ -18,7 +19,7 @@
 
 class coordSysProperties;
 
-// Sent with int -1 after a resize recomputed the ranges.
+// Sent with int -1 after a resize or the properties window recomputed the ranges.
 wxDECLARE_EVENT(viewChangedEvent, wxCommandEvent);
 // Sent with the animated series' id whenever an animation stops.
 wxDECLARE_EVENT(animationDoneEvent, wxCommandEvent);
@@ -158,6 +159,18 @@ class coordSys : public wxWindow {
   const std::vector<tally::PointLabel>& getPointLabels() const { return pointLabels; }
   void showProperties();
   coordSysProperties* getPropertiesWindow() const { return propertiesWindow; }
+  // Called by a properties window that is being destroyed.
+  void forgetPropertiesWindow(const coordSysProperties* window) {
+    if (propertiesWindow == window) propertiesWindow = nullptr;
+  }
+  // Sends viewChangedEvent with this payload to the graph's own handler.
+  void notifyViewChanged(int value);
+
+  // Graph property settings (XML): written through the setters in document
+  // order; the caller then runs updateScales and refreshes. False for a file
+  // that is missing, not regular or over 1 MiB, and for a broken document.
+  bool loadSettings(const wxString& fileName);
+  bool parseSettings(const std::string& text);
 
   // Animation of a stored series: mode 1 reveals points coarse to fine, any
   // other mode draws the line a chunk per tick.
