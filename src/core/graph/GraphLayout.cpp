@@ -232,11 +232,13 @@ Margins GraphLayout::computeMargins(bool adjust, int w, int h, const TextMeasure
   m.above = pixelHeightToWorld(above, h);
   m.below = pixelHeightToWorld(below, h);
   if (adjust) {
-    // The room is scaled to its size after the range has grown by it.
-    if (w - left != 0) m.left *= double(w) / (w - left);
-    if (w - right != 0) m.right *= double(w) / (w - right);
-    if (h - above != 0) m.above *= double(h) / (h - above);
-    if (h - below != 0) m.below *= double(h) / (h - below);
+    // The room is scaled to its size after the range has grown by it. In double:
+    // a client size near INT_MIN less a margin would overflow an int.
+    const double cw = w, ch = h;
+    if (cw - left != 0) m.left *= cw / (cw - left);
+    if (cw - right != 0) m.right *= cw / (cw - right);
+    if (ch - above != 0) m.above *= ch / (ch - above);
+    if (ch - below != 0) m.below *= ch / (ch - below);
   }
   if (xTrigScale) {
     m.left /= pi;

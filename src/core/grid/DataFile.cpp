@@ -72,14 +72,12 @@ std::string latin1ToUtf8(const std::string& bytes) {
   return out;
 }
 
-std::string decodeDataFile(const std::string& bytes) {
-  size_t end = bytes.find('\0');
-  if (end == std::string::npos) end = bytes.size();
-  size_t begin = 0;
-  if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 && end >= 3) begin = 3;
-  std::string text = bytes.substr(begin, end - begin);
-  if (isValidUtf8(text)) return text;
-  return latin1ToUtf8(text);
+std::string decodeDataFile(std::string bytes) {
+  const size_t end = bytes.find('\0');
+  if (end != std::string::npos) bytes.resize(end);
+  if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
+  if (isValidUtf8(bytes)) return bytes;
+  return latin1ToUtf8(bytes);
 }
 
 std::string firstCharacters(const std::string& text, std::size_t count) {

@@ -19,8 +19,9 @@ std::string dataFileText(const CellTable& table);
 
 // A file's bytes as UTF-8 text: cut at the first NUL byte, a leading UTF-8
 // byte-order mark dropped, valid UTF-8 taken as it is and anything else read as
-// ISO-8859-1, so that no file reads as nothing.
-std::string decodeDataFile(const std::string& bytes);
+// ISO-8859-1, so that no file reads as nothing. Taken by value: a caller that
+// moves its bytes in gets them back as the text without a second copy.
+std::string decodeDataFile(std::string bytes);
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
 bool isValidUtf8(const std::string& text);

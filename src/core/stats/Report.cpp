@@ -6,6 +6,7 @@
 #include <iterator>
 #include <ostream>
 #include <sstream>
+#include <utility>
 
 #include "core/FileAccess.h"
 #include "core/NumberText.h"
@@ -210,7 +211,7 @@ bool readDataFileText(const std::string& path, std::string& text, std::string& e
     error = "cannot read data file '" + path + "': " + reason;
     return false;
   }
-  text = decodeDataFile(bytes);
+  text = decodeDataFile(std::move(bytes));
   return true;
 }
 

@@ -2,6 +2,7 @@
 #include "ui/app/MainFrame.h"
 
 #include <cmath>
+#include <utility>
 
 #include <wx/choice.h>
 #include <wx/filedlg.h>
@@ -51,8 +52,7 @@ bool MainFrame::loadDataFile(const wxString& path) {
                 _("Error"), wxOK | wxICON_ERROR);
     return false;
   }
-  const std::string text = tally::decodeDataFile(bytes);
-  bytes = std::string();
+  const std::string text = tally::decodeDataFile(std::move(bytes));
   grid->BeginBatch();
   // Under already grouped data the read-only class labels stay; the file fills
   // the frequencies beside them.
@@ -61,9 +61,10 @@ bool MainFrame::loadDataFile(const wxString& path) {
     for (int c = firstColumn; c < grid->GetNumberCols(); ++c)
       if (!grid->GetCellValue(r, c).empty()) grid->SetCellValue(r, c, wxString());
   grid->SetGridCursor(0, 0);
-  grid->pasteTextAt(text, 0, 0);
+  const size_t cut = grid->pasteTextAt(text, 0, 0);
   grid->EndBatch();
   grid->ForceRefresh();
+  if (cut > 0) grid->reportCutFields(cut);
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
+#include <wx/msgdlg.h>
 
 #include <algorithm>
 #include <string>
@@ -58,18 +59,28 @@ bool VardenGrid::insideGrid(int row, int col) const {
   return row >= 0 && col >= 0 && row < GetNumberRows() && col < GetNumberCols();
 }
 
-void VardenGrid::pasteText(const wxString& text) {
+size_t VardenGrid::pasteText(const wxString& text) {
   int row = hasBlock() ? selectionTop : GetGridCursorRow();
   int col = hasBlock() ? selectionLeft : GetGridCursorCol();
-  pasteTextAt(toStd(text), row, col);
+  return pasteTextAt(toStd(text), row, col);
 }
 
-void VardenGrid::pasteTextAt(const std::string& text, int startRow, int startCol) {
+size_t VardenGrid::pasteTextAt(const std::string& text, int startRow, int startCol) {
+  size_t cut = 0;
   for (const tally::CellWrite& w :
-       tally::pasteWrites(text, startRow, startCol, GetNumberRows(), GetNumberCols())) {
+       tally::pasteWrites(text, startRow, startCol, GetNumberRows(), GetNumberCols(), &cut)) {
     if (insideGrid(w.row, w.col) && !IsReadOnly(w.row, w.col))
       SetCellValue(w.row, w.col, toWx(w.text));
   }
+  return cut;
+}
+
+void VardenGrid::reportCutFields(size_t count) {
+  wxMessageDialog(this,
+                  toWx(tally::cutFieldsMessage(count, toStd(wxGetTranslation(
+                                                          tally::kCutFieldsMessage)))),
+                  wxGetTranslation(tally::kCutFieldsTitle), wxOK | wxICON_WARNING)
+      .ShowModal();
 }
 
 void VardenGrid::clearSelection() {
@@ -121,12 +132,14 @@ void VardenGrid::cutSelection() {
 void VardenGrid::pasteFromClipboard() {
   if (!IsEditable()) return;
   if (!wxTheClipboard->Open()) return;
+  size_t cut = 0;
   if (wxTheClipboard->IsSupported(wxDF_UNICODETEXT) || wxTheClipboard->IsSupported(wxDF_TEXT)) {
     wxTextDataObject data;
-    if (wxTheClipboard->GetData(data)) pasteText(data.GetText());
+    if (wxTheClipboard->GetData(data)) cut = pasteText(data.GetText());
   }
   wxTheClipboard->Close();
   postCellChange();
+  if (cut > 0) reportCutFields(cut);
 }
 
 // Plain cell writes send no change event; one queued event per operation makes the

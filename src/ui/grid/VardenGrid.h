@@ -3,6 +3,7 @@
 // copy, cut, paste and delete through the clipboard.
 #include <wx/grid.h>
 
+#include <cstddef>
 #include <string>
 
 class VardenGrid : public wxGrid {
@@ -13,11 +14,14 @@ class VardenGrid : public wxGrid {
 
   // Writes TAB/line-separated text into the cells from the block's top-left
   // corner, or from the cursor cell when no block is selected. Empty fields,
-  // cells outside the grid and read-only cells are left alone. Reports no change.
-  void pasteText(const wxString& text);
+  // cells outside the grid and read-only cells are left alone; a field longer
+  // than a cell holds is cut. Reports no change; returns how many fields were cut.
+  size_t pasteText(const wxString& text);
   // The same from a given start cell, whatever is selected, for UTF-8 text (a data
   // file's text need not become a wide string first).
-  void pasteTextAt(const std::string& text, int startRow, int startCol);
+  size_t pasteTextAt(const std::string& text, int startRow, int startCol);
+  // Tells the user that `count` pasted or loaded fields were cut.
+  void reportCutFields(size_t count);
 
   void pasteFromClipboard();
   // True when text was put on the clipboard (empty text leaves it alone).
