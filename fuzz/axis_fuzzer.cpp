@@ -24,8 +24,8 @@ namespace {
 double pickDouble(FuzzedDataProvider& in) {
   static const double special[] = {0,     -0.0,   1,       -1,     1e-308, 5e-324, 1e308,
                                    -1e308, 1e15,  1e-15,   0.1,    3.141592653589793,
-                                   INFINITY, -INFINITY, NAN, 1e16};
-  if (in.ConsumeBool()) return special[in.ConsumeIntegralInRange<size_t>(0, 15)];
+                                   INFINITY, -INFINITY, NAN, 1e16, 123456.7, 1e10};
+  if (in.ConsumeBool()) return special[in.ConsumeIntegralInRange<size_t>(0, 17)];
   return in.ConsumeFloatingPoint<double>();
 }
 
@@ -122,10 +122,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // A whole layout with arbitrary fields and sizes.
   tally::GraphLayout g;
+  // A window far from 0 and narrow for its size is where labels run out of digits.
   g.xMin = pickDouble(in);
-  g.xMax = pickDouble(in);
+  const double narrow = std::ldexp(1.0, -in.ConsumeIntegralInRange(1, 60));
+  g.xMax = in.ConsumeBool() ? g.xMin + std::fabs(g.xMin) * narrow : pickDouble(in);
   g.yMin = pickDouble(in);
-  g.yMax = pickDouble(in);
+  g.yMax = in.ConsumeBool() ? g.yMin + in.ConsumeIntegralInRange(1, 100) : pickDouble(in);
   // The setters refuse a non-finite or inverted window; the layout starts from what they keep.
   if (!(std::isfinite(g.xMin) && std::isfinite(g.xMax) && g.xMin < g.xMax &&
         std::isfinite(g.xMax - g.xMin))) {

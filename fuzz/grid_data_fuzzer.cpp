@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "FuzzCheck.h"
+#include "core/NumberText.h"
 #include "core/stats/GridData.h"
 #include "core/stats/Refresh.h"
 #include "core/stats/Report.h"

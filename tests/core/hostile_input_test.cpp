@@ -2,8 +2,10 @@
 // case keeps one fault from coming back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -81,4 +83,17 @@ TEST(HostileInput, DecodingMovedBytesKeepsTheirBufferWhenTheyAreUtf8) {
   EXPECT_EQ(text.substr(0, 4), "1\n2\n");
   // No second copy of a large file: the text lives in the buffer that was read.
   EXPECT_EQ(text.data(), buffer);
+}
+
+TEST(HostileInput, AReportErrorStaysOneLineWhateverTheNameHolds) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"no\nsuch\r\nfile.csv"}, {"--type", "1\n2"},
+        {"--description", "a\nb.xml"}, {"--\nodd"}}) {
+    std::ostringstream out, err;
+    EXPECT_EQ(tally::runReport(args, out, err), 2);
+    EXPECT_EQ(out.str(), "");
+    const std::string e = err.str();
+    EXPECT_EQ(std::count(e.begin(), e.end(), '\n'), 1) << e;
+    EXPECT_EQ(e.back(), '\n');
+  }
 }
