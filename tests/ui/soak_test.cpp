@@ -33,6 +33,7 @@
 #include <vector>
 
 #include "core/NumberText.h"
+#include "core/grid/PasteText.h"
 #include "core/stats/GridData.h"
 #include "core/stats/Refresh.h"
 #include "MainFrameDriver.h"
@@ -365,6 +366,38 @@ TEST_F(SoakTest, ThousandsOfRandomOperationsLeaveTheWindowSound) {
                 growth / 1048576.0);
     EXPECT_LT(growth, 5L * 1024 * 1024) << "seed " << seed;
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A field longer than a cell holds, pasted or loaded, is cut to 1000 characters and
+// the user is told how many fields were cut.
+class LongFieldTest : public ::testing::Test, public MainFrameDriver {};
+
+TEST_F(LongFieldTest, PasteAndLoadCutLongFieldsAndSaySo) {
+  const std::string longest(1000, '4');
+  const std::string expected = tally::cutFieldsMessage(2);
+  VardenGrid* grid = frame->grid;
+  grid->SetGridCursor(0, 0);
+  ASSERT_TRUE(wxTheClipboard->Open());
+  wxTheClipboard->SetData(new wxTextDataObject(toWx(longest + "5\n" + std::string(20000, '6') + "\n7")));
+  wxTheClipboard->Close();
+  wxTEST_DIALOG(grid->pasteFromClipboard(), ExpectMessage("Long Fields Cut", expected));
+  wxTheApp->ProcessPendingEvents();
+  EXPECT_EQ(cell(0, 0), longest);
+  EXPECT_EQ(cell(1, 0), std::string(1000, '6'));
+  EXPECT_EQ(cell(2, 0), "7");
+
+  const std::string path = "/tmp/tallyscope-long-field-" + std::to_string(getpid()) + ".csv";
+  std::ofstream(path) << "1\t" << std::string(3000, 'x') << "\n" << std::string(1001, '8') << "\n";
+  frame->fileSelector = [&](const wxString&, const wxString&, const wxString&, const wxString&,
+                            const wxString&, int, wxWindow*) { return toWx(path); };
+  wxTEST_DIALOG(click(frame->FindWindow(ID_LOAD_DATA)), ExpectMessage("Long Fields Cut", expected));
+  std::remove(path.c_str());
+  EXPECT_EQ(cell(0, 0), "1");
+  EXPECT_EQ(cell(1, 0), std::string(1000, '8'));
 }
 
 }  // namespace
