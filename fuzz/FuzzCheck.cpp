@@ -66,4 +66,16 @@ std::string shown(const std::string& text) {
   return out;
 }
 
+size_t characters(const std::string& text) {
+  size_t n = 0;
+  for (unsigned char c : text)
+    if ((c & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+tally::Extent measureText(const std::string& text, bool axisLabelFont) {
+  const int n = static_cast<int>(characters(text));
+  return axisLabelFont ? tally::Extent{9 * n, 17} : tally::Extent{7 * n, 14};
+}
+
 }  // namespace fuzz

@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/graph/GraphLayout.h"
+
 namespace fuzz {
 
 // The input being run, for the saved findings. Set by FuzzInput.
@@ -38,5 +40,12 @@ bool hasNonFinite(const std::string& text);
 
 // Shown with a finding: printable, and cut after 200 bytes.
 std::string shown(const std::string& text);
+
+// Characters of UTF-8 text (continuation bytes belong to the character before).
+size_t characters(const std::string& text);
+
+// Made-up text extents for the graph layout: 7 x 14 pixels a character in the
+// tick font, 9 x 17 in the axis-label font.
+tally::Extent measureText(const std::string& text, bool axisLabelFont);
 
 }  // namespace fuzz

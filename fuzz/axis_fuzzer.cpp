@@ -39,13 +39,6 @@ int pickSize(FuzzedDataProvider& in) {
   }
 }
 
-tally::Extent measure(const std::string& text, bool axisLabelFont) {
-  int chars = 0;
-  for (unsigned char c : text)
-    if ((c & 0xC0) != 0x80) ++chars;
-  return axisLabelFont ? tally::Extent{9 * chars, 17} : tally::Extent{7 * chars, 14};
-}
-
 void checkScale(const tally::AxisScale& s, const char* axis) {
   const std::string name(axis);
   fuzz::require(std::isfinite(s.getMin()) && std::isfinite(s.getMax()) && s.getMin() < s.getMax(),
@@ -168,11 +161,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int w = pickSize(in), h = pickSize(in);
   const double v = pickDouble(in);
 
-  const tally::Margins m = g.computeMargins(in.ConsumeBool(), w, h, measure);
+  const tally::Margins m = g.computeMargins(in.ConsumeBool(), w, h, fuzz::measureText);
   fuzz::require(std::isfinite(m.left) && std::isfinite(m.right) && std::isfinite(m.above) &&
                     std::isfinite(m.below),
                 "margins finite");
-  g.updateScales(w, h, measure);
+  g.updateScales(w, h, fuzz::measureText);
   checkScale(g.xScale, "x");
   checkScale(g.yScale, "y");
   checkLabels(g, tally::XAxis);

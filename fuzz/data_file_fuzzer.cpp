@@ -21,13 +21,6 @@ std::string scratchFile() {
   return path;
 }
 
-size_t characters(const std::string& s) {
-  size_t n = 0;
-  for (unsigned char c : s)
-    if ((c & 0xC0) != 0x80) ++n;
-  return n;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -52,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::require(table.size() == static_cast<size_t>(tally::kGridRows), "the grid's rows");
     for (size_t r = 0; r < table.size(); ++r) {
       for (const std::string& cell : table[r]) {
-        fuzz::require(characters(cell) <= tally::kMaxCellCharacters, "a cell holds 1000 characters");
+        fuzz::require(fuzz::characters(cell) <= tally::kMaxCellCharacters, "a cell holds 1000 characters");
         fuzz::require(cell.find_first_of("\t\r\n") == std::string::npos, "no separator in a cell");
       }
       if (type == tally::AlreadyGroupedContinuous)

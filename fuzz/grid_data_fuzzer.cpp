@@ -142,7 +142,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     tally::DataSet back = sets[s];
     if (layout != tally::Classes) back.pairs.clear();
     const tally::ExtractResult read = tally::extractGridData(ri.type, cells, ri.classes, back);
-    fuzz::require(read.duplicates.empty(), "a set written out repeats no value");
+    // Two values written alike ("%g" keeps six digits) read back as one repeated value.
+    fuzz::expectKnown(read.duplicates.empty(), "grid-round-trip-changes-the-set",
+                      "a set written out repeats a value: " + pairsText(sets[s]));
     fuzz::expectKnown(sameSet(back, sets[s]), "grid-round-trip-changes-the-set",
                       "wrote " + pairsText(sets[s]) + " read " + pairsText(back));
   }

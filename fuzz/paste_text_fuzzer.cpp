@@ -27,17 +27,10 @@ int pickCoordinate(FuzzedDataProvider& in) {
   }
 }
 
-size_t characters(const std::string& s) {
-  size_t n = 0;
-  for (unsigned char c : s)
-    if ((c & 0xC0) != 0x80) ++n;
-  return n;
-}
-
 // Longer than a cell holds: too many characters, or (text that is not UTF-8) too
 // many bytes for that many characters.
 bool tooLong(const std::string& field) {
-  return characters(field) > tally::kMaxCellCharacters ||
+  return fuzz::characters(field) > tally::kMaxCellCharacters ||
          field.size() > 4 * tally::kMaxCellCharacters;
 }
 
@@ -99,12 +92,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     fuzz::require(!w.text.empty(), "no empty write");
     fuzz::require(w.text.find_first_of("\t\r\n") == std::string::npos, "no separator in a cell");
-    fuzz::require(characters(w.text) <= tally::kMaxCellCharacters, "cell within 1000 characters");
+    fuzz::require(fuzz::characters(w.text) <= tally::kMaxCellCharacters, "cell within 1000 characters");
     const std::string& field = lines[w.row - r0][w.col - c0];
     fuzz::require(field.compare(0, w.text.size(), w.text) == 0, "the cell holds its field's start",
                   fuzz::shown(w.text));
     fuzz::require(w.text == field || (tooLong(field) &&
-                                      (characters(w.text) == tally::kMaxCellCharacters ||
+                                      (fuzz::characters(w.text) == tally::kMaxCellCharacters ||
                                        w.text.size() == 4 * tally::kMaxCellCharacters)),
                   "only a long field is shortened, to what a cell holds");
   }

@@ -17,13 +17,6 @@
 
 namespace {
 
-tally::Extent measure(const std::string& text, bool axisLabelFont) {
-  int chars = 0;
-  for (unsigned char c : text)
-    if ((c & 0xC0) != 0x80) ++chars;
-  return axisLabelFont ? tally::Extent{9 * chars, 17} : tally::Extent{7 * chars, 14};
-}
-
 // Everything a document can set, as one text to compare.
 std::string state(const tally::GraphLayout& g) {
   std::string s;
@@ -49,13 +42,6 @@ std::string state(const tally::GraphLayout& g) {
   return s;
 }
 
-size_t characters(const std::string& s) {
-  size_t n = 0;
-  for (unsigned char c : s)
-    if ((c & 0xC0) != 0x80) ++n;
-  return n;
-}
-
 void checkRules(const tally::GraphLayout& g) {
   fuzz::require(g.fontSize >= 1 && g.fontSize <= tally::maxSettingsFontSize, "font size 1..200",
                 std::to_string(g.fontSize));
@@ -68,14 +54,14 @@ void checkRules(const tally::GraphLayout& g) {
     fuzz::require(a->getTickUnit() > 0 && std::isfinite(a->getTickUnit()) &&
                       a->getMinorTickUnit() > 0 && std::isfinite(a->getMinorTickUnit()),
                   "units positive and finite");
-    fuzz::require(characters(a->axisLabel) <= tally::maxSettingsText, "axis label of 20 characters");
+    fuzz::require(fuzz::characters(a->axisLabel) <= tally::maxSettingsText, "axis label of 20 characters");
   }
   for (double v : {g.xMin, g.xMax, g.yMin, g.yMax, g.axisIntersection.x, g.axisIntersection.y})
     fuzz::require(std::isfinite(v), "numbers finite");
   for (const auto* list : {&g.customXTickLabels, &g.customYTickLabels}) {
     fuzz::require(list->size() <= tally::maxSettingsLabels, "at most 1000 labels");
     for (const std::string& l : *list)
-      fuzz::require(characters(l) <= tally::maxSettingsText, "a label of 20 characters", l);
+      fuzz::require(fuzz::characters(l) <= tally::maxSettingsText, "a label of 20 characters", l);
   }
 }
 
@@ -108,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     g.yMax = 5;
   }
   const int w = 400 + static_cast<int>(size % 300), h = 300;
-  g.updateScales(w, h, measure);
+  g.updateScales(w, h, fuzz::measureText);
   for (const tally::AxisScale* a : {&g.xScale, &g.yScale})
     fuzz::require(std::isfinite(a->getMin()) && std::isfinite(a->getMax()) && a->getMin() < a->getMax(),
                   "laid-out range finite and not empty");
