@@ -333,14 +333,17 @@ TEST_F(SoakTest, ThousandsOfRandomOperationsLeaveTheWindowSound) {
 
   const int count = static_cast<int>(sizeof kOperations / sizeof *kOperations);
   std::vector<int> used(count, 0);
+  std::vector<double> spent(count, 0.0);
   long residentAfterWarmUp = 0;
   const auto started = std::chrono::steady_clock::now();
   for (int i = 1; i <= operations; ++i) {
     const int k = pick(0, count - 1);
     ++used[k];
+    const auto begun = std::chrono::steady_clock::now();
     try {
       kOperations[k].run(*this);
       wxTheApp->ProcessPendingEvents();
+      spent[k] += std::chrono::duration<double>(std::chrono::steady_clock::now() - begun).count();
     } catch (const std::exception& e) {
       FAIL() << "operation " << i << " (" << kOperations[k].name << ") threw: " << e.what()
              << "; seed " << seed;
@@ -359,7 +362,11 @@ TEST_F(SoakTest, ThousandsOfRandomOperationsLeaveTheWindowSound) {
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   std::printf("[ soak     ] %d operations in %.1f s, %d dialogs answered\n", operations, seconds,
               answers.dialogs);
-  for (int k = 0; k < count; ++k) EXPECT_GT(used[k], 0) << kOperations[k].name << " never ran";
+  for (int k = 0; k < count; ++k) {
+    EXPECT_GT(used[k], 0) << kOperations[k].name << " never ran";
+    std::printf("[ soak     ] %5d x %-30s %6.2f ms each\n", used[k], kOperations[k].name,
+                used[k] ? 1000 * spent[k] / used[k] : 0.0);
+  }
   if (operations >= 1000) {
     const long growth = residentBytes() - residentAfterWarmUp;
     std::printf("[ soak     ] resident memory grew by %.2f MiB after operation 1000\n",
