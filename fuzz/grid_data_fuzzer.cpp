@@ -1,6 +1,7 @@
 // The grid-data chain: cells (as a paste or Load Data leaves them) -> the set for
 // the data type -> refresh -> Statistics page texts -> grid rows -> cells again.
-//   - reading the same cells twice gives the same set and the same rewrites;
+//   - reading the same cells twice gives the same set and the same rewrites, and
+//     reading them once more leaves the set as it is;
 //   - refreshing the same sets twice gives the same page;
 //   - every text on the page, beside the percentile controls and in the grid rows
 //     is finite (no "inf", no "nan");
@@ -86,6 +87,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::require(sameSet(sets[s], again), "the same cells read twice give the same set");
     fuzz::require(first.rewrites == second.rewrites && first.duplicates.size() ==
                       second.duplicates.size(), "the same cells give the same rewrites");
+    // Reading the unchanged cells once more leaves the set as it is.
+    tally::DataSet third = sets[s];
+    tally::extractGridData(ri.type, cells, ri.classes, third);
+    fuzz::expectKnown(sameSet(third, sets[s]), "reading-unchanged-cells-changes-the-set",
+                      "was " + pairsText(sets[s]) + " now " + pairsText(third));
     for (const auto& w : first.rewrites)
       fuzz::expectKnown(!fuzz::hasNonFinite(w.text), "rewritten-frequency-not-finite", w.text);
   }
