@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the program and the tests need, where missing.
 set -euo pipefail
 packages=(g++ cmake make pkg-config libwxgtk3.2-dev libexpat1-dev libcairo2-dev
-          libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core locales)
+          libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core locales
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

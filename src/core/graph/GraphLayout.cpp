@@ -244,15 +244,17 @@ Margins GraphLayout::computeMargins(bool adjust, int w, int h, const TextMeasure
   m.right = pixelWidthToWorld(right, w);
   m.above = pixelHeightToWorld(above, h);
   m.below = pixelHeightToWorld(below, h);
-  // The room is scaled to its size after the range has grown by it. A pane no
-  // larger than its label room cannot hold both; scaling would blow the range up.
-  if (adjust && w > left + right) {
-    m.left *= double(w) / (w - left);
-    m.right *= double(w) / (w - right);
+  // The room is scaled to its size after the range has grown by it, in double (a
+  // client size near INT_MIN less a margin would overflow an int). A pane no larger
+  // than its label room cannot hold both; scaling would blow the range up.
+  const double cw = w, ch = h;
+  if (adjust && cw > double(left) + right) {
+    m.left *= cw / (cw - left);
+    m.right *= cw / (cw - right);
   }
-  if (adjust && h > above + below) {
-    m.above *= double(h) / (h - above);
-    m.below *= double(h) / (h - below);
+  if (adjust && ch > double(above) + below) {
+    m.above *= ch / (ch - above);
+    m.below *= ch / (ch - below);
   }
   if (xTrigScale) {
     m.left /= pi;

@@ -58,8 +58,12 @@ bool isValidUtf8(const std::string& text) {
 }
 
 std::string latin1ToUtf8(const std::string& bytes) {
+  // Reserved exactly (each byte from 0x80 up becomes two): no growing buffer is
+  // copied while a large file converts.
+  size_t high = 0;
+  for (char ch : bytes) high += static_cast<unsigned char>(ch) >= 0x80;
   std::string out;
-  out.reserve(bytes.size());
+  out.reserve(bytes.size() + high);
   for (char ch : bytes) {
     const auto c = static_cast<unsigned char>(ch);
     if (c < 0x80) {

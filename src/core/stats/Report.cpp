@@ -40,11 +40,15 @@ bool parseGrouping(const std::string& text, Grouping& g) {
   return true;
 }
 
+// Line breaks written as "\n" (and "\r"): a page text stays in its row, and a message
+// that names a file or an argument stays one line whatever the name holds.
 std::string escapeBreaks(const std::string& text) {
   std::string out;
   for (char c : text) {
     if (c == '\n')
       out += "\\n";
+    else if (c == '\r')
+      out += "\\r";
     else
       out += c;
   }
@@ -57,13 +61,16 @@ int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& e
   AnalysisDescription d;
   DescriptionProblems problems;
   if (!loadDescription(o.description, d, problems)) {
-    err << "tallyscope-report: cannot use description '" << o.description
-        << "': " << problems.error << "\n";
+    err << escapeBreaks("tallyscope-report: cannot use description '" + o.description +
+                   "': " + problems.error)
+        << "\n";
     return 2;
   }
   std::string notes;
   for (const std::string& value : problems.invalid)
-    notes += "tallyscope-report: " + o.description + ": " + value + "; the default is kept\n";
+    notes += escapeBreaks("tallyscope-report: " + o.description + ": " + value +
+                          "; the default is kept") +
+             "\n";
   // Set 2's file is read only when Set 1's is named.
   std::vector<std::string> files;
   if (!d.set1File.empty()) {
@@ -75,7 +82,7 @@ int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& e
   for (size_t i = 0; i < files.size(); ++i) {
     std::string text, error;
     if (!readDataFileText(files[i], text, error)) {
-      err << "tallyscope-report: " << error << "\n";
+      err << "tallyscope-report: " << escapeBreaks(error) << "\n";
       return 2;
     }
     extractGridData(UngroupedDiscrete, loadDataText(text, UngroupedDiscrete, grouping), grouping,
@@ -295,7 +302,7 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   ReportOptions o;
   std::string error;
   if (!parseReportArguments(args, o, error)) {
-    err << "tallyscope-report: " << error << " (try --help)\n";
+    err << "tallyscope-report: " << escapeBreaks(error) << " (try --help)\n";
     return 2;
   }
   if (o.help) {
@@ -306,7 +313,7 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   std::string texts[2];
   for (size_t i = 0; i < o.files.size(); ++i) {
     if (!readDataFileText(o.files[i], texts[i], error)) {
-      err << "tallyscope-report: " << error << "\n";
+      err << "tallyscope-report: " << escapeBreaks(error) << "\n";
       return 2;
     }
   }
@@ -328,8 +335,10 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     CellTable table = loadDataText(texts[i], o.type, o.classes);
     ExtractResult ex = extractGridData(o.type, table, o.classes, sets[i]);
     for (double v : ex.duplicates)
-      notes += "tallyscope-report: " + o.files[i] + ": the value " + formatNumber("%g", v) +
-               " has been added more than once; only the first frequency value is used\n";
+      notes += escapeBreaks("tallyscope-report: " + o.files[i] + ": the value " +
+                       formatNumber("%g", v) +
+                       " has been added more than once; only the first frequency value is used") +
+               "\n";
     result = refreshAnalysis(sets[0], sets[1], in);
   }
   err << notes;

@@ -63,9 +63,10 @@ bool MainFrame::loadDataFile(const wxString& path) {
     for (int c = firstColumn; c < grid->GetNumberCols(); ++c)
       if (!grid->GetCellValue(r, c).empty()) grid->SetCellValue(r, c, wxString());
   grid->SetGridCursor(0, 0);
-  grid->pasteTextAt(text, 0, 0);
+  const size_t cut = grid->pasteTextAt(text, 0, 0).cut;
   grid->EndBatch();
   grid->ForceRefresh();
+  if (cut > 0) grid->reportCutFields(cut);
   return true;
 }
 

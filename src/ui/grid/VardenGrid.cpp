@@ -286,6 +286,13 @@ tally::PasteOverflow VardenGrid::pasteTextAt(const std::string& text, int startR
       SetCellValue(w.row, w.col, toWx(w.text));
   }
   return overflow;
+
+void VardenGrid::reportCutFields(size_t count) {
+  wxMessageDialog(this,
+                  toWx(tally::cutFieldsMessage(count, toStd(wxGetTranslation(
+                                                          tally::kCutFieldsMessage)))),
+                  wxGetTranslation(tally::kCutFieldsTitle), wxOK | wxICON_WARNING)
+      .ShowModal();
 }
 
 void VardenGrid::clearSelection() {
@@ -363,6 +370,7 @@ void VardenGrid::pasteFromClipboard() {
     wxMessageDialog(this, message, _("Not All Pasted"), wxOK | wxICON_EXCLAMATION | wxCENTRE)
         .ShowModal();
   }
+  if (overflow.cut > 0) reportCutFields(overflow.cut);
 }
 
 // Plain cell writes send no change event; one queued event per operation makes the

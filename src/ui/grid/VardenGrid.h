@@ -4,6 +4,7 @@
 // Down go down, Tab to the next visible cell) and marks cells that are not numbers.
 #include <wx/grid.h>
 
+#include <cstddef>
 #include <string>
 
 #include "core/grid/PasteText.h"
@@ -16,12 +17,15 @@ class VardenGrid : public wxGrid {
 
   // Writes TAB/line-separated text into the cells from the block's top-left
   // corner, or from the cursor cell when no block is selected. Empty fields,
-  // cells outside the grid and read-only cells are left alone. Reports no change;
-  // returns what fell outside the grid.
+  // cells outside the grid and read-only cells are left alone; a field longer
+  // than a cell holds is cut. Reports no change; returns what fell outside the grid
+  // and how many fields were cut.
   tally::PasteOverflow pasteText(const wxString& text);
   // The same from a given start cell, whatever is selected, for UTF-8 text (a data
   // file's text need not become a wide string first).
   tally::PasteOverflow pasteTextAt(const std::string& text, int startRow, int startCol);
+  // Tells the user that `count` pasted or loaded fields were cut.
+  void reportCutFields(size_t count);
 
   void pasteFromClipboard();
   // True when text was put on the clipboard (empty text leaves it alone).

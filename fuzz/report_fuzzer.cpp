@@ -1,0 +1,97 @@
+// The report end to end: arbitrary options (words of its vocabulary and any
+// text), up to two data files and an analysis description naming them.
+//   - the exit status is 0 or 2; 2 prints nothing on standard output and exactly
+//     one line on standard error, 0 prints the page;
+//   - the page has its header and twelve rows of caption and two texts;
+//   - every text on the page is finite (no "inf", no "nan");
+//   - running it again gives the same output.
+#include <fuzzer/FuzzedDataProvider.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "FuzzCheck.h"
+#include "core/stats/Report.h"
+
+namespace {
+
+std::string scratch(const char* name) {
+  return "/tmp/tallyscope-fuzz-report-" + std::to_string(getpid()) + "-" + name;
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+  if (FILE* f = std::fopen(path.c_str(), "wb")) {
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+  }
+}
+
+std::string pickWord(FuzzedDataProvider& in) {
+  static const char* const words[] = {
+      "--type", "--classes", "--histogram", "--sample", "--percentile", "--description",
+      "--help", "-h", "0", "1", "2", "3", "4", "5", "-1", "50", "100", "101", "2.5",
+      "0,1,10", "0,2.5,4", "-1,1,10", "0,0,10", "0,1,0", "0,1,101", "1e308,1e308,100",
+      "0,1e-308,100", "0,1,", ",,", "1,2,3,4", "nan", "inf", "--", "-", "", "FILE1", "FILE2",
+      "DESCRIPTION", "MISSING", "/"};
+  const size_t n = sizeof words / sizeof *words;
+  if (in.ConsumeIntegralInRange(0, 7) == 0) return in.ConsumeRandomLengthString(40);
+  return words[in.ConsumeIntegralInRange<size_t>(0, n - 1)];
+}
+
+size_t lines(const std::string& s) { return static_cast<size_t>(std::count(s.begin(), s.end(), '\n')); }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  fuzz::FuzzInput guard(data, size);
+  FuzzedDataProvider in(data, size);
+  const std::string file1 = scratch("1.csv"), file2 = scratch("2.csv"), desc = scratch("d.xml");
+  std::vector<std::string> args;
+  const size_t count = in.ConsumeIntegralInRange<size_t>(0, 8);
+  for (size_t i = 0; i < count; ++i) {
+    std::string w = pickWord(in);
+    if (w == "FILE1") w = file1;
+    else if (w == "FILE2") w = file2;
+    else if (w == "DESCRIPTION") w = desc;
+    else if (w == "MISSING") w = scratch("missing");
+    args.push_back(w);
+  }
+  const std::string names1 = in.ConsumeRandomLengthString(20);
+  writeFile(desc, "<d><set1Name>" + names1 + "</set1Name><set1File>" + file1.substr(file1.rfind('/') + 1) +
+                      "</set1File><set2File>" + file2.substr(file2.rfind('/') + 1) + "</set2File>" +
+                      in.ConsumeRandomLengthString(200) + "</d>");
+  writeFile(file1, in.ConsumeRandomLengthString(1 << 16));
+  writeFile(file2, in.ConsumeRemainingBytesAsString());
+
+  std::ostringstream out, err;
+  const int status = tally::runReport(args, out, err);
+  fuzz::require(status == 0 || status == 2, "exit status 0 or 2", std::to_string(status));
+  if (status == 2) {
+    fuzz::require(out.str().empty(), "an error prints no page");
+    fuzz::require(lines(err.str()) == 1 && err.str().back() == '\n', "an error is one line",
+                  fuzz::shown(err.str()));
+    return 0;
+  }
+  const std::string page = out.str();
+  if (page.compare(0, 6, "Usage:") == 0) return 0;
+  fuzz::require(lines(page) == 13 && page[0] == '\t', "header and twelve rows", fuzz::shown(page));
+  std::istringstream rows(page);
+  std::string row;
+  std::getline(rows, row);  // the header names the sets, which may hold any text
+  std::string values;
+  while (std::getline(rows, row)) {
+    fuzz::require(std::count(row.begin(), row.end(), '\t') == 2, "caption and two texts",
+                  fuzz::shown(row));
+    values += row.substr(row.find('\t')) + "\n";
+  }
+  fuzz::expectKnown(!fuzz::hasNonFinite(values), "report-page-not-finite", fuzz::shown(values));
+  std::ostringstream out2, err2;
+  fuzz::require(tally::runReport(args, out2, err2) == status && out2.str() == page &&
+                    err2.str() == err.str(),
+                "the same run, the same output");
+  return 0;
+}
