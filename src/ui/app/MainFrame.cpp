@@ -355,7 +355,7 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
                  std::max(least.y, std::min(700, screen.height))));
 
   SetTitle(_("Tallyscope"));
-  SetIcon(tallyscopeIcon());
+  SetIcons(tallyscopeIcons());
   blankStatistics();
   setNameLabel[0]->SetLabel(_("Set-1"));
   setNameLabel[1]->SetLabel(_("Set-2"));
