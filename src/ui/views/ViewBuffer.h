@@ -7,6 +7,8 @@
 
 class wxDC;
 
+// The bitmap is made when it is first drawn on or copied, not when its size is
+// set: a view on a notebook page never shown costs no picture memory.
 class ViewBuffer {
  public:
   ViewBuffer(int width, int height);
@@ -14,10 +16,10 @@ class ViewBuffer {
   ViewBuffer(const ViewBuffer&) = delete;
   ViewBuffer& operator=(const ViewBuffer&) = delete;
 
-  // Replaces the bitmap by a white one of the given size (at least 1 x 1).
+  // Drops the bitmap; the next use makes a white one of this size (at least 1 x 1).
   void resize(int width, int height);
   void clear();
-  wxMemoryDC& dc() { return *memory; }
+  wxMemoryDC& dc();
   int width() const { return w; }
   int height() const { return h; }
   // Copies the picture onto a paint context at 0,0, whole buffer, no mask.
@@ -26,6 +28,8 @@ class ViewBuffer {
   wxBitmap snapshot();
 
  private:
+  void allocate();
+
   int w = 0;
   int h = 0;
   wxBitmap bitmap;
