@@ -101,7 +101,7 @@ void spinUp(wxSpinCtrl* spin) {
 }
 
 std::string text(const wxTextCtrl* field) { return toStd(field->GetValue()); }
-std::string range(const GroupingDialog& dlg) { return toStd(dlg.rangeText()); }
+std::string range(GroupingDialog& dlg) { return toStd(dlg.rangeText()); }
 
 }  // namespace
 

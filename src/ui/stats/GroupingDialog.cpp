@@ -58,14 +58,18 @@ GroupingDialog::GroupingDialog(wxWindow* parent, double start, double size, int 
       groupCount(clampCount(count)),
       pendingStart(start),
       pendingSize(size) {
-  writingFields = true;
-  buildControls();
-  writingFields = false;
   SetAffirmativeId(ID_OK);
   SetEscapeId(ID_CANCEL);
 }
 
+int GroupingDialog::ShowModal() {
+  buildControls();
+  return wxDialog::ShowModal();
+}
+
 void GroupingDialog::buildControls() {
+  if (startCtrl) return;
+  writingFields = true;
   wxFont ownFont(wxFontInfo(10).Family(wxFONTFAMILY_SWISS));
   const wxSize fieldSize(FromDIP(80), -1);
 
@@ -116,6 +120,7 @@ void GroupingDialog::buildControls() {
   updateRangeText();
   SetSizerAndFit(top);
   CentreOnParent();
+  writingFields = false;
 }
 
 void GroupingDialog::setValues(double start, double size, int count) {
@@ -125,6 +130,12 @@ void GroupingDialog::setValues(double start, double size, int count) {
 }
 
 void GroupingDialog::refreshFields() {
+  if (!startCtrl) {
+    // Controls made later start from the accepted values anyway.
+    pendingStart = startValue;
+    pendingSize = groupSize;
+    return;
+  }
   writingFields = true;
   startCtrl->ChangeValue(numberText(startValue));
   sizeCtrl->ChangeValue(numberText(groupSize));
@@ -138,6 +149,7 @@ void GroupingDialog::refreshFields() {
 }
 
 void GroupingDialog::updateRangeText() {
+  if (!rangeCtrl) return;
   double count = 0;
   if (!typedCount(countCtrl, count) || count < minGroups) count = countCtrl->GetValue();
   count = std::min<double>(count, maxGroups);
@@ -147,7 +159,10 @@ void GroupingDialog::updateRangeText() {
   rangeCtrl->SetLabel(range);
 }
 
-wxString GroupingDialog::rangeText() const { return rangeCtrl->GetLabel(); }
+wxString GroupingDialog::rangeText() {
+  buildControls();
+  return rangeCtrl->GetLabel();
+}
 
 void GroupingDialog::onStartText(wxCommandEvent&) {
   double v = 0;
