@@ -17,7 +17,8 @@ root=$stage/dest/usr
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 need() { command -v "$1" >/dev/null || { echo "FAIL: $1 is not installed (scripts/install-deps.sh)"; exit 1; }; }
-for tool in desktop-file-validate appstreamcli xmllint update-mime-database gio; do need "$tool"; done
+for tool in desktop-file-validate update-desktop-database appstreamcli xmllint \
+            update-mime-database gio; do need "$tool"; done
 
 # Every file, non-empty; the programs executable.
 while read -r f; do
@@ -74,13 +75,17 @@ done
 # A MIME database made from a copy of the installed tree (with the system's base
 # types beside it) gives the example its type by its extension; GLib's lookup
 # reads no root elements, so the root-element rule is checked in the database's
-# XML namespace table.
+# XML namespace table. With the desktop database made as the package's triggers
+# make it, the desktop entry is what opens the example from a file manager.
 copy=$stage/copy
-mkdir -p "$copy/mime/packages"
+mkdir -p "$copy/mime/packages" "$copy/applications"
 cp "$package" "$copy/mime/packages/"
 cp /usr/share/mime/packages/freedesktop.org.xml "$copy/mime/packages/"
+cp "$desktop" "$copy/applications/"
 export XDG_DATA_HOME=$stage/no-home XDG_DATA_DIRS=$copy
+export XDG_CONFIG_HOME=$stage/no-home XDG_CONFIG_DIRS=$stage/no-home PATH=$root/bin:$PATH
 update-mime-database "$copy/mime" || fail "update-mime-database fails on the installed package"
+update-desktop-database "$copy/applications" || fail "update-desktop-database fails on the desktop entry"
 file=$root/share/doc/tallyscope/examples/$example
 type=$(gio info -a standard::content-type "$file" | sed -n 's/^ *standard::content-type: //p')
 [ "$type" = "$mime_type" ] || fail "$example is taken as '$type', not $mime_type"
@@ -88,6 +93,8 @@ grep -qx " analysis $mime_type" "$copy/mime/XMLnamespaces" ||
   fail "the MIME database does not know the root element <analysis>"
 [ "$(xmllint --xpath 'local-name(/*)' "$file")" = analysis ] ||
   fail "the example's root element is not <analysis>"
+gio mime "$mime_type" | grep -qx "Default application for .*: $id.desktop" ||
+  fail "$id.desktop is not the default application for $mime_type"
 
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "The installed tree holds every file, and every check passed."
