@@ -4,6 +4,8 @@
 # package, the man pages, and that a MIME database built from the installed tree
 # gives the example analysis the program's MIME type.
 # Arguments: the build directory, the desktop id, the example analysis's path.
+# (grep reads here-strings, not pipes: under pipefail a grep -q that stops early
+# would fail the writer with SIGPIPE.)
 set -euo pipefail
 build=$1 id=$2 example=$(basename "$3")
 here=$(dirname "$0")
@@ -27,7 +29,7 @@ done < <(expected_files "$id" "$example")
 for f in bin/tallyscope bin/tallyscope-report; do
   [ -x "$root/$f" ] || fail "not executable: $f"
 done
-"$root/bin/tallyscope-report" --help | grep -q '^Usage: tallyscope-report' ||
+grep -q '^Usage: tallyscope-report' <<<"$("$root/bin/tallyscope-report" --help)" ||
   fail "the installed tallyscope-report does not run"
 
 # Each PNG is as large as its folder says (width and height from the IHDR chunk).
@@ -54,7 +56,7 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metain
 [ "$(xmllint --xpath 'string(/component/id)' "$metainfo")" = "$id" ] || fail "metainfo id is not $id"
 [ "$(xmllint --xpath 'count(/component/description/p)' "$metainfo")" -ge 1 ] ||
   fail "metainfo has no description"
-xmllint --xpath 'string(/component/screenshots/screenshot/image)' "$metainfo" | grep -q '^https://' ||
+grep -q '^https://' <<<"$(xmllint --xpath 'string(/component/screenshots/screenshot/image)' "$metainfo")" ||
   fail "metainfo has no screenshot"
 
 # The MIME package: well-formed, with the extension and the root element.
@@ -68,7 +70,7 @@ ns='*[local-name()="mime-type" and @type="'$mime_type'"]'
 
 # The man pages are compressed roff with a title line.
 for page in tallyscope tallyscope-report; do
-  gzip -cd "$root/share/man/man1/$page.1.gz" | grep -q "^\.TH ${page^^} 1" ||
+  grep -q "^\.TH ${page^^} 1" <<<"$(gzip -cd "$root/share/man/man1/$page.1.gz")" ||
     fail "$page.1.gz is not the man page of $page"
 done
 
@@ -84,6 +86,10 @@ cp /usr/share/mime/packages/freedesktop.org.xml "$copy/mime/packages/"
 cp "$desktop" "$copy/applications/"
 export XDG_DATA_HOME=$stage/no-home XDG_DATA_DIRS=$copy
 export XDG_CONFIG_HOME=$stage/no-home XDG_CONFIG_DIRS=$stage/no-home PATH=$root/bin:$PATH
+# GIO reads the databases alone: no display, session bus or virtual file system
+# of the desktop the test happens to run in.
+export GIO_USE_VFS=local
+unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
 update-mime-database "$copy/mime" || fail "update-mime-database fails on the installed package"
 update-desktop-database "$copy/applications" || fail "update-desktop-database fails on the desktop entry"
 file=$root/share/doc/tallyscope/examples/$example
@@ -93,8 +99,9 @@ grep -qx " analysis $mime_type" "$copy/mime/XMLnamespaces" ||
   fail "the MIME database does not know the root element <analysis>"
 [ "$(xmllint --xpath 'local-name(/*)' "$file")" = analysis ] ||
   fail "the example's root element is not <analysis>"
-gio mime "$mime_type" | grep -qx "Default application for .*: $id.desktop" ||
-  fail "$id.desktop is not the default application for $mime_type"
+apps=$(gio mime "$mime_type" 2>&1) || true
+grep -qx "Default application for .*: $id.desktop" <<<"$apps" ||
+  fail "$id.desktop is not the default application for $mime_type: $apps"
 
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "The installed tree holds every file, and every check passed."
