@@ -9,5 +9,5 @@ cmake --build build/release --target tallyscope tallyscope-report -j"$(nproc)"
 if [ $# -gt 0 ]; then
   exec build/release/tallyscope "$@"
 else
-  exec build/release/tallyscope examples/two-classes.xml
+  exec build/release/tallyscope examples/two-classes.tally
 fi

@@ -205,7 +205,7 @@ TEST(ReportPage, OneFileLeavesSet2BlankAndCopiesAreNotedOnStandardError) {
 TEST(ReportDescription, PrintsTheAnalysisTheDescriptionSetsUp) {
   const std::string examples = std::string(TALLYSCOPE_TEST_DATA) + "/../../examples/";
   ReportRun files = run({"--percentile", "90", examples + "class-7a.csv", examples + "class-7b.csv"});
-  ReportRun described = run({"--percentile", "90", "--description", examples + "two-classes.xml"});
+  ReportRun described = run({"--percentile", "90", "--description", examples + "two-classes.tally"});
   EXPECT_EQ(described.status, 0) << described.err;
   EXPECT_EQ(described.out,
             "\tClass 7A\tClass 7B" + files.out.substr(files.out.find('\n')));

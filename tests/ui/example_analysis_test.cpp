@@ -18,7 +18,7 @@ namespace {
 
 class ExampleAnalysisTest : public ::testing::Test, protected MainFrameDriver {
  protected:
-  ExampleAnalysisTest() : MainFrameDriver(TALLYSCOPE_EXAMPLES "/two-classes.xml") {}
+  ExampleAnalysisTest() : MainFrameDriver(TALLYSCOPE_EXAMPLES "/two-classes.tally") {}
 
   // Selects the page and, when asked to, saves what the screen shows of the frame.
   void shoot(int page, const char* name) {

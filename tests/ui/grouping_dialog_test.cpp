@@ -102,7 +102,7 @@ void spinUp(wxSpinCtrl* spin) {
 }
 
 std::string text(const wxTextCtrl* field) { return toStd(field->GetValue()); }
-std::string range(const GroupingDialog& dlg) { return toStd(dlg.rangeText()); }
+std::string range(GroupingDialog& dlg) { return toStd(dlg.rangeText()); }
 
 }  // namespace
 
@@ -399,4 +399,21 @@ TEST(GroupingDialog, TheRangePreviewShowsItsWholeText) {
     EXPECT_LE(label->GetRect().GetRight(), dlg.GetClientSize().x);
   }
   EXPECT_TRUE(found);
+}
+
+// The controls are made when first needed, not with the dialog (the main window
+// keeps two of these from its start-up on); values accepted before then are the
+// ones they show, and the preview starts from them.
+TEST(GroupingDialog, ValuesSetBeforeTheControlsExistAppearInThem) {
+  GroupingDialog dlg(nullptr, 0, 10, 5);
+  NoDialogs guard;
+  EXPECT_EQ(dlg.GetChildren().GetCount(), 0u);
+  dlg.setValues(2, 3, 4);
+  dlg.refreshFields();
+  EXPECT_EQ(text(dlg.startField()), "2");
+  EXPECT_EQ(text(dlg.sizeField()), "3");
+  EXPECT_EQ(dlg.countSpin()->GetValue(), 4);
+  EXPECT_EQ(range(dlg), "2 - 14");  // 2 + 4*3
+  spinUp(dlg.countSpin());
+  EXPECT_EQ(range(dlg), "2 - 17");  // 2 + 5*3
 }

@@ -105,6 +105,28 @@ TEST_F(MainFrameTest, StartsEmptyOnSet1UngroupedDiscrete) {
   EXPECT_EQ(totalFrequency(frame->exampleData[1]), 31);
 }
 
+// The window carries the program's icon at every size the desktop asks for, each
+// the column-graph drawing: the tallest column (units 8 to 11 of 16, from unit 2
+// down) is green at 16 px and at 256 px alike.
+TEST_F(MainFrameTest, WindowIconComesAtEverySize) {
+  const wxIconBundle& icons = frame->GetIcons();
+  EXPECT_EQ(icons.GetIconCount(), 7u);
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    wxIcon icon = icons.GetIcon(wxSize(size, size), wxIconBundle::FALLBACK_NONE);
+    ASSERT_TRUE(icon.IsOk()) << size;
+    EXPECT_EQ(icon.GetWidth(), size);
+    EXPECT_EQ(icon.GetHeight(), size);
+    if (size == 16 || size == 256) {
+      wxBitmap bitmap;
+      bitmap.CopyFromIcon(icon);
+      const wxImage image = bitmap.ConvertToImage();
+      const int x = size * 9 / 16, y = size * 5 / 16;
+      EXPECT_GT(image.GetGreen(x, y), 120) << size;
+      EXPECT_LT(image.GetRed(x, y), 100) << size;
+    }
+  }
+}
+
 TEST_F(MainFrameTest, EveryStatisticStartsBlank) {
   for (int s = 0; s < 2; ++s) {
     for (wxStaticText* label :

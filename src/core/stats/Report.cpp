@@ -117,7 +117,7 @@ std::string reportUsage() {
          "With --description, prints the analysis an analysis description sets up (its\n"
          "data files, data type, column width and grouping, as the program opens it),\n"
          "with the sets' names (first 10 characters) in the header line; for example\n"
-         "  tallyscope-report --description examples/two-classes.xml\n"
+         "  tallyscope-report --description examples/two-classes.tally\n"
          "\n"
          "  --type N            data type: 0 Ungrouped Discrete (default),\n"
          "                      1 Ungrouped Continuous, 2 Grouped Discrete,\n"

@@ -61,14 +61,18 @@ GroupingDialog::GroupingDialog(wxWindow* parent, double start, double size, int 
       groupCount(clampCount(count)),
       pendingStart(start),
       pendingSize(size) {
-  writingFields = true;
-  buildControls();
-  writingFields = false;
   SetAffirmativeId(ID_OK);
   SetEscapeId(ID_CANCEL);
 }
 
+int GroupingDialog::ShowModal() {
+  buildControls();
+  return wxDialog::ShowModal();
+}
+
 void GroupingDialog::buildControls() {
+  if (startCtrl) return;
+  writingFields = true;
   wxFont ownFont(wxFontInfo(10).Family(wxFONTFAMILY_SWISS));
   const wxSize fieldSize(FromDIP(80), -1);
 
@@ -125,6 +129,7 @@ void GroupingDialog::buildControls() {
   updateRangeText();
   SetSizerAndFit(top);
   CentreOnParent();
+  writingFields = false;
 }
 
 void GroupingDialog::setValues(double start, double size, int count) {
@@ -141,6 +146,12 @@ void GroupingDialog::showFitted(const tally::Grouping& g) {
 }
 
 void GroupingDialog::refreshFields() {
+  if (!startCtrl) {
+    // Controls made later start from the accepted values anyway.
+    pendingStart = startValue;
+    pendingSize = groupSize;
+    return;
+  }
   writingFields = true;
   startCtrl->ChangeValue(numberText(startValue));
   sizeCtrl->ChangeValue(numberText(groupSize));
@@ -155,6 +166,7 @@ void GroupingDialog::refreshFields() {
 }
 
 void GroupingDialog::updateRangeText() {
+  if (!rangeCtrl) return;
   double count = 0;
   if (!typedCount(countCtrl, count) || count < minGroups) count = countCtrl->GetValue();
   count = std::min<double>(count, maxGroups);
@@ -186,7 +198,10 @@ void GroupingDialog::onFit(wxCommandEvent&) {
   fieldsFitted = true;
 }
 
-wxString GroupingDialog::rangeText() const { return rangeCtrl->GetLabel(); }
+wxString GroupingDialog::rangeText() {
+  buildControls();
+  return rangeCtrl->GetLabel();
+}
 
 void GroupingDialog::onStartText(wxCommandEvent&) {
   double v = 0;

@@ -27,8 +27,12 @@ class GroupingDialog : public wxDialog {
   static constexpr int minGroups = 1;
   static constexpr int maxGroups = 100;
 
-  // Created hidden; the count is kept to 1..100 like the spin control's.
+  // Created hidden; the count is kept to 1..100 like the spin control's. The
+  // controls are made when first needed (shown, or asked for), so the two
+  // dialogs the main window keeps cost its start-up nothing.
   GroupingDialog(wxWindow* parent, double start, double size, int count);
+
+  int ShowModal() override;
 
   double getStartValue() const { return startValue; }
   double getGroupSize() const { return groupSize; }
@@ -57,12 +61,13 @@ class GroupingDialog : public wxDialog {
   void setFollowsData(bool on) { following = on; }
 
   // Controls, for tests and callers that need to drive the dialog.
-  wxTextCtrl* startField() const { return startCtrl; }
-  wxTextCtrl* sizeField() const { return sizeCtrl; }
-  wxSpinCtrl* countSpin() const { return countCtrl; }
-  wxString rangeText() const;
+  wxTextCtrl* startField() { buildControls(); return startCtrl; }
+  wxTextCtrl* sizeField() { buildControls(); return sizeCtrl; }
+  wxSpinCtrl* countSpin() { buildControls(); return countCtrl; }
+  wxString rangeText();
 
  private:
+  // Makes the controls from the accepted values, once.
   void buildControls();
   void closeWith(int code);
 

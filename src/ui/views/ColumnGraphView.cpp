@@ -21,7 +21,7 @@ ColumnGraphView::~ColumnGraphView() = default;
 void ColumnGraphView::setSeries(tally::Series* s1, tally::Series* s2, tally::Series* s3,
                                 tally::Series* s4) {
   slots = {s1, s2, s3, s4};
-  redrawBuffer();
+  bufferStale = true;
   Refresh(false);
 }
 
@@ -61,7 +61,7 @@ void ColumnGraphView::drawNames(wxDC& dc) {
 }
 
 void ColumnGraphView::redrawPicture() {
-  redrawBuffer();
+  bufferStale = true;
   Refresh(false);
 }
 
@@ -73,9 +73,16 @@ wxBitmap ColumnGraphView::clipboardPicture() {
   return pictureBitmap([this](wxDC& dc) { draw(dc); });
 }
 
-void ColumnGraphView::redrawBuffer() {
+wxBitmap ColumnGraphView::bufferSnapshot() {
+  redrawBufferIfStale();
+  return buffer.snapshot();
+}
+
+void ColumnGraphView::redrawBufferIfStale() {
+  if (!bufferStale) return;
   buffer.clear();
   draw(buffer.dc());
+  bufferStale = false;
 }
 
 void ColumnGraphView::onKeyDown(wxKeyEvent& event) {
@@ -86,6 +93,7 @@ void ColumnGraphView::onKeyDown(wxKeyEvent& event) {
 }
 
 void ColumnGraphView::onPaint(wxPaintEvent&) {
+  redrawBufferIfStale();
   wxPaintDC dc(this);
   buffer.blitTo(dc);
 }
@@ -95,6 +103,6 @@ void ColumnGraphView::onEraseBackground(wxEraseEvent&) {}
 void ColumnGraphView::onSize(wxSizeEvent& event) {
   const wxSize size = event.GetSize();
   buffer.resize(size.x, size.y, GetContentScaleFactor());
-  draw(buffer.dc());
+  bufferStale = true;
   event.Skip();
 }

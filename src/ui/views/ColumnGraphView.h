@@ -18,7 +18,8 @@ class ColumnGraphView : public coordSys {
   ~ColumnGraphView() override;
 
   // Non-owning; any may be null. The records must outlive their place in a slot.
-  // Redraws the buffer at once and asks for a repaint.
+  // Asks for a repaint; the buffer is redrawn when it is next shown or copied, so
+  // a view on a page not on show draws nothing.
   void setSeries(tally::Series* s1, tally::Series* s2, tally::Series* s3, tally::Series* s4);
   // The complete graph on any context: screen buffer, clipboard picture, printer.
   void draw(wxDC& dc);
@@ -38,7 +39,9 @@ class ColumnGraphView : public coordSys {
   int getBufferWidth() const { return buffer.width(); }
   int getBufferHeight() const { return buffer.height(); }
   // A copy of the picture the next paint will show.
-  wxBitmap bufferSnapshot() { return buffer.snapshot(); }
+  wxBitmap bufferSnapshot();
+  // Draws the buffer now if the series or the size changed since it was drawn.
+  void redrawBufferIfStale();
   // The picture Ctrl+C puts on the clipboard.
   wxBitmap clipboardPicture();
 
@@ -48,11 +51,10 @@ class ColumnGraphView : public coordSys {
   void onSize(wxSizeEvent& event);
 
  private:
-  void redrawBuffer();
-
   void drawNames(wxDC& dc);
 
   ViewBuffer buffer;
+  bool bufferStale = true;  // series or size changed since the buffer was drawn
   std::array<tally::Series*, SlotCount> slots{};
   wxString title;
   std::vector<std::pair<double, wxString>> namesUnder;

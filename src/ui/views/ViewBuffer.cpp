@@ -2,32 +2,42 @@
 
 #include <algorithm>
 
-ViewBuffer::ViewBuffer(int width, int height) : memory(std::make_unique<wxMemoryDC>()) {
-  resize(width, height);
-}
+ViewBuffer::ViewBuffer(int width, int height) : w(width), h(height) {}
 
-ViewBuffer::~ViewBuffer() { memory->SelectObject(wxNullBitmap); }
+ViewBuffer::~ViewBuffer() {
+  if (memory) memory->SelectObject(wxNullBitmap);
+}
 
 void ViewBuffer::resize(int width, int height, double scaleFactor) {
   w = width;
   h = height;
   scale = scaleFactor > 0 ? scaleFactor : 1.0;
-  // A hidden notebook page can report a zero size; a 0 x 0 bitmap is invalid.
-  memory->SelectObject(wxNullBitmap);
-  bitmap = wxBitmap();
-  bitmap.CreateWithDIPSize(wxSize(std::max(width, 1), std::max(height, 1)), scale,
-                           wxBITMAP_SCREEN_DEPTH);
-  memory->SelectObject(bitmap);
-  clear();
+  if (memory) memory->SelectObject(wxNullBitmap);
+  bitmap = wxNullBitmap;
 }
 
-void ViewBuffer::clear() {
+void ViewBuffer::allocate() {
+  if (bitmap.IsOk()) return;
+  if (!memory) memory = std::make_unique<wxMemoryDC>();
+  // A hidden notebook page can report a zero size; a 0 x 0 bitmap is invalid.
+  bitmap.CreateWithDIPSize(wxSize(std::max(w, 1), std::max(h, 1)), scale, wxBITMAP_SCREEN_DEPTH);
+  memory->SelectObject(bitmap);
   memory->SetBackground(*wxWHITE_BRUSH);
   memory->Clear();
 }
 
+wxMemoryDC& ViewBuffer::dc() {
+  allocate();
+  return *memory;
+}
+
+void ViewBuffer::clear() {
+  dc().SetBackground(*wxWHITE_BRUSH);
+  memory->Clear();
+}
+
 void ViewBuffer::blitTo(wxDC& target) {
-  target.Blit(0, 0, std::max(w, 1), std::max(h, 1), memory.get(), 0, 0, wxCOPY, false);
+  target.Blit(0, 0, std::max(w, 1), std::max(h, 1), &dc(), 0, 0, wxCOPY, false);
 }
 
 wxBitmap ViewBuffer::snapshot() {

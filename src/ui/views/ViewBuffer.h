@@ -7,6 +7,8 @@
 
 class wxDC;
 
+// The bitmap is made when it is first drawn on or copied, not when its size is
+// set: a view on a notebook page never shown costs no picture memory.
 class ViewBuffer {
  public:
   ViewBuffer(int width, int height);
@@ -14,13 +16,13 @@ class ViewBuffer {
   ViewBuffer(const ViewBuffer&) = delete;
   ViewBuffer& operator=(const ViewBuffer&) = delete;
 
-  // Replaces the bitmap by a white one of the given size (at least 1 x 1) in
-  // window units, holding scale device pixels per unit: at the window's content
-  // scale factor a high-density screen gets crisp lines and text, not a picture
-  // drawn at half resolution and enlarged.
+  // Drops the bitmap; the next use makes a white one of this size (at least 1 x 1)
+  // in window units, holding `scale` device pixels per unit: at the window's
+  // content scale factor a high-density screen gets crisp lines and text, not a
+  // picture drawn at half resolution and enlarged.
   void resize(int width, int height, double scale = 1.0);
   void clear();
-  wxMemoryDC& dc() { return *memory; }
+  wxMemoryDC& dc();
   int width() const { return w; }
   int height() const { return h; }
   double scaleFactor() const { return scale; }
@@ -30,6 +32,8 @@ class ViewBuffer {
   wxBitmap snapshot();
 
  private:
+  void allocate();
+
   int w = 0;
   int h = 0;
   double scale = 1.0;
