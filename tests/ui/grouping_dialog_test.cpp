@@ -355,6 +355,7 @@ TEST(GroupingDialog, RefreshFieldsRewritesControlsFromSetValues) {
 TEST(GroupingDialog, FitToDataOffersTheDataGroupingAndOkReturnsToFollowingIt) {
   NoDialogs guard;
   GroupingDialog dlg(nullptr, 0, 1, 10);
+  dlg.startField();  // the controls are made when first needed
   wxWindow* fit = dlg.FindWindow(GroupingDialog::ID_FIT);
   ASSERT_NE(fit, nullptr);
   EXPECT_FALSE(fit->IsShown());  // nothing to fit to yet

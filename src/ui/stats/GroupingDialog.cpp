@@ -123,7 +123,7 @@ void GroupingDialog::buildControls() {
   buttons->Add(fitButton, wxSizerFlags().Border(wxRIGHT, 10));
   buttons->Add(ok, wxSizerFlags().Border(wxRIGHT, 10));
   buttons->Add(cancel);
-  fitButton->Hide();
+  fitButton->Show(static_cast<bool>(dataFit));
   top->Add(buttons, wxSizerFlags().Centre().Border(wxLEFT | wxRIGHT | wxBOTTOM, 10));
 
   updateRangeText();
@@ -180,6 +180,8 @@ void GroupingDialog::updateRangeText() {
 
 void GroupingDialog::setDataFit(std::function<tally::Grouping()> fit) {
   dataFit = std::move(fit);
+  // Controls not made yet show the button when they are.
+  if (!fitButton) return;
   fitButton->Show(static_cast<bool>(dataFit));
   Fit();
 }
