@@ -64,21 +64,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int cols = in.ConsumeBool() ? 2 : pickCoordinate(in);
   const std::string text = in.ConsumeRemainingBytesAsString();
 
-  size_t cut = 0;
+  tally::PasteOverflow lost;
   const std::vector<tally::CellWrite> writes =
-      tally::pasteWrites(text, startRow, startCol, rows, cols, &cut);
+      tally::pasteWrites(text, startRow, startCol, rows, cols, &lost);
   const long long r0 = startRow < 0 ? 0 : startRow, c0 = startCol < 0 ? 0 : startCol;
   const auto lines = split(text);
   size_t expectedCut = 0, expectedWrites = 0;
-  for (size_t l = 0; l < lines.size(); ++l)
-    for (size_t f = 0; f < lines[l].size(); ++f)
-      if (!lines[l][f].empty() && r0 + (long long)l < rows && c0 + (long long)f < cols) {
+  int expectedLines = 0, expectedCells = 0;
+  for (size_t l = 0; l < lines.size(); ++l) {
+    bool lineLost = false;
+    for (size_t f = 0; f < lines[l].size(); ++f) {
+      if (lines[l][f].empty()) continue;
+      if (r0 + (long long)l >= rows) {
+        lineLost = true;
+      } else if (c0 + (long long)f >= cols) {
+        ++expectedCells;
+      } else {
         ++expectedWrites;
         if (tooLong(lines[l][f])) ++expectedCut;
       }
+    }
+    if (lineLost) ++expectedLines;
+  }
   fuzz::require(writes.size() == expectedWrites, "one write per non-empty field that fits",
                 std::to_string(writes.size()) + " vs " + std::to_string(expectedWrites));
-  fuzz::require(cut == expectedCut, "cut count is the number of long fields written");
+  fuzz::require(lost.cut == expectedCut, "cut count is the number of long fields written");
+  fuzz::require(lost.lines == expectedLines && lost.cells == expectedCells,
+                "lines below the grid and cells beside it are counted");
 
   for (size_t i = 0; i < writes.size(); ++i) {
     const tally::CellWrite& w = writes[i];

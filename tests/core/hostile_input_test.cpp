@@ -30,7 +30,7 @@ TEST(HostileInput, LongFieldsAreCutToWhatACellHoldsAndCounted) {
   const std::string longest(kMaxCellCharacters, '7');
   // 1000 characters fit; 1001 and twenty million are cut to 1000 and counted.
   const std::string text = longest + "\t" + longest + "8\n" + std::string(20000000, '9') + "\tx";
-  PasteOverflow cut;
+  tally::PasteOverflow cut;
   cut.cut = 99;
   const Writes writes = pasteWrites(text, 0, 0, 1000, 2, &cut);
   ASSERT_EQ(writes.size(), 4u);

@@ -286,6 +286,7 @@ tally::PasteOverflow VardenGrid::pasteTextAt(const std::string& text, int startR
       SetCellValue(w.row, w.col, toWx(w.text));
   }
   return overflow;
+}
 
 void VardenGrid::reportCutFields(size_t count) {
   wxMessageDialog(this,
