@@ -10,7 +10,10 @@ if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
   "${sudo[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8 ||
     echo "No de_DE locale could be made; the decimal-comma test will be skipped."
 fi
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# ccache, where present, lets a second run rebuild only what changed.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
 cmake --build build/test -j"$(nproc)"
 export NO_AT_BRIDGE=1
 run=(ctest --test-dir build/test --output-on-failure --timeout 900)

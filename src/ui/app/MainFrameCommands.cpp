@@ -138,6 +138,8 @@ void MainFrame::onAutoData(wxCommandEvent&) {
     dialog->refreshFields();
   }
   columnWidth = wholePart(description.colWidth);
+  // A width set this way is kept as it is, not fitted to the data.
+  columnWidthChosen = true;
   // Continuous data keep their own bar width; the refresh sets the histogram's.
   const double width = isDiscreteType(currentType) ? tally::discreteBarWidth(columnWidth)
                                                    : tally::kContinuousBarWidth;
@@ -162,6 +164,9 @@ void MainFrame::onSetName(wxCommandEvent& event) {
                         wxDefaultCoord, wxDefaultCoord, true);
   if (answer.empty()) return;
   setNameLabel[set]->SetLabel(answer.Left(10));
+  dataSets[set].name = toStd(answer.Left(10));
+  // The graphs name their sets too.
+  showSetNames();
 }
 
 // Asks for the histogram column width, or opens the histogram grouping; the
@@ -177,6 +182,7 @@ void MainFrame::onColumnWidth(wxCommandEvent&) {
     // Cancel, text, a width out of range or the same width change nothing, silently.
     if (!tally::parseNumber(toStd(answer), w) || w <= 0 || w > 100 || w == columnWidth) return;
     columnWidth = w;
+    columnWidthChosen = true;
     series[COLUMNS_SET1].columnWidth = tally::discreteBarWidth(w);
     series[COLUMNS_SET2].columnWidth = tally::discreteBarWidth(w);
     refreshAnalysis();

@@ -152,6 +152,13 @@ void MainFrame::openAnalysisDescription(const wxString& fileName) {
     dataSets[s].name = names[s];
   }
   columnWidth = std::trunc(description.colWidth);
+  // A description that names its own width or grouping has set them; the defaults
+  // leave both to be fitted to the data.
+  const tally::AnalysisDescription defaults;
+  columnWidthChosen = description.colWidth != defaults.colWidth;
+  if (description.start != defaults.start || description.size != defaults.size ||
+      description.number != defaults.number)
+    histogramDialog->setFollowsData(false);
   series[COLUMNS_SET1].columnWidth = tally::discreteBarWidth(columnWidth);
   series[COLUMNS_SET2].columnWidth = tally::discreteBarWidth(columnWidth);
 
