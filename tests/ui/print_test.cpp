@@ -228,12 +228,13 @@ TEST_F(PrintTest, NoPrinterResolutionDrawsNothing) {
 TEST_F(PrintTest, PrintCommandWritesOnePageWithTheStatisticsToAFile) {
   click(frame->FindWindow(ID_AUTO_DATA));
   frame->setNameLabel[0]->SetLabel("Class 7A");
-  // Set 2 shows nothing after 1, 2, 3 became 5, 5, 5, 5, yet keeps the count and
-  // sum of squares of its last refresh; the page must not print them.
+  // Set 2 shows no statistics after 1, 2, 3 became 5, 5, 5, 5 (only its n and why),
+  // yet keeps the sum of squares of its last refresh; the page must not print it.
   selectSet(1);
   loadText("1\n2\n3\n");
   loadText("5\n5\n5\n5\n");
-  ASSERT_EQ(text(frame->nLabel[1]), "");
+  ASSERT_EQ(text(frame->meanLabel[1]), "At least three different values are needed");
+  ASSERT_EQ(text(frame->stdDevLabel[1]), "");
 
   const wxString path = wxFileName::CreateTempFileName("tallyscope-print");
   frame->runPrinter = [&](wxWindow* parent, wxPrintDialogData& data, wxPrintout& printout) {

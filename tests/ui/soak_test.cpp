@@ -55,8 +55,12 @@ class AnswerEverything : public wxModalDialogHook {
  protected:
   int Enter(wxDialog* dialog) override {
     ++dialogs;
-    if (wxDynamicCast(dialog, wxMessageDialog)) return wxID_OK;
-    if (auto* grouping = wxDynamicCast(dialog, GroupingDialog)) {
+    // Questions (Clear Data, Auto Data over data) are answered Yes.
+    if (auto* message = wxDynamicCast(dialog, wxMessageDialog))
+      return message->GetMessageDialogStyle() & wxYES_NO ? wxID_YES : wxID_OK;
+    // dynamic_cast: the dialog has no class information of its own, so wxDynamicCast
+    // would take any dialog (the column-width prompt too) for a grouping dialog.
+    if (auto* grouping = dynamic_cast<GroupingDialog*>(dialog)) {
       grouping->SetReturnCode(0);
       grouping->startField()->SetValue(toWx(start));
       grouping->sizeField()->SetValue(toWx(size));
@@ -216,7 +220,10 @@ class SoakTest : public ::testing::Test, public MainFrameDriver {
           << "operation " << operation << ": set " << s + 1 << " is not what its cells say";
       const tally::SetLabels& l = core.sets[s].labels;
       const std::vector<std::pair<const wxStaticText*, std::string>> rows = {
-          {frame->nLabel[s], l.n},           {frame->meanLabel[s], l.mean},
+          {frame->nLabel[s], l.n},
+          // A set of too few different values shows why in place of its mean.
+          {frame->meanLabel[s],
+           core.sets[s].tooFewValues ? "At least three different values are needed" : l.mean},
           {frame->modeLabel[s], l.mode},     {frame->minimumLabel[s], l.minimum},
           {frame->q1Label[s], l.q1},         {frame->medianLabel[s], l.median},
           {frame->q3Label[s], l.q3},         {frame->maximumLabel[s], l.maximum},
@@ -273,6 +280,10 @@ const NamedOperation kOperations[] = {
        t.pressKey('X', true);
      }},
     {"switch the set", [](SoakTest& t) { t.selectSet(t.pick(0, 1)); }},
+    {"clear the data", [](SoakTest& t) { t.click(t.frame->FindWindow(ID_CLEAR_DATA)); }},
+    {"fill the example data", [](SoakTest& t) { t.click(t.frame->FindWindow(ID_AUTO_DATA)); }},
+    {"undo", [](SoakTest& t) { t.frame->undo(); }},
+    {"redo", [](SoakTest& t) { t.frame->redo(); }},
     {"switch the data type",
      [](SoakTest& t) {
        t.chooseGrouping(t.chance(70));
