@@ -92,13 +92,22 @@ void GraphLayout::clearCustomYTickLabels() {
 double GraphLayout::xWorld(double v) const { return xTrigScale ? v * pi : v; }
 double GraphLayout::yWorld(double v) const { return yTrigScale ? v * pi : v; }
 
+namespace {
+// A trig axis counts in units of pi: ends near the largest doubles would overflow
+// on the way to world values, so world values stop at the largest finite ones.
+double finiteWorld(double v) {
+  constexpr double big = std::numeric_limits<double>::max();
+  return std::isnan(v) ? 0.0 : std::clamp(v, -big, big);
+}
+}  // namespace
+
 void GraphLayout::scaleEnds(Axis axis, double& a, double& b) const {
   if (axis == XAxis) {
-    a = xWorld(xScale.getMin());
-    b = xWorld(xScale.getMax());
+    a = finiteWorld(xWorld(xScale.getMin()));
+    b = finiteWorld(xWorld(xScale.getMax()));
   } else {
-    a = yWorld(yScale.getMin());
-    b = yWorld(yScale.getMax());
+    a = finiteWorld(yWorld(yScale.getMin()));
+    b = finiteWorld(yWorld(yScale.getMax()));
   }
 }
 
@@ -119,25 +128,25 @@ int GraphLayout::worldToPixelY(double v, int h) const {
 double GraphLayout::pixelToWorldX(int p, int w) const {
   double a, b;
   scaleEnds(XAxis, a, b);
-  return w > 0 ? a + (b - a) / w * p : a;
+  return finiteWorld(w > 0 ? a + (b - a) / w * p : a);
 }
 
 double GraphLayout::pixelToWorldY(int p, int h) const {
   double a, b;
   scaleEnds(YAxis, a, b);
-  return h > 0 ? b - (b - a) / h * p : b;
+  return finiteWorld(h > 0 ? b - (b - a) / h * p : b);
 }
 
 // Far from 0 the difference of two positions would lose the length's low digits.
 double GraphLayout::pixelWidthToWorld(int n, int w) const {
   double a, b;
   scaleEnds(XAxis, a, b);
-  return w > 0 ? std::fabs((b - a) / w * n) : 0.0;
+  return w > 0 ? finiteWorld(std::fabs((b - a) / w * n)) : 0.0;
 }
 double GraphLayout::pixelHeightToWorld(int n, int h) const {
   double a, b;
   scaleEnds(YAxis, a, b);
-  return h > 0 ? std::fabs((b - a) / h * n) : 0.0;
+  return h > 0 ? finiteWorld(std::fabs((b - a) / h * n)) : 0.0;
 }
 // A length is its own ratio, not the difference of two clamped positions: with
 // world 0 more than 10000 pixels away both positions would clamp to one value.
