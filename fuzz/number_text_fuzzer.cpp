@@ -28,7 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::require(std::isfinite(v), "a cell number is finite", fuzz::shown(text));
   fuzz::require(v == again || (v != v && again != again), "the same text, the same number");
   // A text that reads whole (and holds no NUL, which ends the C text) has that leading number.
-  if (text.find('\0') == std::string::npos)
+  // Cells also take non-breaking spaces around a number, which the leading-number
+  // reader (descriptions, properties) does not skip.
+  if (text.find('\0') == std::string::npos && text.find("\xC2\xA0") == std::string::npos)
     fuzz::require(leading && lead == v, "whole number equals its leading number", fuzz::shown(text));
 
   char shortest[64];

@@ -255,8 +255,19 @@ TEST_P(ReportMatchTest, ProgramShowsTheReportsPage) {
   EXPECT_EQ(report[0], (std::vector<std::string>{"", "Set 1", "Set 2"}));
   const Page program = programRows();
   ASSERT_EQ(program.size(), report.size() - 1);
-  for (size_t r = 0; r < program.size(); ++r)
-    EXPECT_EQ(program[r], report[r + 1]) << "row " << r + 1;
+  // The window says in the mean row why a set of too few different values shows no
+  // statistics; the report leaves that row blank.
+  const std::string tooFew = "At least three different values are needed";
+  bool showsStatistics[2] = {true, true};
+  for (size_t r = 0; r < program.size(); ++r) {
+    std::vector<std::string> shown = program[r];
+    for (int s = 0; s < 2; ++s)
+      if (shown.size() == 3 && shown[1 + s] == tooFew) {
+        shown[1 + s].clear();
+        showsStatistics[s] = false;
+      }
+    EXPECT_EQ(shown, report[r + 1]) << "row " << r + 1;
+  }
 
   // The report's frequency table is the column graph the window hands its views.
   std::vector<std::string> tableArgs = args;
@@ -271,7 +282,7 @@ TEST_P(ReportMatchTest, ProgramShowsTheReportsPage) {
     const std::string n = toStd(frame->nLabel[s]->GetLabel());
     const ColumnGraphView* graph = s == 0 ? frame->set1Graph : frame->set2Graph;
     const tally::Series& columns = frame->series[COLUMNS_SET1 + s];
-    if (n.empty()) {
+    if (n.empty() || !showsStatistics[s]) {
       EXPECT_TRUE(table[s].empty());
       EXPECT_TRUE(columns.segments.empty());
       continue;

@@ -20,6 +20,9 @@ std::string dataFileText(const CellTable& table) {
     out += '\n';
   }
   out += '\n';
+  // Reading drops one leading byte-order mark: a first cell that starts with one
+  // keeps it only behind another.
+  if (out.compare(0, 3, "\xEF\xBB\xBF") == 0) out.insert(0, "\xEF\xBB\xBF");
   return out;
 }
 
