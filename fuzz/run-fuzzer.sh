@@ -17,6 +17,8 @@ if [ "$seconds" -eq 0 ]; then
   # shellcheck disable=SC2086
   exec "$harness" $common -runs=0 $dirs
 fi
+# A fixed seed (FUZZ_SEED) makes the test suite's short runs repeat themselves; a long
+# run can take another.
 # shellcheck disable=SC2086
-exec "$harness" $common -max_total_time="$seconds" -artifact_prefix="$work/" \
-  ${FUZZ_FLAGS:-} "$work" $dirs
+exec "$harness" $common -seed="${FUZZ_SEED:-1}" -max_total_time="$seconds" \
+  -artifact_prefix="$work/" ${FUZZ_FLAGS:-} "$work" $dirs
