@@ -43,8 +43,12 @@ TEST(BlockText, EveryRowEndsWithCrLf) {
 TEST(PasteText, OverflowCountsLinesBelowTheGridAndCellsPastItsSide) {
   // Grid of 3 rows x 2 columns, paste from row 1: lines 1 and 2 fit, 3 and 4 do not;
   // the empty line 3 writes nothing and is not counted.
-  const Writes writes = pasteWrites("a\tb\tc\nd\n\ne\tf\n", 1, 0);
-  EXPECT_EQ(tally::pasteOverflow(writes, 3, 2), (tally::PasteOverflow{1, 1}));
-  EXPECT_FALSE(tally::pasteOverflow(pasteWrites("1\n2\n", 0, 0), 3, 2).any());
-  EXPECT_EQ(tally::pasteOverflow(pasteWrites("1\n2\n3\n", 0, 1), 2, 2).lines, 1);
+  auto dropped = [](const char* text, int startRow, int startCol, int rows) {
+    tally::PasteOverflow lost;
+    pasteWrites(text, startRow, startCol, rows, 2, &lost);
+    return lost;
+  };
+  EXPECT_EQ(dropped("a\tb\tc\nd\n\ne\tf\n", 1, 0, 3), (tally::PasteOverflow{1, 1}));
+  EXPECT_FALSE(dropped("1\n2\n", 0, 0, 3).any());
+  EXPECT_EQ(dropped("1\n2\n3\n", 0, 1, 2).lines, 1);
 }

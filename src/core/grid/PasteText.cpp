@@ -67,21 +67,6 @@ std::vector<CellWrite> pasteWrites(const std::string& text, int startRow, int st
   return writes;
 }
 
-PasteOverflow pasteOverflow(const std::vector<CellWrite>& writes, int rows, int cols) {
-  PasteOverflow out;
-  int lastLostRow = -1;
-  // Writes come line by line, so a line below the grid is counted at its first field.
-  for (const CellWrite& w : writes) {
-    if (w.row >= rows) {
-      if (w.row != lastLostRow) ++out.lines;
-      lastLostRow = w.row;
-    } else if (w.col >= cols) {
-      ++out.cells;
-    }
-  }
-  return out;
-}
-
 std::string blockText(const std::vector<std::vector<std::string>>& rows) {
   std::string out;
   for (const auto& row : rows) {

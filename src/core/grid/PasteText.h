@@ -46,8 +46,6 @@ struct PasteOverflow {
     return lines == o.lines && cells == o.cells && cut == o.cut;
   }
 };
-// The lines and cells that did not fit, counted from writes built without bounds.
-PasteOverflow pasteOverflow(const std::vector<CellWrite>& writes, int rows, int cols);
 
 // Clipboard text of a block: cells of a row joined by TAB, every row ended by CR LF.
 std::string blockText(const std::vector<std::vector<std::string>>& rows);

@@ -46,4 +46,8 @@ bool isContinuousType(DataType type) {
   return type == UngroupedContinuous || type == GroupedContinuous;
 }
 
+bool isDiscreteType(DataType type) {
+  return type == UngroupedDiscrete || type == GroupedDiscrete;
+}
+
 }  // namespace tally

@@ -59,5 +59,7 @@ GridLayout layoutForType(DataType type);
 
 // True for the types whose column graphs may become histogram columns.
 bool isContinuousType(DataType type);
+// True for the types whose columns stand at single values, as wide as the column width says.
+bool isDiscreteType(DataType type);
 
 }  // namespace tally

@@ -82,6 +82,11 @@ inline double discreteBarWidth(double columnWidth) { return 0.75 * columnWidth; 
 // neighbouring values, at most discreteBarWidth(columnWidth).
 double fittedBarWidth(const DataSet& set, double columnWidth);
 constexpr double kContinuousBarWidth = 1;
+// The bar width a data type's column series starts from: discrete data by the column
+// width, the others one unit (the refresh sets the width of classes and histograms).
+inline double barWidth(DataType type, double columnWidth) {
+  return isDiscreteType(type) ? discreteBarWidth(columnWidth) : kContinuousBarWidth;
+}
 
 // --- Partial updates --------------------------------------------------------
 

@@ -91,9 +91,7 @@ int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& e
   RefreshInputs in;
   in.type = static_cast<DataType>(d.type);
   in.classes = in.histogram = grouping;
-  const double width =
-      isContinuousType(in.type) ? kContinuousBarWidth : discreteBarWidth(std::trunc(d.colWidth));
-  in.barWidth[0] = in.barWidth[1] = width;
+  in.barWidth[0] = in.barWidth[1] = barWidth(in.type, std::trunc(d.colWidth));
   in.sampleStdDev = o.sample;
   in.percentile[0] = in.percentile[1] = o.percentile;
   const RefreshResult result = refreshAnalysis(sets[0], sets[1], in);
@@ -323,8 +321,7 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   in.type = o.type;
   in.classes = o.classes;
   in.histogram = o.histogram;
-  const double width = isContinuousType(o.type) ? kContinuousBarWidth : discreteBarWidth(1);
-  in.barWidth[0] = in.barWidth[1] = width;
+  in.barWidth[0] = in.barWidth[1] = barWidth(o.type, 1);
   in.sampleStdDev = o.sample;
   in.percentile[0] = in.percentile[1] = o.percentile;
 

@@ -288,6 +288,8 @@ class MainFrame : public wxFrame {
   void handSliderPercentile(int set, double value);
   void handPercentage(int p);
   void handPercentileRange();
+  // The column width and the bar width of both column series under a data type.
+  void setColumnWidth(double width, int type);
   // Hands the set names to the views without redrawing them.
   void nameGraphs();
 

@@ -26,10 +26,6 @@ double wholePart(double v) {
   return whole <= 0 && v > 0 ? v : whole;
 }
 
-bool isDiscreteType(int type) {
-  return type == tally::UngroupedDiscrete || type == tally::GroupedDiscrete;
-}
-
 wxPrinterError showPrinter(wxWindow* parent, wxPrintDialogData& data, wxPrintout& printout) {
   wxPrinter printer(&data);
   if (printer.Print(parent, &printout, true)) {
@@ -137,14 +133,9 @@ void MainFrame::onAutoData(wxCommandEvent&) {
                       description.number);
     dialog->refreshFields();
   }
-  columnWidth = wholePart(description.colWidth);
+  setColumnWidth(wholePart(description.colWidth), currentType);
   // A width set this way is kept as it is, not fitted to the data.
   columnWidthChosen = true;
-  // Continuous data keep their own bar width; the refresh sets the histogram's.
-  const double width = isDiscreteType(currentType) ? tally::discreteBarWidth(columnWidth)
-                                                   : tally::kContinuousBarWidth;
-  series[COLUMNS_SET1].columnWidth = width;
-  series[COLUMNS_SET2].columnWidth = width;
 
   for (int s = 0; s < 2; ++s) dataSets[s].pairs = exampleData[s];
   if (shownType() == tally::AlreadyGroupedContinuous) handPercentileRange();
@@ -181,10 +172,8 @@ void MainFrame::onColumnWidth(wxCommandEvent&) {
     double w = 0;
     // Cancel, text, a width out of range or the same width change nothing, silently.
     if (!tally::parseNumber(toStd(answer), w) || w <= 0 || w > 100 || w == columnWidth) return;
-    columnWidth = w;
+    setColumnWidth(w, currentType);
     columnWidthChosen = true;
-    series[COLUMNS_SET1].columnWidth = tally::discreteBarWidth(w);
-    series[COLUMNS_SET2].columnWidth = tally::discreteBarWidth(w);
     refreshAnalysis();
     return;
   }

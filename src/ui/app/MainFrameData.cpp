@@ -21,9 +21,7 @@
 
 namespace {
 
-bool isDiscrete(int type) {
-  return type == tally::UngroupedDiscrete || type == tally::GroupedDiscrete;
-}
+bool isDiscrete(int type) { return tally::isDiscreteType(static_cast<tally::DataType>(type)); }
 
 }  // namespace
 
@@ -129,9 +127,7 @@ void MainFrame::applyDataType(int newType, bool askClasses) {
   const bool familyChanged =
       oldType == tally::AlreadyGroupedContinuous || isDiscrete(oldType) != discrete;
   if (familyChanged) {
-    const double width = discrete ? tally::discreteBarWidth(columnWidth) : tally::kContinuousBarWidth;
-    series[COLUMNS_SET1].columnWidth = width;
-    series[COLUMNS_SET2].columnWidth = width;
+    setColumnWidth(columnWidth, newType);
     columnWidthButton->SetLabel(discrete ? _("Col Width...") : _("Grouping..."));
     if (oldType == tally::AlreadyGroupedContinuous) {
       showOgivePage(false);
@@ -308,14 +304,10 @@ void MainFrame::restoreAnalysis(const tally::Analysis& recorded, int shownSet) {
   histogramDialog->setValues(state.histogram.startValue, state.histogram.groupSize,
                              state.histogram.groupCount);
   histogramDialog->refreshFields();
-  columnWidth = state.columnWidth;
+  setColumnWidth(state.columnWidth, state.type);
   currentSet = shownSet;
   (shownSet == 1 ? set2Radio : set1Radio)->SetValue(true);
   applyDataType(state.type, false);
-  const bool discrete = isDiscrete(state.type);
-  series[COLUMNS_SET1].columnWidth =
-      discrete ? tally::discreteBarWidth(columnWidth) : tally::kContinuousBarWidth;
-  series[COLUMNS_SET2].columnWidth = series[COLUMNS_SET1].columnWidth;
   if (state.type == tally::AlreadyGroupedContinuous) handPercentileRange();
   showSetInGrid(shownLayout());
   refreshAnalysis();
@@ -342,4 +334,11 @@ void MainFrame::onClose(wxCloseEvent& event) {
     }
   }
   event.Skip();
+}
+
+void MainFrame::setColumnWidth(double width, int type) {
+  columnWidth = width;
+  const double bar = tally::barWidth(static_cast<tally::DataType>(type), width);
+  series[COLUMNS_SET1].columnWidth = bar;
+  series[COLUMNS_SET2].columnWidth = bar;
 }

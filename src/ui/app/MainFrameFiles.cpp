@@ -151,7 +151,7 @@ void MainFrame::openAnalysisDescription(const wxString& fileName) {
     setNameLabel[s]->SetLabel(toWx(names[s]));
     dataSets[s].name = names[s];
   }
-  columnWidth = std::trunc(description.colWidth);
+  setColumnWidth(std::trunc(description.colWidth), currentType);
   // A description that names its own width or grouping has set them; the defaults
   // leave both to be fitted to the data.
   const tally::AnalysisDescription defaults;
@@ -159,8 +159,6 @@ void MainFrame::openAnalysisDescription(const wxString& fileName) {
   if (description.start != defaults.start || description.size != defaults.size ||
       description.number != defaults.number)
     histogramDialog->setFollowsData(false);
-  series[COLUMNS_SET1].columnWidth = tally::discreteBarWidth(columnWidth);
-  series[COLUMNS_SET2].columnWidth = tally::discreteBarWidth(columnWidth);
 
   // The choice still shows Ungrouped Discrete: each file is read one value per line.
   // Set 2's file is read only when Set 1's is named.
