@@ -48,6 +48,8 @@ TEST_F(CoordSysTest, ConstructionGivesTheDocumentedState) {
   EXPECT_EQ(graph->getAnimationTimer().GetId(), 1);
   ASSERT_NE(graph->getPropertiesWindow(), nullptr);
   EXPECT_FALSE(graph->getPropertiesWindow()->IsShown());
+  // Its controls wait for the first opening: most graphs never open theirs.
+  EXPECT_EQ(graph->getPropertiesWindow()->button(coordSysProperties::ID_OK), nullptr);
   EXPECT_FALSE(graph->setFontSize(0));
   EXPECT_FALSE(graph->setXMaxTicks(1));
   EXPECT_FALSE(graph->setYTickUnit(-1));
@@ -231,4 +233,5 @@ TEST_F(CoordSysTest, KeysAndRightClicksPassOnWhenNotForTheWidget) {
 TEST_F(CoordSysTest, ShowPropertiesShowsTheHiddenWindow) {
   graph->showProperties();
   EXPECT_TRUE(graph->getPropertiesWindow()->IsShown());
+  EXPECT_NE(graph->getPropertiesWindow()->button(coordSysProperties::ID_OK), nullptr);
 }

@@ -705,6 +705,7 @@ void coordSys::showProperties() {
     propertiesWindow = new coordSysProperties(this, wxID_ANY, wxEmptyString, wxDefaultPosition,
                                               wxDefaultSize, wxDEFAULT_FRAME_STYLE);
   coordSysProperties* w = propertiesWindow;
+  w->buildControls();
   w->setXMin(getXMin());
   w->setXMax(getXMax());
   w->setXAxisLabel(getXAxisLabel());

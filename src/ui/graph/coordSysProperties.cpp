@@ -66,7 +66,6 @@ coordSysProperties::coordSysProperties(coordSys* parent, wxWindowID id, const wx
               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxFRAME_TOOL_WINDOW |
                   wxFRAME_FLOAT_ON_PARENT | wxFRAME_NO_TASKBAR),
       owner(parent) {
-  buildControls();
   SetTitle(_("Properties"));
 }
 
@@ -74,7 +73,11 @@ coordSysProperties::~coordSysProperties() {
   if (owner) owner->forgetPropertiesWindow(this);
 }
 
+// Every graph has its window from the start, but the controls are made at the
+// first filling: most graphs never open theirs, and each set of controls costs
+// start-up time and memory.
 void coordSysProperties::buildControls() {
+  if (panel) return;
   panel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER);
 
   auto* settings = new wxBoxSizer(wxVERTICAL);
@@ -190,7 +193,7 @@ wxSizer* coordSysProperties::buildGeneralBlock() {
 }
 
 wxButton* coordSysProperties::button(int id) const {
-  return wxDynamicCast(panel->FindWindow(id), wxButton);
+  return panel ? wxDynamicCast(panel->FindWindow(id), wxButton) : nullptr;
 }
 
 // ---- filling
@@ -266,7 +269,8 @@ void coordSysProperties::switchTickField(Axis a) {
 // ---- writing back
 
 bool coordSysProperties::apply() {
-  if (!owner) return false;
+  // A window never filled has nothing to write.
+  if (!owner || !panel) return false;
   const double xMin = readNumber(x.min), xMax = readNumber(x.max);
   const double yMin = readNumber(y.min), yMax = readNumber(y.max);
   if (xMin >= xMax) {

@@ -2,7 +2,8 @@
 // The properties window of a graph: ranges, autoscaling with its tick unit or
 // maximum tick count, label positions, axis labels, trig scales, grid, axes and
 // the layout switches. Created hidden with its graph and reused for every
-// opening; showProperties fills it, "Apply" and "OK" write it back.
+// opening; showProperties makes its controls at the first opening and fills it,
+// "Apply" and "OK" write it back.
 #include <wx/frame.h>
 
 class coordSys;
@@ -40,6 +41,10 @@ class coordSysProperties : public wxFrame {
   coordSys* getOwner() const { return owner; }
   // The graph is going away first: forget it.
   void forgetOwner() { owner = nullptr; }
+
+  // Makes the controls if they are not made yet; showProperties calls it before
+  // the filling. Until then the control accessors below answer null.
+  void buildControls();
 
   // Fill setters: each writes one control; numbers are shown with "%.12g".
   void setXMin(double v);
@@ -90,7 +95,6 @@ class coordSysProperties : public wxFrame {
   };
   Axis axis(bool isX) { return isX ? Axis{x, xMaxTicks, xTickUnit} : Axis{y, yMaxTicks, yTickUnit}; }
 
-  void buildControls();
   wxSizer* buildAxisBox(AxisControls& c, bool isX);
   wxSizer* buildGeneralBlock();
   // Caption and text of the tick field as the autoscale box asks.
