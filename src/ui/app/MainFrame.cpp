@@ -82,7 +82,10 @@ wxStaticText* caption(wxWindow* parent, const wxString& text) {
 // the statistics change. The size is pinned as the minimum at once: a label in a
 // sizer hidden at start would otherwise be measured later, blank, at zero width.
 // Labels of one placeholder share one measurement: laying the text out for each
-// of the two dozen labels took a noticeable part of the start-up.
+// of the two dozen labels took a noticeable part of the start-up. For the same
+// reason they share one font, set on each: a label without a font of its own
+// answers every font query with a fresh GTK style lookup, and each new value
+// text is measured in the label's font.
 class ValueLabelMaker {
  public:
   wxStaticText* operator()(wxWindow* parent, const wxString& placeholder,
@@ -92,6 +95,8 @@ class ValueLabelMaker {
     if (size == wxDefaultSize && known != measured.end()) wanted = known->second;
     auto* label = new wxStaticText(parent, wxID_ANY, placeholder, wxDefaultPosition, wanted,
                                    wxST_NO_AUTORESIZE);
+    if (!font.IsOk()) font = label->GetFont();
+    label->SetFont(font);
     if (size == wxDefaultSize) measured.emplace(placeholder, label->GetSize());
     label->SetMinSize(label->GetSize());
     return label;
@@ -99,6 +104,7 @@ class ValueLabelMaker {
 
  private:
   std::map<wxString, wxSize> measured;
+  wxFont font;
 };
 
 wxStaticBoxSizer* boxSizer(wxWindow* parent, const wxString& title) {
@@ -566,7 +572,7 @@ void MainFrame::rememberScaledTexts() {
     for (wxWindow* child : page->GetChildren()) {
       // coordSys answers with wxWindow's class information: wxDynamicCast matches any window.
       if (child == percentileSlider || dynamic_cast<coordSys*>(child)) continue;
-      scaledTexts.push_back({child, child->GetFont(), child->GetMinSize()});
+      scaledTexts.push_back({child, wxNullFont, child->GetMinSize()});
     }
   }
 }
@@ -590,7 +596,8 @@ void MainFrame::onZoom(wxCommandEvent& event) {
 
 void MainFrame::setTextScale(double scale) {
   textScale = scale;
-  for (const ScaledText& t : scaledTexts) {
+  for (ScaledText& t : scaledTexts) {
+    if (!t.font.IsOk()) t.font = t.window->GetFont();
     wxFont font = t.font;
     font.SetFractionalPointSize(t.font.GetFractionalPointSize() * scale);
     t.window->SetFont(font);

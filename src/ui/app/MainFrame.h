@@ -252,9 +252,12 @@ class MainFrame : public wxFrame {
   double textScale = 1.0;
   double userZoom = 1.0;
   // Every text the scale resizes, with its font (and minimum size) at scale 1.
+  // The font is read at the first scaling: asking GTK for a control's default
+  // font costs a style lookup per control, too dear to pay for every label at
+  // start-up, and nothing changes the fonts before then.
   struct ScaledText {
     wxWindow* window;
-    wxFont font;
+    wxFont font;  // not Ok until the first scaling
     wxSize minSize;
   };
   std::vector<ScaledText> scaledTexts;

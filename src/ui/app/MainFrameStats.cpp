@@ -33,12 +33,19 @@ constexpr int sliderEndInset = 12;
 }  // namespace
 
 // What a label needs for its whole text in its font. GTK's own answer can lag
-// behind a new text of several lines, so the lines are measured as well.
+// behind a new text of several lines, so the lines are measured as well, each
+// with the label's own text layout (a client DC per label would cost far more).
 wxSize textSize(wxStaticText* label) {
-  wxClientDC dc(label);
-  dc.SetFont(label->GetFont());
-  wxCoord w = 0, h = 0;
-  dc.GetMultiLineTextExtent(label->GetLabel(), &w, &h);
+  const wxFont font = label->GetFont();
+  int w = 0, h = 0;
+  for (const wxString& line : wxSplit(label->GetLabel(), '\n', '\0')) {
+    int lineWidth = 0, lineHeight = 0;
+    // An empty line is as high as any other.
+    label->GetTextExtent(line.empty() ? wxString("W") : line, &lineWidth, &lineHeight,
+                         nullptr, nullptr, &font);
+    if (!line.empty()) w = std::max(w, lineWidth);
+    h += lineHeight;
+  }
   const wxSize best = label->GetBestSize();
   return wxSize(std::max(best.x, w + 2), std::max(best.y, h));
 }
