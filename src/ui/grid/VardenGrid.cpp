@@ -380,3 +380,14 @@ void VardenGrid::postCellChange() {
   wxGridEvent changed(0, wxEVT_GRID_CELL_CHANGED, nullptr, -1, -1, -1, -1);
   wxPostEvent(GetEventHandler(), changed);
 }
+
+void VardenGrid::DrawRowLabel(wxDC& dc, int row) {
+  wxGridCellAttrProvider* provider = GetTable() ? GetTable()->GetAttrProvider() : nullptr;
+  if (GetRowLabelSize() > 1 || !provider) {
+    wxGrid::DrawRowLabel(dc, row);
+    return;
+  }
+  if (GetRowSize(row) <= 0 || GetRowLabelSize() <= 0) return;
+  wxRect rect(0, GetRowTop(row), GetRowLabelSize(), GetRowSize(row));
+  provider->GetRowHeaderRenderer(row).DrawBorder(*this, dc, rect);
+}

@@ -53,6 +53,11 @@ class VardenGrid : public wxGrid {
   void onRangeSelect(wxGridRangeSelectEvent& event);
   void onKeyDown(wxKeyEvent& event);
 
+ protected:
+  // Row labels one pixel wide get their border only: laying out row numbers no
+  // one can see cost more than drawing the cells.
+  void DrawRowLabel(wxDC& dc, int row) override;
+
  private:
   bool hasBlock() const { return selectionTop != -1; }
   bool insideGrid(int row, int col) const;
