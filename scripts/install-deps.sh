@@ -4,7 +4,7 @@ set -euo pipefail
 # librsvg2-bin renders the icon at build time; desktop-file-utils, appstream,
 # libxml2-utils, shared-mime-info and libglib2.0-bin (gio) check the installed
 # desktop files; dpkg-dev (dpkg-shlibdeps) and file let cpack make the package.
-packages=(g++ cmake make pkg-config libwxgtk3.2-dev libexpat1-dev libcairo2-dev
+packages=(g++ cmake make pkg-config libwxgtk3.2-dev libgtk-3-dev libexpat1-dev libcairo2-dev
           libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core locales
           librsvg2-bin desktop-file-utils appstream libxml2-utils shared-mime-info
           libglib2.0-bin dpkg-dev file gzip clang libclang-rt-14-dev ccache)
