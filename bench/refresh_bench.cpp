@@ -1,6 +1,10 @@
 // Time of one full analysis refresh in a real main window: both sets of 1000
 // observations, the statistics labels, and the graph views redrawn at 800 x 600.
 //
+// Each iteration refreshes with set 1 alternating between its data and the same
+// data with one value changed, as after an edit, so the statistics labels get new
+// texts every time (an unchanged label is not written again).
+//
 // The views only ask for a repaint inside the refresh, so each iteration also
 // draws them as their next paint would: the column graphs and the box plot
 // redraw their buffers, and in the already grouped case (where it is the page on
@@ -15,6 +19,7 @@
 #include <wx/init.h>
 #include <wx/modalhook.h>
 #include <wx/radiobut.h>
+#include <wx/stattext.h>
 
 #include <cstdio>
 #include <random>
@@ -106,6 +111,31 @@ bool sizeViews(MainFrame* frame) {
          frame->percentileGraph->getBufferHeight() == kViewHeight;
 }
 
+// Set 1 as loaded and with its first value changed: the two states an edit
+// alternates between.
+struct EditedSet {
+  tally::DataSet loaded, edited;
+};
+
+void refreshAfterEdit(MainFrame* frame, const EditedSet& states, bool edited) {
+  frame->dataSets[0] = edited ? states.edited : states.loaded;
+  frame->refreshAnalysis();
+}
+
+// Writes `text` into the first row's cell of `col` (a value, or a class's
+// frequency) and keeps both states; false when the mean did not change.
+bool editFirstRow(MainFrame* frame, int col, const wxString& text, EditedSet& states) {
+  selectSet(frame, 0);
+  states.loaded = frame->dataSets[0];
+  frame->grid->SetCellValue(0, col, text);
+  frame->extractGridData();
+  states.edited = frame->dataSets[0];
+  refreshAfterEdit(frame, states, false);
+  const wxString before = frame->meanLabel[0]->GetLabel();
+  refreshAfterEdit(frame, states, true);
+  return frame->meanLabel[0]->GetLabel() != before;
+}
+
 void redrawColumnViews(MainFrame* frame) {
   for (ColumnGraphView* view : {frame->set1Graph, frame->set2Graph, frame->boxPlot})
     view->redrawBufferIfStale();
@@ -132,8 +162,15 @@ void UngroupedContinuousHistogram(benchmark::State& state) {
     finish(state, frame);
     return;
   }
+  EditedSet states;
+  if (!editFirstRow(frame, 0, "42.125", states)) {
+    state.SkipWithError("changing a value did not change the mean");
+    finish(state, frame);
+    return;
+  }
+  bool edited = false;
   for (auto _ : state) {
-    frame->refreshAnalysis();
+    refreshAfterEdit(frame, states, edited = !edited);
     redrawColumnViews(frame);
   }
   finish(state, frame);
@@ -157,8 +194,15 @@ void AlreadyGroupedHundredClasses(benchmark::State& state) {
   }
   wxBitmap picture(kViewWidth, kViewHeight);
   wxMemoryDC dc(picture);
+  EditedSet states;
+  if (!editFirstRow(frame, 1, "60", states)) {
+    state.SkipWithError("changing a class frequency did not change the mean");
+    finish(state, frame);
+    return;
+  }
+  bool edited = false;
   for (auto _ : state) {
-    frame->refreshAnalysis();
+    refreshAfterEdit(frame, states, edited = !edited);
     redrawColumnViews(frame);
     dc.SetBackground(*wxWHITE_BRUSH);
     dc.Clear();
