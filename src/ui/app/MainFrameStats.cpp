@@ -2,7 +2,6 @@
 #include "ui/app/MainFrame.h"
 
 #include <wx/choice.h>
-#include <wx/dcclient.h>
 #include <wx/msgdlg.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
