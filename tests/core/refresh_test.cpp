@@ -119,6 +119,17 @@ TEST(Refresh, ColumnGraphRanges) {
       {{10, 20, 30}, {15, 25, 35}, 12, 42, 0, 1.2, true},
       // E is the larger maxFrequency of the two sets (3 copies of 20).
       {{10, 20, 20, 20, 30}, {15, 25, 35}, 12, 42, 0, 3.6, true},
+      // Years: 1980..2020 would fill 40 of 0.6*1980..1.2*2020, so the window is the
+      // data's span with a fifth of it (8) to spare on each side.
+      {{1980, 2000, 2020}, {}, 1972, 2028, -0.2, 1.2, false},
+      // Just under a tenth of the window: 0.6*1000 .. 1.2*1060 is 672 wide, the
+      // data 60; a bar width of 0.75 (discrete) is less than 0.2*60 = 12.
+      {{1000, 1030, 1060}, {}, 988, 1072, -0.2, 1.2, false},
+      // Just over a tenth keeps 0.6a .. 1.2b: 1000..1080 fills 80 of 696.
+      {{1000, 1040, 1080}, {}, 600, 1296, -0.2, 1.2, false},
+      // Three close values far out: the widest column (0.75) is more than a fifth
+      // of the span (0.2), so it sets what is to spare.
+      {{5000, 5000.1, 5000.2}, {}, 5000 - 0.75, 5000.2 + 0.75, -0.2, 1.2, false},
   };
   for (const auto& c : cases) {
     DataSet a = values(c.set1), b = values(c.set2);

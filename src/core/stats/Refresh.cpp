@@ -213,6 +213,16 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
     out.originAlwaysViewable = true;
   }
   out.xMax = 1.2 * b;
+  // Data far from 0 (years 1980 to 2020) fill a few percent of 0.6a..1.2b and every
+  // column shrinks to a hairline. When the data take less than a tenth of that
+  // window they get one of their own span, a fifth of it to spare on each side
+  // (and room for the widest column).
+  const double span = b - a;
+  if (!out.originAlwaysViewable && span < 0.1 * (out.xMax - out.xMin)) {
+    const double pad = std::max(0.2 * span, std::max(out.sets[0].barWidth, out.sets[1].barWidth));
+    out.xMin = a - pad;
+    out.xMax = b + pad;
+  }
   out.yMax = 1.2 * E;
   // Data near the largest doubles give no finite window: the graphs keep theirs.
   for (double v : {out.xMin, out.xMax, out.yMin, out.yMax})
