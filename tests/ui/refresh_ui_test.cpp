@@ -241,6 +241,30 @@ TEST_F(RefreshUiTest, DecimalClassesHoldTheValuesTheirLabelsName) {
   EXPECT_EQ(text(frame->meanLabel[0]), "0.5833");
 }
 
+TEST_F(RefreshUiTest, TheClassColumnFitsItsWidestLabel) {
+  struct Case {
+    double start, size;
+    int count;
+    const char* widest;
+  } cases[] = {{0, 1, 5, "4 - < 5"}, {1980, 5, 8, "2015 - < 2020"},
+               {-273.15, 0.05, 3, "-273.05 - < -273"}};
+  const wxFont font = frame->grid->GetDefaultCellFont();
+  for (const Case& c : cases) {
+    chooseType(tally::UngroupedDiscrete);
+    wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous),
+                  AcceptGrouping(c.start, c.size, c.count));
+    EXPECT_EQ(cell(c.count - 1, 0), c.widest);
+    int w = 0, h = 0;
+    frame->grid->GetTextExtent(c.widest, &w, &h, nullptr, nullptr, &font);
+    // Never narrower than the layout's 80 pixels, and wide enough for every label.
+    EXPECT_GE(frame->grid->GetColSize(0), std::max(80, w)) << c.widest;
+    EXPECT_EQ(frame->grid->GetColSize(1), 80);
+  }
+  // Back to values: the widths of that layout again.
+  chooseType(tally::UngroupedDiscrete);
+  EXPECT_EQ(frame->grid->GetColSize(0), 160);
+}
+
 TEST_F(RefreshUiTest, AFrequencyKeepsItsWholeNumberThroughTypeChanges) {
   // Classes 0-10, 10-20, 20-30 holding 2.7, 1, 1: the class counts 2, so n = 4,
   // on every later edit and under every data type, and a cell shows 2.

@@ -180,6 +180,18 @@ void MainFrame::showSetInGrid(tally::GridLayout layout) {
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < tally::kGridColumns; ++c)
       if (!out.rows[r][c].empty()) grid->SetCellValue(r, c, toWx(out.rows[r][c]));
+  if (layout == tally::Classes) {
+    // A label such as "1980 - < 1985" is wider than 80 pixels: the column grows to
+    // the widest one, so that no class bound is cut.
+    const wxFont font = grid->GetDefaultCellFont();
+    int widest = 0;
+    for (int r = 0; r < rows; ++r) {
+      int w = 0, h = 0;
+      grid->GetTextExtent(toWx(out.rows[r][0]), &w, &h, nullptr, nullptr, &font);
+      widest = std::max(widest, w);
+    }
+    grid->SetColSize(0, std::max(80, widest + 8));
+  }
   grid->EndBatch();
   grid->ForceRefresh();
 
