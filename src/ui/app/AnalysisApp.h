@@ -6,6 +6,7 @@ class MainFrame;
 // The application object: creates the one main window from the command line.
 class AnalysisApp : public wxApp {
  public:
+  AnalysisApp();
   bool OnInit() override;
 
  private:
