@@ -151,23 +151,28 @@ void finish(benchmark::State& state, MainFrame* frame) {
   wxTheApp->ProcessPendingEvents();
 }
 
+// Sizes the views and makes the edit in column `col` (a value, or a class's
+// frequency); when either fails the run is skipped and the frame closed.
+bool readyToRefresh(benchmark::State& state, MainFrame* frame, int col, const wxString& text,
+                    EditedSet& states) {
+  const char* problem = !sizeViews(frame) ? "the views could not be sized to 800 x 600"
+                        : !editFirstRow(frame, col, text, states)
+                            ? "the edit did not change the mean"
+                            : nullptr;
+  if (!problem) return true;
+  state.SkipWithError(problem);
+  finish(state, frame);
+  return false;
+}
+
 void UngroupedContinuousHistogram(benchmark::State& state) {
   MainFrame* frame = newFrame();
   chooseType(frame, tally::UngroupedContinuous);
   frame->histogramDialog->setValues(0, 1, 100);
   frame->histogramDialog->refreshFields();
   loadSets(frame);
-  if (!sizeViews(frame)) {
-    state.SkipWithError("the views could not be sized to 800 x 600");
-    finish(state, frame);
-    return;
-  }
   EditedSet states;
-  if (!editFirstRow(frame, 0, "42.125", states)) {
-    state.SkipWithError("changing a value did not change the mean");
-    finish(state, frame);
-    return;
-  }
+  if (!readyToRefresh(state, frame, 0, "42.125", states)) return;
   bool edited = false;
   for (auto _ : state) {
     refreshAfterEdit(frame, states, edited = !edited);
@@ -187,19 +192,10 @@ void AlreadyGroupedHundredClasses(benchmark::State& state) {
     chooseType(frame, tally::AlreadyGroupedContinuous);
     answer.Unregister();
   }
-  if (!sizeViews(frame)) {
-    state.SkipWithError("the views could not be sized to 800 x 600");
-    finish(state, frame);
-    return;
-  }
+  EditedSet states;
+  if (!readyToRefresh(state, frame, 1, "60", states)) return;
   wxBitmap picture(kViewWidth, kViewHeight);
   wxMemoryDC dc(picture);
-  EditedSet states;
-  if (!editFirstRow(frame, 1, "60", states)) {
-    state.SkipWithError("changing a class frequency did not change the mean");
-    finish(state, frame);
-    return;
-  }
   bool edited = false;
   for (auto _ : state) {
     refreshAfterEdit(frame, states, edited = !edited);
