@@ -24,7 +24,22 @@
 #include "ui/stats/GroupingDialog.h"
 #include "ModalHook.h"
 
-// Types a grouping into the dialog's fields and presses its OK button.
+// Types a grouping into the dialog's fields and presses its OK button. Gives the
+// dialog's return code: 0 when its own checks refused the entry.
+inline int submitGrouping(GroupingDialog* dlg, const std::string& start, const std::string& size,
+                          int count) {
+  dlg->SetReturnCode(0);
+  dlg->startField()->SetValue(toWx(start));
+  dlg->sizeField()->SetValue(toWx(size));
+  dlg->countSpin()->SetValue(count);
+  wxWindow* ok = dlg->FindWindow(GroupingDialog::ID_OK);
+  wxCommandEvent click(wxEVT_BUTTON, GroupingDialog::ID_OK);
+  click.SetEventObject(ok);
+  ok->ProcessWindowEvent(click);
+  return dlg->GetReturnCode();
+}
+
+// Answers the grouping dialog through submitGrouping.
 class AnswerGrouping : public wxExpectModalBase<GroupingDialog, AnswerGrouping> {
  public:
   AnswerGrouping(const std::string& start, const std::string& size, int count)
@@ -32,16 +47,8 @@ class AnswerGrouping : public wxExpectModalBase<GroupingDialog, AnswerGrouping> 
 
  protected:
   int OnInvoked(GroupingDialog* dlg) const override {
-    dlg->SetReturnCode(0);
-    dlg->startField()->SetValue(toWx(start));
-    dlg->sizeField()->SetValue(toWx(size));
-    dlg->countSpin()->SetValue(count);
-    wxWindow* ok = dlg->FindWindow(GroupingDialog::ID_OK);
-    wxCommandEvent click(wxEVT_BUTTON, GroupingDialog::ID_OK);
-    click.SetEventObject(ok);
-    ok->ProcessWindowEvent(click);
-    // OK refused by the dialog's own checks leaves the return code at 0.
-    return dlg->GetReturnCode() == 0 ? wxID_NONE : dlg->GetReturnCode();
+    const int code = submitGrouping(dlg, start, size, count);
+    return code == 0 ? wxID_NONE : code;
   }
   wxString GetDefaultDescription() const override { return "grouping dialog"; }
 

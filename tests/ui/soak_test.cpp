@@ -61,15 +61,8 @@ class AnswerEverything : public wxModalDialogHook {
     // dynamic_cast: the dialog has no class information of its own, so wxDynamicCast
     // would take any dialog (the column-width prompt too) for a grouping dialog.
     if (auto* grouping = dynamic_cast<GroupingDialog*>(dialog)) {
-      grouping->SetReturnCode(0);
-      grouping->startField()->SetValue(toWx(start));
-      grouping->sizeField()->SetValue(toWx(size));
-      grouping->countSpin()->SetValue(count);
-      wxWindow* ok = grouping->FindWindow(GroupingDialog::ID_OK);
-      wxCommandEvent click(wxEVT_BUTTON, GroupingDialog::ID_OK);
-      click.SetEventObject(ok);
-      ok->ProcessWindowEvent(click);
-      return grouping->GetReturnCode() == 0 ? wxID_CANCEL : grouping->GetReturnCode();
+      const int code = submitGrouping(grouping, start, size, count);
+      return code == 0 ? wxID_CANCEL : code;
     }
     return wxID_CANCEL;
   }
