@@ -139,6 +139,13 @@ TEST(PrintPage, SetValuesSplitTheModeAndFormatCountAndDeviations) {
   set.mode = "3";
   EXPECT_EQ(tableValues(set)[2], (TableText{2, "3"}));
   EXPECT_EQ(tableValues(set)[3], (TableText{4, "1"}));  // nothing on the line below
+
+  // Data near 1e150 keep their sum of squares scaled down; the page scales it back
+  // as the window does.
+  set.deviationScale = 1e150;
+  const std::vector<TableText> scaled = tableValues(set);
+  EXPECT_EQ(scaled[scaled.size() - 2], (TableText{14, "1.291e+150"}));
+  EXPECT_EQ(scaled.back(), (TableText{15, "1.118e+150"}));
 }
 
 TEST(PrintPage, BlankSetPrintsNoStaleCountOrDeviations) {

@@ -111,8 +111,8 @@ std::vector<TableText> tableValues(const PrintedSet& set) {
   put(10, set.range);
   put(11, set.iqr);
   if (set.showsStatistics && set.n > 0) {
-    put(14, standardDeviationText(set.sumSquares, set.n, true));
-    put(15, standardDeviationText(set.sumSquares, set.n, false));
+    put(14, standardDeviationText(set.sumSquares, set.n, true, set.deviationScale));
+    put(15, standardDeviationText(set.sumSquares, set.n, false, set.deviationScale));
   }
   return out;
 }

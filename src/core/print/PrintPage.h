@@ -79,6 +79,7 @@ struct PrintedSet {
   bool showsStatistics = false;
   double n = 0;
   double sumSquares = 0;
+  double deviationScale = 1;  // as in DataSet
   std::string mean, mode, minimum, q1, median, q3, maximum, range, iqr;
 };
 

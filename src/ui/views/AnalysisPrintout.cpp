@@ -23,6 +23,7 @@ tally::PrintedSet printedSet(const MainFrame& f, int s) {
   p.showsStatistics = f.showsStatistics[s];
   p.n = f.dataSets[s].count;
   p.sumSquares = f.dataSets[s].sumSquares;
+  p.deviationScale = f.dataSets[s].deviationScale;
   p.mean = toStd(f.meanLabel[s]->GetLabel());
   p.mode = toStd(f.modeLabel[s]->GetLabel());
   p.minimum = toStd(f.minimumLabel[s]->GetLabel());
