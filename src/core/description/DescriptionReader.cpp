@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "core/FileAccess.h"
+#include "core/grid/DataFile.h"
 
 namespace tally {
 namespace {
@@ -53,13 +54,6 @@ std::string joinLines(const std::string& text) {
     i = end + 1;
   }
   return out;
-}
-
-size_t characterCount(const char* s, int length) {
-  size_t count = 0;
-  for (int i = 0; i < length; ++i)
-    if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) ++count;
-  return count;
 }
 
 struct Parse {
@@ -133,7 +127,7 @@ struct Parse {
   static void XMLCALL onCharacterData(void* data, const XML_Char* piece, int length) {
     auto* p = static_cast<Parse*>(data);
     if (p->keyStack.empty() || !p->keyStack.back()) return;
-    p->elementCharacters += characterCount(piece, length);
+    p->elementCharacters += utf8Length(std::string_view(piece, static_cast<size_t>(length)));
     if (p->elementCharacters > kMaxElementCharacters) {
       p->refuse("an element text is longer than " + std::to_string(kMaxElementCharacters) +
                 " characters");

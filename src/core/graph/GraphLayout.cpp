@@ -186,8 +186,9 @@ std::vector<TickLabel> GraphLayout::tickLabels(Axis axis) const {
       labels.push_back({p, custom[next++]});
     } else {
       // The crossing's number would sit on the other axis's line.
-      if (other.showAxis && scale.labelText(p, false) == crossing) continue;
-      labels.push_back({p, scale.labelText(p, trig)});
+      std::string text = scale.labelText(p, false);
+      if (other.showAxis && text == crossing) continue;
+      labels.push_back({p, trig ? scale.labelText(p, true) : std::move(text)});
     }
   }
   return labels;

@@ -5,13 +5,13 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <memory>
 #include <vector>
 
+#include "core/FileAccess.h"
 #include "core/NumberText.h"
+#include "core/grid/DataFile.h"
 
 namespace tally {
 
@@ -132,12 +132,6 @@ const Key* findKey(const char* name) {
   return nullptr;
 }
 
-std::size_t utf8Length(const std::string& s) {
-  std::size_t n = 0;
-  for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-  return n;
-}
-
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 // The state of one parse. Every parse starts from zero, so a document that
@@ -250,21 +244,9 @@ bool parseSettings(GraphLayout& graph, const std::string& text) {
 }
 
 bool loadSettings(GraphLayout& graph, const std::string& fileName) {
-  // Checked before opening: a directory opens fine and a FIFO would block.
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(fileName, error)) return false;
-  const auto size = std::filesystem::file_size(fileName, error);
-  if (error || size > maxSettingsFileBytes) return false;
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) return false;
-  // Read with the bound again, in case the file grew since it was measured.
-  std::string text(maxSettingsFileBytes + 1, '\0');
-  in.read(&text[0], static_cast<std::streamsize>(text.size()));
-  if (in.bad()) return false;
-  const auto got = static_cast<std::size_t>(in.gcount());
-  if (got > maxSettingsFileBytes) return false;
-  text.resize(got);
-  return parseSettings(graph, text);
+  std::string text, reason;
+  return readRegularFile(fileName, maxSettingsFileBytes, text, reason) &&
+         parseSettings(graph, text);
 }
 
 }  // namespace tally

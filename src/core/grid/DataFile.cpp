@@ -87,6 +87,12 @@ std::string decodeDataFile(std::string bytes) {
   return latin1ToUtf8(bytes);
 }
 
+std::size_t utf8Length(std::string_view text) {
+  std::size_t n = 0;
+  for (unsigned char c : text) n += (c & 0xC0) != 0x80;
+  return n;
+}
+
 std::string firstCharacters(const std::string& text, std::size_t count) {
   size_t i = 0;
   for (size_t taken = 0; i < text.size(); ++i) {

@@ -3,6 +3,7 @@
 // as the text that is pasted into the grid.
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "core/stats/GridData.h"
 
@@ -29,5 +30,7 @@ std::string latin1ToUtf8(const std::string& bytes);
 
 // The first `count` characters (not bytes) of UTF-8 text.
 std::string firstCharacters(const std::string& text, std::size_t count);
+// How many characters (not bytes) UTF-8 text holds: continuation bytes do not count.
+std::size_t utf8Length(std::string_view text);
 
 }  // namespace tally

@@ -70,9 +70,10 @@ ExtractResult extractValuesAndFrequencies(const CellTable& table, DataSet& set) 
 }
 
 double classFrequency(const DataSet& set, const Grouping& g, int k) {
+  if (k < 0 || !g.usable()) return 0;
   double s = 0;
   for (const auto& p : set.pairs)
-    if (g.contains(k, p.value)) s += wholeCount(p.frequency);
+    if (g.locate(p.value) == k) s += wholeCount(p.frequency);
   return s;
 }
 

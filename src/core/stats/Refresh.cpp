@@ -116,10 +116,8 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
       clearSetDisplay(d);
       if (!set.pairs.empty() && !grouped) {
         // Five 5s and four 6s: a blank column would give no hint why.
-        double n = 0;
-        for (const auto& p : set.pairs) n += wholeCount(p.frequency);
         d.tooFewValues = true;
-        d.labels.n = plain(n);
+        d.labels.n = plain(static_cast<double>(observationCount(set)));
       }
       set.count = static_cast<double>(set.pairs.size());
       continue;
