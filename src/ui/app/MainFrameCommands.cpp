@@ -70,15 +70,9 @@ void MainFrame::onClearData(wxCommandEvent&) {
   for (int s = 0; s < 2; ++s) {
     dataSets[s].count = 0;
     dataSets[s].pairs.clear();
-    for (int index : {COLUMNS_SET1, OUTLIERS_SET1, BOX_LINES_SET1, OGIVE_SET1})
-      series[index + s].segments.clear();
-    percentileGraph->setCurve(s, nullptr);
+    clearSetDisplay(s);
   }
-  blankStatistics();
-  handBoxPlot();
   handPercentage(0);
-  set1Graph->setSeries(nullptr, nullptr, nullptr, nullptr);
-  set2Graph->setSeries(nullptr, nullptr, nullptr, nullptr);
 }
 
 // Prints the statistics and the graphs on one page.

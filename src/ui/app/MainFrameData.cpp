@@ -224,26 +224,31 @@ bool insideWindow(const wxWindow* inner, const wxWindow* outer) {
   return false;
 }
 
+// Idle-time interface updates and focus notices are command events, but no user action.
+bool isUserCommand(const wxEvent& event) {
+  const wxEventType type = event.GetEventType();
+  return event.IsCommandEvent() && type != wxEVT_UPDATE_UI && type != wxEVT_CHILD_FOCUS;
+}
+
 }  // namespace
 
 // Before any control other than the grid acts, an open cell editor is saved into
 // the set it was opened on: the grid's own commit on losing focus comes later,
 // after a set switch would already have changed the set it is read into.
 bool MainFrame::TryBefore(wxEvent& event) {
-  if (event.IsCommandEvent() && grid && grid->IsCellEditControlEnabled()) {
-    const wxEventType type = event.GetEventType();
-    // Idle-time interface updates and focus notices are no user action.
-    const bool userAction = type != wxEVT_UPDATE_UI && type != wxEVT_CHILD_FOCUS;
-    const bool undoKey =
-        type == wxEVT_MENU && (event.GetId() == wxID_UNDO || event.GetId() == wxID_REDO);
+  if (isUserCommand(event) && grid && grid->IsCellEditControlEnabled()) {
+    const bool undoKey = event.GetEventType() == wxEVT_MENU &&
+                         (event.GetId() == wxID_UNDO || event.GetId() == wxID_REDO);
     const auto* source = wxDynamicCast(event.GetEventObject(), wxWindow);
-    if (userAction && !undoKey && source && !insideWindow(source, grid)) commitGridEditor();
+    if (!undoKey && source && !insideWindow(source, grid)) commitGridEditor();
   }
   return wxFrame::TryBefore(event);
 }
 
 bool MainFrame::ProcessEvent(wxEvent& event) {
-  if (!event.IsCommandEvent()) return wxFrame::ProcessEvent(event);
+  // Idle-time updates climb up from every window and never change the data: no
+  // snapshots for them.
+  if (!isUserCommand(event)) return wxFrame::ProcessEvent(event);
   // A change made outside any event (a caller writing the grid and re-reading
   // it) becomes a step of its own before this event adds another.
   if (eventDepth == 0) recordUndoStep();
@@ -320,7 +325,8 @@ void MainFrame::restoreAnalysis(const tally::Analysis& recorded, int shownSet) {
   currentSet = shownSet;
   (shownSet == 1 ? set2Radio : set1Radio)->SetValue(true);
   applyDataType(state.type, false);
-  if (state.type == tally::AlreadyGroupedContinuous) handPercentileRange();
+  // Already grouped data were shown and refreshed by applyDataType itself.
+  if (state.type == tally::AlreadyGroupedContinuous) return;
   showSetInGrid(shownLayout());
   refreshAnalysis();
 }
