@@ -408,6 +408,21 @@ TEST(DataEntryUndo, AGroupingChangeIsUndoneWithItsClassRows) {
   EXPECT_EQ(d->cell(3, 0), "");
 }
 
+TEST(DataEntryUndo, AHistogramThatFollowsTheDataStillFollowsAfterUndo) {
+  auto d = freshWindow();
+  d->chooseType(tally::UngroupedContinuous);
+  for (int r = 0; r < 6; ++r) d->type(r, 0, std::to_string(150 + 5 * r));
+  d->type(6, 0, "400");
+  d->frame->undo();
+  d->frame->redo();
+  d->frame->undo();
+  EXPECT_TRUE(d->frame->histogramDialog->followsData());
+  // A new value far out is fitted into the grouping again.
+  d->type(6, 0, "900");
+  const tally::Grouping g = d->frame->histogramGrouping();
+  EXPECT_GE(g.startValue + g.groupSize * g.groupCount, 900);
+}
+
 TEST(DataEntryUndo, UndoInAnOpenCellTakesBackOnlyTheTyping) {
   auto d = freshWindow();
   d->clickCell(0, 0);

@@ -318,9 +318,13 @@ void MainFrame::restoreAnalysis(const tally::Analysis& recorded, int shownSet) {
   classDialog->setValues(state.classes.startValue, state.classes.groupSize,
                          state.classes.groupCount);
   classDialog->refreshFields();
+  // Restoring the grouping is no choice of the user's: a grouping that followed the
+  // data goes on following them.
+  const bool followed = histogramDialog->followsData();
   histogramDialog->setValues(state.histogram.startValue, state.histogram.groupSize,
                              state.histogram.groupCount);
   histogramDialog->refreshFields();
+  histogramDialog->setFollowsData(followed);
   setColumnWidth(state.columnWidth, state.type);
   currentSet = shownSet;
   (shownSet == 1 ? set2Radio : set1Radio)->SetValue(true);
