@@ -21,8 +21,7 @@ ColumnGraphView::~ColumnGraphView() = default;
 void ColumnGraphView::setSeries(tally::Series* s1, tally::Series* s2, tally::Series* s3,
                                 tally::Series* s4) {
   slots = {s1, s2, s3, s4};
-  bufferStale = true;
-  Refresh(false);
+  redrawPicture();
 }
 
 void ColumnGraphView::draw(wxDC& dc) {

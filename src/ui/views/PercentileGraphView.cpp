@@ -56,7 +56,6 @@ void PercentileGraphView::draw(wxDC& dc) {
   updateScales();
   drawGrid(dc);
   const wxFont kept = dc.GetFont();
-  dc.SetFont(markerFont(markerPoints));
 
   const int x1 = worldToPixelX(set1Percentile);
   const int p = worldToPixelY(percentage);

@@ -35,7 +35,6 @@ class PercentileGraphView : public coordSys {
   // (the main window grows it with its text scale).
   static wxFont markerFont(int points = 9);
   void setMarkerFontSize(int points) { markerPoints = points > 0 ? points : 9; }
-  int getMarkerFontSize() const { return markerPoints; }
 
   void onKeyDown(wxKeyEvent& event);
   void onPaint(wxPaintEvent& event);

@@ -32,7 +32,12 @@ wxMemoryDC& ViewBuffer::dc() {
 }
 
 void ViewBuffer::clear() {
-  dc().SetBackground(*wxWHITE_BRUSH);
+  // A bitmap made now starts white.
+  if (!bitmap.IsOk()) {
+    allocate();
+    return;
+  }
+  memory->SetBackground(*wxWHITE_BRUSH);
   memory->Clear();
 }
 

@@ -25,7 +25,6 @@ class ViewBuffer {
   wxMemoryDC& dc();
   int width() const { return w; }
   int height() const { return h; }
-  double scaleFactor() const { return scale; }
   // Copies the picture onto a paint context at 0,0, whole buffer, no mask.
   void blitTo(wxDC& target);
   // A separate copy of the current picture, safe to read while the buffer lives on.
