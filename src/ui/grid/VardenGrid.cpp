@@ -50,16 +50,22 @@ bool isPasteKey(const wxKeyEvent& event) {
          (event.ShiftDown() && event.GetKeyCode() == WXK_INSERT);
 }
 
-// More than one field: the text would fill several cells.
-bool clipboardHoldsBlock() {
-  bool block = false;
+// The clipboard's text, empty when it holds none; false when it cannot be opened.
+bool clipboardText(wxString& text) {
+  text.clear();
   if (!wxTheClipboard->Open()) return false;
   wxTextDataObject data;
   if ((wxTheClipboard->IsSupported(wxDF_UNICODETEXT) || wxTheClipboard->IsSupported(wxDF_TEXT)) &&
       wxTheClipboard->GetData(data))
-    block = data.GetText().find_first_of("\t\r\n") != wxString::npos;
+    text = data.GetText();
   wxTheClipboard->Close();
-  return block;
+  return true;
+}
+
+// More than one field: the text would fill several cells.
+bool clipboardHoldsBlock() {
+  wxString text;
+  return clipboardText(text) && text.find_first_of("\t\r\n") != wxString::npos;
 }
 
 }  // namespace
@@ -99,14 +105,12 @@ void VardenGrid::onKeyDown(wxKeyEvent& event) {
     if (row < GetNumberRows()) moveByKeys(row, col);
     return;
   }
-  if (ctrl && key == 'V') {
+  if (isPasteKey(event)) {
     pasteFromClipboard();
   } else if (ctrl && key == 'C') {
     copySelection();
   } else if (ctrl && key == 'X') {
     cutSelection();
-  } else if (shift && key == WXK_INSERT) {
-    pasteFromClipboard();
   } else if (ctrl && key == WXK_INSERT) {
     copySelection();
   } else if (shift && key == WXK_DELETE) {
@@ -166,9 +170,12 @@ wxString VardenGrid::editorText() const {
   return text;
 }
 
+bool VardenGrid::isDataCell(int row, int col) const {
+  return insideGrid(row, col) && IsColShown(col) && GetColSize(col) > 0 && !IsReadOnly(row, col);
+}
+
 wxString VardenGrid::cellProblem(int row, int col) const {
-  if (!insideGrid(row, col) || !IsColShown(col) || GetColSize(col) <= 0 || IsReadOnly(row, col))
-    return wxString();
+  if (!isDataCell(row, col)) return wxString();
   const std::string reason = tally::notNumberReason(toStd(GetCellValue(row, col)));
   return reason.empty() ? wxString() : wxGetTranslation(toWx(reason));
 }
@@ -213,7 +220,7 @@ bool VardenGrid::nextEditableCell(int& row, int& col, bool forward) const {
       --r;
     }
     if (r < 0 || r >= GetNumberRows()) return false;
-    if (IsColShown(c) && GetColSize(c) > 0 && !IsReadOnly(r, c)) break;
+    if (isDataCell(r, c)) break;
   }
   row = r;
   col = c;
@@ -344,13 +351,10 @@ void VardenGrid::cutSelection() {
 
 void VardenGrid::pasteFromClipboard() {
   if (!IsEditable()) return;
-  if (!wxTheClipboard->Open()) return;
+  wxString text;
+  if (!clipboardText(text)) return;
   tally::PasteOverflow overflow;
-  if (wxTheClipboard->IsSupported(wxDF_UNICODETEXT) || wxTheClipboard->IsSupported(wxDF_TEXT)) {
-    wxTextDataObject data;
-    if (wxTheClipboard->GetData(data)) overflow = pasteText(data.GetText());
-  }
-  wxTheClipboard->Close();
+  if (!text.empty()) overflow = pasteText(text);
   postCellChange();
   if (overflow.any()) {
     wxString message;

@@ -60,6 +60,8 @@ class VardenGrid : public wxGrid {
 
  private:
   bool hasBlock() const { return selectionTop != -1; }
+  // A cell the data are read from: in a shown column and not a read-only label.
+  bool isDataCell(int row, int col) const;
   bool insideGrid(int row, int col) const;
   wxString selectionText() const;
   void postCellChange();
