@@ -152,16 +152,20 @@ void GroupingDialog::refreshFields() {
     pendingSize = groupSize;
     return;
   }
-  writingFields = true;
-  startCtrl->ChangeValue(numberText(startValue));
-  sizeCtrl->ChangeValue(numberText(groupSize));
-  countCtrl->SetValue(groupCount);
-  writingFields = false;
-  // The fields now hold the accepted values, so a later spin of the arrows
-  // must preview from them and not from an older, abandoned edit.
-  pendingStart = startValue;
-  pendingSize = groupSize;
+  writeFields(startValue, groupSize, groupCount);
   fieldsFitted = false;
+}
+
+void GroupingDialog::writeFields(double start, double size, int count) {
+  writingFields = true;
+  startCtrl->ChangeValue(numberText(start));
+  sizeCtrl->ChangeValue(numberText(size));
+  countCtrl->SetValue(count);
+  writingFields = false;
+  // The fields now hold these values, so a later spin of the arrows must preview
+  // from them and not from an older, abandoned edit.
+  pendingStart = start;
+  pendingSize = size;
   updateRangeText();
 }
 
@@ -189,14 +193,7 @@ void GroupingDialog::setDataFit(std::function<tally::Grouping()> fit) {
 void GroupingDialog::onFit(wxCommandEvent&) {
   if (!dataFit) return;
   const tally::Grouping g = dataFit();
-  writingFields = true;
-  startCtrl->ChangeValue(numberText(g.startValue));
-  sizeCtrl->ChangeValue(numberText(g.groupSize));
-  countCtrl->SetValue(clampCount(g.groupCount));
-  writingFields = false;
-  pendingStart = g.startValue;
-  pendingSize = g.groupSize;
-  updateRangeText();
+  writeFields(g.startValue, g.groupSize, clampCount(g.groupCount));
   fieldsFitted = true;
 }
 
@@ -272,21 +269,16 @@ void GroupingDialog::onOK(wxCommandEvent&) {
   pendingStart = start;
   pendingSize = size;
   following = fieldsFitted;
-  fieldsFitted = false;
   closeWith(wxID_OK);
 }
 
-void GroupingDialog::onCancel(wxCommandEvent&) {
-  fieldsFitted = false;
-  closeWith(wxID_CANCEL);
-}
+void GroupingDialog::onCancel(wxCommandEvent&) { closeWith(wxID_CANCEL); }
 
-void GroupingDialog::onClose(wxCloseEvent&) {
-  fieldsFitted = false;
-  closeWith(wxID_CANCEL);
-}
+void GroupingDialog::onClose(wxCloseEvent&) { closeWith(wxID_CANCEL); }
 
+// Closing ends the edit: a fit shown in the fields is forgotten with it.
 void GroupingDialog::closeWith(int code) {
+  fieldsFitted = false;
   SetReturnCode(code);
   if (IsModal())
     EndModal(code);

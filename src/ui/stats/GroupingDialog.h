@@ -70,6 +70,8 @@ class GroupingDialog : public wxDialog {
   // Makes the controls from the accepted values, once.
   void buildControls();
   void closeWith(int code);
+  // Writes the three fields without treating it as typing, and previews their range.
+  void writeFields(double start, double size, int count);
 
   void onStartText(wxCommandEvent& event);
   void onSizeText(wxCommandEvent& event);
