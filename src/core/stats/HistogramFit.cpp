@@ -3,21 +3,18 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/graph/AxisScale.h"
+
 namespace tally {
 
 namespace {
 
-// The smallest of 1, 2, 5, 10, 20, ... times a power of ten that is at least u.
+// The smallest of 1, 2, 5, 10, 20, ... times a power of ten that is at least u, in
+// the steps of the axes' tick units.
 double niceSizeAtLeast(double u) {
   double size = std::pow(10.0, std::floor(std::log10(u)));
-  for (int step = 0; size < u && step < 4; ++step) size *= (step % 3 == 1) ? 2.5 : 2;
+  for (int step = 0; size < u && step < 4; ++step) size = AxisScale::nextNiceUnit(size);
   return size;
-}
-
-// Size after a nice size: 1 -> 2 -> 5 -> 10.
-double nextNiceSize(double size) {
-  const double lead = size / std::pow(10.0, std::floor(std::log10(size)));
-  return size * (std::fabs(lead - 2) < 1e-9 ? 2.5 : 2);
 }
 
 }  // namespace
@@ -48,7 +45,7 @@ Grouping fitGrouping(double lo, double hi, double n) {
       g.groupCount = static_cast<int>(count);
       return g;
     }
-    size = nextNiceSize(size);
+    size = AxisScale::nextNiceUnit(size);
   }
   return Grouping();
 }
