@@ -30,6 +30,12 @@ std::string latin1ToUtf8(const std::string& bytes);
 
 // The first `count` characters (not bytes) of UTF-8 text.
 std::string firstCharacters(const std::string& text, std::size_t count);
+// A set's name as the window, the description and the report keep it: its first
+// ten characters.
+constexpr std::size_t kSetNameLength = 10;
+inline std::string setNameFrom(const std::string& text) {
+  return firstCharacters(text, kSetNameLength);
+}
 // How many characters (not bytes) UTF-8 text holds: continuation bytes do not count.
 std::size_t utf8Length(std::string_view text);
 

@@ -96,8 +96,8 @@ int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& e
   in.percentile[0] = in.percentile[1] = o.percentile;
   const RefreshResult result = refreshAnalysis(sets[0], sets[1], in);
   err << notes;
-  out << statisticsPage(result, o.sample, o.percentile, firstCharacters(d.set1Name, 10),
-                        firstCharacters(d.set2Name, 10));
+  out << statisticsPage(result, o.sample, o.percentile, setNameFrom(d.set1Name),
+                        setNameFrom(d.set2Name));
   return 0;
 }
 

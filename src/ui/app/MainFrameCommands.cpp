@@ -11,6 +11,7 @@
 #include <wx/textdlg.h>
 
 #include "core/NumberText.h"
+#include "core/grid/DataFile.h"
 #include "ui/WxBridge.h"
 #include "ui/grid/VardenGrid.h"
 #include "ui/stats/GroupingDialog.h"
@@ -148,8 +149,9 @@ void MainFrame::onSetName(wxCommandEvent& event) {
       wxGetTextFromUser(message, _("Set Name"), setNameLabel[set]->GetLabel(), nullptr,
                         wxDefaultCoord, wxDefaultCoord, true);
   if (answer.empty()) return;
-  setNameLabel[set]->SetLabel(answer.Left(10));
-  dataSets[set].name = toStd(answer.Left(10));
+  const std::string name = tally::setNameFrom(toStd(answer));
+  setNameLabel[set]->SetLabel(toWx(name));
+  dataSets[set].name = name;
   // The graphs name their sets too.
   showSetNames();
 }

@@ -145,8 +145,8 @@ void MainFrame::openAnalysisDescription(const wxString& fileName) {
     return;
   }
 
-  const std::string names[2] = {tally::firstCharacters(description.set1Name, 10),
-                                tally::firstCharacters(description.set2Name, 10)};
+  const std::string names[2] = {tally::setNameFrom(description.set1Name),
+                                tally::setNameFrom(description.set2Name)};
   for (int s = 0; s < 2; ++s) {
     setNameLabel[s]->SetLabel(toWx(names[s]));
     dataSets[s].name = names[s];
@@ -160,28 +160,15 @@ void MainFrame::openAnalysisDescription(const wxString& fileName) {
       description.number != defaults.number)
     histogramDialog->setFollowsData(false);
 
-  // The choice still shows Ungrouped Discrete: each file is read one value per line.
-  // Set 2's file is read only when Set 1's is named.
-  if (!description.set1File.empty()) {
-    currentSet = 0;
-    if (loadDataFile(shownName(tally::setFilePath(description, description.set1File))))
-      extractGridData();
-    if (!description.set2File.empty()) {
-      grid->ClearGrid();
-      // Set 2 is the current set while its file is read, so its file builds Set 2.
-      set2Radio->SetValue(true);
-      currentSet = 1;
-      if (loadDataFile(shownName(tally::setFilePath(description, description.set2File))))
-        extractGridData();
-      set1Radio->SetValue(true);
-      currentSet = 0;
-    }
+  // The choice still shows Ungrouped Discrete: each file is read one value per line,
+  // into the set that is current while it is read. Set 2's file is read only when
+  // Set 1's is named.
+  const std::string files[2] = {description.set1File, description.set2File};
+  for (int s = 0; s < 2 && !files[s].empty(); ++s) {
+    currentSet = s;
+    if (loadDataFile(shownName(tally::setFilePath(description, files[s])))) extractGridData();
   }
+  currentSet = 0;
   showSetInGrid(shownLayout());
-
-  dataTypeChoice->SetSelection(description.type);
-  wxCommandEvent chosen(wxEVT_CHOICE, ID_DATA_TYPE);
-  chosen.SetInt(description.type);
-  chosen.SetEventObject(dataTypeChoice);
-  onDataTypeChanged(chosen);
+  applyDataType(description.type, true);
 }
