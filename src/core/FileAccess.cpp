@@ -20,6 +20,15 @@ const char* const kNotRegular = "It is not a regular file.";
 
 }  // namespace
 
+std::string withDefaultExtension(const std::string& name, const std::string& extension) {
+  const size_t slash = name.rfind('/');
+  const size_t base = slash == std::string::npos ? 0 : slash + 1;
+  if (base >= name.size()) return name;
+  // A leading dot makes a hidden file, not an extension.
+  if (name.find('.', base + 1) != std::string::npos) return name;
+  return name + extension;
+}
+
 std::string directoryPart(const std::string& path) {
   const size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);

@@ -21,6 +21,12 @@ bool replaceFile(const std::string& path, const std::string& bytes, std::string&
 // The directory part of a path with its trailing separator; empty for a bare name.
 std::string directoryPart(const std::string& path);
 
+// The name a file is saved under: `name` with `extension` (".csv") added when its
+// last part has no extension of its own (no dot after its first character), so that
+// a file saved as "scores" is listed where files of that extension are. An empty
+// name, or one that ends in a separator, stays as it is.
+std::string withDefaultExtension(const std::string& name, const std::string& extension);
+
 // "1 MiB", "64 MiB": a byte limit as a reason names it.
 std::string mebibytes(std::size_t bytes);
 

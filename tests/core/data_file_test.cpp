@@ -64,16 +64,23 @@ TEST(DataFileDecoding, BytesBecomeTheTextThatIsPasted) {
       {"a surrogate is not UTF-8", "\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xC2\x80"},
       {"a cut sequence is not UTF-8", "1\xE2\x82", "1\xC3\xA2\xC2\x82"},
       {"reading stops at NUL", std::string("1\t\n2\0" "3\n", 7), "1\t\n2"},
+      {"UTF-16 LE", std::string("\xFF\xFE" "5\0\t\0\xFC\0\n\0", 10), "5\t\xC3\xBC\n"},
+      {"UTF-16 BE", std::string("\xFE\xFF\0" "5\0\t\0\xFC\0\n", 10), "5\t\xC3\xBC\n"},
+      // U+1D11E as a surrogate pair; a lone surrogate is U+FFFD; an odd byte is dropped.
+      {"UTF-16 beyond the first plane", std::string("\xFF\xFE\x34\xD8\x1E\xDD\x00\xD8" "1", 9),
+       "\xF0\x9D\x84\x9E\xEF\xBF\xBD"},
+      {"UTF-16 stops at U+0000", std::string("\xFF\xFE" "1\0\0\0" "2\0", 8), "1"},
       {"empty", "", ""},
   };
   for (const Case& c : cases) EXPECT_EQ(decodeDataFile(c.bytes), c.text) << c.what;
 }
 
-TEST(DataFileLoading, CrLfLoadsAsLfAndCommasAreNoSeparators) {
+// A line "1,2" alone splits alike at its comma: a comma-separated file.
+TEST(DataFileLoading, CrLfLoadsAsLfAndACommaFileSplitsAtItsCommas) {
   const Grouping g;
   EXPECT_EQ(loadDataText("1\t2\r\n3\t4\r\n\r\n", GroupedDiscrete, g),
             loadDataText("1\t2\n3\t4\n\n", GroupedDiscrete, g));
-  EXPECT_EQ(loadDataText("1,2\n", UngroupedDiscrete, g)[0], (CellRow{"1,2", ""}));
+  EXPECT_EQ(loadDataText("1,2\n", UngroupedDiscrete, g)[0], (CellRow{"1", "2"}));
 }
 
 TEST(DataFileLoading, NoWriteIsBuiltPastTheGrid) {

@@ -239,6 +239,75 @@ TEST(ReportDescription, PrintsTheAnalysisTheDescriptionSetsUp) {
   }
 }
 
+// A spreadsheet's file (semicolons, decimal commas, a header) gives the page of the
+// TAB file with the same numbers, under the header's name.
+TEST(ReportPage, ASpreadsheetFileReadsAsItsTabTwinUnderItsHeader) {
+  const std::string dir = testing::TempDir();
+  std::ofstream(dir + "report_semicolons.csv", std::ios::binary)
+      << "Class 7C;Count\r\n1,5;2\r\n2;1\r\n3;4\r\n4,25;1\r\n";
+  std::ofstream(dir + "report_tabs.csv", std::ios::binary) << "1.5\t2\n2\t1\n3\t4\n4.25\t1\n";
+  ReportRun sheet = run({"--type", "2", dir + "report_semicolons.csv", dir + "report_tabs.csv"});
+  ReportRun tabs = run({"--type", "2", dir + "report_tabs.csv", dir + "report_tabs.csv"});
+  ASSERT_EQ(sheet.status, 0) << sheet.err;
+  EXPECT_EQ(sheet.out, "\tClass 7C\tSet 2" + tabs.out.substr(tabs.out.find('\n')));
+  EXPECT_NE(sheet.out.find("\nn:\t8\t8\n"), std::string::npos) << sheet.out;
+
+  // A description's set without a name of its own takes its file's header.
+  std::ofstream(dir + "report_header.xml")
+      << "<a><set1File>" << dir << "report_semicolons.csv</set1File><set2Name>B</set2Name>"
+      << "<set2File>" << dir << "report_semicolons.csv</set2File></a>";
+  ReportRun described = run({"--description", dir + "report_header.xml"});
+  EXPECT_EQ(described.out.substr(0, described.out.find('\n')), "\tClass 7C\tB");
+}
+
+TEST(ReportLoading, AFileWithNoNumbersExitsWith2AndSaysSo) {
+  const std::string dir = testing::TempDir();
+  const std::string empty = dir + "report_empty.csv", words = dir + "report_words.csv";
+  std::ofstream(empty, std::ios::binary) << "";
+  std::ofstream(words, std::ios::binary) << "Score\nabsent\n";
+  std::ofstream(dir + "report_words.xml") << "<a><set1File>" << words << "</set1File></a>";
+  struct Case {
+    std::vector<std::string> args;
+    std::string file;
+  } cases[] = {{{empty}, empty},
+               {{data("report_values1.csv"), words}, words},
+               {{"--type", "4", words}, words},
+               {{"--description", dir + "report_words.xml"}, words}};
+  for (const Case& c : cases) {
+    ReportRun r = run(c.args);
+    EXPECT_EQ(r.status, 2) << c.file;
+    EXPECT_EQ(r.out, "") << c.file;
+    EXPECT_EQ(r.err, "tallyscope-report: No numbers found in " + c.file + ".\n");
+  }
+}
+
+// Copy Statistics: the page's rows as a block of cells, a text of two lines (two
+// modal classes) written as one.
+TEST(ReportPage, CopyStatisticsTextIsThePageAsCellsOfOneLine) {
+  RefreshResult result;
+  SetLabels& a = result.sets[0].labels;
+  a.n = "5";
+  a.mean = "3";
+  a.mode = "0 - < 10\n 20 < 30";
+  a.minimum = a.q1 = a.median = a.q3 = a.maximum = a.range = a.iqr = a.stdDev = "1";
+  a.percentile = "2";
+  const std::string text = statisticsText(result, true, 90, "Class 7A", "Set 2");
+  EXPECT_EQ(text,
+            "\tClass 7A\tSet 2\r\n"
+            "n:\t5\t\r\n"
+            "Mean:\t3\t\r\n"
+            "Mode:\t0 - < 10, 20 < 30\t\r\n"
+            "Minimum:\t1\t\r\nQ1:\t1\t\r\nMedian:\t1\t\r\nQ3:\t1\t\r\nMaximum:\t1\t\r\n"
+            "Range:\t1\t\r\nIQR:\t1\t\r\n"
+            "Std Dev.(s):\t1\t\r\n"
+            "p=90:\t2\t\r\n");
+  // The same rows as the report's page.
+  std::string page = statisticsPage(result, true, 90, "Class 7A", "Set 2"), lines;
+  for (char c : text)
+    if (c != '\r') lines += c;
+  EXPECT_EQ(lines.replace(lines.find(", 20"), 2, "\\n "), page);
+}
+
 TEST(ReportFrequencyTable, OneLinePerColumnWithCumulativeFrequencies) {
   struct Case {
     const char* what;

@@ -15,7 +15,19 @@ std::string dataFileText(const CellTable& table) {
   for (size_t r = 0; r < rows; ++r) {
     for (size_t c = 0; c < table[r].size(); ++c) {
       if (c > 0) out += '\t';
-      out += table[r][c];
+      const std::string& text = table[r][c];
+      // Reading takes a field that starts with a quote as quoted: such a text is
+      // written quoted (its quotes doubled) to read back as it stands.
+      if (!text.empty() && text[0] == '"') {
+        out += '"';
+        for (char ch : text) {
+          if (ch == '"') out += '"';
+          out += ch;
+        }
+        out += '"';
+      } else {
+        out += text;
+      }
     }
     out += '\n';
   }
@@ -79,7 +91,58 @@ std::string latin1ToUtf8(const std::string& bytes) {
   return out;
 }
 
+namespace {
+
+void appendUtf8(std::string& out, unsigned long code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (code >> 18));
+    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+}  // namespace
+
+std::string utf16ToUtf8(const std::string& bytes, bool bigEndian) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 2);
+  const size_t units = bytes.size() / 2;  // an odd last byte is half a unit: dropped
+  auto unit = [&](size_t k) -> unsigned long {
+    const auto a = static_cast<unsigned char>(bytes[2 * k]);
+    const auto b = static_cast<unsigned char>(bytes[2 * k + 1]);
+    return bigEndian ? (a << 8 | b) : (b << 8 | a);
+  };
+  for (size_t k = 0; k < units; ++k) {
+    const unsigned long u = unit(k);
+    if (u == 0) break;  // reading stops at NUL, as for 8-bit files
+    if (u >= 0xD800 && u <= 0xDBFF && k + 1 < units) {
+      const unsigned long low = unit(k + 1);
+      if (low >= 0xDC00 && low <= 0xDFFF) {
+        appendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
+        ++k;
+        continue;
+      }
+    }
+    // A surrogate without its partner has no character: U+FFFD stands in for it.
+    appendUtf8(out, u >= 0xD800 && u <= 0xDFFF ? 0xFFFD : u);
+  }
+  return out;
+}
+
 std::string decodeDataFile(std::string bytes) {
+  // "Unicode text" from a spreadsheet: UTF-16 with its byte-order mark.
+  if (bytes.compare(0, 2, "\xFF\xFE") == 0) return utf16ToUtf8(bytes.substr(2), false);
+  if (bytes.compare(0, 2, "\xFE\xFF") == 0) return utf16ToUtf8(bytes.substr(2), true);
   const size_t nul = bytes.find('\0');
   if (nul != std::string::npos) bytes.resize(nul);
   if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);

@@ -13,6 +13,7 @@
 #include "core/description/DescriptionReader.h"
 #include "core/grid/DataFile.h"
 #include "core/grid/PasteText.h"
+#include "core/grid/SpreadsheetImport.h"
 #include "core/stats/Statistics.h"
 
 namespace tally {
@@ -55,6 +56,18 @@ std::string escapeBreaks(const std::string& text) {
   return out;
 }
 
+// A data file read as Load Data reads it; false, with one line on `err`, when it
+// cannot be read or holds no number.
+bool readSetFile(const std::string& path, DataImport& data, std::ostream& err) {
+  data = importDataFile(path, path);
+  if (data.problem == DataImport::None) return true;
+  const std::string error = data.problem == DataImport::Unreadable
+                                ? "cannot read data file '" + path + "': " + data.error
+                                : data.error;
+  err << "tallyscope-report: " << escapeBreaks(error) << "\n";
+  return false;
+}
+
 // The analysis an analysis description sets up, as the program opens it: each named
 // file read as values only (one observation per line), then the description's type.
 int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& err) {
@@ -79,13 +92,15 @@ int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& e
   }
   const Grouping grouping{d.start, d.size, d.number};
   DataSet sets[2];
+  std::string names[2] = {d.set1Name, d.set2Name};
+  const AnalysisDescription defaults;
+  const std::string defaultNames[2] = {defaults.set1Name, defaults.set2Name};
   for (size_t i = 0; i < files.size(); ++i) {
-    std::string text, error;
-    if (!readDataFileText(files[i], text, error)) {
-      err << "tallyscope-report: " << escapeBreaks(error) << "\n";
-      return 2;
-    }
-    extractGridData(UngroupedDiscrete, loadDataText(text, UngroupedDiscrete, grouping), grouping,
+    DataImport data;
+    if (!readSetFile(files[i], data, err)) return 2;
+    // A file's header names a set the description leaves unnamed.
+    if (!data.header.empty() && names[i] == defaultNames[i]) names[i] = data.header;
+    extractGridData(UngroupedDiscrete, loadedTable(data, UngroupedDiscrete, grouping), grouping,
                     sets[i]);
   }
   RefreshInputs in;
@@ -96,8 +111,8 @@ int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& e
   in.percentile[0] = in.percentile[1] = o.percentile;
   const RefreshResult result = refreshAnalysis(sets[0], sets[1], in);
   err << notes;
-  out << statisticsPage(result, o.sample, o.percentile, setNameFrom(d.set1Name),
-                        setNameFrom(d.set2Name));
+  out << statisticsPage(result, o.sample, o.percentile, setNameFrom(names[0]),
+                        setNameFrom(names[1]));
   return 0;
 }
 
@@ -110,8 +125,9 @@ std::string reportUsage() {
          "                         SET1_FILE [SET2_FILE]\n"
          "       tallyscope-report --description FILE [--sample] [--percentile P]\n"
          "\n"
-         "Prints the Statistics page for one or two TAB-separated data files, read as\n"
-         "Load Data reads them with the given data type selected.\n"
+         "Prints the Statistics page for one or two data files (TAB, semicolon or comma\n"
+         "separated), read as Load Data reads them with the given data type selected;\n"
+         "a file's header line names its set.\n"
          "With --description, prints the analysis an analysis description sets up (its\n"
          "data files, data type, column width and grouping, as the program opens it),\n"
          "with the sets' names (first 10 characters) in the header line; for example\n"
@@ -148,7 +164,8 @@ std::string reportUsage() {
          "ones too, in order; values in ascending order. A set that shows no\n"
          "statistics prints no lines.\n"
          "\n"
-         "Exit status: 0 on success, 2 on bad usage or an unreadable file.\n";
+         "Exit status: 0 on success, 2 on bad usage, an unreadable file or a file with\n"
+         "no numbers (\"No numbers found in FILE.\").\n";
 }
 
 bool parseReportArguments(const std::vector<std::string>& args, ReportOptions& options,
@@ -237,12 +254,16 @@ bool readDataFileText(const std::string& path, std::string& text, std::string& e
 }
 
 CellTable loadDataText(const std::string& text, DataType type, const Grouping& classes) {
+  return loadedTable(importDataText(text, std::string()), type, classes);
+}
+
+CellTable loadedTable(const DataImport& data, DataType type, const Grouping& classes) {
   CellTable table(kGridRows);
   const bool labels = type == AlreadyGroupedContinuous;
   if (labels) {
     for (int k = 0; k < classes.classes() && k < kGridRows; ++k) table[k][0] = classes.classLabel(k);
   }
-  for (const CellWrite& w : pasteWrites(text, 0, 0, kGridRows, kGridColumns)) {
+  for (const CellWrite& w : data.writes) {
     if (w.row < 0 || w.row >= kGridRows || w.col < 0 || w.col >= kGridColumns) continue;
     if (labels && w.col == 0) continue;  // the class labels are read-only
     table[w.row][w.col] = w.text;
@@ -250,13 +271,18 @@ CellTable loadDataText(const std::string& text, DataType type, const Grouping& c
   return table;
 }
 
-std::string statisticsPage(const RefreshResult& result, bool sample, int percentile,
-                           const std::string& name1, const std::string& name2) {
+namespace {
+
+// The Statistics page as rows of texts: the set names under an empty caption, then
+// caption, Set 1 text, Set 2 text for each row, texts as the window shows them.
+std::vector<std::vector<std::string>> statisticsRows(const RefreshResult& result, bool sample,
+                                                     int percentile, const std::string& name1,
+                                                     const std::string& name2) {
   const SetLabels& a = result.sets[0].labels;
   const SetLabels& b = result.sets[1].labels;
-  std::string page = "\t" + name1 + "\t" + name2 + "\n";
+  std::vector<std::vector<std::string>> rows{{"", name1, name2}};
   auto row = [&](const std::string& caption, const std::string SetLabels::*field) {
-    page += caption + "\t" + escapeBreaks(a.*field) + "\t" + escapeBreaks(b.*field) + "\n";
+    rows.push_back({caption, a.*field, b.*field});
   };
   row("n:", &SetLabels::n);
   row("Mean:", &SetLabels::mean);
@@ -270,7 +296,43 @@ std::string statisticsPage(const RefreshResult& result, bool sample, int percent
   row("IQR:", &SetLabels::iqr);
   row(standardDeviationCaption(sample), &SetLabels::stdDev);
   row("p=" + formatInt("%d", percentile) + ":", &SetLabels::percentile);
+  return rows;
+}
+
+// A text's lines joined by ", " (the blanks that start a continued line dropped),
+// as two modes already read: a pasted cell stays one cell.
+std::string oneLine(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\n' && c != '\r') {
+      out += c;
+      continue;
+    }
+    while (i + 1 < text.size() &&
+           (text[i + 1] == '\n' || text[i + 1] == '\r' || text[i + 1] == ' '))
+      ++i;
+    if (i + 1 < text.size()) out += ", ";
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string statisticsPage(const RefreshResult& result, bool sample, int percentile,
+                           const std::string& name1, const std::string& name2) {
+  std::string page;
+  for (const auto& row : statisticsRows(result, sample, percentile, name1, name2))
+    page += escapeBreaks(row[0]) + "\t" + escapeBreaks(row[1]) + "\t" + escapeBreaks(row[2]) + "\n";
   return page;
+}
+
+std::string statisticsText(const RefreshResult& result, bool sample, int percentile,
+                           const std::string& name1, const std::string& name2) {
+  auto rows = statisticsRows(result, sample, percentile, name1, name2);
+  for (auto& row : rows)
+    for (std::string& text : row) text = oneLine(text);
+  return blockText(rows);
 }
 
 std::string frequencyTable(const RefreshResult& result, const RefreshInputs& in) {
@@ -308,12 +370,11 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     return 0;
   }
   if (!o.description.empty()) return reportDescription(o, out, err);
-  std::string texts[2];
+  DataImport imports[2];
+  std::string names[2] = {"Set 1", "Set 2"};
   for (size_t i = 0; i < o.files.size(); ++i) {
-    if (!readDataFileText(o.files[i], texts[i], error)) {
-      err << "tallyscope-report: " << escapeBreaks(error) << "\n";
-      return 2;
-    }
+    if (!readSetFile(o.files[i], imports[i], err)) return 2;
+    if (!imports[i].header.empty()) names[i] = setNameFrom(imports[i].header);
   }
 
   DataSet sets[2];
@@ -329,7 +390,7 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   std::string notes;
   for (size_t i = 0; i < o.files.size(); ++i) {
     // Each load rebuilds its set from the grid and refreshes, as Load Data does.
-    CellTable table = loadDataText(texts[i], o.type, o.classes);
+    CellTable table = loadedTable(imports[i], o.type, o.classes);
     ExtractResult ex = extractGridData(o.type, table, o.classes, sets[i]);
     for (double v : ex.duplicates)
       notes += escapeBreaks("tallyscope-report: " + o.files[i] + ": the value " +
@@ -342,7 +403,7 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   if (o.frequencyTable)
     out << frequencyTable(result, in);
   else
-    out << statisticsPage(result, o.sample, o.percentile);
+    out << statisticsPage(result, o.sample, o.percentile, names[0], names[1]);
   return 0;
 }
 

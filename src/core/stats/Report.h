@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/grid/SpreadsheetImport.h"
 #include "core/stats/DataSet.h"
 #include "core/stats/GridData.h"
 #include "core/stats/Grouping.h"
@@ -35,16 +36,23 @@ std::string reportUsage();
 // cannot be read.
 bool readDataFileText(const std::string& path, std::string& text, std::string& error);
 
-// The grid after Load Data: the file's fields written from row 0, column 0 into an
-// empty 1000 x 2 table; for already grouped data column 0 holds the read-only class
-// labels and only column 1 takes the file's fields.
+// The grid after Load Data: the file's fields (importDataText) written from row 0,
+// column 0 into an empty 1000 x 2 table; for already grouped data column 0 holds the
+// read-only class labels and only column 1 takes the file's fields.
 CellTable loadDataText(const std::string& text, DataType type, const Grouping& classes);
+CellTable loadedTable(const DataImport& data, DataType type, const Grouping& classes);
 
 // The Statistics page: a header "\tSet 1\tSet 2" (or the sets' names) and one line
 // per row (caption TAB Set 1 TAB Set 2), line breaks inside texts written as "\n".
 std::string statisticsPage(const RefreshResult& result, bool sample, int percentile,
                            const std::string& name1 = "Set 1",
                            const std::string& name2 = "Set 2");
+
+// What Copy Statistics puts on the clipboard: the same rows as TAB-separated text
+// ended by CR LF (as a copied block of cells), a text of several lines written as
+// one, its lines joined by ", ".
+std::string statisticsText(const RefreshResult& result, bool sample, int percentile,
+                           const std::string& name1, const std::string& name2);
 
 // The table behind the column graphs: for Set 1 then Set 2, one line per column of
 // a set that shows statistics: set name TAB value ("%g", discrete types) or class
