@@ -291,7 +291,7 @@ TEST(ReportPage, CopyStatisticsTextIsThePageAsCellsOfOneLine) {
   a.mode = "0 - < 10\n 20 < 30";
   a.minimum = a.q1 = a.median = a.q3 = a.maximum = a.range = a.iqr = a.stdDev = "1";
   a.percentile = "2";
-  const std::string text = statisticsText(result, true, 90, "Class 7A", "Set 2");
+  const std::string text = statisticsText(result, true, 90, 90, "Class 7A", "Set 2");
   EXPECT_EQ(text,
             "\tClass 7A\tSet 2\r\n"
             "n:\t5\t\r\n"
@@ -306,6 +306,11 @@ TEST(ReportPage, CopyStatisticsTextIsThePageAsCellsOfOneLine) {
   for (char c : text)
     if (c != '\r') lines += c;
   EXPECT_EQ(lines.replace(lines.find(", 20"), 2, "\\n "), page);
+
+  // Percentiles of their own: both in the caption, Set 1's first.
+  const std::string own = statisticsText(result, false, 25, 75, "A", "B");
+  EXPECT_EQ(own.substr(own.rfind("\r\n", own.size() - 3) + 2), "p=25, 75:\t2\t\r\n");
+  EXPECT_NE(own.find("\r\nStd Dev.(p):\t1\t\r\n"), std::string::npos) << own;
 }
 
 TEST(ReportFrequencyTable, OneLinePerColumnWithCumulativeFrequencies) {

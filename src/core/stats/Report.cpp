@@ -275,8 +275,11 @@ namespace {
 
 // The Statistics page as rows of texts: the set names under an empty caption, then
 // caption, Set 1 text, Set 2 text for each row, texts as the window shows them.
+// Each set's percentile row is at its own percentile: one number in the caption
+// when both are the same, Set 1's then Set 2's when not.
 std::vector<std::vector<std::string>> statisticsRows(const RefreshResult& result, bool sample,
-                                                     int percentile, const std::string& name1,
+                                                     int percentile1, int percentile2,
+                                                     const std::string& name1,
                                                      const std::string& name2) {
   const SetLabels& a = result.sets[0].labels;
   const SetLabels& b = result.sets[1].labels;
@@ -295,7 +298,9 @@ std::vector<std::vector<std::string>> statisticsRows(const RefreshResult& result
   row("Range:", &SetLabels::range);
   row("IQR:", &SetLabels::iqr);
   row(standardDeviationCaption(sample), &SetLabels::stdDev);
-  row("p=" + formatInt("%d", percentile) + ":", &SetLabels::percentile);
+  const std::string p = formatInt("%d", percentile1);
+  row("p=" + (percentile1 == percentile2 ? p : p + ", " + formatInt("%d", percentile2)) + ":",
+      &SetLabels::percentile);
   return rows;
 }
 
@@ -322,14 +327,14 @@ std::string oneLine(const std::string& text) {
 std::string statisticsPage(const RefreshResult& result, bool sample, int percentile,
                            const std::string& name1, const std::string& name2) {
   std::string page;
-  for (const auto& row : statisticsRows(result, sample, percentile, name1, name2))
+  for (const auto& row : statisticsRows(result, sample, percentile, percentile, name1, name2))
     page += escapeBreaks(row[0]) + "\t" + escapeBreaks(row[1]) + "\t" + escapeBreaks(row[2]) + "\n";
   return page;
 }
 
-std::string statisticsText(const RefreshResult& result, bool sample, int percentile,
-                           const std::string& name1, const std::string& name2) {
-  auto rows = statisticsRows(result, sample, percentile, name1, name2);
+std::string statisticsText(const RefreshResult& result, bool sample, int percentile1,
+                           int percentile2, const std::string& name1, const std::string& name2) {
+  auto rows = statisticsRows(result, sample, percentile1, percentile2, name1, name2);
   for (auto& row : rows)
     for (std::string& text : row) text = oneLine(text);
   return blockText(rows);

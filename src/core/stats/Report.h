@@ -50,9 +50,10 @@ std::string statisticsPage(const RefreshResult& result, bool sample, int percent
 
 // What Copy Statistics puts on the clipboard: the same rows as TAB-separated text
 // ended by CR LF (as a copied block of cells), a text of several lines written as
-// one, its lines joined by ", ".
-std::string statisticsText(const RefreshResult& result, bool sample, int percentile,
-                           const std::string& name1, const std::string& name2);
+// one, its lines joined by ", ". Each set's percentile is its own: the caption reads
+// "p=50:" when both are 50, "p=25, 75:" when Set 1's is 25 and Set 2's 75.
+std::string statisticsText(const RefreshResult& result, bool sample, int percentile1,
+                           int percentile2, const std::string& name1, const std::string& name2);
 
 // The table behind the column graphs: for Set 1 then Set 2, one line per column of
 // a set that shows statistics: set name TAB value ("%g", discrete types) or class
