@@ -153,11 +153,16 @@ TEST(Modes, GroupedLabels) {
   EXPECT_EQ(two.groupedText(), "10 < 20\n 30 < 40");
   EXPECT_EQ(two.maxFrequency(), 4);
 
-  // The second class is shown with whole-number bounds: 2.5 to 5 reads 2 < 5.
+  // Both classes keep their bounds: 10.8 to 11.2 and 11.2 to 11.6, not "11 < 11".
   ModeTracker cut;
-  cut.offer(0, 2.5, 3);
-  cut.offer(2.5, 5, 3);
-  EXPECT_EQ(cut.groupedText(), "0 < 2.5\n 2 < 5");
+  cut.offer(10.8, 11.2, 3);
+  cut.offer(11.2, 11.6, 3);
+  EXPECT_EQ(cut.groupedText(), "10.8 < 11.2\n 11.2 < 11.6");
+  // Bounds of millions keep every digit in both lines.
+  ModeTracker large;
+  large.offer(1234500, 1234600, 2);
+  large.offer(1234600, 1234700, 2);
+  EXPECT_EQ(large.groupedText(), "1234500 < 1234600\n 1234600 < 1234700");
 
   // Empty classes before the first filled one tie at 0 and are then forgotten.
   ModeTracker empty;
