@@ -186,7 +186,7 @@ std::string significantText(double value, int significant) {
 
 std::string fixedText(double value, int decimals) {
   if (!std::isfinite(value)) return formatNumber("%g", value);
-  decimals = std::clamp(decimals, 0, 17);
+  decimals = std::clamp(decimals, 0, 30);
   if (value != 0 && !inPlainSpan(std::fabs(value))) return significantText(value, 4);
   DecimalDigits d = shortestDigits(value);
   roundDigits(d, d.point + decimals);
