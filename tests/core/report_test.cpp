@@ -33,6 +33,7 @@ TEST(ReportArguments, DefaultsAreThoseOfTheProgram) {
   EXPECT_EQ(o.histogram, (Grouping{0, 1, 10}));
   EXPECT_FALSE(o.sample);
   EXPECT_EQ(o.percentile, 50);
+  EXPECT_EQ(o.decimals, kAutoDecimals);
   EXPECT_EQ(o.files, (std::vector<std::string>{"a.csv"}));
 
   ASSERT_TRUE(parseReportArguments({"--type", "4", "--classes", "2.5,0.5,12", "--histogram",
@@ -59,6 +60,11 @@ TEST(ReportArguments, BadUsageExitsWithStatus2AndOneLineNamingTheProblem) {
       {{"--percentile", "101", "a"}, "--percentile"},
       {{"--percentile", "-1", "a"}, "--percentile"},
       {{"--percentile", "50%", "a"}, "--percentile"},
+      {{"--decimals", "7", "a"}, "--decimals"},
+      {{"--decimals", "-1", "a"}, "--decimals"},
+      {{"--decimals", "2.5", "a"}, "--decimals"},
+      {{"--decimals", "a"}, "--decimals"},
+      {{"--decimals"}, "--decimals"},
       {{"--classes", "0,0,10", "a"}, "--classes"},
       {{"--classes", "-1,0,10", "a"}, "--classes"},
       {{"--classes", "0,1,10,", "a"}, "--classes"},
@@ -85,7 +91,8 @@ TEST(ReportArguments, HelpDocumentsTheOptions) {
   ReportRun r = run({"--help"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out.rfind("Usage: tallyscope-report", 0), 0u);
-  for (const char* option : {"--type", "--classes", "--histogram", "--sample", "--percentile"})
+  for (const char* option : {"--type", "--classes", "--histogram", "--sample", "--percentile",
+                             "--decimals N|auto"})
     EXPECT_NE(r.out.find(option), std::string::npos) << option;
 }
 
@@ -202,6 +209,23 @@ TEST(ReportPage, OneFileLeavesSet2BlankAndCopiesAreNotedOnStandardError) {
 }
 
 // The example analysis: the same page as its two files give, under the sets' names.
+TEST(ReportPage, DecimalsFixTheComputedStatisticsOnly) {
+  const std::string examples = std::string(TALLYSCOPE_TEST_DATA) + "/../../examples/";
+  ReportRun fixed = run({"--decimals", "2", "--sample", examples + "class-7a.csv",
+                         examples + "class-7b.csv"});
+  ASSERT_EQ(fixed.status, 0) << fixed.err;
+  // Counts, modes and extremes as in auto; every statistic to two places.
+  for (const char* line : {"\nn:\t25\t26\n", "\nMean:\t13.36\t11.35\n", "\nMode:\t14\t11, 12\n",
+                           "\nMinimum:\t6\t5\n", "\nQ1:\t11.50\t9.00\n", "\nMedian:\t14.00\t11.00\n",
+                           "\nRange:\t13\t15\n", "\nIQR:\t4.00\t4.00\n", "\nStd Dev.(s):\t3.12\t3.08\n",
+                           "\np=50:\t14.00\t11.00\n"})
+    EXPECT_NE(fixed.out.find(line), std::string::npos) << line << fixed.out;
+  ReportRun described = run({"--decimals", "0", "--description", examples + "two-classes.tally"});
+  EXPECT_NE(described.out.find("\nMean:\t13\t11\n"), std::string::npos) << described.out;
+  ReportRun automatic = run({"--decimals", "auto", examples + "class-7a.csv"});
+  EXPECT_EQ(automatic.out, run({examples + "class-7a.csv"}).out);
+}
+
 TEST(ReportDescription, PrintsTheAnalysisTheDescriptionSetsUp) {
   const std::string examples = std::string(TALLYSCOPE_TEST_DATA) + "/../../examples/";
   ReportRun files = run({"--percentile", "90", examples + "class-7a.csv", examples + "class-7b.csv"});
