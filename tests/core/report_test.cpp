@@ -226,6 +226,35 @@ TEST(ReportPage, DecimalsFixTheComputedStatisticsOnly) {
   EXPECT_EQ(automatic.out, run({examples + "class-7a.csv"}).out);
 }
 
+TEST(ReportPage, NumbersAsAStudentWritesThem) {
+  struct Case {
+    std::vector<std::string> args;
+    std::vector<const char*> rows;  // lines the page must hold
+  } cases[] = {
+      // Q1 (1234567 + 2345678) / 2 = 1790122.5 and Q3 7438271.5 round half up; the
+      // mean of the second file is (2 + 0) / 5.
+      {{data("report_millions.csv"), data("report_extreme_mean.csv")},
+       {"Mean:\t4382715\t0.4", "Minimum:\t1234567\t-1.5e+308", "Q1:\t1790123\t-1.25e+308",
+        "Q3:\t7438272\t1.25e+308", "Range:\t8641976\t", "Std Dev.(p):\t3015987\t1.14e+308"}},
+      // Q1 2.1585, Q3 4.4585, mean 13.075, Q3 13.125: every tie rounds up.
+      {{data("report_ties.csv"), data("report_tie_mean.csv")},
+       {"Q1:\t2.159\t13", "Q3:\t4.459\t13.13", "Mean:\t3.309\t13.08"}},
+      {{"--decimals", "2", data("report_ties.csv"), data("report_tie_mean.csv")},
+       {"Q1:\t2.16\t13.00", "Q3:\t4.46\t13.13", "Mean:\t3.31\t13.08", "Minimum:\t2.157\t13"}},
+      {{"--decimals", "3", data("report_ties.csv"), data("report_tie_mean.csv")},
+       {"Q1:\t2.159\t13.000", "Q3:\t4.459\t13.125", "Mean:\t3.309\t13.075"}},
+      // Classes 10.4 to 12 in steps of 0.4 with frequencies 1, 3, 3, 2.
+      {{"--type", "4", "--classes", "10.4,0.4,4", data("report_two_modal_classes.csv")},
+       {"Mode:\t10.8 < 11.2\\n 11.2 < 11.6\t", "n:\t9\t"}},
+  };
+  for (const Case& c : cases) {
+    ReportRun r = run(c.args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* row : c.rows)
+      EXPECT_NE(r.out.find(std::string("\n") + row + "\n"), std::string::npos) << row << "\n" << r.out;
+  }
+}
+
 TEST(ReportDescription, PrintsTheAnalysisTheDescriptionSetsUp) {
   const std::string examples = std::string(TALLYSCOPE_TEST_DATA) + "/../../examples/";
   ReportRun files = run({"--percentile", "90", examples + "class-7a.csv", examples + "class-7b.csv"});
