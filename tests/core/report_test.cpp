@@ -215,10 +215,11 @@ TEST(ReportPage, DecimalsFixTheComputedStatisticsOnly) {
                          examples + "class-7b.csv"});
   ASSERT_EQ(fixed.status, 0) << fixed.err;
   // Counts, modes and extremes as in auto; every statistic to two places.
-  for (const char* line : {"\nn:\t25\t26\n", "\nMean:\t13.36\t11.35\n", "\nMode:\t14\t11, 12\n",
-                           "\nMinimum:\t6\t5\n", "\nQ1:\t11.50\t9.00\n", "\nMedian:\t14.00\t11.00\n",
-                           "\nRange:\t13\t15\n", "\nIQR:\t4.00\t4.00\n", "\nStd Dev.(s):\t3.12\t3.08\n",
-                           "\np=50:\t14.00\t11.00\n"})
+  for (const char* line :
+       {"\nn:\t25\t26\n", "\nMean:\t13.36\t11.35\n", "\nMode:\t14\t11, 12\n",
+        "\nMinimum:\t6\t5\n", "\nQ1:\t11.50\t9.00\n", "\nMedian:\t14.00\t11.00\n",
+        "\nRange:\t13\t15\n", "\nIQR:\t4.00\t4.00\n", "\nStd Dev.(s):\t3.12\t3.08\n",
+        "\np=50:\t14.00\t11.00\n"})
     EXPECT_NE(fixed.out.find(line), std::string::npos) << line << fixed.out;
   ReportRun described = run({"--decimals", "0", "--description", examples + "two-classes.tally"});
   EXPECT_NE(described.out.find("\nMean:\t13\t11\n"), std::string::npos) << described.out;
@@ -251,7 +252,9 @@ TEST(ReportPage, NumbersAsAStudentWritesThem) {
     ReportRun r = run(c.args);
     ASSERT_EQ(r.status, 0) << r.err;
     for (const char* row : c.rows)
-      EXPECT_NE(r.out.find(std::string("\n") + row + "\n"), std::string::npos) << row << "\n" << r.out;
+      EXPECT_NE(r.out.find(std::string("\n") + row + "\n"), std::string::npos)
+          << row << "\n"
+          << r.out;
   }
 }
 
@@ -267,7 +270,8 @@ TEST(ReportDescription, PrintsTheAnalysisTheDescriptionSetsUp) {
   // one value per line (report_freq1's frequencies are not read).
   const std::string dir = testing::TempDir();
   std::ofstream(dir + "report_description.xml")
-      << "<a><set1Name>Mathematics 7, Mr Ng's afternoon class</set1Name><set1File>" << data("report_freq1.csv")
+      << "<a><set1Name>Mathematics 7, Mr Ng's afternoon class</set1Name><set1File>"
+      << data("report_freq1.csv")
       << "</set1File><type>4</type><start>0</start><size>2</size><number>3</number>"
          "<colWidth>0</colWidth></a>";
   ReportRun grouped = run({"--description", dir + "report_description.xml"});

@@ -82,7 +82,8 @@ void computeGrouped(DataSet& set, const ModeTracker& modes, const RefreshInputs&
   l.iqr = statisticText(q3 - q1, in.decimals);
   l.stdDev = standardDeviationText(set.sumSquares, n, in.sampleStdDev, set.deviationScale,
                                   in.decimals);
-  l.percentile = statisticText(groupedPercentile(d.columns, g, n, in.percentile[index]), in.decimals);
+  l.percentile =
+      statisticText(groupedPercentile(d.columns, g, n, in.percentile[index]), in.decimals);
 
   d.ogive = buildOgive(d.columns, g, n);
   if (!d.ogive.empty()) {
