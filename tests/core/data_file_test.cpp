@@ -184,7 +184,7 @@ TEST(DataFileText, SetNamesKeepThirtyWholeCharacters) {
       // 31: the last letter goes, the multi-byte letter before it stays whole.
       {umlauts + "-Ausgabe" + euro + x + "z", umlauts + "-Ausgabe" + euro + x},
       {umlauts + "-Ausgabe" + euro + "z" + x, umlauts + "-Ausgabe" + euro + "z"},
-      // The names no longer meet at "Heights of".
+      // Two names that the ten-character cut made both "Heights of".
       {"Heights of Year 9 girls (cm)", "Heights of Year 9 girls (cm)"},
       {"Heights of Year 9 boys", "Heights of Year 9 boys"},
       {"R&D team", "R&D team"},
