@@ -33,6 +33,7 @@ void writeFile(const std::string& path, const std::string& bytes) {
 std::string pickWord(FuzzedDataProvider& in) {
   static const char* const words[] = {
       "--type", "--classes", "--histogram", "--sample", "--percentile", "--description",
+      "--decimals", "auto", "6", "7",
       "--help", "-h", "0", "1", "2", "3", "4", "5", "-1", "50", "100", "101", "2.5",
       "0,1,10", "0,2.5,4", "-1,1,10", "0,0,10", "0,1,0", "0,1,101", "1e308,1e308,100",
       "0,1e-308,100", "0,1,", ",,", "1,2,3,4", "nan", "inf", "--", "-", "", "FILE1", "FILE2",

@@ -78,14 +78,148 @@ std::string trimBlanks(const std::string& text) {
 
 std::string formatNumber(const char* format, double value) { return vformat(format, value); }
 
-std::string formatStatistic(double value) {
-  std::string text = vformat("%.4g", value);
-  const double magnitude = std::fabs(value);
-  // "%.4g" turns to an exponent only from 1e4 up (or below 1e-4): round to whole.
-  if (text.find('e') != std::string::npos && magnitude >= 1e-4 && magnitude < 1e15)
-    text = vformat("%.0f", value);
+namespace {
+
+// A finite nonzero magnitude as decimal digits: 0.d1d2...dk times 10^point, no
+// leading or trailing zero digit. Zero has no digits.
+struct DecimalDigits {
+  bool negative = false;
+  std::string digits;
+  int point = 0;
+};
+
+DecimalDigits shortestDigits(double value) {
+  DecimalDigits d;
+  d.negative = std::signbit(value);
+  if (value == 0) return d;
+  char buffer[64];
+  const auto r = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                               std::chars_format::scientific);
+  const std::string sci(buffer, r.ptr);
+  const size_t e = sci.find('e');
+  for (size_t i = 0; i < e; ++i)
+    if (sci[i] >= '0' && sci[i] <= '9') d.digits += sci[i];
+  d.point = std::atoi(sci.c_str() + e + 1) + 1;
+  while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+  return d;
+}
+
+// Keeps the first `keep` digits, rounding half up on the digit after them: the
+// digits are the exact decimal, so a 5 there is a tie or more, never less.
+void roundDigits(DecimalDigits& d, int keep) {
+  if (keep >= static_cast<int>(d.digits.size())) return;
+  if (keep < 0 || d.digits.empty()) {
+    d.digits.clear();
+    return;
+  }
+  const bool up = d.digits[static_cast<size_t>(keep)] >= '5';
+  d.digits.resize(static_cast<size_t>(keep));
+  if (up) {
+    int i = keep - 1;
+    for (; i >= 0 && d.digits[static_cast<size_t>(i)] == '9'; --i) d.digits.pop_back();
+    if (i < 0) {
+      d.digits = "1";
+      ++d.point;
+    } else {
+      ++d.digits[static_cast<size_t>(i)];
+    }
+  }
+  while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+}
+
+// Without an exponent, with at least `places` decimals.
+std::string plainText(const DecimalDigits& d, int places) {
+  std::string whole, fraction;
+  const int k = static_cast<int>(d.digits.size());
+  if (d.digits.empty()) {
+    whole = "0";
+  } else if (d.point <= 0) {
+    whole = "0";
+    fraction = std::string(static_cast<size_t>(-d.point), '0') + d.digits;
+  } else if (d.point >= k) {
+    whole = d.digits + std::string(static_cast<size_t>(d.point - k), '0');
+  } else {
+    whole = d.digits.substr(0, static_cast<size_t>(d.point));
+    fraction = d.digits.substr(static_cast<size_t>(d.point));
+  }
+  if (static_cast<int>(fraction.size()) < places)
+    fraction.append(static_cast<size_t>(places) - fraction.size(), '0');
+  std::string text = d.negative && !d.digits.empty() ? "-" : "";
+  text += whole;
+  if (!fraction.empty()) text += "." + fraction;
   return text;
 }
+
+// "%g"'s exponent form: one digit, the rest of the mantissa, e+XX.
+std::string exponentText(const DecimalDigits& d) {
+  std::string text = d.negative ? "-" : "";
+  text += d.digits.substr(0, 1);
+  if (d.digits.size() > 1) text += "." + d.digits.substr(1);
+  const int exponent = d.point - 1;
+  const int size = std::abs(exponent);
+  text += exponent < 0 ? "e-" : "e+";
+  if (size < 10) text += '0';
+  text += std::to_string(size);
+  return text;
+}
+
+bool inPlainSpan(double magnitude) { return magnitude >= 1e-4 && magnitude < 1e15; }
+
+}  // namespace
+
+std::string significantText(double value, int significant) {
+  if (!std::isfinite(value)) return formatNumber("%g", value);
+  significant = std::clamp(significant, 1, 17);
+  DecimalDigits d = shortestDigits(value);
+  if (d.digits.empty()) return "0";
+  if (inPlainSpan(std::fabs(value))) {
+    // The whole part keeps every digit.
+    roundDigits(d, std::max(significant, d.point));
+    return plainText(d, 0);
+  }
+  roundDigits(d, significant);
+  // As "%g": an exponent when the rounded value's is below -4 or reaches the precision.
+  const int exponent = d.point - 1;
+  if (exponent < -4 || exponent >= significant) return exponentText(d);
+  return plainText(d, 0);
+}
+
+std::string fixedText(double value, int decimals) {
+  if (!std::isfinite(value)) return formatNumber("%g", value);
+  decimals = std::clamp(decimals, 0, 30);
+  if (value != 0 && !inPlainSpan(std::fabs(value))) return significantText(value, 4);
+  DecimalDigits d = shortestDigits(value);
+  roundDigits(d, d.point + decimals);
+  return plainText(d, decimals);
+}
+
+bool parseDecimals(const std::string& text, int& decimals) {
+  const std::string trimmed = trimBlanks(text);
+  std::string lower;
+  for (char c : trimmed) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (lower == "auto") {
+    decimals = kAutoDecimals;
+    return true;
+  }
+  if (trimmed.size() != 1 || trimmed[0] < '0' || trimmed[0] > '0' + kMaxDecimals) return false;
+  decimals = trimmed[0] - '0';
+  return true;
+}
+
+std::string decimalsText(int decimals) {
+  return decimals == kAutoDecimals ? "Auto" : std::to_string(decimals);
+}
+
+std::string valueText(double value) { return significantText(value, 6); }
+
+std::string formatStatistic(double value, int decimals) {
+  if (decimals == kAutoDecimals) return significantText(value, 4);
+  return fixedText(value, std::clamp(decimals, 0, kMaxDecimals));
+}
+
+std::string readoutText(double value) { return significantText(value, 5); }
+
+std::string fieldText(double value) { return significantText(value, 12); }
 
 std::string formatInt(const char* format, int value) { return vformat(format, value); }
 

@@ -7,10 +7,40 @@ namespace tally {
 
 // printf-style formatting of one double ("%g", "%.4g", "%.5g", "%.12g", "%g%%").
 std::string formatNumber(const char* format, double value);
-// A computed statistic: "%.4g", except that a magnitude from 1e-4 to 1e15 never
-// shows an exponent and keeps every integer digit (10597.5 -> "10598", not
-// "1.06e+04"). Every other "%.4g" text stays as it was.
-std::string formatStatistic(double value);
+
+// Every shown number below follows the same rules:
+// - the digits are the decimal rounding, half up (away from zero), of the shortest
+//   decimal that reads back as the double, so 13.075 to two places is "13.08"
+//   whatever its binary neighbour is;
+// - a magnitude from 1e-4 up to (not including) 1e15 never shows an exponent and a
+//   whole part keeps every digit (1234567 stays "1234567" where "%g" would write
+//   "1.23457e+06"); other magnitudes keep the "%g" look ("1e+15", "1.5e-05");
+// - "-0" is written "0"; infinities and NaN as "%g" writes them.
+
+// Decimals of the computed statistics: Auto (four significant digits) or a fixed
+// number of places from 0 to kMaxDecimals, as a calculator's fixed mode.
+constexpr int kAutoDecimals = -1;
+constexpr int kMaxDecimals = 6;
+// "auto" (any letter case) or a whole number 0 to kMaxDecimals, blanks around allowed.
+bool parseDecimals(const std::string& text, int& decimals);
+// "Auto" or the number of places.
+std::string decimalsText(int decimals);
+
+// `significant` significant digits ("%.Ng" in the look described above).
+std::string significantText(double value, int significant);
+// Exactly `decimals` places (trailing zeros kept) for magnitudes from 1e-4 to 1e15
+// and for 0; other magnitudes as significantText(value, 4).
+std::string fixedText(double value, int decimals);
+
+// Values, counts and class bounds: six significant digits ("%g").
+std::string valueText(double value);
+// A computed statistic: four significant digits (kAutoDecimals) or fixed places.
+std::string formatStatistic(double value, int decimals = kAutoDecimals);
+// Graph read-outs and tick labels: five significant digits ("%.5g").
+std::string readoutText(double value);
+// Numbers in dialog fields a person edits: twelve significant digits ("%.12g").
+std::string fieldText(double value);
+
 // printf-style formatting of one int ("%d", "%d%%").
 std::string formatInt(const char* format, int value);
 

@@ -175,3 +175,35 @@ TEST(DataFileText, NamesAreCutByCharactersNotBytes) {
   EXPECT_EQ(firstCharacters("\xC3\x9C" "bungsgruppe", 10), "\xC3\x9C" "bungsgrup");
   EXPECT_EQ(firstCharacters("short", 10), "short");
 }
+
+TEST(DataFileText, SetNamesKeepThirtyWholeCharacters) {
+  // "Größen" holds two two-byte letters, "€" is three bytes, "𝑥" four: a cut by
+  // bytes would split one of them.
+  const std::string umlauts = "Gr\xC3\xB6\xC3\x9F" "en der Klasse 9b";  // 20 characters
+  const std::string euro = "\xE2\x82\xAC";
+  const std::string x = "\xF0\x9D\x91\xA5";
+  struct Case {
+    std::string name, kept;
+  } cases[] = {
+      // 29 and 30 characters stay whole, whatever the bytes.
+      {umlauts + "-Ausgabe" + euro, umlauts + "-Ausgabe" + euro},
+      {umlauts + "-Ausgabe" + euro + x, umlauts + "-Ausgabe" + euro + x},
+      // 31: the last letter goes, the multi-byte letter before it stays whole.
+      {umlauts + "-Ausgabe" + euro + x + "z", umlauts + "-Ausgabe" + euro + x},
+      {umlauts + "-Ausgabe" + euro + "z" + x, umlauts + "-Ausgabe" + euro + "z"},
+      // Two names that the ten-character cut made both "Heights of".
+      {"Heights of Year 9 girls (cm)", "Heights of Year 9 girls (cm)"},
+      {"Heights of Year 9 boys", "Heights of Year 9 boys"},
+      {"R&D team", "R&D team"},
+      {"", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(setNameFrom(c.name), c.kept) << c.name;
+    EXPECT_LE(utf8Length(setNameFrom(c.name)), kSetNameLength);
+  }
+  EXPECT_EQ(utf8Length(cases[0].name), 29u);
+  EXPECT_EQ(utf8Length(cases[1].name), 30u);
+  EXPECT_EQ(utf8Length(cases[2].name), 31u);
+  EXPECT_STREQ(kDefaultSetNames[0], "Set 1");
+  EXPECT_STREQ(kDefaultSetNames[1], "Set 2");
+}

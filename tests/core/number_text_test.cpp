@@ -4,6 +4,7 @@
 #include <locale.h>
 
 #include <cstdio>
+#include <limits>
 
 using tally::formatInt;
 using tally::formatNumber;
@@ -120,4 +121,121 @@ TEST(NumberText, StatisticsKeepFourDigitsButNoExponentAndNoLostIntegerDigits) {
       {1.12346e6, "1123460"}, {999999999999999.0, "999999999999999"},
   };
   for (const Case& c : cases) EXPECT_EQ(tally::formatStatistic(c.v), c.text) << c.v;
+}
+
+// Which text each kind of number gets near the edges of the plain span and at ties.
+// Ties are decided on the shortest decimal of the double: 13.075 is stored as
+// 13.07499999999999928946, which "%.2f" rounds down, but a student rounds 13.075 up.
+TEST(NumberText, ShownNumbersFollowOneRuleAtBoundariesAndTies) {
+  struct Case {
+    double v;
+    const char* value;      // valueText: six significant digits
+    const char* statistic;  // formatStatistic, Auto: four
+    const char* readout;    // readoutText: five
+  } cases[] = {
+      // 9999.5: four digits round up to a fifth whole digit, never to "1e+04".
+      {9999.5, "9999.5", "10000", "9999.5"},
+      {-9999.5, "-9999.5", "-10000", "-9999.5"},
+      // 1e15 and beyond keep the exponent; just below keeps every whole digit.
+      {1e15, "1e+15", "1e+15", "1e+15"},
+      {999999999999999.0, "999999999999999", "999999999999999", "999999999999999"},
+      {2.5e15, "2.5e+15", "2.5e+15", "2.5e+15"},
+      // 1e-4 is the smallest plain magnitude; below it the exponent stays, unless
+      // rounding carries the value up to 0.0001 as "%g" would show it.
+      {1e-4, "0.0001", "0.0001", "0.0001"},
+      {-1e-4, "-0.0001", "-0.0001", "-0.0001"},
+      {9.99996e-5, "9.99996e-05", "0.0001", "0.0001"},
+      {1.5e-5, "1.5e-05", "1.5e-05", "1.5e-05"},
+      {0.00012345678, "0.000123457", "0.0001235", "0.00012346"},
+      // Whole numbers keep every digit: "1.23457e+06", "1e+06" and "5e+06" before.
+      {123456789012, "123456789012", "123456789012", "123456789012"},
+      {1234567, "1234567", "1234567", "1234567"},
+      {1e6, "1000000", "1000000", "1000000"},
+      {5e6, "5000000", "5000000", "5000000"},
+      {1234567.5, "1234568", "1234568", "1234568"},
+      // Ties, half up (away from zero) from the decimal value.
+      {13.075, "13.075", "13.08", "13.075"},
+      {2.1585, "2.1585", "2.159", "2.1585"},
+      {4.4585, "4.4585", "4.459", "4.4585"},
+      {33.435, "33.435", "33.44", "33.435"},
+      {1060.5, "1060.5", "1061", "1060.5"},
+      {-2.5, "-2.5", "-2.5", "-2.5"},
+      {20.625, "20.625", "20.63", "20.625"},
+      {1.0000005, "1", "1", "1"},
+      {2.0000005, "2", "2", "2"},
+      {0.1 + 0.2, "0.3", "0.3", "0.3"},
+      {-0.0, "0", "0", "0"},
+      {0, "0", "0", "0"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(tally::valueText(c.v), c.value) << c.v;
+    EXPECT_EQ(tally::formatStatistic(c.v), c.statistic) << c.v;
+    EXPECT_EQ(tally::readoutText(c.v), c.readout) << c.v;
+  }
+  EXPECT_EQ(tally::fieldText(0.1 + 0.2), "0.3");
+  EXPECT_EQ(tally::fieldText(123456789.123456), "123456789.123");
+  EXPECT_EQ(tally::valueText(std::numeric_limits<double>::infinity()), "inf");
+}
+
+TEST(NumberText, EachDecimalsSettingRoundsTheStatisticsHalfUp) {
+  const double years = 2010.0 + 1.0 / 3.0;  // mean of 1995..2024 style data
+  struct Case {
+    double v;
+    const char* text[8];  // Auto, then 0 to 6 places
+  } cases[] = {
+      {years,
+       {"2010", "2010", "2010.3", "2010.33", "2010.333", "2010.3333", "2010.33333",
+        "2010.333333"}},
+      {13.075, {"13.08", "13", "13.1", "13.08", "13.075", "13.0750", "13.07500", "13.075000"}},
+      {-2.5, {"-2.5", "-3", "-2.5", "-2.50", "-2.500", "-2.5000", "-2.50000", "-2.500000"}},
+      {1060.5, {"1061", "1061", "1060.5", "1060.50", "1060.500", "1060.5000", "1060.50000",
+                "1060.500000"}},
+      {0.9999996, {"1", "1", "1.0", "1.00", "1.000", "1.0000", "1.00000", "1.000000"}},
+      {-0.0004, {"-0.0004", "0", "0.0", "0.00", "0.000", "-0.0004", "-0.00040", "-0.000400"}},
+      {0.00045, {"0.00045", "0", "0.0", "0.00", "0.000", "0.0005", "0.00045", "0.000450"}},
+      {0, {"0", "0", "0.0", "0.00", "0.000", "0.0000", "0.00000", "0.000000"}},
+      {123456789012.5, {"123456789013", "123456789013", "123456789012.5", "123456789012.50",
+                        "123456789012.500", "123456789012.5000", "123456789012.50000",
+                        "123456789012.500000"}},
+      // Outside the plain span the fixed places do not apply.
+      {2e15, {"2e+15", "2e+15", "2e+15", "2e+15", "2e+15", "2e+15", "2e+15", "2e+15"}},
+      {1.5e-5, {"1.5e-05", "1.5e-05", "1.5e-05", "1.5e-05", "1.5e-05", "1.5e-05", "1.5e-05",
+                "1.5e-05"}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(tally::formatStatistic(c.v, tally::kAutoDecimals), c.text[0]) << c.v;
+    for (int places = 0; places <= tally::kMaxDecimals; ++places)
+      EXPECT_EQ(tally::formatStatistic(c.v, places), c.text[places + 1]) << c.v << " " << places;
+  }
+}
+
+TEST(NumberText, DecimalsSettingReadsAutoOrZeroToSix) {
+  const std::pair<const char*, int> good[] = {{"auto", tally::kAutoDecimals},
+                                              {"Auto", tally::kAutoDecimals},
+                                              {" AUTO ", tally::kAutoDecimals},
+                                              {"0", 0},
+                                              {"6", 6},
+                                              {" 3\t", 3}};
+  for (const auto& [text, decimals] : good) {
+    int d = 99;
+    EXPECT_TRUE(tally::parseDecimals(text, d)) << text;
+    EXPECT_EQ(d, decimals) << text;
+  }
+  for (const char* bad : {"7", "-1", "2.0", "", "x", "autox", "10", "+2"}) {
+    int d = 99;
+    EXPECT_FALSE(tally::parseDecimals(bad, d)) << bad;
+    EXPECT_EQ(d, 99) << bad;
+  }
+  EXPECT_EQ(tally::decimalsText(tally::kAutoDecimals), "Auto");
+  EXPECT_EQ(tally::decimalsText(4), "4");
+}
+
+TEST(NumberText, ShownNumbersIgnoreTheUsersDecimalComma) {
+  const char* previous = setlocale(LC_ALL, nullptr);
+  std::string saved = previous ? previous : "C";
+  if (!setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE locale here";
+  EXPECT_EQ(tally::formatStatistic(13.075, 2), "13.08");
+  EXPECT_EQ(tally::valueText(2.5), "2.5");
+  EXPECT_EQ(tally::formatStatistic(1.5e-5), "1.5e-05");
+  setlocale(LC_ALL, saved.c_str());
 }

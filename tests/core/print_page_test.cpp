@@ -146,6 +146,16 @@ TEST(PrintPage, SetValuesSplitTheModeAndFormatCountAndDeviations) {
   const std::vector<TableText> scaled = tableValues(set);
   EXPECT_EQ(scaled[scaled.size() - 2], (TableText{14, "1.291e+150"}));
   EXPECT_EQ(scaled.back(), (TableText{15, "1.118e+150"}));
+
+  // The deviations follow the Decimals choice; n keeps every digit.
+  set.deviationScale = 1;
+  set.decimals = 3;
+  set.n = 1000000;
+  set.sumSquares = 5000000;  // sqrt(5) = 2.2360 both ways, to three places
+  const std::vector<TableText> fixed = tableValues(set);
+  EXPECT_EQ(fixed.front(), (TableText{0, "1000000"}));
+  EXPECT_EQ(fixed[fixed.size() - 2], (TableText{14, "2.236"}));
+  EXPECT_EQ(fixed.back(), (TableText{15, "2.236"}));
 }
 
 TEST(PrintPage, BlankSetPrintsNoStaleCountOrDeviations) {

@@ -325,6 +325,84 @@ TEST(Refresh, ExtremeMagnitudesGiveFiniteStatisticsOrBlanks) {
   }
 }
 
+TEST(Refresh, SumsBehindTheMeanAndDeviationAreExact) {
+  // Worked with exact fractions: the large values cancel and leave the small ones,
+  // which a running double sum loses (it showed 0 for the first).
+  struct Case {
+    std::initializer_list<double> values;
+    const char *mean, *population, *sample;
+  } cases[] = {
+      // (2 + 0) / 5; squares 2(1.5e308)^2 + 2(1e308)^2 = 6.5e616 over 5 and 4.
+      {{-1.5e308, -1e308, 1e308, 1.5e308, 2}, "0.4", "1.14e+308", "1.275e+308"},
+      {{1e16, 1, -1e16}, "0.3333", "8.165e+15", "1e+16"},
+      {{1e100, 1, -1e100, 2}, "0.75", "7.071e+99", "8.165e+99"},
+      // A tiny value beside the largest ones keeps its digits.
+      {{1e308, -1e308, 1e-300}, "3.333e-301", "8.165e+307", "1e+308"},
+      // 0.1 + 0.2 + 0.3 is 0.6000000000000001 in a running sum.
+      {{0.1, 0.2, 0.3}, "0.2", "0.08165", "0.1"},
+  };
+  for (const auto& c : cases) {
+    DataSet a = values(c.values), b;
+    const SetLabels l = refreshAnalysis(a, b, inputs(UngroupedDiscrete)).sets[0].labels;
+    EXPECT_EQ(l.mean, c.mean) << c.mean;
+    EXPECT_EQ(l.stdDev, c.population) << c.mean;
+    EXPECT_EQ(standardDeviationText(a.sumSquares, a.count, true, a.deviationScale), c.sample)
+        << c.mean;
+  }
+  // Frequencies weigh exactly too: 0.1 three times and 0.4 once average 0.175.
+  DataSet a, b;
+  a.pairs = {{0.1, 3}, {0.4, 1}, {0.25, 0}};
+  a.pairs.push_back({0.3, 0.5});  // a count below one holds no observation
+  RefreshResult r = refreshAnalysis(a, b, inputs(GroupedDiscrete));
+  EXPECT_EQ(r.sets[0].labels.mean, "0.175");
+  EXPECT_EQ(formatStatistic(weightedMean({{0.1, 3}, {0.4, 1}}), 6), "0.175000");
+}
+
+TEST(Refresh, DecimalsApplyToComputedStatisticsOnly) {
+  // 2009, 2010, 2012: mean 2010.333, population deviation sqrt(14/9) = 1.2472,
+  // Q1 2009, median 2010, Q3 2012.
+  struct Case {
+    int decimals;
+    const char *mean, *median, *stdDev, *p25;
+  } cases[] = {
+      {kAutoDecimals, "2010", "2010", "1.247", "2010"},  // four digits: 2009.5 rounds up
+      {0, "2010", "2010", "1", "2010"},  // 2009.5 rounds half up
+      {2, "2010.33", "2010.00", "1.25", "2009.50"},
+      {6, "2010.333333", "2010.000000", "1.247219", "2009.500000"},
+  };
+  for (const auto& c : cases) {
+    DataSet a = values({2012, 2009, 2010}), b;
+    RefreshInputs in = inputs(UngroupedDiscrete);
+    in.decimals = c.decimals;
+    in.percentile[0] = 25;
+    const SetLabels l = refreshAnalysis(a, b, in).sets[0].labels;
+    EXPECT_EQ(l.mean, c.mean) << c.decimals;
+    EXPECT_EQ(l.median, c.median) << c.decimals;
+    EXPECT_EQ(l.stdDev, c.stdDev) << c.decimals;
+    EXPECT_EQ(l.percentile, c.p25) << c.decimals;
+    EXPECT_EQ(percentileText(a, {}, Grouping{}, UngroupedDiscrete, 25, c.decimals), c.p25);
+    // Values and counts keep their own digits.
+    EXPECT_EQ(l.n, "3");
+    EXPECT_EQ(l.minimum, "2009");
+    EXPECT_EQ(l.maximum, "2012");
+    EXPECT_EQ(l.range, "3");
+    EXPECT_EQ(l.mode, "(more than\n 2 modes)");
+  }
+}
+
+TEST(Refresh, LargeValuesAndCountsShowEveryDigit) {
+  // "1.23457e+06" beside Q1 "1234567" before; n of a million was "1e+06".
+  DataSet a = values({1234567, 5000000, 9876543}), b;
+  const SetLabels l = refreshAnalysis(a, b, inputs(UngroupedDiscrete)).sets[0].labels;
+  EXPECT_EQ(l.minimum, "1234567");
+  EXPECT_EQ(l.maximum, "9876543");
+  EXPECT_EQ(l.range, "8641976");
+  EXPECT_EQ(l.q1, "1234567");
+  DataSet many, none;
+  many.pairs = {{1, 400000}, {2, 500000}, {3, 100000}};
+  EXPECT_EQ(refreshAnalysis(many, none, inputs(GroupedDiscrete)).sets[0].labels.n, "1000000");
+}
+
 TEST(Refresh, DecimalClassesCountEveryValueOnce) {
   // 0.05 0.3 0.6 0.7 in columns of 0.1 from 0: each value in the column its label
   // names (0.3 in "0.3 - < 0.4", 0.6 in "0.6 - < 0.7"), four in all for n = 4.

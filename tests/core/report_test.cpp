@@ -33,6 +33,7 @@ TEST(ReportArguments, DefaultsAreThoseOfTheProgram) {
   EXPECT_EQ(o.histogram, (Grouping{0, 1, 10}));
   EXPECT_FALSE(o.sample);
   EXPECT_EQ(o.percentile, 50);
+  EXPECT_EQ(o.decimals, kAutoDecimals);
   EXPECT_EQ(o.files, (std::vector<std::string>{"a.csv"}));
 
   ASSERT_TRUE(parseReportArguments({"--type", "4", "--classes", "2.5,0.5,12", "--histogram",
@@ -59,6 +60,11 @@ TEST(ReportArguments, BadUsageExitsWithStatus2AndOneLineNamingTheProblem) {
       {{"--percentile", "101", "a"}, "--percentile"},
       {{"--percentile", "-1", "a"}, "--percentile"},
       {{"--percentile", "50%", "a"}, "--percentile"},
+      {{"--decimals", "7", "a"}, "--decimals"},
+      {{"--decimals", "-1", "a"}, "--decimals"},
+      {{"--decimals", "2.5", "a"}, "--decimals"},
+      {{"--decimals", "a"}, "--decimals"},
+      {{"--decimals"}, "--decimals"},
       {{"--classes", "0,0,10", "a"}, "--classes"},
       {{"--classes", "-1,0,10", "a"}, "--classes"},
       {{"--classes", "0,1,10,", "a"}, "--classes"},
@@ -85,7 +91,8 @@ TEST(ReportArguments, HelpDocumentsTheOptions) {
   ReportRun r = run({"--help"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out.rfind("Usage: tallyscope-report", 0), 0u);
-  for (const char* option : {"--type", "--classes", "--histogram", "--sample", "--percentile"})
+  for (const char* option : {"--type", "--classes", "--histogram", "--sample", "--percentile",
+                             "--decimals N|auto"})
     EXPECT_NE(r.out.find(option), std::string::npos) << option;
 }
 
@@ -162,7 +169,7 @@ TEST(ReportPage, GoldenPagesForEachDataType) {
       "Mean:\t16\t21\n"
       "Mode:\t10 < 20\t20 < 30\n"
       "Minimum:\t\t\n"
-      "Q1:\t11\t20.62\n"
+      "Q1:\t11\t20.63\n"  // 20.625, a tie, rounds up
       "Median:\t16\t23.75\n"
       "Q3:\t21.67\t26.88\n"
       "Maximum:\t\t\n"
@@ -202,6 +209,55 @@ TEST(ReportPage, OneFileLeavesSet2BlankAndCopiesAreNotedOnStandardError) {
 }
 
 // The example analysis: the same page as its two files give, under the sets' names.
+TEST(ReportPage, DecimalsFixTheComputedStatisticsOnly) {
+  const std::string examples = std::string(TALLYSCOPE_TEST_DATA) + "/../../examples/";
+  ReportRun fixed = run({"--decimals", "2", "--sample", examples + "class-7a.csv",
+                         examples + "class-7b.csv"});
+  ASSERT_EQ(fixed.status, 0) << fixed.err;
+  // Counts, modes and extremes as in auto; every statistic to two places.
+  for (const char* line :
+       {"\nn:\t25\t26\n", "\nMean:\t13.36\t11.35\n", "\nMode:\t14\t11, 12\n",
+        "\nMinimum:\t6\t5\n", "\nQ1:\t11.50\t9.00\n", "\nMedian:\t14.00\t11.00\n",
+        "\nRange:\t13\t15\n", "\nIQR:\t4.00\t4.00\n", "\nStd Dev.(s):\t3.12\t3.08\n",
+        "\np=50:\t14.00\t11.00\n"})
+    EXPECT_NE(fixed.out.find(line), std::string::npos) << line << fixed.out;
+  ReportRun described = run({"--decimals", "0", "--description", examples + "two-classes.tally"});
+  EXPECT_NE(described.out.find("\nMean:\t13\t11\n"), std::string::npos) << described.out;
+  ReportRun automatic = run({"--decimals", "auto", examples + "class-7a.csv"});
+  EXPECT_EQ(automatic.out, run({examples + "class-7a.csv"}).out);
+}
+
+TEST(ReportPage, NumbersAsAStudentWritesThem) {
+  struct Case {
+    std::vector<std::string> args;
+    std::vector<const char*> rows;  // lines the page must hold
+  } cases[] = {
+      // Q1 (1234567 + 2345678) / 2 = 1790122.5 and Q3 7438271.5 round half up; the
+      // mean of the second file is (2 + 0) / 5.
+      {{data("report_millions.csv"), data("report_extreme_mean.csv")},
+       {"Mean:\t4382715\t0.4", "Minimum:\t1234567\t-1.5e+308", "Q1:\t1790123\t-1.25e+308",
+        "Q3:\t7438272\t1.25e+308", "Range:\t8641976\t", "Std Dev.(p):\t3015987\t1.14e+308"}},
+      // Q1 2.1585, Q3 4.4585, mean 13.075, Q3 13.125: every tie rounds up.
+      {{data("report_ties.csv"), data("report_tie_mean.csv")},
+       {"Q1:\t2.159\t13", "Q3:\t4.459\t13.13", "Mean:\t3.309\t13.08"}},
+      {{"--decimals", "2", data("report_ties.csv"), data("report_tie_mean.csv")},
+       {"Q1:\t2.16\t13.00", "Q3:\t4.46\t13.13", "Mean:\t3.31\t13.08", "Minimum:\t2.157\t13"}},
+      {{"--decimals", "3", data("report_ties.csv"), data("report_tie_mean.csv")},
+       {"Q1:\t2.159\t13.000", "Q3:\t4.459\t13.125", "Mean:\t3.309\t13.075"}},
+      // Classes 10.4 to 12 in steps of 0.4 with frequencies 1, 3, 3, 2.
+      {{"--type", "4", "--classes", "10.4,0.4,4", data("report_two_modal_classes.csv")},
+       {"Mode:\t10.8 < 11.2\\n 11.2 < 11.6\t", "n:\t9\t"}},
+  };
+  for (const Case& c : cases) {
+    ReportRun r = run(c.args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* row : c.rows)
+      EXPECT_NE(r.out.find(std::string("\n") + row + "\n"), std::string::npos)
+          << row << "\n"
+          << r.out;
+  }
+}
+
 TEST(ReportDescription, PrintsTheAnalysisTheDescriptionSetsUp) {
   const std::string examples = std::string(TALLYSCOPE_TEST_DATA) + "/../../examples/";
   ReportRun files = run({"--percentile", "90", examples + "class-7a.csv", examples + "class-7b.csv"});
@@ -210,17 +266,18 @@ TEST(ReportDescription, PrintsTheAnalysisTheDescriptionSetsUp) {
   EXPECT_EQ(described.out,
             "\tClass 7A\tClass 7B" + files.out.substr(files.out.find('\n')));
 
-  // Type, grouping, names cut to 10 characters, an invalid value noted; files read as
+  // Type, grouping, names cut to 30 characters, an invalid value noted; files read as
   // one value per line (report_freq1's frequencies are not read).
   const std::string dir = testing::TempDir();
   std::ofstream(dir + "report_description.xml")
-      << "<a><set1Name>Mathematics 7</set1Name><set1File>" << data("report_freq1.csv")
+      << "<a><set1Name>Mathematics 7, Mr Ng's afternoon class</set1Name><set1File>"
+      << data("report_freq1.csv")
       << "</set1File><type>4</type><start>0</start><size>2</size><number>3</number>"
          "<colWidth>0</colWidth></a>";
   ReportRun grouped = run({"--description", dir + "report_description.xml"});
   EXPECT_EQ(grouped.status, 0);
   EXPECT_EQ(grouped.out.substr(0, grouped.out.find('\n', grouped.out.find('\n') + 1)),
-            "\tMathematic\tSet 2\nn:\t3\t");
+            "\tMathematics 7, Mr Ng's afterno\tSet 2\nn:\t3\t");
   EXPECT_NE(grouped.err.find("colWidth \"0\""), std::string::npos) << grouped.err;
 
   std::ofstream(dir + "report_broken.xml") << "<a><type>2</type>";

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/stats/ExactSum.h"
 #include "core/stats/Refresh.h"
 
 using namespace tally;
@@ -126,6 +127,50 @@ TEST(StandardDeviation, PopulationSampleAndTheUndefinedSample) {
   EXPECT_STREQ(standardDeviationCaption(false), "Std Dev.(p):");
 }
 
+TEST(ExactSum, RoundsOnlyTheFinalSum) {
+  const double big = 9007199254740992.0;  // 2^53
+  struct Case {
+    const char* what;
+    std::vector<double> terms;
+    double sum;
+  } cases[] = {
+      {"cancelling", {1e100, 1, -1e100}, 1},
+      {"tenths", {0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1}, 1},
+      {"tiny pieces that add up", {1, 1e-16, 1e-16}, 1.0000000000000002},
+      // 2^53 - 0.5 - 2^-54 lies just below the tie 2^53 - 0.5: down to 2^53 - 1.
+      {"below a tie", {big, -0.5, std::ldexp(-1.0, -54)}, big - 1},
+      // 2^53 + 1 + 2^-100 lies just above the tie 2^53 + 1: up to 2^53 + 2.
+      {"above a tie", {big, 1, std::ldexp(1.0, -100)}, big + 2},
+      {"exact tie to even", {big, 1}, big},
+      {"nothing", {}, 0},
+  };
+  for (const Case& c : cases) {
+    ExactSum s;
+    for (double t : c.terms) s.add(t);
+    EXPECT_EQ(s.value(), c.sum) << c.what;
+  }
+  // (1 + 2^-30)(1 - 2^-30) = 1 - 2^-60: the product's rounding error is kept.
+  ExactSum p;
+  p.addProduct(1 + std::ldexp(1.0, -30), 1 - std::ldexp(1.0, -30));
+  p.add(-1);
+  EXPECT_EQ(p.value(), -std::ldexp(1.0, -60));
+}
+
+TEST(WeightedMean, ExactSumAvoidsOverflowAndCancellation) {
+  // (-1.5e308 - 1e308 + 1e308 + 1.5e308 + 2) / 5 = 0.4: the partial sum -2.5e308
+  // overflows unless the values are scaled.
+  EXPECT_EQ(weightedMean({{-1.5e308, 1}, {-1e308, 1}, {1e308, 1}, {1.5e308, 1}, {2, 1}}), 0.4);
+  EXPECT_EQ(weightedMean({{1.7e308, 3}, {-1.7e308, 3}, {6, 1}}), 6.0 / 7);
+  EXPECT_EQ(weightedMean({{1.7976931348623157e308, 2}, {1.7976931348623157e308, 1}}),
+            1.7976931348623157e308);
+  EXPECT_EQ(weightedMean({{1e-320, 1}, {3e-320, 1}}), 2e-320);
+  EXPECT_TRUE(std::isnan(weightedMean({{5, 0}})));
+  // The spread keeps its scale mechanism: 1e300 +- 1e300 squares as 2e600.
+  const SpreadSum spread = sumOfSquares({{0, 1}, {1e300, 1}, {2e300, 1}}, 1e300);
+  EXPECT_NE(spread.scale, 1);
+  EXPECT_EQ(standardDeviationText(spread.sumSquares, 3, true, spread.scale), "1e+300");
+}
+
 TEST(Modes, UngroupedLabels) {
   struct Case {
     std::vector<FrequencyPair> pairs;
@@ -153,11 +198,16 @@ TEST(Modes, GroupedLabels) {
   EXPECT_EQ(two.groupedText(), "10 < 20\n 30 < 40");
   EXPECT_EQ(two.maxFrequency(), 4);
 
-  // The second class is shown with whole-number bounds: 2.5 to 5 reads 2 < 5.
+  // Both classes keep their bounds: 10.8 to 11.2 and 11.2 to 11.6, not "11 < 11".
   ModeTracker cut;
-  cut.offer(0, 2.5, 3);
-  cut.offer(2.5, 5, 3);
-  EXPECT_EQ(cut.groupedText(), "0 < 2.5\n 2 < 5");
+  cut.offer(10.8, 11.2, 3);
+  cut.offer(11.2, 11.6, 3);
+  EXPECT_EQ(cut.groupedText(), "10.8 < 11.2\n 11.2 < 11.6");
+  // Bounds of millions keep every digit in both lines.
+  ModeTracker large;
+  large.offer(1234500, 1234600, 2);
+  large.offer(1234600, 1234700, 2);
+  EXPECT_EQ(large.groupedText(), "1234500 < 1234600\n 1234600 < 1234700");
 
   // Empty classes before the first filled one tie at 0 and are then forgotten.
   ModeTracker empty;

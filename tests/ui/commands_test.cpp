@@ -213,14 +213,18 @@ TEST_F(CommandsTest, AutoDataTakesTheDescriptionsWholePartsButNeverZeroForAPosit
   }
 }
 
-TEST_F(CommandsTest, SetNamesAreCutToTenCharacters) {
+TEST_F(CommandsTest, SetNamesAreCutToThirtyCharacters) {
   struct Case {
     int set;
     std::optional<std::string> answer;
     const char* shown;
   };
   const Case cases[] = {
-      {0, "Fifteen chars!!", "Fifteen ch"},
+      {0, "Fifteen chars!!", "Fifteen chars!!"},
+      {0, "Heights of Year 9 girls (cm), spring", "Heights of Year 9 girls (cm), "},
+      // Thirty characters, not bytes: the multi-byte letters stay whole.
+      {0, "Gr\xC3\xB6\xC3\x9F" "en der Klasse 9b, Fr\xC3\xBC" "hjahr 2024",
+       "Gr\xC3\xB6\xC3\x9F" "en der Klasse 9b, Fr\xC3\xBC" "hjahr"},
       {0, "Exactly 10", "Exactly 10"},
       {0, "", "Exactly 10"},             // empty: nothing changes
       {0, std::nullopt, "Exactly 10"},   // cancelled

@@ -231,12 +231,15 @@ TEST_F(DescriptionTest, NamesFilesTypeColumnWidthAndGroupingAreApplied) {
   spit(dir + "a.csv", "1\t9\n1\t9\n2\t9\n");  // read one value per line: 9 is no frequency
   spit(dir + "b.csv", "4\n5\n5\n6\n");
   open(describe("class.xml",
-                "<set1Name>Mathematics Class</set1Name><set1File>a.csv</set1File>\n"
-                "<set2Name>\xC3\x9C" "bungsgruppe</set2Name><set2File>" + dir + "b.csv</set2File>\n"
+                "<set1Name>Mathematics Class 7A, Mr Ng's afternoon</set1Name>"
+                "<set1File>a.csv</set1File>\n"
+                "<set2Name>\xC3\x9C" "bungsgruppe Gr\xC3\xB6\xC3\x9F" "en und Gewichte 9b</set2Name>"
+                "<set2File>" + dir + "b.csv</set2File>\n"
                 "<type>2</type><colWidth>2.5</colWidth>\n"
                 "<start>1</start><size>0.5</size><number>4</number>"));
-  EXPECT_EQ(label(0), "Mathematic");
-  EXPECT_EQ(label(1), "\xC3\x9C" "bungsgrup");  // ten characters, not ten bytes
+  EXPECT_EQ(label(0), "Mathematics Class 7A, Mr Ng's ");
+  // Thirty characters, not thirty bytes: the umlauts stay whole.
+  EXPECT_EQ(label(1), "\xC3\x9C" "bungsgruppe Gr\xC3\xB6\xC3\x9F" "en und Gewich");
   EXPECT_EQ(frame()->dataTypeChoice->GetSelection(), tally::GroupedDiscrete);
   EXPECT_TRUE(frame()->set1Radio->GetValue());
   EXPECT_FALSE(frame()->set2Radio->GetValue());

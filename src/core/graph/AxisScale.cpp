@@ -136,7 +136,7 @@ std::string trimmedFraction(std::string text) {
 }  // namespace
 
 std::string tickLabelText(double position, bool trig) {
-  return piRewritten(formatNumber("%.5g", position), trig);
+  return piRewritten(readoutText(position), trig);
 }
 
 std::string tickLabelText(double position, double unit, bool trig) {
@@ -150,12 +150,12 @@ std::string tickLabelText(double position, double unit, bool trig) {
     text = "0";
   } else if (magnitude >= 1e-4 && magnitude < 1e15) {
     const int decimals = std::clamp(digits - 1 - unitExponent, 0, 20);
-    text = trimmedFraction(formatNumber(("%." + std::to_string(decimals) + "f").c_str(), position));
+    text = trimmedFraction(fixedText(position, decimals));
   } else {
     // Beyond the plain span an exponent is shorter; the unit still sets the digits.
     const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
     const int significant = std::clamp(exponent - unitExponent + digits, 5, 17);
-    text = formatNumber(("%." + std::to_string(significant) + "g").c_str(), position);
+    text = significantText(position, significant);
   }
   return piRewritten(text, trig);
 }

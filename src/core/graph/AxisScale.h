@@ -71,12 +71,13 @@ class AxisScale {
   double minorTickUnit_ = 0.1;
 };
 
-// Text of a numeric tick label ("%.5g"); on a trig axis rewritten with the letter pi.
+// Text of a numeric tick label (readoutText: five significant digits, whole digits
+// kept); on a trig axis rewritten with the letter pi.
 std::string tickLabelText(double position, bool trig);
 // Text of a tick label on an axis whose ticks are multiples of unit: as many
 // digits as the unit needs, so that the labels of one axis are distinct and
-// exact, and no exponent for magnitudes from 1e-4 to 1e15. Wherever "%.5g" is
-// already exact without an exponent in that span, the text is the same.
+// exact, and no exponent for magnitudes from 1e-4 to 1e15. Wherever readoutText is
+// already exact in that span, the text is the same.
 std::string tickLabelText(double position, double unit, bool trig);
 
 // The Greek small letter pi, UTF-8.

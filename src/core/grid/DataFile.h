@@ -38,8 +38,10 @@ std::string latin1ToUtf8(const std::string& bytes);
 // The first `count` characters (not bytes) of UTF-8 text.
 std::string firstCharacters(const std::string& text, std::size_t count);
 // A set's name as the window, the description and the report keep it: its first
-// ten characters.
-constexpr std::size_t kSetNameLength = 10;
+// thirty characters (whole UTF-8 characters: a cut never splits one).
+constexpr std::size_t kSetNameLength = 30;
+// The names of the two sets until they are named, however the program starts.
+constexpr const char* kDefaultSetNames[2] = {"Set 1", "Set 2"};
 inline std::string setNameFrom(const std::string& text) {
   return firstCharacters(text, kSetNameLength);
 }

@@ -98,7 +98,7 @@ std::vector<TableText> tableValues(const PrintedSet& set) {
   };
   // A blanked set keeps the count and sum of squares of its last refresh;
   // printing them would show numbers the window no longer shows.
-  if (set.showsStatistics) put(0, formatNumber("%g", set.n));
+  if (set.showsStatistics) put(0, valueText(set.n));
   put(1, set.mean);
   const size_t br = set.mode.find('\n');
   put(2, set.mode.substr(0, br));
@@ -111,8 +111,8 @@ std::vector<TableText> tableValues(const PrintedSet& set) {
   put(10, set.range);
   put(11, set.iqr);
   if (set.showsStatistics && set.n > 0) {
-    put(14, standardDeviationText(set.sumSquares, set.n, true, set.deviationScale));
-    put(15, standardDeviationText(set.sumSquares, set.n, false, set.deviationScale));
+    put(14, standardDeviationText(set.sumSquares, set.n, true, set.deviationScale, set.decimals));
+    put(15, standardDeviationText(set.sumSquares, set.n, false, set.deviationScale, set.decimals));
   }
   return out;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/NumberText.h"
+
 namespace tally {
 
 // What the layout needs to know. Graph and text sizes are in screen pixels (the
@@ -80,6 +82,7 @@ struct PrintedSet {
   double n = 0;
   double sumSquares = 0;
   double deviationScale = 1;  // as in DataSet
+  int decimals = kAutoDecimals;  // of the deviations, as on the page
   std::string mean, mode, minimum, q1, median, q3, maximum, range, iqr;
 };
 

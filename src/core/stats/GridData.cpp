@@ -151,7 +151,7 @@ ExtractResult extractGridData(DataType type, const CellTable& table, const Group
 std::string duplicateValueMessage(double value, const std::string& message) {
   std::string text = message;
   const size_t at = text.find("%s");
-  if (at != std::string::npos) text.replace(at, 2, formatNumber("%g", value));
+  if (at != std::string::npos) text.replace(at, 2, valueText(value));
   return text;
 }
 

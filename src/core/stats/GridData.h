@@ -45,7 +45,7 @@ const char* const kDuplicateValueTitle = "Value Already Exists";
 const char* const kDuplicateValueMessage =
     "The value %s has been added more than once.\nOnly the first frequency value will be "
     "used.\n Please select a new value for the copies.";
-// The message (or its translation) with "%s" replaced by the repeated value as "%g".
+// The message (or its translation) with "%s" replaced by the repeated value (valueText).
 std::string duplicateValueMessage(double value, const std::string& message = kDuplicateValueMessage);
 
 // A set written out in a layout: the rows from row 0 down (the caller empties the

@@ -34,7 +34,7 @@ bool Grouping::usable() const {
 }
 
 std::string Grouping::classLabel(int k) const {
-  return formatNumber("%g", lower(k)) + " - < " + formatNumber("%g", upper(k));
+  return valueText(lower(k)) + " - < " + valueText(upper(k));
 }
 
 bool isValidGrouping(const Grouping& g) {
@@ -52,7 +52,7 @@ std::vector<double> classFrequencies(const std::vector<FrequencyPair>& pairs, co
 }
 
 std::string modalClassText(double lower, double upper) {
-  return formatNumber("%g", lower) + " < " + formatNumber("%g", upper);
+  return valueText(lower) + " < " + valueText(upper);
 }
 
 }  // namespace tally

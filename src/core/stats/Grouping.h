@@ -32,7 +32,7 @@ struct Grouping {
   // else holds no value at all.
   bool usable() const;
 
-  // Grid label of class k: "%g - < %g".
+  // Grid label of class k: "LOWER - < UPPER", bounds as valueText.
   std::string classLabel(int k) const;
 
   bool operator==(const Grouping& o) const {
@@ -52,7 +52,7 @@ bool isValidGrouping(const Grouping& g);
 // Values outside every class are left out.
 std::vector<double> classFrequencies(const std::vector<FrequencyPair>& pairs, const Grouping& g);
 
-// Modal class text "%g < %g".
+// Modal class text "LOWER < UPPER", bounds as valueText.
 std::string modalClassText(double lower, double upper);
 
 }  // namespace tally

@@ -9,9 +9,8 @@
 namespace tally {
 namespace {
 
-std::string stat(double v) { return statisticText(v); }
-// Values, counts and extremes: "%g", blank where an extreme difference overflows.
-std::string plain(double v) { return std::isfinite(v) ? formatNumber("%g", v) : std::string(); }
+// Values, counts and extremes: valueText, blank where an extreme difference overflows.
+std::string plain(double v) { return std::isfinite(v) ? valueText(v) : std::string(); }
 
 // One column per class, as high as the class frequency, at the class midpoint.
 PointList classColumns(const DataSet& set, const Grouping& g) {
@@ -45,18 +44,19 @@ void computeUngrouped(DataSet& set, const ModeTracker& modes, int R, const Refre
 
   SetLabels& l = d.labels;
   l.n = plain(n);
-  l.mean = stat(mean);
+  l.mean = statisticText(mean, in.decimals);
   l.mode = modes.ungroupedText();
   l.extremeCaptionsEnabled = true;
   l.minimum = plain(set.minimum);
-  l.q1 = stat(q.q1);
-  l.median = stat(q.median);
-  l.q3 = stat(q.q3);
+  l.q1 = statisticText(q.q1, in.decimals);
+  l.median = statisticText(q.median, in.decimals);
+  l.q3 = statisticText(q.q3, in.decimals);
   l.maximum = plain(set.maximum);
   l.range = plain(set.maximum - set.minimum);
-  l.iqr = stat(q.q3 - q.q1);
-  l.stdDev = standardDeviationText(set.sumSquares, n, in.sampleStdDev, set.deviationScale);
-  l.percentile = stat(ungroupedPercentile(set, in.percentile[index]));
+  l.iqr = statisticText(q.q3 - q.q1, in.decimals);
+  l.stdDev = standardDeviationText(set.sumSquares, n, in.sampleStdDev, set.deviationScale,
+                                  in.decimals);
+  l.percentile = statisticText(ungroupedPercentile(set, in.percentile[index]), in.decimals);
 
   BoxPlot box = buildBoxPlot(set, q, R);
   d.outliers = std::move(box.outliers);
@@ -73,20 +73,22 @@ void computeGrouped(DataSet& set, const ModeTracker& modes, const RefreshInputs&
 
   SetLabels& l = d.labels;
   l.n = plain(n);
-  l.mean = stat(mean);
+  l.mean = statisticText(mean, in.decimals);
   l.mode = modes.groupedText();
   l.extremeCaptionsEnabled = false;
-  l.q1 = stat(q1);
-  l.median = stat(groupedQuantile(d.columns, g, 0.5 * n));
-  l.q3 = stat(q3);
-  l.iqr = stat(q3 - q1);
-  l.stdDev = standardDeviationText(set.sumSquares, n, in.sampleStdDev, set.deviationScale);
-  l.percentile = stat(groupedPercentile(d.columns, g, n, in.percentile[index]));
+  l.q1 = statisticText(q1, in.decimals);
+  l.median = statisticText(groupedQuantile(d.columns, g, 0.5 * n), in.decimals);
+  l.q3 = statisticText(q3, in.decimals);
+  l.iqr = statisticText(q3 - q1, in.decimals);
+  l.stdDev = standardDeviationText(set.sumSquares, n, in.sampleStdDev, set.deviationScale,
+                                  in.decimals);
+  l.percentile =
+      statisticText(groupedPercentile(d.columns, g, n, in.percentile[index]), in.decimals);
 
   d.ogive = buildOgive(d.columns, g, n);
   if (!d.ogive.empty()) {
     d.sliderValue = groupedPercentile(d.columns, g, n, sliderPercent(in.sliderPosition));
-    l.sliderPercentile = stat(d.sliderValue);
+    l.sliderPercentile = statisticText(d.sliderValue, in.decimals);
   }
 }
 
@@ -256,10 +258,10 @@ double totalHeight(const PointList& columns) {
 }
 
 std::string percentileText(const DataSet& set, const PointList& classPoints,
-                           const Grouping& classes, DataType type, int p) {
+                           const Grouping& classes, DataType type, int p, int decimals) {
   if (type == AlreadyGroupedContinuous)
-    return stat(groupedPercentile(classPoints, classes, set.count, p));
-  return stat(ungroupedPercentile(set, p));
+    return statisticText(groupedPercentile(classPoints, classes, set.count, p), decimals);
+  return statisticText(ungroupedPercentile(set, p), decimals);
 }
 
 bool isValidPercentileEntry(double p) { return p >= 0 && p <= 100; }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/NumberText.h"
 #include "core/graph/Series.h"
 #include "core/stats/DataSet.h"
 #include "core/stats/Grouping.h"
@@ -53,6 +54,9 @@ struct RefreshInputs {
   double columnWidth = 1;
   int percentile[2] = {50, 50};       // the sets' "p" spin values
   int sliderPosition = 50;            // 0 at the top of the slider: p = 100 - position
+  // Places of the computed statistics (kAutoDecimals or 0 to kMaxDecimals); values,
+  // counts and class bounds keep their own digits.
+  int decimals = kAutoDecimals;
 };
 
 struct RefreshResult {
@@ -98,9 +102,11 @@ std::string percentText(int p);
 double groupedPercentile(const PointList& classPoints, const Grouping& classes, double n, int p);
 // The sum of the column heights: n of already grouped data.
 double totalHeight(const PointList& columns);
-// The spin control's result "%.4g": grouped for type 4, else by interpolation.
+// The spin control's result as a statistic in the chosen decimals: grouped for
+// type 4, else by interpolation.
 std::string percentileText(const DataSet& set, const PointList& classPoints,
-                           const Grouping& classes, DataType type, int p);
+                           const Grouping& classes, DataType type, int p,
+                           int decimals = kAutoDecimals);
 // The percentile text box accepts 0 to 100.
 bool isValidPercentileEntry(double p);
 

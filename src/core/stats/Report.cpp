@@ -109,6 +109,7 @@ int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& e
   in.barWidth[0] = in.barWidth[1] = barWidth(in.type, std::trunc(d.colWidth));
   in.sampleStdDev = o.sample;
   in.percentile[0] = in.percentile[1] = o.percentile;
+  in.decimals = o.decimals;
   const RefreshResult result = refreshAnalysis(sets[0], sets[1], in);
   err << notes;
   out << statisticsPage(result, o.sample, o.percentile, setNameFrom(names[0]),
@@ -121,16 +122,17 @@ int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& e
 std::string reportUsage() {
   return "Usage: tallyscope-report [--type N] [--classes START,SIZE,COUNT]\n"
          "                         [--histogram START,SIZE,COUNT] [--sample]\n"
-         "                         [--percentile P] [--frequency-table]\n"
-         "                         SET1_FILE [SET2_FILE]\n"
+         "                         [--percentile P] [--decimals N|auto]\n"
+         "                         [--frequency-table] SET1_FILE [SET2_FILE]\n"
          "       tallyscope-report --description FILE [--sample] [--percentile P]\n"
+         "                         [--decimals N|auto]\n"
          "\n"
          "Prints the Statistics page for one or two data files (TAB, semicolon or comma\n"
          "separated), read as Load Data reads them with the given data type selected;\n"
          "a file's header line names its set.\n"
          "With --description, prints the analysis an analysis description sets up (its\n"
          "data files, data type, column width and grouping, as the program opens it),\n"
-         "with the sets' names (first 10 characters) in the header line; for example\n"
+         "with the sets' names (first 30 characters) in the header line; for example\n"
          "  tallyscope-report --description examples/two-classes.tally\n"
          "\n"
          "  --type N            data type: 0 Ungrouped Discrete (default),\n"
@@ -143,6 +145,10 @@ std::string reportUsage() {
          "                      (default 0,1,10); they change no statistic shown\n"
          "  --sample            sample standard deviation (default: population)\n"
          "  --percentile P      percentile row, a whole number 0 to 100 (default 50)\n"
+         "  --decimals N|auto   places of the computed statistics (mean, quartiles,\n"
+         "                      median, IQR, deviation, percentile): 0 to 6 fixed\n"
+         "                      places, or auto (default: 4 significant digits);\n"
+         "                      n, values, modes, extremes and classes keep theirs\n"
          "  --description FILE  the analysis of an analysis description (XML); takes\n"
          "                      no data files and no --type, --classes, --histogram\n"
          "  --frequency-table   print the frequency table behind the column graphs\n"
@@ -151,6 +157,9 @@ std::string reportUsage() {
          "\n"
          "Output: a header line TAB \"Set 1\" TAB \"Set 2\", then one line per row:\n"
          "caption TAB Set 1 text TAB Set 2 text; a line break in a text is written \\n.\n"
+         "Numbers are written as the window shows them: a decimal point, no exponent\n"
+         "from 1e-4 to 1e15 (whole numbers keep every digit), ties rounded half up\n"
+         "from the shortest decimal that reads back as the computed value.\n"
          "A set with fewer than three distinct values (already grouped: no filled class)\n"
          "shows empty texts, as the window does. A value repeated in a file of types 2\n"
          "and 3 keeps its first frequency and is noted on standard error.\n"
@@ -202,6 +211,13 @@ bool parseReportArguments(const std::vector<std::string>& args, ReportOptions& o
       if (!value(v)) return false;
       if (!parseWhole(v, 0, 100, o.percentile)) {
         error = "--percentile must be a whole number from 0 to 100, not '" + v + "'";
+        return false;
+      }
+    } else if (a == "--decimals") {
+      if (!value(v)) return false;
+      if (!parseDecimals(v, o.decimals)) {
+        error = "--decimals must be auto or a whole number from 0 to " +
+                std::to_string(kMaxDecimals) + ", not '" + v + "'";
         return false;
       }
     } else if (a == "--classes" || a == "--histogram") {
@@ -349,15 +365,14 @@ std::string frequencyTable(const RefreshResult& result, const RefreshInputs& in)
   for (int s = 0; s < 2; ++s) {
     const SetDisplay& d = result.sets[s];
     if (!d.hasStatistics) continue;
-    const std::string name = s == 0 ? "Set 1" : "Set 2";
+    const std::string name = kDefaultSetNames[s];
     double cumulative = 0;
     for (size_t j = 0; j < d.columns.size(); ++j) {
       const auto& c = d.columns[j];
       cumulative += c.y;
       const std::string what =
-          classes ? classes->classLabel(static_cast<int>(j)) : formatNumber("%g", c.x);
-      table += name + "\t" + what + "\t" + formatNumber("%g", c.y) + "\t" +
-               formatNumber("%g", cumulative) + "\n";
+          classes ? classes->classLabel(static_cast<int>(j)) : valueText(c.x);
+      table += name + "\t" + what + "\t" + valueText(c.y) + "\t" + valueText(cumulative) + "\n";
     }
   }
   return table;
@@ -390,6 +405,7 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   in.barWidth[0] = in.barWidth[1] = barWidth(o.type, 1);
   in.sampleStdDev = o.sample;
   in.percentile[0] = in.percentile[1] = o.percentile;
+  in.decimals = o.decimals;
 
   RefreshResult result = refreshAnalysis(sets[0], sets[1], in);
   std::string notes;
@@ -399,7 +415,7 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     ExtractResult ex = extractGridData(o.type, table, o.classes, sets[i]);
     for (double v : ex.duplicates)
       notes += escapeBreaks("tallyscope-report: " + o.files[i] + ": the value " +
-                       formatNumber("%g", v) +
+                       valueText(v) +
                        " has been added more than once; only the first frequency value is used") +
                "\n";
     result = refreshAnalysis(sets[0], sets[1], in);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/grid/DataFile.h"
 #include "core/grid/SpreadsheetImport.h"
 #include "core/stats/DataSet.h"
 #include "core/stats/GridData.h"
@@ -19,6 +20,7 @@ struct ReportOptions {
   Grouping histogram;
   bool sample = false;
   int percentile = 50;
+  int decimals = kAutoDecimals;     // --decimals: places of the computed statistics
   bool frequencyTable = false;      // print the column graphs' table instead of the page
   std::vector<std::string> files;  // one or two
   std::string description;         // an analysis description instead of the files
@@ -45,8 +47,8 @@ CellTable loadedTable(const DataImport& data, DataType type, const Grouping& cla
 // The Statistics page: a header "\tSet 1\tSet 2" (or the sets' names) and one line
 // per row (caption TAB Set 1 TAB Set 2), line breaks inside texts written as "\n".
 std::string statisticsPage(const RefreshResult& result, bool sample, int percentile,
-                           const std::string& name1 = "Set 1",
-                           const std::string& name2 = "Set 2");
+                           const std::string& name1 = kDefaultSetNames[0],
+                           const std::string& name2 = kDefaultSetNames[1]);
 
 // What Copy Statistics puts on the clipboard: the same rows as TAB-separated text
 // ended by CR LF (as a copied block of cells), a text of several lines written as
@@ -56,8 +58,9 @@ std::string statisticsText(const RefreshResult& result, bool sample, int percent
                            int percentile2, const std::string& name1, const std::string& name2);
 
 // The table behind the column graphs: for Set 1 then Set 2, one line per column of
-// a set that shows statistics: set name TAB value ("%g", discrete types) or class
-// label ("%g - < %g", continuous types) TAB frequency TAB cumulative frequency.
+// a set that shows statistics: set name TAB value (valueText, discrete types) or
+// class label ("LOWER - < UPPER", continuous types) TAB frequency TAB cumulative
+// frequency.
 std::string frequencyTable(const RefreshResult& result, const RefreshInputs& in);
 
 // The whole program: returns the exit status (0, or 2 on any error, with one line

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/NumberText.h"
+#include "core/stats/ExactSum.h"
 
 namespace tally {
 namespace {
@@ -146,23 +147,23 @@ double standardDeviation(double sumSquares, double n, bool sample, double scale)
   return scale * std::sqrt(sumSquares / divisor);
 }
 
-std::string standardDeviationText(double sumSquares, double n, bool sample, double scale) {
+std::string standardDeviationText(double sumSquares, double n, bool sample, double scale,
+                                  int decimals) {
   if (sample && n == 1) return "undefined";
-  return statisticText(standardDeviation(sumSquares, n, sample, scale));
+  return statisticText(standardDeviation(sumSquares, n, sample, scale), decimals);
 }
 
-std::string statisticText(double v) {
-  return std::isfinite(v) ? formatStatistic(v) : std::string();
+std::string statisticText(double v, int decimals) {
+  return std::isfinite(v) ? formatStatistic(v, decimals) : std::string();
 }
 
 double weightedMean(const PointList& points) {
-  // Scaled by a power of two near the largest value, the products and their sum
-  // cannot overflow, and for ordinary data every step rounds exactly as unscaled.
-  double n = 0, largest = 0, lo = 0, hi = 0;
+  ExactSum weight;
+  double largest = 0, lo = 0, hi = 0;
   bool any = false;
   for (const auto& p : points) {
     if (!(p.y > 0)) continue;
-    n += p.y;
+    weight.add(p.y);
     largest = std::max(largest, std::fabs(p.x));
     lo = any ? std::min(lo, p.x) : p.x;
     hi = any ? std::max(hi, p.x) : p.x;
@@ -170,12 +171,20 @@ double weightedMean(const PointList& points) {
   }
   if (!any) return std::numeric_limits<double>::quiet_NaN();
   if (largest == 0) return 0;
+  // The sum is exact, so only its partials may not overflow: their magnitudes stay
+  // below the sum of the terms' magnitudes. Where that sum would pass the largest
+  // double, the values are scaled down by just enough of a power of two, so that
+  // small values beside them keep their digits.
   const int e = std::ilogb(largest);
-  double sum = 0;
+  double bound = 0;
   for (const auto& p : points)
-    if (p.y > 0) sum += p.y * std::ldexp(p.x, -e);
+    if (p.y > 0) bound += p.y * std::ldexp(std::fabs(p.x), -e);
+  const int shift = std::max(0, std::ilogb(bound) + e - 1020);
+  ExactSum sum;
+  for (const auto& p : points)
+    if (p.y > 0) sum.addProduct(p.y, std::ldexp(p.x, -shift));
   // Rounding may not carry the mean past the data.
-  return std::clamp(std::ldexp(sum / n, e), lo, hi);
+  return std::clamp(std::ldexp(sum.value() / weight.value(), shift), lo, hi);
 }
 
 SpreadSum sumOfSquares(const PointList& points, double mean) {
@@ -188,18 +197,26 @@ SpreadSum sumOfSquares(const PointList& points, double mean) {
   // overflow and 1e-300 squared vanish.
   const int e = std::ilogb(largest);
   const double m = std::ldexp(mean, -e);
-  double ss = 0;
+  ExactSum ss;
   for (const auto& p : points) {
     if (!(p.y > 0)) continue;
-    const double d = std::ldexp(p.x, -e) - m;
-    ss += p.y * d * d;
+    // The deviation exactly as d + dError, its square as sq + sqError; the
+    // cross term 2 d dError is far below the square's last digit but is kept.
+    const double x = std::ldexp(p.x, -e);
+    const double d = x - m;
+    const double dError = std::fabs(x) >= std::fabs(m) ? (x - d) - m : x - (d + m);
+    const double sq = d * d;
+    const double sqError = std::fma(d, d, -sq);
+    ss.addProduct(p.y, sq);
+    ss.add(p.y * (sqError + 2 * d * dError));
   }
+  const double scaled = std::max(0.0, ss.value());
   // Back to the plain sum whenever it is an ordinary double.
-  const double plain = std::ldexp(ss, 2 * e);
-  if (std::isfinite(plain) && (ss == 0 || plain >= std::numeric_limits<double>::min())) {
+  const double plain = std::ldexp(scaled, 2 * e);
+  if (std::isfinite(plain) && (scaled == 0 || plain >= std::numeric_limits<double>::min())) {
     out.sumSquares = plain;
   } else {
-    out.sumSquares = ss;
+    out.sumSquares = scaled;
     out.scale = std::ldexp(1.0, e);
   }
   return out;
@@ -233,9 +250,9 @@ std::string ModeTracker::ungroupedText() const {
     case 0:
       return std::string();
     case 1:
-      return formatNumber("%g", lower1_);
+      return valueText(lower1_);
     case 2:
-      return formatNumber("%g", lower1_) + ", " + formatNumber("%g", lower2_);
+      return valueText(lower1_) + ", " + valueText(lower2_);
     default:
       return kMoreThanTwoModes;
   }
@@ -247,15 +264,10 @@ std::string ModeTracker::groupedText() const {
       return std::string();
     case 1:
       return modalClassText(lower1_, upper1_);
-    case 2: {
-      // The second class is shown with its bounds cut to whole numbers.
-      auto whole = [](double v) {
-        double t = std::trunc(v);
-        if (t >= -2147483648.0 && t <= 2147483647.0) return formatInt("%d", static_cast<int>(t));
-        return formatNumber("%.0f", t);
-      };
-      return modalClassText(lower1_, upper1_) + "\n " + whole(lower2_) + " < " + whole(upper2_);
-    }
+    case 2:
+      // Both classes with their bounds as they are: cut to whole numbers, 10.8 to
+      // 11.2 and 11.2 to 11.6 would read "11 < 11" for the second.
+      return modalClassText(lower1_, upper1_) + "\n " + modalClassText(lower2_, upper2_);
     default:
       return kMoreThanTwoModes;
   }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/NumberText.h"
 #include "core/graph/Series.h"
 #include "core/stats/DataSet.h"
 #include "core/stats/Grouping.h"
@@ -45,18 +46,21 @@ double groupedQuantile(const PointList& classes, const Grouping& g, double targe
 // squares being sumSquares * scale^2 (see DataSet::deviationScale).
 // A sample deviation needs n > 1; NaN otherwise.
 double standardDeviation(double sumSquares, double n, bool sample, double scale = 1);
-// "%.4g" of the deviation; "undefined" for the sample deviation of one
-// observation; empty when there is no finite value.
-std::string standardDeviationText(double sumSquares, double n, bool sample, double scale = 1);
-// "%.4g" of a statistic, or empty when it has no finite value: no label ever
-// shows "inf" or "nan".
-std::string statisticText(double v);
+// The deviation as a statistic (formatStatistic); "undefined" for the sample
+// deviation of one observation; empty when there is no finite value.
+std::string standardDeviationText(double sumSquares, double n, bool sample, double scale = 1,
+                                  int decimals = kAutoDecimals);
+// A statistic in the chosen decimals (formatStatistic), or empty when it has no
+// finite value: no label ever shows "inf" or "nan".
+std::string statisticText(double v, int decimals = kAutoDecimals);
 
-// Mean of the x of points weighted by their y (points with y <= 0 left out),
-// without overflow for any finite data. NaN when no point has weight.
+// Mean of the x of points weighted by their y (points with y <= 0 left out): the
+// exact sum of the products divided by the exact sum of the weights, without
+// overflow for any finite data. NaN when no point has weight.
 double weightedMean(const PointList& points);
 
-// Sum of y * (x - mean)^2 over the weighted points, as sumSquares * scale^2.
+// Sum of y * (x - mean)^2 over the weighted points, as sumSquares * scale^2, each
+// term taken with its rounding errors and summed exactly.
 struct SpreadSum {
   double sumSquares = 0;
   double scale = 1;  // a power of two; 1 whenever the plain sum is an ordinary double
@@ -79,9 +83,10 @@ class ModeTracker {
   double secondLower() const { return lower2_; }
   double secondUpper() const { return upper2_; }
 
-  // "%g", "%g, %g" or "(more than\n 2 modes)".
+  // valueText of the mode, "a, b" of two, or "(more than\n 2 modes)".
   std::string ungroupedText() const;
-  // "%g < %g", "%g < %g\n %d < %d" or "(more than\n 2 modes)".
+  // modalClassText of the class, of two classes on two lines ("10.8 < 11.2\n 11.2 < 11.6"),
+  // or "(more than\n 2 modes)".
   std::string groupedText() const;
 
  private:

@@ -29,7 +29,7 @@ wxEND_EVENT_TABLE()
 
 namespace {
 
-wxString numberText(double v) { return toWx(tally::formatNumber("%g", v)); }
+wxString numberText(double v) { return toWx(tally::valueText(v)); }
 
 bool readNumber(const wxTextCtrl* field, double& value) {
   return tally::parseNumber(toStd(field->GetValue()), value);
