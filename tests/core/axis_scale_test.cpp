@@ -239,8 +239,9 @@ TEST(TickLabelText, EveryGeneratedAxisHasDistinctLabelsThatReadBackAsTheirTicks)
                   << "repeated " << text << " on " << lo[r] << ".." << hi[r];
               const double back = std::strtod(text.c_str(), nullptr);
               EXPECT_NEAR(back, t, 1e-6 * s.getTickUnit() + 1e-15 * std::fabs(t)) << text;
-              if (std::fabs(t) >= 1e-4 && std::fabs(t) < 1e15)
+              if (std::fabs(t) >= 1e-4 && std::fabs(t) < 1e15) {
                 EXPECT_EQ(text.find('e'), std::string::npos) << text;
+              }
             }
           }
         }
