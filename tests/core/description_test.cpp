@@ -205,9 +205,10 @@ TEST(DescriptionFile, SetFilesAreReadBesideTheDescriptionUnlessAbsolute) {
   // In the current directory the directory part is empty.
   EXPECT_EQ(directoryPart("class.xml"), "");
 
-  std::ofstream((dir / "huge.xml").string()) << "<a>" << std::string(1024 * 1024, ' ') << "</a>";
+  // Room for two inline tables, and no more.
+  std::ofstream((dir / "huge.xml").string()) << "<a>" << std::string(kMaxDescriptionBytes, ' ') << "</a>";
   EXPECT_FALSE(loadDescription((dir / "huge.xml").string(), d, problems));
-  EXPECT_EQ(problems.error, "It is larger than 1 MiB.");
+  EXPECT_EQ(problems.error, "It is larger than 16 MiB.");
   EXPECT_FALSE(loadDescription((dir / "none.xml").string(), d, problems));
   EXPECT_EQ(problems.error, "No such file or directory.");
   EXPECT_EQ(d.set1File, "data.csv");  // the failed loads changed nothing

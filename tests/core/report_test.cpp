@@ -210,8 +210,9 @@ TEST(ReportDescription, PrintsTheAnalysisTheDescriptionSetsUp) {
   EXPECT_EQ(described.out,
             "\tClass 7A\tClass 7B" + files.out.substr(files.out.find('\n')));
 
-  // Type, grouping, names cut to 10 characters, an invalid value noted; files read as
-  // one value per line (report_freq1's frequencies are not read).
+  // Type, grouping, names cut to 10 characters, an invalid value noted; the file read
+  // in the description's type: report_freq1's second column (2, 1, 2.4) fills the
+  // classes 0 - < 2, 2 - < 4, 4 - < 6 beside their labels, n = 2 + 1 + 2.
   const std::string dir = testing::TempDir();
   std::ofstream(dir + "report_description.xml")
       << "<a><set1Name>Mathematics 7</set1Name><set1File>" << data("report_freq1.csv")
@@ -220,7 +221,7 @@ TEST(ReportDescription, PrintsTheAnalysisTheDescriptionSetsUp) {
   ReportRun grouped = run({"--description", dir + "report_description.xml"});
   EXPECT_EQ(grouped.status, 0);
   EXPECT_EQ(grouped.out.substr(0, grouped.out.find('\n', grouped.out.find('\n') + 1)),
-            "\tMathematic\tSet 2\nn:\t3\t");
+            "\tMathematic\tSet 2\nn:\t5\t");
   EXPECT_NE(grouped.err.find("colWidth \"0\""), std::string::npos) << grouped.err;
 
   std::ofstream(dir + "report_broken.xml") << "<a><type>2</type>";

@@ -10,10 +10,12 @@
 
 #include "core/FileAccess.h"
 #include "core/NumberText.h"
+#include "core/description/AnalysisFile.h"
 #include "core/description/DescriptionReader.h"
 #include "core/grid/DataFile.h"
 #include "core/grid/PasteText.h"
 #include "core/grid/SpreadsheetImport.h"
+#include "core/stats/HistogramFit.h"
 #include "core/stats/Statistics.h"
 
 namespace tally {
@@ -68,8 +70,8 @@ bool readSetFile(const std::string& path, DataImport& data, std::ostream& err) {
   return false;
 }
 
-// The analysis an analysis description sets up, as the program opens it: each named
-// file read as values only (one observation per line), then the description's type.
+// The analysis an analysis description sets up, as the program opens it
+// (openAnalysis): inline tables, or set files read in the description's type.
 int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& err) {
   AnalysisDescription d;
   DescriptionProblems problems;
@@ -84,35 +86,43 @@ int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& e
     notes += escapeBreaks("tallyscope-report: " + o.description + ": " + value +
                           "; the default is kept") +
              "\n";
-  // Set 2's file is read only when Set 1's is named.
-  std::vector<std::string> files;
-  if (!d.set1File.empty()) {
-    files.push_back(setFilePath(d, d.set1File));
-    if (!d.set2File.empty()) files.push_back(setFilePath(d, d.set2File));
+  OpenedAnalysis opened = openAnalysis(d);
+  for (int i = 0; i < 2; ++i) {
+    if (opened.problem[i] == DataImport::None) continue;
+    const std::string error = opened.problem[i] == DataImport::Unreadable
+                                  ? "cannot read data file '" + opened.files[i] + "': " +
+                                        opened.error[i]
+                                  : opened.error[i];
+    err << "tallyscope-report: " << escapeBreaks(error) << "\n";
+    return 2;
   }
-  const Grouping grouping{d.start, d.size, d.number};
-  DataSet sets[2];
-  std::string names[2] = {d.set1Name, d.set2Name};
-  const AnalysisDescription defaults;
-  const std::string defaultNames[2] = {defaults.set1Name, defaults.set2Name};
-  for (size_t i = 0; i < files.size(); ++i) {
-    DataImport data;
-    if (!readSetFile(files[i], data, err)) return 2;
-    // A file's header names a set the description leaves unnamed.
-    if (!data.header.empty() && names[i] == defaultNames[i]) names[i] = data.header;
-    extractGridData(UngroupedDiscrete, loadedTable(data, UngroupedDiscrete, grouping), grouping,
-                    sets[i]);
-  }
+  for (int i = 0; i < 2; ++i)
+    for (double v : opened.duplicates[i])
+      notes += escapeBreaks("tallyscope-report: " + o.description + ": Set " +
+                            std::to_string(i + 1) + ": the value " + formatNumber("%g", v) +
+                            " has been added more than once; only the first frequency value is used") +
+               "\n";
+  DataSet* sets = opened.sets;
+  const std::string* names = opened.content.names;
+  const Grouping grouping = opened.content.classes;
   RefreshInputs in;
   in.type = static_cast<DataType>(d.type);
-  in.classes = in.histogram = grouping;
-  in.barWidth[0] = in.barWidth[1] = barWidth(in.type, std::trunc(d.colWidth));
+  in.classes = grouping;
+  // A histogram or column width the description does not give follows the data.
+  in.histogram = opened.content.histogram ? *opened.content.histogram
+                                          : fitHistogram(sets[0], sets[1]);
+  in.columnWidth = opened.content.columnWidth.value_or(1);
+  in.fitBarWidth = !opened.content.columnWidth;
+  in.barWidth[0] = in.barWidth[1] = barWidth(in.type, in.columnWidth);
   in.sampleStdDev = o.sample;
   in.percentile[0] = in.percentile[1] = o.percentile;
   const RefreshResult result = refreshAnalysis(sets[0], sets[1], in);
   err << notes;
-  out << statisticsPage(result, o.sample, o.percentile, setNameFrom(names[0]),
-                        setNameFrom(names[1]));
+  if (o.frequencyTable)
+    out << frequencyTable(result, in);
+  else
+    out << statisticsPage(result, o.sample, o.percentile, setNameFrom(names[0]),
+                          setNameFrom(names[1]));
   return 0;
 }
 
