@@ -110,6 +110,10 @@ bool replaceFile(const std::string& named, const std::string& bytes, std::string
   // Saving over a symbolic link replaces the file it points to; the link stays.
   const std::string path = linkTarget(named);
   struct stat st;
+  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    reason = systemReason(ELOOP);  // a loop of links: renaming would replace one
+    return false;
+  }
   mode_t mode;
   if (::stat(path.c_str(), &st) == 0) {
     if (!S_ISREG(st.st_mode)) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -359,4 +360,49 @@ TEST(ReportArguments, DegenerateGroupingsExitWithStatus2) {
       EXPECT_NE(r.err.find("distinct finite class bounds"), std::string::npos) << r.err;
     }
   }
+}
+
+// A description's set files are read in its type; inline tables are read as the
+// table; the inline example gives the same page as the two-file example.
+TEST(ReportDescription, SetFilesInTheirOwnTypeAndInlineTables) {
+  const std::string dir = testing::TempDir();
+  std::ofstream(dir + "report_pairs.csv", std::ios::binary) << "5\t3\n6\t2\n7\t4\n";
+  std::ofstream(dir + "report_pairs.tally")
+      << "<a><type>2</type><set1File>report_pairs.csv</set1File></a>";
+  ReportRun pairs = run({"--description", dir + "report_pairs.tally"});
+  EXPECT_EQ(pairs.status, 0) << pairs.err;
+  EXPECT_NE(pairs.out.find("\nn:\t9\t\n"), std::string::npos) << pairs.out;
+
+  std::ofstream(dir + "report_inline.tally")
+      << "<a><type>2</type><set1File>report_pairs.csv</set1File>"
+         "<set1Data>\n5\t1\n6\t1\n7\t1\n4\t2\n4\t7\n</set1Data></a>";
+  ReportRun inl = run({"--description", dir + "report_inline.tally"});
+  EXPECT_NE(inl.out.find("\nn:\t5\t\n"), std::string::npos) << "inline wins: " << inl.out;
+  EXPECT_NE(inl.err.find("Set 1: the value 4 has been added more than once"), std::string::npos)
+      << inl.err;
+
+  const std::string examples = std::string(TALLYSCOPE_TEST_DATA) + "/../../examples/";
+  ReportRun files = run({"--sample", "--description", examples + "two-classes.tally"});
+  ReportRun inlineExample = run({"--sample", "--description", examples + "two-classes-inline.tally"});
+  EXPECT_EQ(inlineExample.status, 0) << inlineExample.err;
+  EXPECT_EQ(inlineExample.out, files.out);
+  EXPECT_EQ(inlineExample.err, "");
+}
+
+// Grouping elements at their defaults set the histogram: ten columns of width 1
+// from 0, not the columns fitted to the data.
+TEST(ReportDescription, AGroupingAtItsDefaultsIsAppliedNotFitted) {
+  const std::string dir = testing::TempDir();
+  const std::string data = "<set1Data>\n0.5\n2.5\n4.5\n6.5\n8.5\n30\n</set1Data>";
+  std::ofstream(dir + "report_given.tally")
+      << "<a><type>1</type><start>0</start><size>1</size><number>10</number>" << data << "</a>";
+  std::ofstream(dir + "report_fitted.tally") << "<a><type>1</type>" << data << "</a>";
+  ReportRun given = run({"--frequency-table", "--description", dir + "report_given.tally"});
+  ReportRun fitted = run({"--frequency-table", "--description", dir + "report_fitted.tally"});
+  EXPECT_EQ(given.status, 0) << given.err;
+  EXPECT_EQ(given.out.substr(0, given.out.find('\n', given.out.find('\n') + 1)),
+            "Set 1\t0 - < 1\t1\t1\nSet 1\t1 - < 2\t0\t1");
+  EXPECT_EQ(std::count(given.out.begin(), given.out.end(), '\n'), 10);
+  EXPECT_NE(fitted.out, given.out);
+  EXPECT_EQ(fitted.out.find("0 - < 1\t"), std::string::npos) << fitted.out;
 }

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cctype>
 #include <cstring>
 
 #include "core/FileAccess.h"
@@ -204,19 +205,24 @@ struct Parse {
   }
 };
 
-// Whether the parser stopped at an "&" that starts no reference: "AT&T",
-// "Q & A", "&x" without its ";".
+// Whether the parser stopped at or just after an "&" that starts no reference:
+// "AT&T", "Q & A", "&x" without its ";". Expat reports the byte where the
+// reference failed, which lies after the "&" and the name that follows it.
 bool strayAmpersand(XML_Parser parser, const std::string& text) {
-  const XML_Error code = XML_GetErrorCode(parser);
-  if (code != XML_ERROR_INVALID_TOKEN && code != XML_ERROR_UNDEFINED_ENTITY &&
-      code != XML_ERROR_SYNTAX)
-    return false;
+  if (XML_GetErrorCode(parser) != XML_ERROR_INVALID_TOKEN) return false;
   const XML_Index at = XML_GetCurrentByteIndex(parser);
-  if (at < 0 || static_cast<size_t>(at) >= text.size()) return false;
-  if (text[static_cast<size_t>(at)] != '&') return false;
-  // "&name;" of an undeclared entity is a reference, not a stray "&".
-  if (code == XML_ERROR_UNDEFINED_ENTITY) return false;
-  return true;
+  if (at < 0 || static_cast<size_t>(at) > text.size()) return false;
+  auto nameCharacter = [](unsigned char c) {
+    return std::isalnum(c) || c == '_' || c == '.' || c == ':' || c == '-' || c == '#' ||
+           c >= 0x80;
+  };
+  const size_t end = static_cast<size_t>(at);
+  if (end < text.size() && text[end] == '&') return true;
+  for (size_t j = end; j-- > 0 && end - j <= 64;) {
+    if (text[j] == '&') return true;
+    if (!nameCharacter(static_cast<unsigned char>(text[j]))) return false;
+  }
+  return false;
 }
 
 }  // namespace
