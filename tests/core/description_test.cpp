@@ -166,6 +166,9 @@ TEST(Description, AMalformedOrRefusedDocumentIsNotTakenAtAll) {
       {"undeclared reference", "<a><set1Name>&x;</set1Name></a>", "undefined entity."},
       {"too long", "<a><type>2</type><set1Name>" + std::string(4097, 'n') + "</set1Name></a>",
        "an element text is longer than 4096 characters."},
+      {"too long a table",
+       "<a><set1Data>" + std::string(kMaxDataCharacters + 1, '1') + "</set1Data></a>",
+       "an element text is longer than 4194304 characters."},
   };
   for (const Case& c : cases) {
     AnalysisDescription d;
@@ -188,6 +191,11 @@ TEST(Description, AMalformedOrRefusedDocumentIsNotTakenAtAll) {
                              std::string(10000, 'x') + "</notes>");
   ASSERT_TRUE(longest.ok) << longest.problems.error;
   EXPECT_EQ(longest.d.set1Name, umlauts);
+  // A table may be longer than a name.
+  const std::string rows = std::string(2000, '7') + "\n" + std::string(3000, '8') + "\n";
+  Parsed table = parseKeys("<set1Data>" + rows + "</set1Data>");
+  ASSERT_TRUE(table.ok) << table.problems.error;
+  EXPECT_EQ(table.d.set1Data, rows);
 }
 
 TEST(Description, ADeclaredEncodingIsDeliveredAsUtf8) {
