@@ -406,3 +406,18 @@ TEST(ReportDescription, AGroupingAtItsDefaultsIsAppliedNotFitted) {
   EXPECT_NE(fitted.out, given.out);
   EXPECT_EQ(fitted.out.find("0 - < 1\t"), std::string::npos) << fitted.out;
 }
+
+// The description's percentiles and deviation choice, unless the command line sets them.
+TEST(ReportDescription, TheDescriptionsPercentilesAndDeviationApply) {
+  const std::string dir = testing::TempDir();
+  std::ofstream(dir + "report_choices.tally")
+      << "<a><set1Percentile>25</set1Percentile><set2Percentile>75</set2Percentile>"
+         "<sampleStdDev>1</sampleStdDev><set1Data>\n1\n2\n3\n4\n</set1Data>"
+         "<set2Data>\n1\n2\n3\n4\n</set2Data></a>";
+  ReportRun own = run({"--description", dir + "report_choices.tally"});
+  EXPECT_EQ(own.status, 0) << own.err;
+  EXPECT_NE(own.out.find("\nStd Dev.(s):\t"), std::string::npos) << own.out;
+  EXPECT_NE(own.out.find("\np=25, 75:\t"), std::string::npos) << own.out;
+  ReportRun told = run({"--percentile", "90", "--description", dir + "report_choices.tally"});
+  EXPECT_NE(told.out.find("\np=90:\t"), std::string::npos) << told.out;
+}

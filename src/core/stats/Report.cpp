@@ -114,15 +114,18 @@ int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& e
   in.columnWidth = opened.content.columnWidth.value_or(1);
   in.fitBarWidth = !opened.content.columnWidth;
   in.barWidth[0] = in.barWidth[1] = barWidth(in.type, in.columnWidth);
-  in.sampleStdDev = o.sample;
-  in.percentile[0] = in.percentile[1] = o.percentile;
+  // The description's deviation choice and percentiles, unless the command line
+  // sets them.
+  in.sampleStdDev = o.sample || opened.content.sampleStdDev;
+  for (int i = 0; i < 2; ++i)
+    in.percentile[i] = o.percentileGiven ? o.percentile : opened.content.percentile[i];
   const RefreshResult result = refreshAnalysis(sets[0], sets[1], in);
   err << notes;
   if (o.frequencyTable)
     out << frequencyTable(result, in);
   else
-    out << statisticsPage(result, o.sample, o.percentile, setNameFrom(names[0]),
-                          setNameFrom(names[1]));
+    out << statisticsPage(result, in.sampleStdDev, in.percentile[0], in.percentile[1],
+                          setNameFrom(names[0]), setNameFrom(names[1]));
   return 0;
 }
 
@@ -148,7 +151,9 @@ std::string reportUsage() {
          "text: TAB between columns, a row per line, written on the line after the start\n"
          "tag) or in a data file named by set1File, set2File; inline data win. Data\n"
          "files are read in the description's type, so that under types 2 and 3 a file\n"
-         "of values and frequencies keeps its frequencies. Write & as &amp; and < as &lt;.\n"
+         "of values and frequencies keeps its frequencies. Its sampleStdDev (1: sample)\n"
+         "and set1Percentile, set2Percentile apply unless --sample or --percentile is\n"
+         "given. Write & as &amp; and < as &lt;.\n"
          "  <analysis>\n"
          "    <set1Name>Class 7A</set1Name>\n"
          "    <type>2</type>\n"
@@ -227,6 +232,7 @@ bool parseReportArguments(const std::vector<std::string>& args, ReportOptions& o
       o.type = static_cast<DataType>(t);
     } else if (a == "--percentile") {
       if (!value(v)) return false;
+      o.percentileGiven = true;
       if (!parseWhole(v, 0, 100, o.percentile)) {
         error = "--percentile must be a whole number from 0 to 100, not '" + v + "'";
         return false;
@@ -353,8 +359,13 @@ std::string oneLine(const std::string& text) {
 
 std::string statisticsPage(const RefreshResult& result, bool sample, int percentile,
                            const std::string& name1, const std::string& name2) {
+  return statisticsPage(result, sample, percentile, percentile, name1, name2);
+}
+
+std::string statisticsPage(const RefreshResult& result, bool sample, int percentile1,
+                           int percentile2, const std::string& name1, const std::string& name2) {
   std::string page;
-  for (const auto& row : statisticsRows(result, sample, percentile, percentile, name1, name2))
+  for (const auto& row : statisticsRows(result, sample, percentile1, percentile2, name1, name2))
     page += escapeBreaks(row[0]) + "\t" + escapeBreaks(row[1]) + "\t" + escapeBreaks(row[2]) + "\n";
   return page;
 }
