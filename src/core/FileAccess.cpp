@@ -91,8 +91,29 @@ bool readRegularFile(const std::string& path, std::size_t limit, std::string& by
   return true;
 }
 
-bool replaceFile(const std::string& path, const std::string& bytes, std::string& reason) {
+std::string linkTarget(const std::string& path) {
+  std::string current = path;
+  // As many links as the system follows itself; a loop ends in ELOOP below.
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st;
+    if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+    std::vector<char> target(static_cast<size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
+    const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
+    if (n < 0 || static_cast<size_t>(n) >= target.size()) return current;
+    const std::string next(target.data(), static_cast<size_t>(n));
+    current = !next.empty() && next[0] == '/' ? next : directoryPart(current) + next;
+  }
+  return current;
+}
+
+bool replaceFile(const std::string& named, const std::string& bytes, std::string& reason) {
+  // Saving over a symbolic link replaces the file it points to; the link stays.
+  const std::string path = linkTarget(named);
   struct stat st;
+  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    reason = systemReason(ELOOP);  // a loop of links: renaming would replace one
+    return false;
+  }
   mode_t mode;
   if (::stat(path.c_str(), &st) == 0) {
     if (!S_ISREG(st.st_mode)) {

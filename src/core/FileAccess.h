@@ -15,8 +15,14 @@ bool readRegularFile(const std::string& path, std::size_t limit, std::string& by
 // Replaces (or creates) `path` with `bytes`: everything is written and flushed to a
 // temporary file beside it, which is then renamed over it, so a failure at any
 // point leaves the old file whole. A replaced file keeps its permissions; a new one
-// gets read and write permission for everybody the umask allows.
+// gets read and write permission for everybody the umask allows. A `path` that is a
+// symbolic link (or a chain of them) replaces the file at its end, and the link
+// stays a link.
 bool replaceFile(const std::string& path, const std::string& bytes, std::string& reason);
+
+// Where a chain of symbolic links starting at `path` ends (`path` itself when it
+// is no link); a link that points nowhere gives the name it points to.
+std::string linkTarget(const std::string& path);
 
 // The directory part of a path with its trailing separator; empty for a bare name.
 std::string directoryPart(const std::string& path);

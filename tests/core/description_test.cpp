@@ -6,6 +6,7 @@
 #include <clocale>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "core/FileAccess.h"
 
@@ -108,6 +109,11 @@ TEST(Description, EachInvalidValueKeepsItsDefaultAndIsListed) {
       {"start", "nan"},   {"start", "x1"},     {"start", "-1e400"}, {"size", "0"},
       {"size", "-2"},     {"size", "none"},    {"number", "0"},     {"number", "0.9"},
       {"number", "101"},  {"number", "1e10"},  {"number", "-5"},
+      {"histogramNumber", "0"}, {"histogramSize", "0"}, {"histogramStart", "x"},
+      {"fitHistogram", "2"}, {"sampleStdDev", "-1"}, {"sampleStdDev", "yes"},
+      {"set1Percentile", "101"}, {"set2Percentile", "-1"}, {"decimals", "7"},
+      {"decimals", "Auto"}, {"boxAxisUnit", "0"}, {"ogiveAxisMin", "low"},
+      {"columnAxisMax", "inf"},
   };
   for (const Case& c : cases) {
     const std::string key = c.key;
@@ -119,6 +125,7 @@ TEST(Description, EachInvalidValueKeepsItsDefaultAndIsListed) {
     ASSERT_EQ(p.problems.invalid.size(), 1u) << key << " " << c.text;
     EXPECT_EQ(p.problems.invalid[0].rfind(key + " \"" + c.text + "\" (must be", 0), 0u)
         << p.problems.invalid[0];
+    EXPECT_EQ(p.d.given, std::set<std::string>{"set1Name"}) << key << ": not given";
   }
   // The bounds themselves are valid; a text counts by its leading number.
   Parsed edges = parseKeys(
@@ -159,6 +166,9 @@ TEST(Description, AMalformedOrRefusedDocumentIsNotTakenAtAll) {
       {"undeclared reference", "<a><set1Name>&x;</set1Name></a>", "undefined entity."},
       {"too long", "<a><type>2</type><set1Name>" + std::string(4097, 'n') + "</set1Name></a>",
        "an element text is longer than 4096 characters."},
+      {"too long a table",
+       "<a><set1Data>" + std::string(kMaxDataCharacters + 1, '1') + "</set1Data></a>",
+       "an element text is longer than 4194304 characters."},
   };
   for (const Case& c : cases) {
     AnalysisDescription d;
@@ -181,6 +191,11 @@ TEST(Description, AMalformedOrRefusedDocumentIsNotTakenAtAll) {
                              std::string(10000, 'x') + "</notes>");
   ASSERT_TRUE(longest.ok) << longest.problems.error;
   EXPECT_EQ(longest.d.set1Name, umlauts);
+  // A table may be longer than a name.
+  const std::string rows = std::string(2000, '7') + "\n" + std::string(3000, '8') + "\n";
+  Parsed table = parseKeys("<set1Data>" + rows + "</set1Data>");
+  ASSERT_TRUE(table.ok) << table.problems.error;
+  EXPECT_EQ(table.d.set1Data, rows);
 }
 
 TEST(Description, ADeclaredEncodingIsDeliveredAsUtf8) {
@@ -205,11 +220,66 @@ TEST(DescriptionFile, SetFilesAreReadBesideTheDescriptionUnlessAbsolute) {
   // In the current directory the directory part is empty.
   EXPECT_EQ(directoryPart("class.xml"), "");
 
-  std::ofstream((dir / "huge.xml").string()) << "<a>" << std::string(1024 * 1024, ' ') << "</a>";
+  // Room for two inline tables, and no more.
+  std::ofstream((dir / "huge.xml").string()) << "<a>" << std::string(kMaxDescriptionBytes, ' ') << "</a>";
   EXPECT_FALSE(loadDescription((dir / "huge.xml").string(), d, problems));
-  EXPECT_EQ(problems.error, "It is larger than 1 MiB.");
+  EXPECT_EQ(problems.error, "It is larger than 16 MiB.");
   EXPECT_FALSE(loadDescription((dir / "none.xml").string(), d, problems));
   EXPECT_EQ(problems.error, "No such file or directory.");
   EXPECT_EQ(d.set1File, "data.csv");  // the failed loads changed nothing
   std::filesystem::remove_all(dir);
+}
+
+// Which elements were given, also at their defaults; the window's elements read.
+TEST(Description, GivenElementsAreListedAndTheWindowsElementsRead) {
+  Parsed p = parseKeys(
+      "<colWidth>1</colWidth><start>0</start><histogramSize>2.5</histogramSize>"
+      "<histogramNumber>12</histogramNumber><fitHistogram>1</fitHistogram>"
+      "<set1Percentile>25.9</set1Percentile><set2Percentile>100</set2Percentile>"
+      "<sampleStdDev>1</sampleStdDev><decimals>auto</decimals><ogiveAxisMin>1995</ogiveAxisMin>"
+      "<columnAxisUnit>0.5</columnAxisUnit><set2Data>\n 1\t2 \n</set2Data>");
+  ASSERT_TRUE(p.ok) << p.problems.error;
+  EXPECT_EQ(p.d.given,
+            (std::set<std::string>{"colWidth", "start", "histogramSize", "histogramNumber",
+                                   "fitHistogram", "set1Percentile", "set2Percentile",
+                                   "sampleStdDev", "decimals", "ogiveAxisMin", "columnAxisUnit",
+                                   "set2Data"}));
+  EXPECT_EQ(p.d.histogramSize, 2.5);
+  EXPECT_EQ(p.d.histogramNumber, 12);
+  EXPECT_TRUE(p.d.fitHistogram);
+  EXPECT_EQ(p.d.set1Percentile, 25);
+  EXPECT_EQ(p.d.set2Percentile, 100);
+  EXPECT_TRUE(p.d.sampleStdDev);
+  EXPECT_EQ(p.d.decimals, -1);
+  EXPECT_EQ(p.d.axisMin[kOgiveAxis], 1995);
+  EXPECT_EQ(p.d.axisUnit[kColumnAxis], 0.5);
+  EXPECT_EQ(p.d.set2Data, " 1\t2 \n");  // exactly, but for the line break after the tag
+  EXPECT_EQ(parseKeys("<decimals>3</decimals>").d.decimals, 3);
+  EXPECT_TRUE(parseKeys("").d.given.empty());
+}
+
+// A stray "&" is the usual slip in a hand-written name: the message says what to write.
+TEST(Description, AnXmlErrorAtAStrayAmpersandAddsTheHint) {
+  struct Case {
+    const char* xml;
+    bool hint;
+  } cases[] = {
+      {"<a><set1Name>AT&T</set1Name></a>", true},
+      {"<a><set1Name>Q & A</set1Name></a>", true},
+      {"<a><set1Name>a&</set1Name></a>", true},
+      {"<a><set1Name>&x</set1Name></a>", true},
+      {"<a>\n<set1Data>\n1&2\n</set1Data></a>", true},
+      {"<a><set1Name>&x;</set1Name></a>", false},  // a reference, undeclared
+      {"<a><b></a>", false},
+      {"<a><set1Name>x < y</set1Name></a>", false},
+  };
+  for (const Case& c : cases) {
+    Parsed p = parse(c.xml);
+    EXPECT_FALSE(p.ok) << c.xml;
+    const std::string hint = "; write & as &amp;.";
+    const bool has = p.problems.error.size() > hint.size() &&
+                     p.problems.error.compare(p.problems.error.size() - hint.size(),
+                                              hint.size(), hint) == 0;
+    EXPECT_EQ(has, c.hint) << c.xml << ": " << p.problems.error;
+  }
 }

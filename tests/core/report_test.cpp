@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -266,8 +267,9 @@ TEST(ReportDescription, PrintsTheAnalysisTheDescriptionSetsUp) {
   EXPECT_EQ(described.out,
             "\tClass 7A\tClass 7B" + files.out.substr(files.out.find('\n')));
 
-  // Type, grouping, names cut to 30 characters, an invalid value noted; files read as
-  // one value per line (report_freq1's frequencies are not read).
+  // Type, grouping, names cut to 30 characters, an invalid value noted; the file read
+  // in the description's type: report_freq1's second column (2, 1, 2.4) fills the
+  // classes 0 - < 2, 2 - < 4, 4 - < 6 beside their labels, n = 2 + 1 + 2.
   const std::string dir = testing::TempDir();
   std::ofstream(dir + "report_description.xml")
       << "<a><set1Name>Mathematics 7, Mr Ng's afternoon class</set1Name><set1File>"
@@ -277,7 +279,7 @@ TEST(ReportDescription, PrintsTheAnalysisTheDescriptionSetsUp) {
   ReportRun grouped = run({"--description", dir + "report_description.xml"});
   EXPECT_EQ(grouped.status, 0);
   EXPECT_EQ(grouped.out.substr(0, grouped.out.find('\n', grouped.out.find('\n') + 1)),
-            "\tMathematics 7, Mr Ng's afterno\tSet 2\nn:\t3\t");
+            "\tMathematics 7, Mr Ng's afterno\tSet 2\nn:\t5\t");
   EXPECT_NE(grouped.err.find("colWidth \"0\""), std::string::npos) << grouped.err;
 
   std::ofstream(dir + "report_broken.xml") << "<a><type>2</type>";
@@ -415,4 +417,64 @@ TEST(ReportArguments, DegenerateGroupingsExitWithStatus2) {
       EXPECT_NE(r.err.find("distinct finite class bounds"), std::string::npos) << r.err;
     }
   }
+}
+
+// A description's set files are read in its type; inline tables are read as the
+// table; the inline example gives the same page as the two-file example.
+TEST(ReportDescription, SetFilesInTheirOwnTypeAndInlineTables) {
+  const std::string dir = testing::TempDir();
+  std::ofstream(dir + "report_pairs.csv", std::ios::binary) << "5\t3\n6\t2\n7\t4\n";
+  std::ofstream(dir + "report_pairs.tally")
+      << "<a><type>2</type><set1File>report_pairs.csv</set1File></a>";
+  ReportRun pairs = run({"--description", dir + "report_pairs.tally"});
+  EXPECT_EQ(pairs.status, 0) << pairs.err;
+  EXPECT_NE(pairs.out.find("\nn:\t9\t\n"), std::string::npos) << pairs.out;
+
+  std::ofstream(dir + "report_inline.tally")
+      << "<a><type>2</type><set1File>report_pairs.csv</set1File>"
+         "<set1Data>\n5\t1\n6\t1\n7\t1\n4\t2\n4\t7\n</set1Data></a>";
+  ReportRun inl = run({"--description", dir + "report_inline.tally"});
+  EXPECT_NE(inl.out.find("\nn:\t5\t\n"), std::string::npos) << "inline wins: " << inl.out;
+  EXPECT_NE(inl.err.find("Set 1: the value 4 has been added more than once"), std::string::npos)
+      << inl.err;
+
+  const std::string examples = std::string(TALLYSCOPE_TEST_DATA) + "/../../examples/";
+  ReportRun files = run({"--sample", "--description", examples + "two-classes.tally"});
+  ReportRun inlineExample = run({"--sample", "--description", examples + "two-classes-inline.tally"});
+  EXPECT_EQ(inlineExample.status, 0) << inlineExample.err;
+  EXPECT_EQ(inlineExample.out, files.out);
+  EXPECT_EQ(inlineExample.err, "");
+}
+
+// Grouping elements at their defaults set the histogram: ten columns of width 1
+// from 0, not the columns fitted to the data.
+TEST(ReportDescription, AGroupingAtItsDefaultsIsAppliedNotFitted) {
+  const std::string dir = testing::TempDir();
+  const std::string data = "<set1Data>\n0.5\n2.5\n4.5\n6.5\n8.5\n30\n</set1Data>";
+  std::ofstream(dir + "report_given.tally")
+      << "<a><type>1</type><start>0</start><size>1</size><number>10</number>" << data << "</a>";
+  std::ofstream(dir + "report_fitted.tally") << "<a><type>1</type>" << data << "</a>";
+  ReportRun given = run({"--frequency-table", "--description", dir + "report_given.tally"});
+  ReportRun fitted = run({"--frequency-table", "--description", dir + "report_fitted.tally"});
+  EXPECT_EQ(given.status, 0) << given.err;
+  EXPECT_EQ(given.out.substr(0, given.out.find('\n', given.out.find('\n') + 1)),
+            "Set 1\t0 - < 1\t1\t1\nSet 1\t1 - < 2\t0\t1");
+  EXPECT_EQ(std::count(given.out.begin(), given.out.end(), '\n'), 10);
+  EXPECT_NE(fitted.out, given.out);
+  EXPECT_EQ(fitted.out.find("0 - < 1\t"), std::string::npos) << fitted.out;
+}
+
+// The description's percentiles and deviation choice, unless the command line sets them.
+TEST(ReportDescription, TheDescriptionsPercentilesAndDeviationApply) {
+  const std::string dir = testing::TempDir();
+  std::ofstream(dir + "report_choices.tally")
+      << "<a><set1Percentile>25</set1Percentile><set2Percentile>75</set2Percentile>"
+         "<sampleStdDev>1</sampleStdDev><set1Data>\n1\n2\n3\n4\n</set1Data>"
+         "<set2Data>\n1\n2\n3\n4\n</set2Data></a>";
+  ReportRun own = run({"--description", dir + "report_choices.tally"});
+  EXPECT_EQ(own.status, 0) << own.err;
+  EXPECT_NE(own.out.find("\nStd Dev.(s):\t"), std::string::npos) << own.out;
+  EXPECT_NE(own.out.find("\np=25, 75:\t"), std::string::npos) << own.out;
+  ReportRun told = run({"--percentile", "90", "--description", dir + "report_choices.tally"});
+  EXPECT_NE(told.out.find("\np=90:\t"), std::string::npos) << told.out;
 }

@@ -18,4 +18,6 @@ expected_files() {
   # The data files the example names.
   echo share/doc/tallyscope/examples/class-7a.csv
   echo share/doc/tallyscope/examples/class-7b.csv
+  # The same analysis in one file, its tables inline.
+  echo share/doc/tallyscope/examples/two-classes-inline.tally
 }

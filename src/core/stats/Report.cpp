@@ -10,10 +10,12 @@
 
 #include "core/FileAccess.h"
 #include "core/NumberText.h"
+#include "core/description/AnalysisFile.h"
 #include "core/description/DescriptionReader.h"
 #include "core/grid/DataFile.h"
 #include "core/grid/PasteText.h"
 #include "core/grid/SpreadsheetImport.h"
+#include "core/stats/HistogramFit.h"
 #include "core/stats/Statistics.h"
 
 namespace tally {
@@ -68,8 +70,8 @@ bool readSetFile(const std::string& path, DataImport& data, std::ostream& err) {
   return false;
 }
 
-// The analysis an analysis description sets up, as the program opens it: each named
-// file read as values only (one observation per line), then the description's type.
+// The analysis an analysis description sets up, as the program opens it
+// (openAnalysis): inline tables, or set files read in the description's type.
 int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& err) {
   AnalysisDescription d;
   DescriptionProblems problems;
@@ -84,36 +86,47 @@ int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& e
     notes += escapeBreaks("tallyscope-report: " + o.description + ": " + value +
                           "; the default is kept") +
              "\n";
-  // Set 2's file is read only when Set 1's is named.
-  std::vector<std::string> files;
-  if (!d.set1File.empty()) {
-    files.push_back(setFilePath(d, d.set1File));
-    if (!d.set2File.empty()) files.push_back(setFilePath(d, d.set2File));
+  OpenedAnalysis opened = openAnalysis(d);
+  for (int i = 0; i < 2; ++i) {
+    if (opened.problem[i] == DataImport::None) continue;
+    const std::string error = opened.problem[i] == DataImport::Unreadable
+                                  ? "cannot read data file '" + opened.files[i] + "': " +
+                                        opened.error[i]
+                                  : opened.error[i];
+    err << "tallyscope-report: " << escapeBreaks(error) << "\n";
+    return 2;
   }
-  const Grouping grouping{d.start, d.size, d.number};
-  DataSet sets[2];
-  std::string names[2] = {d.set1Name, d.set2Name};
-  const AnalysisDescription defaults;
-  const std::string defaultNames[2] = {defaults.set1Name, defaults.set2Name};
-  for (size_t i = 0; i < files.size(); ++i) {
-    DataImport data;
-    if (!readSetFile(files[i], data, err)) return 2;
-    // A file's header names a set the description leaves unnamed.
-    if (!data.header.empty() && names[i] == defaultNames[i]) names[i] = data.header;
-    extractGridData(UngroupedDiscrete, loadedTable(data, UngroupedDiscrete, grouping), grouping,
-                    sets[i]);
-  }
+  for (int i = 0; i < 2; ++i)
+    for (double v : opened.duplicates[i])
+      notes += escapeBreaks("tallyscope-report: " + o.description + ": Set " +
+                            std::to_string(i + 1) + ": the value " + formatNumber("%g", v) +
+                            " has been added more than once; only the first frequency value is used") +
+               "\n";
+  DataSet* sets = opened.sets;
+  const std::string* names = opened.content.names;
+  const Grouping grouping = opened.content.classes;
   RefreshInputs in;
   in.type = static_cast<DataType>(d.type);
-  in.classes = in.histogram = grouping;
-  in.barWidth[0] = in.barWidth[1] = barWidth(in.type, std::trunc(d.colWidth));
-  in.sampleStdDev = o.sample;
-  in.percentile[0] = in.percentile[1] = o.percentile;
+  in.classes = grouping;
+  // A histogram or column width the description does not give follows the data.
+  in.histogram = opened.content.histogram ? *opened.content.histogram
+                                          : fitHistogram(sets[0], sets[1]);
+  in.columnWidth = opened.content.columnWidth.value_or(1);
+  in.fitBarWidth = !opened.content.columnWidth;
+  in.barWidth[0] = in.barWidth[1] = barWidth(in.type, in.columnWidth);
+  // The description's deviation choice and percentiles, unless the command line
+  // sets them.
+  in.sampleStdDev = o.sample || opened.content.sampleStdDev;
+  for (int i = 0; i < 2; ++i)
+    in.percentile[i] = o.percentileGiven ? o.percentile : opened.content.percentile[i];
   in.decimals = o.decimals;
   const RefreshResult result = refreshAnalysis(sets[0], sets[1], in);
   err << notes;
-  out << statisticsPage(result, o.sample, o.percentile, setNameFrom(names[0]),
-                        setNameFrom(names[1]));
+  if (o.frequencyTable)
+    out << frequencyTable(result, in);
+  else
+    out << statisticsPage(result, in.sampleStdDev, in.percentile[0], in.percentile[1],
+                          setNameFrom(names[0]), setNameFrom(names[1]));
   return 0;
 }
 
@@ -134,6 +147,24 @@ std::string reportUsage() {
          "data files, data type, column width and grouping, as the program opens it),\n"
          "with the sets' names (first 30 characters) in the header line; for example\n"
          "  tallyscope-report --description examples/two-classes.tally\n"
+         "An analysis file (.tally) is such a description: XML whose elements set1Name,\n"
+         "set2Name, type, colWidth, start, size, number (and more, see the README) set\n"
+         "up the analysis, with each set's table in set1Data, set2Data (the data file's\n"
+         "text: TAB between columns, a row per line, written on the line after the start\n"
+         "tag) or in a data file named by set1File, set2File; inline data win. Data\n"
+         "files are read in the description's type, so that under types 2 and 3 a file\n"
+         "of values and frequencies keeps its frequencies. Its sampleStdDev (1: sample)\n"
+         "and set1Percentile, set2Percentile apply unless --sample or --percentile is\n"
+         "given. Write & as &amp; and < as &lt;.\n"
+         "  <analysis>\n"
+         "    <set1Name>Class 7A</set1Name>\n"
+         "    <type>2</type>\n"
+         "    <set1Data>\n"
+         "5<TAB>3\n"
+         "6<TAB>2\n"
+         "</set1Data>\n"
+         "  </analysis>\n"
+         "(<TAB> stands for a TAB character).\n"
          "\n"
          "  --type N            data type: 0 Ungrouped Discrete (default),\n"
          "                      1 Ungrouped Continuous, 2 Grouped Discrete,\n"
@@ -149,7 +180,8 @@ std::string reportUsage() {
          "                      median, IQR, deviation, percentile): 0 to 6 fixed\n"
          "                      places, or auto (default: 4 significant digits);\n"
          "                      n, values, modes, extremes and classes keep theirs\n"
-         "  --description FILE  the analysis of an analysis description (XML); takes\n"
+         "  --description FILE  the analysis of an analysis description (XML, .tally),\n"
+         "                      with --frequency-table its column graphs' table; takes\n"
          "                      no data files and no --type, --classes, --histogram\n"
          "  --frequency-table   print the frequency table behind the column graphs\n"
          "                      instead of the Statistics page (see below)\n"
@@ -209,6 +241,7 @@ bool parseReportArguments(const std::vector<std::string>& args, ReportOptions& o
       o.type = static_cast<DataType>(t);
     } else if (a == "--percentile") {
       if (!value(v)) return false;
+      o.percentileGiven = true;
       if (!parseWhole(v, 0, 100, o.percentile)) {
         error = "--percentile must be a whole number from 0 to 100, not '" + v + "'";
         return false;
@@ -342,8 +375,13 @@ std::string oneLine(const std::string& text) {
 
 std::string statisticsPage(const RefreshResult& result, bool sample, int percentile,
                            const std::string& name1, const std::string& name2) {
+  return statisticsPage(result, sample, percentile, percentile, name1, name2);
+}
+
+std::string statisticsPage(const RefreshResult& result, bool sample, int percentile1,
+                           int percentile2, const std::string& name1, const std::string& name2) {
   std::string page;
-  for (const auto& row : statisticsRows(result, sample, percentile, percentile, name1, name2))
+  for (const auto& row : statisticsRows(result, sample, percentile1, percentile2, name1, name2))
     page += escapeBreaks(row[0]) + "\t" + escapeBreaks(row[1]) + "\t" + escapeBreaks(row[2]) + "\n";
   return page;
 }

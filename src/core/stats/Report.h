@@ -21,6 +21,7 @@ struct ReportOptions {
   bool sample = false;
   int percentile = 50;
   int decimals = kAutoDecimals;     // --decimals: places of the computed statistics
+  bool percentileGiven = false;     // --percentile was on the command line
   bool frequencyTable = false;      // print the column graphs' table instead of the page
   std::vector<std::string> files;  // one or two
   std::string description;         // an analysis description instead of the files
@@ -49,6 +50,11 @@ CellTable loadedTable(const DataImport& data, DataType type, const Grouping& cla
 std::string statisticsPage(const RefreshResult& result, bool sample, int percentile,
                            const std::string& name1 = kDefaultSetNames[0],
                            const std::string& name2 = kDefaultSetNames[1]);
+
+// The same page with each set's percentile its own: the caption "p=25, 75:" when
+// they differ.
+std::string statisticsPage(const RefreshResult& result, bool sample, int percentile1,
+                           int percentile2, const std::string& name1, const std::string& name2);
 
 // What Copy Statistics puts on the clipboard: the same rows as TAB-separated text
 // ended by CR LF (as a copied block of cells), a text of several lines written as
