@@ -99,7 +99,7 @@ int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& e
   for (int i = 0; i < 2; ++i)
     for (double v : opened.duplicates[i])
       notes += escapeBreaks("tallyscope-report: " + o.description + ": Set " +
-                            std::to_string(i + 1) + ": the value " + formatNumber("%g", v) +
+                            std::to_string(i + 1) + ": the value " + valueText(v) +
                             " has been added more than once; only the first frequency value is used") +
                "\n";
   DataSet* sets = opened.sets;
