@@ -146,15 +146,16 @@ StemAndLeafPlot buildStemAndLeaf(const DataSet* first, const DataSet* second, bo
   }
 
   // The key from the data: the first leaf of the lowest line, preferring one whose
-  // stem and leaf both say something ("4 | 3" rather than "0 | 0").
+  // stem and leaf both say something ("4 | 3" rather than "0 | 0"), then one of them.
   bool found = false;
-  for (int pass = 0; pass < 2 && !found; ++pass) {
+  for (int pass = 0; pass < 3 && !found; ++pass) {
     for (const StemLine& line : plot.lines) {
       for (int s = 0; s < 2 && !found; ++s) {
         for (int leaf = 0; leaf < 10 && !found; ++leaf) {
           if (line.leaves[s][leaf] == 0) continue;
-          const bool telling = line.stem != "0" && line.stem != "-0" && leaf != 0;
-          if (pass == 0 && !telling) continue;
+          const bool stemSays = line.stem != "0" && line.stem != "-0";
+          if (pass == 0 && !(stemSays && leaf != 0)) continue;
+          if (pass == 1 && !(stemSays || leaf != 0)) continue;
           const bool negative = line.stem[0] == '-';
           const std::uint64_t m = std::strtoull(line.stem.c_str() + (negative ? 1 : 0), nullptr, 10);
           plot.keyStem = line.stem;
