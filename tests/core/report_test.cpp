@@ -255,14 +255,14 @@ TEST(ReportFrequencyTable, OneLinePerColumnWithCumulativeFrequenciesAndPercentag
        "Set 2\t10\t1\t1\t25\t25\nSet 2\t20\t1\t2\t25\t50\nSet 2\t30\t1\t3\t25\t75\n"
        "Set 2\t40\t1\t4\t25\t100\n"},
       // Histogram columns of 0.1 over 0.05, 0.3, 0.6, 0.7: every value in the column
-      // its label names, empty columns listed too, 0.6 and 0.7 in a closing line of
-      // their own; Set 2 never loaded prints nothing.
+      // its label names, empty columns listed too; 0.6 and 0.7 lie in none, so the
+      // percentages of all four stop at 50. Set 2 never loaded prints nothing.
       {"histogram columns",
        {"--type", "1", "--histogram", "0,0.1,5", "--frequency-table",
         data("report_decimal_values.csv")},
        "Set 1\t0 - < 0.1\t1\t1\t25\t25\nSet 1\t0.1 - < 0.2\t0\t1\t0\t25\n"
        "Set 1\t0.2 - < 0.3\t0\t1\t0\t25\nSet 1\t0.3 - < 0.4\t1\t2\t25\t50\n"
-       "Set 1\t0.4 - < 0.5\t0\t2\t0\t50\nSet 1\tOutside the classes\t2\t4\t50\t100\n"},
+       "Set 1\t0.4 - < 0.5\t0\t2\t0\t50\n"},
       // Classes 2.7 -> 2, 0.5 -> 0, 3.9 -> 3 (whole observations); the class file
       // 2, 5, 3 as Set 2.
       {"classes",

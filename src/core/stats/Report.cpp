@@ -158,8 +158,8 @@ std::string reportUsage() {
          "TAB the frequency TAB the cumulative frequency. Every class is listed, empty\n"
          "ones too, in order; values in ascending order. A set that shows no\n"
          "statistics prints no lines. Each line then has two more fields: the relative\n"
-         "frequency (%) and the cumulative %, of all the set's observations; those that\n"
-         "lie in no class get a closing line \"Outside the classes\".\n"
+         "frequency (%) and the cumulative %, both of all the set's observations (with\n"
+         "values outside the classes the last cumulative % stays below 100).\n"
          "\n"
          "With --more the page gets five more rows: \"\xCE\xA3x:\", \"\xCE\xA3x\xC2\xB2:\" (the sums over\n"
          "the observations; class midpoints for type 4), \"Std Dev.(s):\", \"Std Dev.(p):\"\n"
@@ -344,11 +344,14 @@ std::string frequencyTableWithPercentages(const DataSet sets[2], const RefreshRe
   std::string table;
   for (int s = 0; s < 2; ++s) {
     const FrequencyTableRows rows = buildFrequencyTable(sets[s], result.sets[s], in);
-    for (const FrequencyRow& row : rows.rows)
+    for (const FrequencyRow& row : rows.rows) {
+      // The lines stay those of the column graph; the percentages count every observation.
+      if (row.outside) continue;
       table += (s == 0 ? name1 : name2) + "\t" + row.label + "\t" + formatNumber("%g", row.frequency) +
                "\t" + formatNumber("%g", row.cumulative) + "\t" +
                percentageText(row.relativePercent) + "\t" +
                percentageText(row.cumulativePercent) + "\n";
+    }
   }
   return table;
 }

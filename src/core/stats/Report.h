@@ -57,8 +57,9 @@ std::string frequencyTable(const RefreshResult& result, const RefreshInputs& in)
 
 // The frequency table with percentages: each line of frequencyTable (set name,
 // value or class label, frequency, cumulative frequency) followed by TAB relative
-// frequency (%) TAB cumulative %; after a set's classes, a line "Outside the classes"
-// when some of its observations lie in none.
+// frequency (%) TAB cumulative %, both of all the set's observations: the lines stay
+// those of the column graph, so values outside every class leave the last
+// cumulative % below 100.
 std::string frequencyTableWithPercentages(const DataSet sets[2], const RefreshResult& result,
                                           const RefreshInputs& in,
                                           const std::string& name1 = "Set 1",
