@@ -152,7 +152,11 @@ TEST(StemAndLeaf, TextbookCases) {
        "4 | 3\n4 | 5\n5 | 1\n5 | 8\nKey: 4 | 3 means 43\n"},
       // Split negative stems in value order: -9..-5 before -4..-0.
       {"split negatives", {{-7, 1}, {-2, 1}, {3, 1}}, true, 0,
-       "-0 | 7\n-0 | 2\n0 | 3\n0 |\nKey: -0 | 7 means -7\n"},
+       "-0 | 7\n-0 | 2\n0 | 3\nKey: -0 | 7 means -7\n"},
+      // Empty halves inside are kept, those at the ends left off: 6 .. 14 -> 0 (5-9), 1 (0-4).
+      {"split ends", {{6, 1}, {14, 1}, {9, 1}}, true, 0, "0 | 6 9\n1 | 4\nKey: 1 | 4 means 14\n"},
+      {"split gap", {{3, 1}, {12, 1}, {27, 1}}, true, 0,
+       "0 | 3\n0 |\n1 | 2\n1 |\n2 |\n2 | 7\nKey: 1 | 2 means 12\n"},
       // 1e300, 2e300, 3e300: unit 1e299, stems 1, 2, 3; the key written out whole.
       {"huge values", {{1e300, 1}, {2e300, 1}, {3e300, 1}}, false, 299,
        "1 | 0\n2 | 0\n3 | 0\nKey: 1 | 0 means 1" + std::string(300, '0') + "\n"},

@@ -129,8 +129,15 @@ StemAndLeafPlot buildStemAndLeaf(const DataSet* first, const DataSet* second, bo
   }
   plot.leafExponent = e;
 
-  const long long firstLine = lineIndex(lo, lo >= 0 ? 0 : 9, split);
-  const long long lastLine = lineIndex(hi, hi >= 0 ? 9 : 0, split);
+  // From the lowest line holding a leaf to the highest: a split stem's empty half
+  // at either end is left off.
+  long long firstLine = 0, lastLine = 0;
+  for (size_t i = 0; i < values.size(); ++i) {
+    const std::uint64_t t = truncatedAt(values[i], e);
+    const long long line = lineIndex(stemIndex(values[i], t), static_cast<int>(t % 10), split);
+    firstLine = i ? std::min(firstLine, line) : line;
+    lastLine = i ? std::max(lastLine, line) : line;
+  }
   for (long long k = firstLine; k <= lastLine; ++k) {
     StemLine line;
     // Split halves 2m and 2m+1 both belong to stem m (floor division).

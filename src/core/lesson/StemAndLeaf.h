@@ -37,7 +37,8 @@ constexpr std::uint64_t kMaxLeavesListed = 10000;
 // The plot of `first` (left) and `second` (right; may be null) over their whole
 // counts. Values are truncated to the leaf unit, never rounded; negative values
 // take the stems "-0", "-1", ... (-0.1 to -9 on "-0" at unit 1). With `split` each
-// stem gives two lines, leaves 0-4 and 5-9, in value order. The leaf unit is no
+// stem gives two lines, leaves 0-4 and 5-9, in value order, from the lowest half
+// holding a leaf to the highest. The leaf unit is no
 // finer than the data's own last decimal place, nor finer than 1 for whole numbers.
 // Empty when neither set holds an observation.
 StemAndLeafPlot buildStemAndLeaf(const DataSet* first, const DataSet* second, bool split);
