@@ -157,12 +157,16 @@ TEST(StemAndLeaf, TextbookCases) {
       {"split ends", {{6, 1}, {14, 1}, {9, 1}}, true, 0, "0 | 6 9\n1 | 4\nKey: 1 | 4 means 14\n"},
       {"split gap", {{3, 1}, {12, 1}, {27, 1}}, true, 0,
        "0 | 3\n0 |\n1 | 2\n1 |\n2 |\n2 | 7\nKey: 1 | 2 means 12\n"},
-      // 1e300, 2e300, 3e300: unit 1e299, stems 1, 2, 3; the key written out whole.
+      // 1e300, 2e300, 3e300: unit 1e299, stems 1, 2, 3; a key too long for plain
+      // decimals takes an exponent.
       {"huge values", {{1e300, 1}, {2e300, 1}, {3e300, 1}}, false, 299,
-       "1 | 0\n2 | 0\n3 | 0\nKey: 1 | 0 means 1" + std::string(300, '0') + "\n"},
+       "1 | 0\n2 | 0\n3 | 0\nKey: 1 | 0 means 1e+300\n"},
       // 2.5e-300 needs the place 1e-301: stems 1, 2, 3 there.
       {"tiny values", {{1e-300, 1}, {2.5e-300, 1}, {3e-300, 1}}, false, -301,
-       "1 | 0\n2 | 5\n3 | 0\nKey: 2 | 5 means 0." + std::string(299, '0') + "25\n"},
+       "1 | 0\n2 | 5\n3 | 0\nKey: 2 | 5 means 2.5e-300\n"},
+      // Decimals up to twenty characters stay plain: 0.000123 at unit 1e-6.
+      {"small decimals", {{0.000123, 1}, {0.000125, 1}, {0.000131, 1}}, false, -6,
+       "12 | 3 5\n13 | 1\nKey: 12 | 3 means 0.000123\n"},
   };
   for (const auto& c : cases) {
     DataSet s = pairsOf(c.data);

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/NumberText.h"
+
 namespace tally {
 namespace {
 
@@ -73,6 +75,18 @@ std::string decimalText(std::uint64_t whole, int e, bool negative) {
     if (s.back() == '.') s.pop_back();
   }
   return (negative ? "-" : "") + s;
+}
+
+// The key's value: plain decimals while they stay short, else the shortest exact
+// text with its exponent (a stem of 1e300 is not three hundred zeros).
+std::string keyValueText(std::uint64_t whole, int e, bool negative) {
+  const std::string text = decimalText(whole, e, negative);
+  if (text.size() <= 20) return text;
+  double v = 0;
+  if (!parseNumber(text, v)) return text;
+  char buffer[64];
+  const auto r = std::to_chars(buffer, buffer + sizeof buffer, v);  // shortest round trip
+  return std::string(buffer, r.ptr);
 }
 
 // The line of a leaf: with split stems the half of the stem, in value order (for a
@@ -167,7 +181,7 @@ StemAndLeafPlot buildStemAndLeaf(const DataSet* first, const DataSet* second, bo
           const std::uint64_t m = std::strtoull(line.stem.c_str() + (negative ? 1 : 0), nullptr, 10);
           plot.keyStem = line.stem;
           plot.keyLeaf = std::to_string(leaf);
-          plot.keyValue = decimalText(m * 10 + static_cast<std::uint64_t>(leaf), e, negative);
+          plot.keyValue = keyValueText(m * 10 + static_cast<std::uint64_t>(leaf), e, negative);
           found = true;
         }
       }

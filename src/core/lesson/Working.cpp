@@ -104,7 +104,7 @@ std::string hundredthsText(int h) {
 class WorkingWriter {
  public:
   WorkingWriter(const DataSet& set, const SetDisplay& d, const RefreshInputs& in, int index)
-      : set_(set), d_(d), in_(in), l_(d.labels), index_(index) {
+      : set_(set), in_(in), l_(d.labels), index_(index) {
     grouped_ = in.type == AlreadyGroupedContinuous;
     frequencies_ = in.type != UngroupedDiscrete && in.type != UngroupedContinuous;
     points_ = observationPoints(set, d, in.type);
@@ -365,7 +365,6 @@ class WorkingWriter {
   }
 
   const DataSet& set_;
-  const SetDisplay& d_;
   const RefreshInputs& in_;
   const SetLabels& l_;
   int index_;
