@@ -2,13 +2,18 @@
 // text), up to two data files and an analysis description naming them.
 //   - the exit status is 0 or 2; 2 prints nothing on standard output and exactly
 //     one line on standard error, 0 prints the page;
-//   - the page has its header and twelve rows of caption and two texts;
+//   - the page has its header and twelve rows of caption and two texts (seventeen
+//     with --more);
 //   - every text on the page is finite (no "inf", no "nan");
+//   - the frequency table, stem-and-leaf plots and working are finite too, each
+//     table line has six fields, each plot line is "STEM |" with single-digit
+//     leaves or a key, and every working block starts with a set's name;
 //   - running it again gives the same output.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -34,7 +39,8 @@ std::string pickWord(FuzzedDataProvider& in) {
   static const char* const words[] = {
       "--type", "--classes", "--histogram", "--sample", "--percentile", "--description",
       "--decimals", "auto", "6", "7",
-      "--help", "-h", "0", "1", "2", "3", "4", "5", "-1", "50", "100", "101", "2.5",
+      "--help", "-h", "--frequency-table", "--more", "--stem-and-leaf", "--split-stems",
+      "--working", "0", "1", "2", "3", "4", "5", "-1", "50", "100", "101", "2.5",
       "0,1,10", "0,2.5,4", "-1,1,10", "0,0,10", "0,1,0", "0,1,101", "1e308,1e308,100",
       "0,1e-308,100", "0,1,", ",,", "1,2,3,4", "nan", "inf", "--", "-", "", "FILE1", "FILE2",
       "DESCRIPTION", "MISSING", "/"};
@@ -79,7 +85,50 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const std::string page = out.str();
   if (page.compare(0, 6, "Usage:") == 0) return 0;
-  fuzz::require(lines(page) == 13 && page[0] == '\t', "header and twelve rows", fuzz::shown(page));
+  auto given = [&](const char* option) {
+    return std::find(args.begin(), args.end(), option) != args.end();
+  };
+  const bool described = given("--description");
+  if (given("--frequency-table") || given("--stem-and-leaf") || given("--split-stems") ||
+      given("--working")) {
+    // Set names of a description may hold any text; the files' sets are "Set 1", "Set 2".
+    if (!described)
+      fuzz::expectKnown(!fuzz::hasNonFinite(page), "report-lessons-not-finite", fuzz::shown(page));
+    std::istringstream text(page);
+    std::string line;
+    bool blockStart = true;
+    while (std::getline(text, line)) {
+      if (line.empty()) {
+        blockStart = true;
+        continue;
+      }
+      const size_t tabs = static_cast<size_t>(std::count(line.begin(), line.end(), '\t'));
+      if (!described && blockStart)
+        fuzz::require(line.rfind("Set ", 0) == 0, "a block starts with a set's name",
+                      fuzz::shown(line));
+      blockStart = false;
+      if (!described && tabs == 5 && line.rfind("Set ", 0) == 0) continue;  // a table line
+      const size_t bar = line.find(" |");
+      if (!described && bar != std::string::npos && line.rfind("  ", 0) != 0 &&
+          line.rfind("Key: ", 0) != 0) {
+        // A plot line: single digits separated by single blanks, or a count "(N)".
+        const std::string leaves = line.substr(bar + 2);
+        bool ok = leaves.empty() || leaves[0] == ' ';
+        if (ok && leaves.size() > 1 && leaves[1] != '(')
+          for (size_t i = 1; i < leaves.size(); ++i)
+            ok = ok && (i % 2 ? std::isdigit(static_cast<unsigned char>(leaves[i])) != 0
+                              : leaves[i] == ' ');
+        fuzz::require(ok, "a stem line's leaves are single digits", fuzz::shown(line));
+      }
+    }
+    std::ostringstream again, againErr;
+    fuzz::require(tally::runReport(args, again, againErr) == status && again.str() == page,
+                  "the same run, the same output");
+    return 0;
+  }
+  const size_t rowsWanted = given("--more") ? 18 : 13;
+  fuzz::require(lines(page) == rowsWanted && page[0] == '\t', "header and twelve rows",
+                fuzz::shown(page));
   std::istringstream rows(page);
   std::string row;
   std::getline(rows, row);  // the header names the sets, which may hold any text

@@ -372,31 +372,39 @@ TEST(ReportPage, CopyStatisticsTextIsThePageAsCellsOfOneLine) {
   EXPECT_NE(own.find("\r\nStd Dev.(p):\t1\t\r\n"), std::string::npos) << own;
 }
 
-TEST(ReportFrequencyTable, OneLinePerColumnWithCumulativeFrequencies) {
+TEST(ReportFrequencyTable, OneLinePerColumnWithCumulativeFrequenciesAndPercentages) {
   struct Case {
     const char* what;
     std::vector<std::string> args;
     std::string table;
   } cases[] = {
-      // 1,2,2,3,4,5 and 10,20,30,40: distinct values in ascending order.
+      // 1,2,2,3,4,5 and 10,20,30,40: distinct values in ascending order; of 6, one
+      // value is 16.67 % and two 33.33 %.
       {"discrete values",
        {"--frequency-table", data("report_values1.csv"), data("report_values2.csv")},
-       "Set 1\t1\t1\t1\nSet 1\t2\t2\t3\nSet 1\t3\t1\t4\nSet 1\t4\t1\t5\nSet 1\t5\t1\t6\n"
-       "Set 2\t10\t1\t1\nSet 2\t20\t1\t2\nSet 2\t30\t1\t3\nSet 2\t40\t1\t4\n"},
-      // Histogram columns of 0.1: every value in the column its label names, empty
-      // columns listed too; Set 2 never loaded prints nothing.
+       "Set 1\t1\t1\t1\t16.67\t16.67\nSet 1\t2\t2\t3\t33.33\t50\n"
+       "Set 1\t3\t1\t4\t16.67\t66.67\nSet 1\t4\t1\t5\t16.67\t83.33\n"
+       "Set 1\t5\t1\t6\t16.67\t100\n"
+       "Set 2\t10\t1\t1\t25\t25\nSet 2\t20\t1\t2\t25\t50\nSet 2\t30\t1\t3\t25\t75\n"
+       "Set 2\t40\t1\t4\t25\t100\n"},
+      // Histogram columns of 0.1 over 0.05, 0.3, 0.6, 0.7: every value in the column
+      // its label names, empty columns listed too; 0.6 and 0.7 lie in none, so the
+      // percentages of all four stop at 50. Set 2 never loaded prints nothing.
       {"histogram columns",
        {"--type", "1", "--histogram", "0,0.1,5", "--frequency-table",
         data("report_decimal_values.csv")},
-       "Set 1\t0 - < 0.1\t1\t1\nSet 1\t0.1 - < 0.2\t0\t1\nSet 1\t0.2 - < 0.3\t0\t1\n"
-       "Set 1\t0.3 - < 0.4\t1\t2\nSet 1\t0.4 - < 0.5\t0\t2\n"},
+       "Set 1\t0 - < 0.1\t1\t1\t25\t25\nSet 1\t0.1 - < 0.2\t0\t1\t0\t25\n"
+       "Set 1\t0.2 - < 0.3\t0\t1\t0\t25\nSet 1\t0.3 - < 0.4\t1\t2\t25\t50\n"
+       "Set 1\t0.4 - < 0.5\t0\t2\t0\t50\n"},
       // Classes 2.7 -> 2, 0.5 -> 0, 3.9 -> 3 (whole observations); the class file
       // 2, 5, 3 as Set 2.
       {"classes",
        {"--type", "4", "--classes", "0,10,3", "--frequency-table",
         data("report_fractional_classes.csv"), data("report_classes1.csv")},
-       "Set 1\t0 - < 10\t2\t2\nSet 1\t10 - < 20\t0\t2\nSet 1\t20 - < 30\t3\t5\n"
-       "Set 2\t0 - < 10\t2\t2\nSet 2\t10 - < 20\t5\t7\nSet 2\t20 - < 30\t3\t10\n"},
+       "Set 1\t0 - < 10\t2\t2\t40\t40\nSet 1\t10 - < 20\t0\t2\t0\t40\n"
+       "Set 1\t20 - < 30\t3\t5\t60\t100\n"
+       "Set 2\t0 - < 10\t2\t2\t20\t20\nSet 2\t10 - < 20\t5\t7\t50\t70\n"
+       "Set 2\t20 - < 30\t3\t10\t30\t100\n"},
       // Two frequencies beyond 2^53 are no counts: one value left, no statistics.
       {"no statistics", {"--type", "2", "--frequency-table", data("report_not_counts.csv")}, ""},
   };
@@ -406,6 +414,54 @@ TEST(ReportFrequencyTable, OneLinePerColumnWithCumulativeFrequencies) {
     EXPECT_EQ(r.out, c.table) << c.what;
   }
   EXPECT_NE(run({"--help"}).out.find("--frequency-table"), std::string::npos);
+}
+
+TEST(ReportLessons, MoreRowsStemAndLeafAndWorking) {
+  const std::string values1 = data("report_values1.csv"), values2 = data("report_values2.csv");
+  // 1,2,2,3,4,5: Σx 17, Σx² 1 + 8 + 9 + 16 + 25 = 59, squares 10.833 -> s 1.472, σ 1.344.
+  // 10,20,30,40: Σx 100, Σx² 3000, squares 500 -> s 12.91, σ 11.18.
+  ReportRun more = run({"--more", values1, values2});
+  EXPECT_EQ(more.status, 0);
+  EXPECT_EQ(more.out.substr(more.out.find("p=50:")),
+            "p=50:\t2.5\t25\n"
+            "\xCE\xA3x:\t17\t100\n"
+            "\xCE\xA3x\xC2\xB2:\t59\t3000\n"
+            "Std Dev.(s):\t1.472\t12.91\n"
+            "Std Dev.(p):\t1.344\t11.18\n"
+            "Distinct values:\t5\t4\n");
+
+  ReportRun stems = run({"--stem-and-leaf", values1, values2});
+  EXPECT_EQ(stems.out,
+            "Set 1\n0 | 1 2 2 3 4 5\nKey: 0 | 1 means 1\n"
+            "Set 2\n1 | 0\n2 | 0\n3 | 0\n4 | 0\nKey: 1 | 0 means 10\n");
+  ReportRun split = run({"--split-stems", values1});
+  EXPECT_EQ(split.out, "Set 1\n0 | 1 2 2 3 4\n0 | 5\nKey: 0 | 1 means 1\n");
+  // No plot of already grouped data.
+  EXPECT_EQ(run({"--type", "4", "--classes", "0,10,3", "--stem-and-leaf",
+                 data("report_classes1.csv")}).out,
+            "");
+
+  // The working: each set's block under its name, an empty line between them; the
+  // example's names from its description.
+  ReportRun working = run({"--working", values1, values2});
+  EXPECT_EQ(working.out.rfind("Set 1\nCount and sums\n  n = 6\n", 0), 0u) << working.out;
+  EXPECT_NE(working.out.find("\n\nSet 2\nCount and sums\n  n = 4\n"), std::string::npos);
+  EXPECT_NE(working.out.find("  median = (x3 + x4) / 2 = (2 + 3) / 2 = 2.5\n"), std::string::npos);
+  const std::string examples = std::string(TALLYSCOPE_TEST_DATA) + "/../../examples/";
+  ReportRun described = run({"--working", "--description", examples + "two-classes.tally"});
+  EXPECT_EQ(described.status, 0);
+  EXPECT_EQ(described.out.rfind("Class 7A\n", 0), 0u);
+  EXPECT_NE(described.out.find("\n\nClass 7B\n"), std::string::npos);
+
+  // Together: table, plots and working in that order, an empty line between.
+  ReportRun all = run({"--working", "--stem-and-leaf", "--frequency-table", values1});
+  const size_t table = all.out.find("Set 1\t1\t"), plot = all.out.find("\n\nSet 1\n0 |"),
+               steps = all.out.find("\n\nSet 1\nCount and sums");
+  EXPECT_TRUE(table == 0 && plot != std::string::npos && steps != std::string::npos &&
+              plot < steps)
+      << all.out;
+  for (const char* option : {"--more", "--stem-and-leaf", "--split-stems", "--working"})
+    EXPECT_NE(run({"--help"}).out.find(option), std::string::npos) << option;
 }
 
 TEST(ReportArguments, DegenerateGroupingsExitWithStatus2) {
@@ -458,7 +514,7 @@ TEST(ReportDescription, AGroupingAtItsDefaultsIsAppliedNotFitted) {
   ReportRun fitted = run({"--frequency-table", "--description", dir + "report_fitted.tally"});
   EXPECT_EQ(given.status, 0) << given.err;
   EXPECT_EQ(given.out.substr(0, given.out.find('\n', given.out.find('\n') + 1)),
-            "Set 1\t0 - < 1\t1\t1\nSet 1\t1 - < 2\t0\t1");
+            "Set 1\t0 - < 1\t1\t1\t16.67\t16.67\nSet 1\t1 - < 2\t0\t1\t0\t16.67");
   EXPECT_EQ(std::count(given.out.begin(), given.out.end(), '\n'), 10);
   EXPECT_NE(fitted.out, given.out);
   EXPECT_EQ(fitted.out.find("0 - < 1\t"), std::string::npos) << fitted.out;

@@ -16,6 +16,10 @@
 #include "core/grid/PasteText.h"
 #include "core/grid/SpreadsheetImport.h"
 #include "core/stats/HistogramFit.h"
+#include "core/lesson/FrequencyTable.h"
+#include "core/lesson/MoreStatistics.h"
+#include "core/lesson/StemAndLeaf.h"
+#include "core/lesson/Working.h"
 #include "core/stats/Statistics.h"
 
 namespace tally {
@@ -122,11 +126,7 @@ int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& e
   in.decimals = o.decimals;
   const RefreshResult result = refreshAnalysis(sets[0], sets[1], in);
   err << notes;
-  if (o.frequencyTable)
-    out << frequencyTable(result, in);
-  else
-    out << statisticsPage(result, in.sampleStdDev, in.percentile[0], in.percentile[1],
-                          setNameFrom(names[0]), setNameFrom(names[1]));
+  out << reportOutput(o, sets, result, in, setNameFrom(names[0]), setNameFrom(names[1]));
   return 0;
 }
 
@@ -135,10 +135,12 @@ int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& e
 std::string reportUsage() {
   return "Usage: tallyscope-report [--type N] [--classes START,SIZE,COUNT]\n"
          "                         [--histogram START,SIZE,COUNT] [--sample]\n"
-         "                         [--percentile P] [--decimals N|auto]\n"
-         "                         [--frequency-table] SET1_FILE [SET2_FILE]\n"
+         "                         [--percentile P] [--decimals N|auto] [--frequency-table]\n"
+         "                         [--more] [--stem-and-leaf] [--split-stems] [--working]\n"
+         "                         SET1_FILE [SET2_FILE]\n"
          "       tallyscope-report --description FILE [--sample] [--percentile P]\n"
-         "                         [--decimals N|auto]\n"
+         "                         [--decimals N|auto] [--frequency-table] [--more]\n"
+         "                         [--stem-and-leaf] [--split-stems] [--working]\n"
          "\n"
          "Prints the Statistics page for one or two data files (TAB, semicolon or comma\n"
          "separated), read as Load Data reads them with the given data type selected;\n"
@@ -185,6 +187,11 @@ std::string reportUsage() {
          "                      no data files and no --type, --classes, --histogram\n"
          "  --frequency-table   print the frequency table behind the column graphs\n"
          "                      instead of the Statistics page (see below)\n"
+         "  --more              add the rows of the page's \"More\" expander: Sum x,\n"
+         "                      Sum x^2, both standard deviations, distinct values\n"
+         "  --stem-and-leaf     print each set's stem-and-leaf plot instead of the page\n"
+         "  --split-stems       the same with each stem split (leaves 0-4 and 5-9)\n"
+         "  --working           print how each statistic was found, for each set\n"
          "  --help              show this text\n"
          "\n"
          "Output: a header line TAB \"Set 1\" TAB \"Set 2\", then one line per row:\n"
@@ -203,7 +210,32 @@ std::string reportUsage() {
          "class label \"LOWER - < UPPER\" (types 1, 3: histogram columns; type 4: classes)\n"
          "TAB the frequency TAB the cumulative frequency. Every class is listed, empty\n"
          "ones too, in order; values in ascending order. A set that shows no\n"
-         "statistics prints no lines.\n"
+         "statistics prints no lines. Each line then has two more fields: the relative\n"
+         "frequency (%) and the cumulative %, both of all the set's observations (with\n"
+         "values outside the classes the last cumulative % stays below 100).\n"
+         "\n"
+         "With --more the page gets five more rows: \"\xCE\xA3x:\", \"\xCE\xA3x\xC2\xB2:\" (the sums over\n"
+         "the observations; class midpoints for type 4), \"Std Dev.(s):\", \"Std Dev.(p):\"\n"
+         "and \"Distinct values:\" (empty for type 4).\n"
+         "\n"
+         "With --stem-and-leaf: for each set that shows statistics (types 0 to 3), a line\n"
+         "with its name, one line \"STEM | L L L\" per stem from the lowest to the highest\n"
+         "(empty ones too; leaves ascending, single digits), then \"Key: STEM | LEAF means\n"
+         "VALUE\". The leaf unit is the smallest power of ten giving at most 20 stems\n"
+         "(no finer than the data's last decimal place, nor than 1 for whole numbers);\n"
+         "values are truncated to it, not rounded; -0.1 to -9 stand on the stem \"-0\".\n"
+         "\n"
+         "With --working: for each set with statistics, a line with its name, then the\n"
+         "steps from the data to each statistic of the page, with the set's numbers:\n"
+         "sums, mean, both standard deviations, ordered data, median and quartiles by\n"
+         "halves, the percentile at rank (n - 1)p/100 + 1 between its neighbours (type 4:\n"
+         "L + (N p/100 - F) / f h in the class that holds it), range, IQR, fences and\n"
+         "outliers, modes. A set of one or two different values gets one line saying\n"
+         "so. Sets are separated by an empty line. With --description the sets' names\n"
+         "stand for \"Set 1\" and \"Set 2\" here and in the table and plots.\n"
+         "\n"
+         "Given together, --frequency-table, --stem-and-leaf and --working print in\n"
+         "that order, separated by an empty line.\n"
          "\n"
          "Exit status: 0 on success, 2 on bad usage, an unreadable file or a file with\n"
          "no numbers (\"No numbers found in FILE.\").\n";
@@ -230,6 +262,14 @@ bool parseReportArguments(const std::vector<std::string>& args, ReportOptions& o
       o.sample = true;
     } else if (a == "--frequency-table") {
       o.frequencyTable = true;
+    } else if (a == "--more") {
+      o.more = true;
+    } else if (a == "--stem-and-leaf") {
+      o.stemAndLeaf = true;
+    } else if (a == "--split-stems") {
+      o.stemAndLeaf = o.splitStems = true;
+    } else if (a == "--working") {
+      o.working = true;
     } else if (a == "--type") {
       dataOption = a;
       int t;
@@ -416,6 +456,87 @@ std::string frequencyTable(const RefreshResult& result, const RefreshInputs& in)
   return table;
 }
 
+std::string frequencyTableWithPercentages(const DataSet sets[2], const RefreshResult& result,
+                                          const RefreshInputs& in, const std::string& name1,
+                                          const std::string& name2) {
+  std::string table;
+  for (int s = 0; s < 2; ++s) {
+    const FrequencyTableRows rows = buildFrequencyTable(sets[s], result.sets[s], in);
+    for (const FrequencyRow& row : rows.rows) {
+      // The lines stay those of the column graph; the percentages count every observation.
+      if (row.outside) continue;
+      table += (s == 0 ? name1 : name2) + "\t" + row.label + "\t" + formatNumber("%g", row.frequency) +
+               "\t" + formatNumber("%g", row.cumulative) + "\t" +
+               percentageText(row.relativePercent) + "\t" +
+               percentageText(row.cumulativePercent) + "\n";
+    }
+  }
+  return table;
+}
+
+std::string moreRows(const DataSet sets[2], const RefreshResult& result, DataType type) {
+  const MoreLabels a = moreStatistics(sets[0], result.sets[0], type);
+  const MoreLabels b = moreStatistics(sets[1], result.sets[1], type);
+  std::string rows;
+  auto row = [&](const std::string& caption, const std::string MoreLabels::*field) {
+    rows += caption + "\t" + a.*field + "\t" + b.*field + "\n";
+  };
+  row(kSumXCaption, &MoreLabels::sumX);
+  row(kSumX2Caption, &MoreLabels::sumX2);
+  row(standardDeviationCaption(true), &MoreLabels::sampleStdDev);
+  row(standardDeviationCaption(false), &MoreLabels::populationStdDev);
+  row(kDistinctValuesCaption, &MoreLabels::distinctValues);
+  return rows;
+}
+
+std::string stemAndLeafReport(const DataSet sets[2], const RefreshResult& result,
+                              const RefreshInputs& in, bool split, const std::string& name1,
+                              const std::string& name2) {
+  if (in.type == AlreadyGroupedContinuous) return std::string();
+  std::string text;
+  for (int s = 0; s < 2; ++s) {
+    if (!result.sets[s].hasStatistics) continue;
+    const StemAndLeafPlot plot = buildStemAndLeaf(&sets[s], nullptr, split);
+    if (plot.empty()) continue;
+    text += (s == 0 ? name1 : name2) + "\n" + stemAndLeafText(plot, 0);
+  }
+  return text;
+}
+
+std::string workingReport(const DataSet sets[2], const RefreshResult& result,
+                          const RefreshInputs& in, const std::string& name1,
+                          const std::string& name2) {
+  std::string text;
+  for (int s = 0; s < 2; ++s) {
+    const std::vector<std::string> lines = setWorking(sets[s], result.sets[s], in, s);
+    if (lines.empty()) continue;
+    if (!text.empty()) text += "\n";
+    text += workingText(s == 0 ? name1 : name2, lines);
+  }
+  return text;
+}
+
+std::string reportOutput(const ReportOptions& o, const DataSet sets[2], const RefreshResult& result,
+                         const RefreshInputs& in, const std::string& name1,
+                         const std::string& name2) {
+  if (!o.frequencyTable && !o.stemAndLeaf && !o.working) {
+    std::string page = statisticsPage(result, in.sampleStdDev, in.percentile[0], in.percentile[1],
+                                      name1, name2);
+    if (o.more) page += moreRows(sets, result, in.type);
+    return page;
+  }
+  std::string text;
+  auto section = [&](const std::string& part) {
+    if (part.empty()) return;
+    if (!text.empty()) text += "\n";
+    text += part;
+  };
+  if (o.frequencyTable) section(frequencyTableWithPercentages(sets, result, in, name1, name2));
+  if (o.stemAndLeaf) section(stemAndLeafReport(sets, result, in, o.splitStems, name1, name2));
+  if (o.working) section(workingReport(sets, result, in, name1, name2));
+  return text;
+}
+
 int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   ReportOptions o;
   std::string error;
@@ -459,10 +580,7 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     result = refreshAnalysis(sets[0], sets[1], in);
   }
   err << notes;
-  if (o.frequencyTable)
-    out << frequencyTable(result, in);
-  else
-    out << statisticsPage(result, o.sample, o.percentile, names[0], names[1]);
+  out << reportOutput(o, sets, result, in, names[0], names[1]);
   return 0;
 }
 

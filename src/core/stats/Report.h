@@ -23,6 +23,10 @@ struct ReportOptions {
   int decimals = kAutoDecimals;     // --decimals: places of the computed statistics
   bool percentileGiven = false;     // --percentile was on the command line
   bool frequencyTable = false;      // print the column graphs' table instead of the page
+  bool more = false;                // add the "More" rows to the page
+  bool stemAndLeaf = false;         // print each set's stem-and-leaf plot instead of the page
+  bool splitStems = false;          // ... with each stem split in two (leaves 0-4, 5-9)
+  bool working = false;             // print each set's working instead of the page
   std::vector<std::string> files;  // one or two
   std::string description;         // an analysis description instead of the files
   bool help = false;
@@ -68,6 +72,40 @@ std::string statisticsText(const RefreshResult& result, bool sample, int percent
 // class label ("LOWER - < UPPER", continuous types) TAB frequency TAB cumulative
 // frequency.
 std::string frequencyTable(const RefreshResult& result, const RefreshInputs& in);
+
+// The frequency table with percentages: each line of frequencyTable (set name,
+// value or class label, frequency, cumulative frequency) followed by TAB relative
+// frequency (%) TAB cumulative %, both of all the set's observations: the lines stay
+// those of the column graph, so values outside every class leave the last
+// cumulative % below 100.
+std::string frequencyTableWithPercentages(const DataSet sets[2], const RefreshResult& result,
+                                          const RefreshInputs& in,
+                                          const std::string& name1 = "Set 1",
+                                          const std::string& name2 = "Set 2");
+
+// The "More" rows (caption TAB Set 1 TAB Set 2): Σx, Σx², both standard deviations
+// and the number of distinct values.
+std::string moreRows(const DataSet sets[2], const RefreshResult& result, DataType type);
+
+// For each set that shows statistics (not already grouped data): its name, one line
+// "STEM | L L L" per stem, then "Key: STEM | LEAF means VALUE".
+std::string stemAndLeafReport(const DataSet sets[2], const RefreshResult& result,
+                              const RefreshInputs& in, bool split,
+                              const std::string& name1 = "Set 1",
+                              const std::string& name2 = "Set 2");
+
+// For each set with statistics (or too few values), its name and its working, the
+// blocks separated by an empty line.
+std::string workingReport(const DataSet sets[2], const RefreshResult& result,
+                          const RefreshInputs& in, const std::string& name1 = "Set 1",
+                          const std::string& name2 = "Set 2");
+
+// What the options ask for after the refresh: the page (with the "More" rows), or
+// the frequency table, the stem-and-leaf plots and the working, in that order and
+// separated by an empty line, for those asked for.
+std::string reportOutput(const ReportOptions& o, const DataSet sets[2], const RefreshResult& result,
+                         const RefreshInputs& in, const std::string& name1,
+                         const std::string& name2);
 
 // The whole program: returns the exit status (0, or 2 on any error, with one line
 // on `err` and nothing on `out`).
