@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "core/NumberText.h"
+#include "core/graph/AxisGeometry.h"
 #include "core/graph/GraphSettings.h"
 #include "ui/WxBridge.h"
 #include "ui/graph/coordSysProperties.h"
@@ -213,6 +214,8 @@ void coordSys::drawAll(wxDC& dc) {
 
 namespace {
 
+wxPoint toPoint(const tally::PixelPoint& p) { return wxPoint(p.x, p.y); }
+
 // Many short lines in one pen. DrawLine strokes each line on its own, and on a
 // graphics context every stroke costs far more than its few pixels; the batch
 // strokes them all as one path. The lines of one batch must not overlap, so that
@@ -267,28 +270,12 @@ void drawMeasuredText(wxDC& dc, const wxString& text, int x, int y, const tally:
   dc.CalcBoundingBox(x + e.width, y + e.height);
 }
 
-// A tick label cut at the window's edge can read as another number ("-5" as "5"),
-// so a label is drawn whole or not at all.
-bool fitsClient(int x, int y, const tally::Extent& e, const wxSize& c) {
-  return x >= 0 && y >= 0 && x + e.width <= c.x && y + e.height <= c.y;
-}
-
 }  // namespace
 
-wxPoint coordSys::crossingPixel(const wxSize& c, const tally::TextMeasure& measure) const {
-  const tally::WorldPoint cross = layout.axisIntersection;
-  int row = layout.worldToPixelY(layout.yWorld(cross.y), c.y);
-  int col = layout.worldToPixelX(layout.xWorld(cross.x), c.x);
-  if (layout.axesAlwaysViewable && !layout.originAlwaysViewable) {
-    // An axis outside the window runs along the bottom or left edge, leaving room for its labels.
-    tally::Margins m = layout.computeMargins(false, c.x, c.y, measure);
-    if (row < 0 || row > c.y) row = c.y - layout.worldHeightToPixels(layout.yWorld(m.below), c.y);
-    if (col < 0 || col > c.x) col = layout.worldWidthToPixels(layout.xWorld(m.left), c.x);
-  }
-  return wxPoint(col, row);
+wxPoint coordSys::axesCrossingPixel() const {
+  const wxSize c = GetClientSize();
+  return toPoint(tally::axesCrossing(layout, c.x, c.y, windowMeasure()));
 }
-
-wxPoint coordSys::axesCrossingPixel() const { return crossingPixel(GetClientSize(), windowMeasure()); }
 
 void coordSys::drawGrid(wxDC& dc) {
   const int style = layout.gridStyle;
@@ -335,128 +322,41 @@ void coordSys::drawGrid(wxDC& dc) {
 }
 
 void coordSys::drawAxes(wxDC& dc) {
-  const tally::AxisScale& xs = layout.xScale;
-  const tally::AxisScale& ys = layout.yScale;
-  if (!xs.showAxis && !ys.showAxis) return;
+  const wxSize c = GetClientSize();
+  const tally::AxesGeometry geometry = tally::axesGeometry(layout, c.x, c.y, dcMeasure(dc));
+  if (geometry.axes.empty()) return;
   const wxFont tick = tickFont(), axisFont = axisLabelFont();
   dc.SetPen(*wxBLACK_PEN);
   dc.SetBrush(*wxBLACK_BRUSH);
   dc.SetTextForeground(*wxBLACK);
   dc.SetFont(tick);
-
-  const wxSize c = GetClientSize();
-  auto toX = [&](double v) { return layout.worldToPixelX(v, c.x); };
-  auto toY = [&](double v) { return layout.worldToPixelY(v, c.y); };
-  const tally::WorldPoint cross = layout.axisIntersection;
-  const int left = toX(layout.xWorld(xs.getMin()));
-  const int right = toX(layout.xWorld(xs.getMax()));
-  const int top = toY(layout.yWorld(ys.getMax()));
-  const int bottom = toY(layout.yWorld(ys.getMin()));
-  const tally::TextMeasure measure = dcMeasure(dc);
-  const wxPoint crossing = crossingPixel(c, measure);
-  const int row = crossing.y, col = crossing.x;
-
-  std::vector<double> positions;
   // Major and minor ticks share positions, so they stay two batches.
   LineBatch ticks;
-  if (xs.showAxis) {
-    dc.DrawLine(left, row, right, row);
-    const wxPoint leftHead[] = {{0, 0}, {16, 4}, {16, -4}};
-    const wxPoint rightHead[] = {{0, 0}, {-16, 4}, {-16, -4}};
-    dc.DrawPolygon(3, leftHead, left, row);
-    dc.DrawPolygon(3, rightHead, right, row);
-    if (xs.showTicks) {
-      xs.tickPositions(positions, tally::MajorTicks);
-      for (double p : positions) {
-        int x = toX(layout.xWorld(p));
-        ticks.add(x, row + 4, x, row - 5);
-      }
-      ticks.stroke(dc);
-    }
-    const tally::Extent tallest = layout.measureTickLabels(tally::XAxis, measure);
-    if (xs.showTickLabels) {
-      for (const tally::TickLabel& label : layout.tickLabels(tally::XAxis)) {
-        const tally::Extent e = measure(label.text, false);
-        const wxCoord tw = e.width, th = e.height;
-        int x = toX(layout.xWorld(label.position));
-        int y = layout.xTickLabelPosition == 1 ? row + 6 : row - th - 6;
-        if (!fitsClient(x - tw / 2, y, e, c)) continue;
-        drawMeasuredText(dc, toWx(label.text), x - tw / 2, y, e);
-      }
-    }
-    if (xs.showMinorTicks) {
-      xs.tickPositions(positions, tally::MinorTicks);
-      for (double p : positions) {
-        int x = toX(layout.xWorld(p));
-        ticks.add(x, row + 2, x, row - 3);
-      }
-      ticks.stroke(dc);
-    }
+  auto strokeTicks = [&](const std::vector<tally::PixelSegment>& segments) {
+    if (segments.empty()) return;
+    for (const tally::PixelSegment& t : segments) ticks.add(t.from.x, t.from.y, t.to.x, t.to.y);
+    ticks.stroke(dc);
+  };
+  auto drawHead = [&](const tally::Arrowhead& head) {
+    const wxPoint points[] = {toPoint(head[0]), toPoint(head[1]), toPoint(head[2])};
+    dc.DrawPolygon(3, points);
+  };
+  for (const tally::AxisGeometry& axis : geometry.axes) {
+    dc.DrawLine(toPoint(axis.line.from), toPoint(axis.line.to));
+    drawHead(axis.startHead);
+    drawHead(axis.endHead);
+    strokeTicks(axis.majorTicks);
+    for (const tally::LabelBox& label : axis.tickLabels)
+      drawMeasuredText(dc, toWx(label.text), label.x, label.y, label.extent);
+    strokeTicks(axis.minorTicks);
     dc.SetFont(axisFont);
-    const tally::Extent le = measure(xs.axisLabel, true);
-    const wxCoord lw = le.width, lh = le.height;
-    const int pos = layout.xAxisLabelPosition;
-    int lx = (pos & 8) ? right - lw - 10 : left + 10;
-    int ly;
-    if (pos & 2)
-      ly = row - lh - 10 - (layout.xTickLabelPosition == 2 ? tallest.height : 0);
-    else
-      ly = row + 10 + (layout.xTickLabelPosition == 1 ? tallest.height : 0);
-    drawMeasuredText(dc, toWx(xs.axisLabel), lx, ly, le);
+    const tally::LabelBox& name = axis.axisLabel;
+    drawMeasuredText(dc, toWx(name.text), name.x, name.y, name.extent);
     dc.SetFont(tick);
   }
-
-  if (ys.showAxis) {
-    dc.DrawLine(col, bottom, col, top);
-    const wxPoint bottomHead[] = {{0, 0}, {-4, -16}, {4, -16}};
-    const wxPoint topHead[] = {{0, 0}, {-4, 16}, {4, 16}};
-    dc.DrawPolygon(3, bottomHead, col, bottom);
-    dc.DrawPolygon(3, topHead, col, top);
-    if (ys.showTicks) {
-      ys.tickPositions(positions, tally::MajorTicks);
-      for (double p : positions) {
-        int y = toY(layout.yWorld(p));
-        ticks.add(col + 4, y, col - 5, y);
-      }
-      ticks.stroke(dc);
-    }
-    const tally::Extent widest = layout.measureTickLabels(tally::YAxis, measure);
-    if (ys.showTickLabels) {
-      for (const tally::TickLabel& label : layout.tickLabels(tally::YAxis)) {
-        const tally::Extent e = measure(label.text, false);
-        const wxCoord tw = e.width, th = e.height;
-        int y = toY(layout.yWorld(label.position));
-        int x = layout.yTickLabelPosition == 4 ? col - tw - 11 : col + 14;
-        if (!fitsClient(x, y - th / 2, e, c)) continue;
-        drawMeasuredText(dc, toWx(label.text), x, y - th / 2, e);
-      }
-    }
-    if (ys.showMinorTicks) {
-      ys.tickPositions(positions, tally::MinorTicks);
-      for (double p : positions) {
-        int y = toY(layout.yWorld(p));
-        ticks.add(col + 2, y, col - 3, y);
-      }
-      ticks.stroke(dc);
-    }
-    dc.SetFont(axisFont);
-    const tally::Extent le = measure(ys.axisLabel, true);
-    const wxCoord lw = le.width, lh = le.height;
-    const int pos = layout.yAxisLabelPosition;
-    int ly = (pos & 1) ? bottom - lh - 10 : top + 5;
-    int lx;
-    if (pos & 4)
-      lx = col - lw - 10 - (layout.yTickLabelPosition == 4 ? widest.width + 5 : 0);
-    else
-      lx = col + 15 + (layout.yTickLabelPosition == 8 ? widest.width + 5 : 0);
-    drawMeasuredText(dc, toWx(ys.axisLabel), lx, ly, le);
-    dc.SetFont(tick);
-  }
-
-  if (xs.showAxis && ys.showAxis && layout.isVisible(0, 0, c.x, c.y) && cross.x == 0 && cross.y == 0) {
+  if (geometry.originRing) {
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
-    const int radius = static_cast<int>(4 * 1.5 + 2);
-    dc.DrawCircle(col, row, radius);
+    dc.DrawCircle(toPoint(geometry.crossing), geometry.originRingRadius);
   }
   dc.SetPen(wxNullPen);
   dc.SetBrush(wxNullBrush);

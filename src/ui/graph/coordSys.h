@@ -222,7 +222,6 @@ class coordSys : public wxWindow {
   tally::TextMeasure windowMeasure() const;
   tally::TextMeasure dcMeasure(wxDC& dc) const;
   wxPoint toPixel(double x, double y, const wxSize& client) const;
-  wxPoint crossingPixel(const wxSize& client, const tally::TextMeasure& measure) const;
   void drawMarkerAt(wxDC& dc, const wxPoint& centre, int shape, int size);
   bool startAnimationCursor(const tally::Series& s);
   void lineAnimationStep();
