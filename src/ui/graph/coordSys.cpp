@@ -459,7 +459,7 @@ bool coordSys::parseSettings(const std::string& text) { return tally::parseSetti
 // ---- events
 
 void coordSys::onKeyDown(wxKeyEvent& event) {
-  if (event.ControlDown() && event.GetKeyCode() == 67)
+  if (event.ControlDown() && event.GetKeyCode() == 'C')
     copyToClipboard();
   else
     event.Skip();
