@@ -327,3 +327,58 @@ TEST_F(PropertiesTest, Screenshot) {
                                             r.width, r.height, r.x, r.y, dir);
   EXPECT_EQ(wxExecute(command, wxEXEC_SYNC), 0) << command;
 }
+
+namespace {
+
+// A graph stand-in: a plain window and a layout, no coordSys.
+struct LayoutHost : GraphPropertiesHost {
+  explicit LayoutHost(wxWindow* window) : window(window) {}
+  wxWindow* propertiesParent() override { return window; }
+  tally::GraphLayout& propertiesLayout() override { return layout; }
+  void propertiesApplied() override { ++applied; }
+  void forgetPropertiesWindow(const coordSysProperties* w) override { forgotten.push_back(w); }
+
+  wxWindow* window;
+  tally::GraphLayout layout;
+  int applied = 0;
+  std::vector<const coordSysProperties*> forgotten;
+};
+
+}  // namespace
+
+TEST_F(PropertiesTest, TheWindowEditsAnyHostsLayoutThroughItsInterface) {
+  LayoutHost host(frame);
+  host.layout.xMin = -2;
+  host.layout.xScale.axisLabel = "time";
+  host.layout.gridStyle = 0;
+  auto* w = new coordSysProperties(&host, wxID_ANY, wxEmptyString, wxDefaultPosition,
+                                   wxDefaultSize, 0);
+  EXPECT_EQ(w->getOwner(), &host);
+  EXPECT_EQ(w->GetParent(), frame);
+  w->fillFromOwner();
+  EXPECT_EQ(text(w->xControls().min), "-2");
+  EXPECT_EQ(text(w->xControls().label), "time");
+  EXPECT_EQ(w->gridChoice()->GetSelection(), 0);
+
+  type(w->xControls().max, "40");
+  type(w->yControls().label, "count");
+  w->gridChoice()->SetSelection(2);
+  ASSERT_TRUE(w->apply());
+  EXPECT_EQ(host.applied, 1);
+  EXPECT_EQ(host.layout.xMin, -2);
+  EXPECT_EQ(host.layout.xMax, 40);
+  EXPECT_EQ(host.layout.yScale.axisLabel, "count");
+  EXPECT_EQ(host.layout.gridStyle, 2);
+
+  // Refused ranges write nothing and tell the host nothing.
+  type(w->xControls().min, "50");
+  wxTEST_DIALOG(EXPECT_FALSE(w->apply()),
+                ExpectMessage("Error", "xmax must be greater than xmin.", wxICON_ERROR));
+  EXPECT_EQ(host.applied, 1);
+  EXPECT_EQ(host.layout.xMin, -2);
+
+  w->Close(true);
+  wxTheApp->ProcessIdle();
+  ASSERT_EQ(host.forgotten.size(), 1u);
+  EXPECT_EQ(host.forgotten[0], w);
+}

@@ -9,6 +9,9 @@
 #include <wx/image.h>
 #include <wx/panel.h>
 
+#include <functional>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "PixelTools.h"
@@ -415,4 +418,95 @@ TEST_F(PercentileViewTest, MarkerTextsStayInsideTheGraphAtZeroAndAHundredPercent
     EXPECT_EQ(count(img, 397, 0, 399, 140, isRedText), 0) << at;
     EXPECT_EQ(count(img, 0, 90, 205, 120, isRedText), 0) << at;   // clear of the axis at 200
   }
+}
+
+TEST_F(ColumnViewTest, TheViewDrawsItsOwnCopiesOfTheSeriesHandedToIt) {
+  // Red: x 0..2 (px 200..280), y 0..4 (px 30..150).
+  auto red = std::make_unique<tally::Series>(column(tally::colours::red, 1, 4, 2));
+  view->setSeries(red.get(), nullptr, nullptr, nullptr);
+  EXPECT_EQ(view->getSlot(0), red.get());
+  ASSERT_NE(view->getDrawnSlot(0), nullptr);
+  EXPECT_NE(view->getDrawnSlot(0), red.get());
+  EXPECT_EQ(view->getDrawnSlot(1), nullptr);
+  // The caller changes its record, then lets it go: the picture, drawn anew, still
+  // shows what was handed, until the record is handed again.
+  red->fillColour = tally::colours::blue;
+  red->segments.clear();
+  red.reset();
+  view->redrawPicture();
+  wxImage img = view->bufferSnapshot().ConvertToImage();
+  EXPECT_TRUE(near(img, 240, 100, *wxRED));
+  EXPECT_EQ(view->getDrawnSlot(0)->segments.size(), 1u);
+
+  tally::Series blue = column(tally::colours::blue, 1, 4, 2);
+  view->setSeries(&blue, nullptr, nullptr, nullptr);
+  img = view->bufferSnapshot().ConvertToImage();
+  EXPECT_TRUE(near(img, 240, 100, *wxBLUE));
+}
+
+TEST_F(PercentileViewTest, TheViewDrawsItsOwnCopyOfACurve) {
+  auto set1 = std::make_unique<tally::Series>(curve(tally::colours::red, {{-5, -4}, {-1, -4}}));
+  view->setCurve(0, set1.get());
+  EXPECT_EQ(view->getCurve(0), set1.get());
+  ASSERT_NE(view->getDrawnCurve(0), nullptr);
+  EXPECT_NE(view->getDrawnCurve(0), set1.get());
+  EXPECT_EQ(view->getDrawnCurve(1), nullptr);
+  set1->segments.clear();
+  set1.reset();
+  const wxImage img = render();
+  auto isRed = [](const wxImage& i, int x, int y) {
+    return i.GetRed(x, y) > 150 && i.GetGreen(x, y) < 110 && i.GetBlue(x, y) < 110;
+  };
+  EXPECT_GT(count(img, 100, 265, 150, 275, isRed), 20);  // the curve along y px 270
+  view->setCurve(0, nullptr);
+  EXPECT_EQ(view->getCurve(0), nullptr);
+  EXPECT_EQ(view->getDrawnCurve(0), nullptr);
+}
+
+// One redraw rule for both views: every setter of a view, a resize and any
+// explicit repaint request leave the picture stale, drawn anew at the next paint.
+TEST_F(ColumnViewTest, EverySetterAndRepaintRequestMarksThePictureStale) {
+  tally::Series green = column(tally::colours::green, 1, 2, 1);
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"setSeries", [&] { view->setSeries(&green, nullptr, nullptr, nullptr); }},
+      {"setTitle", [&] { view->setTitle("Class 7A"); }},
+      {"setNamesUnder", [&] { view->setNamesUnder({{-4, "Class 7A"}}); }},
+      {"Refresh", [&] { view->Refresh(false); }},
+      {"resize", [&] {
+         view->SetClientSize(380, 280);
+         wxTheApp->ProcessPendingEvents();
+       }},
+  };
+  for (const auto& [name, change] : changes) {
+    view->redrawBufferIfStale();
+    ASSERT_FALSE(view->isPictureStale()) << name;
+    change();
+    EXPECT_TRUE(view->isPictureStale()) << name;
+  }
+}
+
+TEST_F(PercentileViewTest, EverySetterAndRepaintRequestMarksThePictureStale) {
+  tally::Series set1 = curve(tally::colours::red, {{-5, -4}, {-1, -4}});
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"setCurve", [&] { view->setCurve(0, &set1); }},
+      {"setSet1Percentile", [&] { view->setSet1Percentile(2); }},
+      {"setSet2Percentile", [&] { view->setSet2Percentile(3); }},
+      {"setPercentage", [&] { view->setPercentage(40); }},
+      {"setMarkerFontSize", [&] { view->setMarkerFontSize(12); }},
+      {"Refresh", [&] { view->Refresh(false); }},
+  };
+  for (const auto& [name, change] : changes) {
+    view->redrawBufferIfStale();
+    ASSERT_FALSE(view->isPictureStale()) << name;
+    change();
+    EXPECT_TRUE(view->isPictureStale()) << name;
+  }
+  // A font size changed through the graph and a repaint asked for: the buffer shows
+  // the new state, as the window's text scale does it.
+  view->redrawBufferIfStale();
+  const wxImage before = view->bufferSnapshot().ConvertToImage();
+  view->setFontSize(16);
+  view->Refresh(false);
+  const wxImage after = view->bufferSnapshot().ConvertToImage();
+  EXPECT_NE(count(before, 0, 0, 399, 299, dark), count(after, 0, 0, 399, 299, dark));
 }

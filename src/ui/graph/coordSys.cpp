@@ -7,20 +7,17 @@
 #include <wx/graphics.h>
 #include <wx/intl.h>
 #include <wx/menu.h>
-#include <wx/msgdlg.h>
 #include <wx/tooltip.h>
 
 #include <algorithm>
 #include <cmath>
-#include <map>
-#include <memory>
 #include <string>
-#include <tuple>
-#include <utility>
 
 #include "core/NumberText.h"
+#include "core/graph/AxisGeometry.h"
 #include "core/graph/GraphSettings.h"
 #include "ui/WxBridge.h"
+#include "ui/graph/GraphDrawing.h"
 #include "ui/graph/coordSysProperties.h"
 
 wxDEFINE_EVENT(viewChangedEvent, wxCommandEvent);
@@ -78,77 +75,16 @@ void coordSys::setCustomYTickLabels(const wxArrayString& labels) {
 
 // ---- fonts and text measurement
 
-wxFont coordSys::tickFont() const {
-  if (fontsSize != layout.fontSize) {
-    tickFontCache = wxFont(wxFontInfo(layout.fontSize).Family(wxFONTFAMILY_ROMAN));
-    axisFontCache = wxFont(wxFontInfo(layout.fontSize + 2).Family(wxFONTFAMILY_ROMAN).Italic());
-    fontsSize = layout.fontSize;
-  }
-  return tickFontCache;
-}
+wxFont coordSys::tickFont() const { return fonts.tick(layout.fontSize); }
 
-wxFont coordSys::axisLabelFont() const {
-  tickFont();
-  return axisFontCache;
-}
+wxFont coordSys::axisLabelFont() const { return fonts.axisLabel(layout.fontSize); }
 
-// Laying out text costs more than drawing a whole graph's lines, and every redraw
-// measures the same few tick labels again; on screen an extent depends only on the
-// font size, the italic axis-label face and the text.
 tally::TextMeasure coordSys::windowMeasure() const {
-  using Key = std::tuple<int, bool, std::string>;
-  static std::map<Key, tally::Extent> known;
-  wxFont tick = tickFont(), axis = axisLabelFont();
-  const int size = layout.fontSize;
-  return [this, tick, axis, size](const std::string& text, bool axisLabel) {
-    Key key{size, axisLabel, text};
-    auto found = known.find(key);
-    if (found != known.end()) return found->second;
-    int w = 0, h = 0;
-    GetTextExtent(toWx(text), &w, &h, nullptr, nullptr, axisLabel ? &axis : &tick);
-    // Tick labels of a zooming user are endless; the common ones come back at once.
-    if (known.size() >= 4096) known.clear();
-    known.emplace(std::move(key), tally::Extent{w, h});
-    return tally::Extent{w, h};
-  };
+  return windowTextMeasure(*this, tickFont(), axisLabelFont(), layout.fontSize);
 }
 
-// A context's extents may differ from the screen's (printer), so they are only
-// remembered for the one drawing the measure belongs to. An unscaled memory context
-// (the views' buffers, the clipboard picture) measures a text the same way every
-// time, so its extents are remembered across drawings, per resolution.
 tally::TextMeasure coordSys::dcMeasure(wxDC& dc) const {
-  wxFont tick = tickFont(), axis = axisLabelFont();
-  double ux = 0, uy = 0, lx = 0, ly = 0;
-  dc.GetUserScale(&ux, &uy);
-  dc.GetLogicalScale(&lx, &ly);
-  const bool lasting = wxDynamicCast(&dc, wxMemoryDC) && ux == 1 && uy == 1 && lx == 1 && ly == 1 &&
-                       dc.GetContentScaleFactor() == 1;
-  if (lasting) {
-    using Key = std::tuple<int, int, int, bool, std::string>;
-    static std::map<Key, tally::Extent> known;
-    const wxSize ppi = dc.GetPPI();
-    const int size = layout.fontSize;
-    return [&dc, tick, axis, ppi, size](const std::string& text, bool axisLabel) {
-      Key key{ppi.x, ppi.y, size, axisLabel, text};
-      auto found = known.find(key);
-      if (found != known.end()) return found->second;
-      wxCoord w = 0, h = 0;
-      dc.GetTextExtent(toWx(text), &w, &h, nullptr, nullptr, axisLabel ? &axis : &tick);
-      if (known.size() >= 4096) known.clear();
-      known.emplace(std::move(key), tally::Extent{w, h});
-      return tally::Extent{w, h};
-    };
-  }
-  auto known = std::make_shared<std::map<std::pair<bool, std::string>, tally::Extent>>();
-  return [&dc, tick, axis, known](const std::string& text, bool axisLabel) {
-    auto found = known->find({axisLabel, text});
-    if (found != known->end()) return found->second;
-    wxCoord w = 0, h = 0;
-    dc.GetTextExtent(toWx(text), &w, &h, nullptr, nullptr, axisLabel ? &axis : &tick);
-    known->emplace(std::make_pair(axisLabel, text), tally::Extent{w, h});
-    return tally::Extent{w, h};
-  };
+  return dcTextMeasure(dc, tickFont(), axisLabelFont(), layout.fontSize);
 }
 
 // ---- layout and transforms
@@ -213,82 +149,14 @@ void coordSys::drawAll(wxDC& dc) {
 
 namespace {
 
-// Many short lines in one pen. DrawLine strokes each line on its own, and on a
-// graphics context every stroke costs far more than its few pixels; the batch
-// strokes them all as one path. The lines of one batch must not overlap, so that
-// the one stroke covers exactly the pixels the separate ones would.
-class LineBatch {
- public:
-  void add(int x1, int y1, int x2, int y2) { lines.push_back({x1, y1, x2, y2}); }
-
-  void stroke(wxDC& dc) {
-    if (lines.empty()) return;
-    wxGraphicsContext* gc = dc.GetGraphicsContext();
-    if (!gc) {
-      for (const Line& l : lines) dc.DrawLine(l.x1, l.y1, l.x2, l.y2);
-      lines.clear();
-      return;
-    }
-    wxGraphicsPath path = gc->CreatePath();
-    int minX = lines[0].x1, minY = lines[0].y1, maxX = minX, maxY = minY;
-    for (const Line& l : lines) {
-      path.MoveToPoint(l.x1, l.y1);
-      path.AddLineToPoint(l.x2, l.y2);
-      minX = std::min({minX, l.x1, l.x2});
-      maxX = std::max({maxX, l.x1, l.x2});
-      minY = std::min({minY, l.y1, l.y2});
-      maxY = std::max({maxY, l.y1, l.y2});
-    }
-    gc->StrokePath(path);
-    // The clipboard picture is cut to the drawn bounding box, which DrawLine would have grown.
-    dc.CalcBoundingBox(minX, minY);
-    dc.CalcBoundingBox(maxX, maxY);
-    lines.clear();
-  }
-
- private:
-  struct Line {
-    int x1, y1, x2, y2;
-  };
-  std::vector<Line> lines;
-};
-
-// DrawText lays a text out twice, once to draw it and once more to measure it for
-// the bounding box. With its extent already known it is laid out once.
-void drawMeasuredText(wxDC& dc, const wxString& text, int x, int y, const tally::Extent& e) {
-  wxGraphicsContext* gc = dc.GetGraphicsContext();
-  if (!gc || text.empty() || text.find('\n') != wxString::npos ||
-      dc.GetBackgroundMode() != wxBRUSHSTYLE_TRANSPARENT) {
-    dc.DrawText(text, x, y);
-    return;
-  }
-  gc->DrawText(text, x, y);
-  dc.CalcBoundingBox(x, y);
-  dc.CalcBoundingBox(x + e.width, y + e.height);
-}
-
-// A tick label cut at the window's edge can read as another number ("-5" as "5"),
-// so a label is drawn whole or not at all.
-bool fitsClient(int x, int y, const tally::Extent& e, const wxSize& c) {
-  return x >= 0 && y >= 0 && x + e.width <= c.x && y + e.height <= c.y;
-}
+wxPoint toPoint(const tally::PixelPoint& p) { return wxPoint(p.x, p.y); }
 
 }  // namespace
 
-wxPoint coordSys::crossingPixel(const wxSize& c, const tally::TextMeasure& measure) const {
-  const tally::WorldPoint cross = layout.axisIntersection;
-  int row = layout.worldToPixelY(layout.yWorld(cross.y), c.y);
-  int col = layout.worldToPixelX(layout.xWorld(cross.x), c.x);
-  if (layout.axesAlwaysViewable && !layout.originAlwaysViewable) {
-    // An axis outside the window runs along the bottom or left edge, leaving room for its labels.
-    tally::Margins m = layout.computeMargins(false, c.x, c.y, measure);
-    if (row < 0 || row > c.y) row = c.y - layout.worldHeightToPixels(layout.yWorld(m.below), c.y);
-    if (col < 0 || col > c.x) col = layout.worldWidthToPixels(layout.xWorld(m.left), c.x);
-  }
-  return wxPoint(col, row);
+wxPoint coordSys::axesCrossingPixel() const {
+  const wxSize c = GetClientSize();
+  return toPoint(tally::axesCrossing(layout, c.x, c.y, windowMeasure()));
 }
-
-wxPoint coordSys::axesCrossingPixel() const { return crossingPixel(GetClientSize(), windowMeasure()); }
 
 void coordSys::drawGrid(wxDC& dc) {
   const int style = layout.gridStyle;
@@ -335,128 +203,41 @@ void coordSys::drawGrid(wxDC& dc) {
 }
 
 void coordSys::drawAxes(wxDC& dc) {
-  const tally::AxisScale& xs = layout.xScale;
-  const tally::AxisScale& ys = layout.yScale;
-  if (!xs.showAxis && !ys.showAxis) return;
+  const wxSize c = GetClientSize();
+  const tally::AxesGeometry geometry = tally::axesGeometry(layout, c.x, c.y, dcMeasure(dc));
+  if (geometry.axes.empty()) return;
   const wxFont tick = tickFont(), axisFont = axisLabelFont();
   dc.SetPen(*wxBLACK_PEN);
   dc.SetBrush(*wxBLACK_BRUSH);
   dc.SetTextForeground(*wxBLACK);
   dc.SetFont(tick);
-
-  const wxSize c = GetClientSize();
-  auto toX = [&](double v) { return layout.worldToPixelX(v, c.x); };
-  auto toY = [&](double v) { return layout.worldToPixelY(v, c.y); };
-  const tally::WorldPoint cross = layout.axisIntersection;
-  const int left = toX(layout.xWorld(xs.getMin()));
-  const int right = toX(layout.xWorld(xs.getMax()));
-  const int top = toY(layout.yWorld(ys.getMax()));
-  const int bottom = toY(layout.yWorld(ys.getMin()));
-  const tally::TextMeasure measure = dcMeasure(dc);
-  const wxPoint crossing = crossingPixel(c, measure);
-  const int row = crossing.y, col = crossing.x;
-
-  std::vector<double> positions;
   // Major and minor ticks share positions, so they stay two batches.
   LineBatch ticks;
-  if (xs.showAxis) {
-    dc.DrawLine(left, row, right, row);
-    const wxPoint leftHead[] = {{0, 0}, {16, 4}, {16, -4}};
-    const wxPoint rightHead[] = {{0, 0}, {-16, 4}, {-16, -4}};
-    dc.DrawPolygon(3, leftHead, left, row);
-    dc.DrawPolygon(3, rightHead, right, row);
-    if (xs.showTicks) {
-      xs.tickPositions(positions, tally::MajorTicks);
-      for (double p : positions) {
-        int x = toX(layout.xWorld(p));
-        ticks.add(x, row + 4, x, row - 5);
-      }
-      ticks.stroke(dc);
-    }
-    const tally::Extent tallest = layout.measureTickLabels(tally::XAxis, measure);
-    if (xs.showTickLabels) {
-      for (const tally::TickLabel& label : layout.tickLabels(tally::XAxis)) {
-        const tally::Extent e = measure(label.text, false);
-        const wxCoord tw = e.width, th = e.height;
-        int x = toX(layout.xWorld(label.position));
-        int y = layout.xTickLabelPosition == 1 ? row + 6 : row - th - 6;
-        if (!fitsClient(x - tw / 2, y, e, c)) continue;
-        drawMeasuredText(dc, toWx(label.text), x - tw / 2, y, e);
-      }
-    }
-    if (xs.showMinorTicks) {
-      xs.tickPositions(positions, tally::MinorTicks);
-      for (double p : positions) {
-        int x = toX(layout.xWorld(p));
-        ticks.add(x, row + 2, x, row - 3);
-      }
-      ticks.stroke(dc);
-    }
+  auto strokeTicks = [&](const std::vector<tally::PixelSegment>& segments) {
+    if (segments.empty()) return;
+    for (const tally::PixelSegment& t : segments) ticks.add(t.from.x, t.from.y, t.to.x, t.to.y);
+    ticks.stroke(dc);
+  };
+  auto drawHead = [&](const tally::Arrowhead& head) {
+    const wxPoint points[] = {toPoint(head[0]), toPoint(head[1]), toPoint(head[2])};
+    dc.DrawPolygon(3, points);
+  };
+  for (const tally::AxisGeometry& axis : geometry.axes) {
+    dc.DrawLine(toPoint(axis.line.from), toPoint(axis.line.to));
+    drawHead(axis.startHead);
+    drawHead(axis.endHead);
+    strokeTicks(axis.majorTicks);
+    for (const tally::LabelBox& label : axis.tickLabels)
+      drawMeasuredText(dc, toWx(label.text), label.x, label.y, label.extent);
+    strokeTicks(axis.minorTicks);
     dc.SetFont(axisFont);
-    const tally::Extent le = measure(xs.axisLabel, true);
-    const wxCoord lw = le.width, lh = le.height;
-    const int pos = layout.xAxisLabelPosition;
-    int lx = (pos & 8) ? right - lw - 10 : left + 10;
-    int ly;
-    if (pos & 2)
-      ly = row - lh - 10 - (layout.xTickLabelPosition == 2 ? tallest.height : 0);
-    else
-      ly = row + 10 + (layout.xTickLabelPosition == 1 ? tallest.height : 0);
-    drawMeasuredText(dc, toWx(xs.axisLabel), lx, ly, le);
+    const tally::LabelBox& name = axis.axisLabel;
+    drawMeasuredText(dc, toWx(name.text), name.x, name.y, name.extent);
     dc.SetFont(tick);
   }
-
-  if (ys.showAxis) {
-    dc.DrawLine(col, bottom, col, top);
-    const wxPoint bottomHead[] = {{0, 0}, {-4, -16}, {4, -16}};
-    const wxPoint topHead[] = {{0, 0}, {-4, 16}, {4, 16}};
-    dc.DrawPolygon(3, bottomHead, col, bottom);
-    dc.DrawPolygon(3, topHead, col, top);
-    if (ys.showTicks) {
-      ys.tickPositions(positions, tally::MajorTicks);
-      for (double p : positions) {
-        int y = toY(layout.yWorld(p));
-        ticks.add(col + 4, y, col - 5, y);
-      }
-      ticks.stroke(dc);
-    }
-    const tally::Extent widest = layout.measureTickLabels(tally::YAxis, measure);
-    if (ys.showTickLabels) {
-      for (const tally::TickLabel& label : layout.tickLabels(tally::YAxis)) {
-        const tally::Extent e = measure(label.text, false);
-        const wxCoord tw = e.width, th = e.height;
-        int y = toY(layout.yWorld(label.position));
-        int x = layout.yTickLabelPosition == 4 ? col - tw - 11 : col + 14;
-        if (!fitsClient(x, y - th / 2, e, c)) continue;
-        drawMeasuredText(dc, toWx(label.text), x, y - th / 2, e);
-      }
-    }
-    if (ys.showMinorTicks) {
-      ys.tickPositions(positions, tally::MinorTicks);
-      for (double p : positions) {
-        int y = toY(layout.yWorld(p));
-        ticks.add(col + 2, y, col - 3, y);
-      }
-      ticks.stroke(dc);
-    }
-    dc.SetFont(axisFont);
-    const tally::Extent le = measure(ys.axisLabel, true);
-    const wxCoord lw = le.width, lh = le.height;
-    const int pos = layout.yAxisLabelPosition;
-    int ly = (pos & 1) ? bottom - lh - 10 : top + 5;
-    int lx;
-    if (pos & 4)
-      lx = col - lw - 10 - (layout.yTickLabelPosition == 4 ? widest.width + 5 : 0);
-    else
-      lx = col + 15 + (layout.yTickLabelPosition == 8 ? widest.width + 5 : 0);
-    drawMeasuredText(dc, toWx(ys.axisLabel), lx, ly, le);
-    dc.SetFont(tick);
-  }
-
-  if (xs.showAxis && ys.showAxis && layout.isVisible(0, 0, c.x, c.y) && cross.x == 0 && cross.y == 0) {
+  if (geometry.originRing) {
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
-    const int radius = static_cast<int>(4 * 1.5 + 2);
-    dc.DrawCircle(col, row, radius);
+    dc.DrawCircle(toPoint(geometry.crossing), geometry.originRingRadius);
   }
   dc.SetPen(wxNullPen);
   dc.SetBrush(wxNullBrush);
@@ -464,7 +245,7 @@ void coordSys::drawAxes(wxDC& dc) {
 }
 
 void coordSys::drawAllSeries(wxDC& dc) {
-  for (const tally::Series& s : series)
+  for (const tally::Series& s : store.all())
     if (s.visible) drawSeries(dc, s);
 }
 
@@ -548,7 +329,7 @@ void coordSys::drawMarkerAt(wxDC& dc, const wxPoint& c, int shape, int s) {
 }
 
 void coordSys::drawPointLabels(wxDC& dc) {
-  for (const tally::PointLabel& l : pointLabels) {
+  for (const tally::PointLabel& l : store.getPointLabels()) {
     if (!l.visible) continue;
     dc.SetPen(wxPen(toWx(l.colour), 1, wxPENSTYLE_SOLID));
     dc.SetBrush(wxBrush(toWx(l.colour), wxBRUSHSTYLE_SOLID));
@@ -623,81 +404,34 @@ int coordSys::addSeries(const tally::Series& s) {
   if (isAnimating()) {
     stopAnimation();
     // An interrupted animation still leaves a complete picture.
-    if (!series.empty()) drawSeriesById(series.back().id);
+    if (store.count() > 0) drawSeriesById(store.all().back().id);
   }
-  series.push_back(s);
-  series.back().id = ++seriesCounter;
-  return seriesCounter;
+  return store.add(s);
 }
 
 bool coordSys::removeSeries(int id) {
   if (isAnimating()) stopAnimation();
-  int i = findSeries(id);
-  if (i < 0) return false;
-  series.erase(series.begin() + i);
-  removeSeriesPointLabels(id);
-  return true;
+  return store.remove(id);
 }
 
 bool coordSys::replaceSeries(int id, const tally::Series& s) {
   if (isAnimating()) stopAnimation();
-  int i = findSeries(id);
-  if (i < 0) return false;
-  series.erase(series.begin() + i);
-  series.push_back(s);
-  series.back().id = id;
-  return true;
+  return store.replace(id, s);
 }
 
 void coordSys::clearSeries() {
   if (isAnimating()) stopAnimation();
-  series.clear();
-  removeAllSeriesPointLabels();
+  store.clear();
 }
 
-int coordSys::findSeries(int id) const {
-  for (size_t i = 0; i < series.size(); ++i)
-    if (series[i].id == id) return static_cast<int>(i);
-  return -1;
-}
+int coordSys::findSeries(int id) const { return store.find(id); }
+const tally::Series* coordSys::getSeries(int id) const { return store.get(id); }
+int coordSys::addPointLabel(const tally::PointLabel& label) { return store.addPointLabel(label); }
+bool coordSys::removePointLabel(int id) { return store.removePointLabel(id); }
+int coordSys::removeSeriesPointLabels(int seriesId) { return store.removeSeriesPointLabels(seriesId); }
+int coordSys::removeAllSeriesPointLabels() { return store.removeAllSeriesPointLabels(); }
 
-const tally::Series* coordSys::getSeries(int id) const {
-  int i = findSeries(id);
-  return i < 0 ? nullptr : &series[i];
-}
-
-int coordSys::addPointLabel(const tally::PointLabel& label) {
-  pointLabels.push_back(label);
-  tally::PointLabel& l = pointLabels.back();
-  if (std::fabs(l.x) < 1e-10) l.x = 0;
-  if (std::fabs(l.y) < 1e-10) l.y = 0;
-  l.id = ++pointLabelCounter;
-  return l.id;
-}
-
-bool coordSys::removePointLabel(int id) {
-  auto it = std::find_if(pointLabels.begin(), pointLabels.end(),
-                         [id](const tally::PointLabel& l) { return l.id == id; });
-  if (it == pointLabels.end()) return false;
-  pointLabels.erase(it);
-  return true;
-}
-
-int coordSys::removeSeriesPointLabels(int seriesId) {
-  size_t before = pointLabels.size();
-  pointLabels.erase(std::remove_if(pointLabels.begin(), pointLabels.end(),
-                                   [seriesId](const tally::PointLabel& l) { return l.seriesId == seriesId; }),
-                    pointLabels.end());
-  return static_cast<int>(before - pointLabels.size());
-}
-
-int coordSys::removeAllSeriesPointLabels() {
-  size_t before = pointLabels.size();
-  pointLabels.erase(std::remove_if(pointLabels.begin(), pointLabels.end(),
-                                   [](const tally::PointLabel& l) { return l.seriesId >= 0; }),
-                    pointLabels.end());
-  return static_cast<int>(before - pointLabels.size());
-}
+// ---- properties window
 
 void coordSys::showProperties() {
   // A forced close destroyed the last one.
@@ -705,32 +439,15 @@ void coordSys::showProperties() {
     propertiesWindow = new coordSysProperties(this, wxID_ANY, wxEmptyString, wxDefaultPosition,
                                               wxDefaultSize, wxDEFAULT_FRAME_STYLE);
   coordSysProperties* w = propertiesWindow;
-  w->buildControls();
-  w->setXMin(getXMin());
-  w->setXMax(getXMax());
-  w->setXAxisLabel(getXAxisLabel());
-  w->setXAutoScale(getXAutoScale());
-  w->setXMaxTicks(getXMaxTicks());
-  w->setXTickUnit(getXTickUnit());
-  w->setXTrigScale(getXTrigScale());
-  w->setYMin(getYMin());
-  w->setYMax(getYMax());
-  w->setYAxisLabel(getYAxisLabel());
-  w->setYAutoScale(getYAutoScale());
-  w->setYMaxTicks(getYMaxTicks());
-  w->setYTickUnit(getYTickUnit());
-  w->setYTrigScale(getYTrigScale());
-  w->setGridStyle(getGridStyle());
-  w->setAxesStyle(getAxesStyle());
-  w->setEqualScaling(getEqualScaling());
-  w->setOriginAlwaysViewable(getOriginAlwaysViewable());
-  w->setAxesAlwaysViewable(getAxesAlwaysViewable());
-  w->setXAxisLabelPosition(getXAxisLabelPosition());
-  w->setYAxisLabelPosition(getYAxisLabelPosition());
-  w->setXTickLabelPosition(getXTickLabelPosition());
-  w->setYTickLabelPosition(getYTickLabelPosition());
+  w->fillFromOwner();
   if (!w->IsShown()) w->Move(ClientToScreen(wxPoint(50, 50)));
   w->Show();
+}
+
+void coordSys::propertiesApplied() {
+  updateScales();
+  notifyViewChanged(-1);
+  Refresh(true);
 }
 
 bool coordSys::loadSettings(const wxString& fileName) {
@@ -739,140 +456,10 @@ bool coordSys::loadSettings(const wxString& fileName) {
 
 bool coordSys::parseSettings(const std::string& text) { return tally::parseSettings(layout, text); }
 
-// ---- animation
-
-void coordSys::animateSeries(int id, int mode) {
-  if (isAnimating()) stopAnimation();
-  animationMode = mode;
-  animatedSeriesId = id;
-  animationInterval = mode == 1 ? 1500 : 50;
-  if (mode == 1)
-    pointAnimationStep();
-  else
-    lineAnimationStep();
-}
-
-void coordSys::resumeAnimation() { animationTimer.Start(animationInterval, wxTIMER_CONTINUOUS); }
-
-void coordSys::stopAnimation() {
-  animationTimer.Stop();
-  wxCommandEvent done(animationDoneEvent, GetId());
-  done.SetEventObject(this);
-  done.SetInt(animatedSeriesId);
-  GetEventHandler()->ProcessEvent(done);
-}
-
-// Puts the cursor on the first visible point; false (and the message) when there is none.
-bool coordSys::startAnimationCursor(const tally::Series& s) {
-  animationSegment = 0;
-  animationPoint = 0;
-  animationTimer.Start(animationInterval, wxTIMER_CONTINUOUS);
-  for (; animationSegment < s.segments.size(); ++animationSegment, animationPoint = 0) {
-    const tally::PointList& seg = s.segments[animationSegment];
-    for (; animationPoint < seg.size(); ++animationPoint)
-      if (isVisible(seg[animationPoint].x, seg[animationPoint].y)) return true;
-  }
-  stopAnimation();
-  wxMessageBox(_("This data does not show in the current window."), wxASCII_STR(wxMessageBoxCaptionStr),
-               wxOK | wxCENTRE);
-  return false;
-}
-
-void coordSys::lineAnimationStep() {
-  const tally::Series* s = getSeries(animatedSeriesId);
-  if (!s) return;
-  if (s->style != tally::PolylineStyle) {
-    drawSeriesById(animatedSeriesId);
-    return;
-  }
-  if (!animationTimer.IsRunning()) {
-    if (!startAnimationCursor(*s)) return;
-    // Start one point early so that the line enters the window from outside.
-    if (animationPoint > 0) --animationPoint;
-  }
-  if (animationSegment >= s->segments.size()) {
-    stopAnimation();
-    return;
-  }
-  wxClientDC dc(this);
-  setSeriesPenAndBrush(dc, *s);
-  setMultiplyDrawing(dc, true);
-  // At least two points per tick: a chunk of one would step back onto itself forever.
-  const size_t chunk = std::max(2, static_cast<int>(GetClientSize().x / 50 + 1.5));
-  size_t drawn = 0;
-  while (drawn < chunk) {
-    const tally::PointList& seg = s->segments[animationSegment];
-    const size_t take = std::min(chunk - drawn, seg.size() - std::min(animationPoint, seg.size()));
-    if (take >= 2) {
-      std::vector<wxPoint> pts;
-      for (size_t i = animationPoint; i < animationPoint + take; ++i) pts.push_back(worldToPixel(seg[i].x, seg[i].y));
-      dc.DrawLines(static_cast<int>(pts.size()), pts.data());
-    }
-    if (take > 0) animationLastPoint = seg[animationPoint + take - 1];
-    animationPoint += take;
-    drawn += take;
-    if (drawn >= chunk) {
-      // The next tick's line starts at this tick's last point, so the line has no gaps.
-      if (animationPoint > 0) --animationPoint;
-      break;
-    }
-    ++animationSegment;
-    animationPoint = 0;
-    if (animationSegment >= s->segments.size()) break;
-  }
-  setMultiplyDrawing(dc, false);
-  dc.SetPen(wxNullPen);
-  dc.SetBrush(wxNullBrush);
-}
-
-void coordSys::pointAnimationStep() {
-  const tally::Series* s = getSeries(animatedSeriesId);
-  if (!s) return;
-  if (s->style != tally::PolylineStyle && !animationTimer.IsRunning()) {
-    drawSeriesById(animatedSeriesId);
-    return;
-  }
-  if (!animationTimer.IsRunning()) {
-    if (!startAnimationCursor(*s)) return;
-    animationStep = 1.0;
-  }
-  wxClientDC dc(this);
-  setMultiplyDrawing(dc, true);
-  const int radius = s->penWidth / 2;
-  dc.SetPen(s->lineColour.set ? wxPen(toWx(s->lineColour), 1) : *wxTRANSPARENT_PEN);
-  if (s->fillColour.set)
-    dc.SetBrush(wxBrush(toWx(s->lineColour)));
-  else
-    dc.SetBrush(*wxTRANSPARENT_BRUSH);
-  // Coarse to fine: the k-th point drawn is followed by the one at index
-  // worldWidthToPixels(k * step); the step halves every tick.
-  for (const tally::PointList& seg : s->segments) {
-    size_t index = 0;
-    for (size_t k = 1; index < seg.size(); ++k) {
-      wxPoint q = worldToPixel(seg[index].x, seg[index].y);
-      if (s->penWidth == 1)
-        dc.DrawPoint(q);
-      else
-        dc.DrawEllipse(q.x - radius, q.y - radius, 2 * radius, 2 * radius);
-      animationLastPoint = seg[index];
-      size_t next = static_cast<size_t>(worldWidthToPixels(k * animationStep));
-      index = std::max(next, index + 1);
-    }
-  }
-  setMultiplyDrawing(dc, false);
-  dc.SetPen(wxNullPen);
-  dc.SetBrush(wxNullBrush);
-  animationStep /= 2;
-  if (pixelWidthToWorld(1) / 2 > animationStep || animationStep < 1e-300) {
-    stopAnimation();
-    drawSeriesById(animatedSeriesId);
-  }
-}
-
 // ---- events
 
 void coordSys::onKeyDown(wxKeyEvent& event) {
-  if (event.ControlDown() && event.GetKeyCode() == 67)
+  if (event.ControlDown() && event.GetKeyCode() == 'C')
     copyToClipboard();
   else
     event.Skip();
@@ -909,16 +496,9 @@ void coordSys::notifyViewChanged(int value) {
   GetEventHandler()->ProcessEvent(changed);
 }
 
-void coordSys::onTimer(wxTimerEvent&) {
-  if (animationMode == 1)
-    pointAnimationStep();
-  else
-    lineAnimationStep();
-}
-
 void coordSys::onMotion(wxMouseEvent& event) {
   const wxPoint m = event.GetPosition();
-  for (const tally::PointLabel& l : pointLabels) {
+  for (const tally::PointLabel& l : store.getPointLabels()) {
     const wxPoint p = worldToPixel(l.x, l.y);
     const double dx = m.x - p.x, dy = m.y - p.y;
     if (std::sqrt(dx * dx + dy * dy) <= l.markerSize) {

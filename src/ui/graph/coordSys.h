@@ -1,7 +1,9 @@
 #pragma once
 // The graph widget: a coordinate system with grid, axes, tick labels, data
-// series and labelled points. The layout rules live in tally::GraphLayout;
-// this window measures texts, draws, and handles the mouse, keys and timer.
+// series and labelled points. The layout rules and the axis geometry live in the
+// core (GraphLayout, AxisGeometry); the stored series in SeriesStore, the fonts
+// and text measures in TextMeasure, the animation steps in coordSysAnimation.cpp.
+// This window draws, and handles the mouse, keys and timer.
 #include <wx/arrstr.h>
 #include <wx/bitmap.h>
 #include <wx/dc.h>
@@ -16,6 +18,10 @@
 
 #include "core/graph/GraphLayout.h"
 #include "core/graph/Series.h"
+#include "ui/graph/GraphPropertiesHost.h"
+#include "ui/graph/SeriesStore.h"
+#include "ui/graph/TextMeasure.h"
+#include "ui/graph/coordSysAnimation.h"
 
 class coordSysProperties;
 
@@ -24,7 +30,7 @@ wxDECLARE_EVENT(viewChangedEvent, wxCommandEvent);
 // Sent with the animated series' id whenever an animation stops.
 wxDECLARE_EVENT(animationDoneEvent, wxCommandEvent);
 
-class coordSys : public wxWindow {
+class coordSys : public wxWindow, public GraphPropertiesHost {
  public:
   enum { AnimationTimerId = 1, PropertiesMenuId = 0 };
 
@@ -152,21 +158,25 @@ class coordSys : public wxWindow {
   bool removeSeries(int id);
   bool replaceSeries(int id, const tally::Series& s);
   void clearSeries();
-  int seriesCount() const { return static_cast<int>(series.size()); }
+  int seriesCount() const { return store.count(); }
   int findSeries(int id) const;
   const tally::Series* getSeries(int id) const;
   int addPointLabel(const tally::PointLabel& label);
-  void clearPointLabels() { pointLabels.clear(); }
+  void clearPointLabels() { store.clearPointLabels(); }
   bool removePointLabel(int id);
   int removeSeriesPointLabels(int seriesId);
   int removeAllSeriesPointLabels();
-  const std::vector<tally::PointLabel>& getPointLabels() const { return pointLabels; }
+  const std::vector<tally::PointLabel>& getPointLabels() const { return store.getPointLabels(); }
   void showProperties();
   coordSysProperties* getPropertiesWindow() const { return propertiesWindow; }
   // Called by a properties window that is being destroyed.
-  void forgetPropertiesWindow(const coordSysProperties* window) {
+  void forgetPropertiesWindow(const coordSysProperties* window) override {
     if (propertiesWindow == window) propertiesWindow = nullptr;
   }
+  // What the properties window edits and how it shows its changes.
+  wxWindow* propertiesParent() override { return this; }
+  tally::GraphLayout& propertiesLayout() override { return layout; }
+  void propertiesApplied() override;
   // Sends viewChangedEvent with this payload to the graph's own handler.
   void notifyViewChanged(int value);
 
@@ -182,10 +192,10 @@ class coordSys : public wxWindow {
   bool isAnimating() const { return animationTimer.IsRunning(); }
   void resumeAnimation();
   void stopAnimation();
-  int getAnimationInterval() const { return animationInterval; }
-  int getAnimationMode() const { return animationMode; }
-  int getAnimatedSeriesId() const { return animatedSeriesId; }
-  tally::WorldPoint getAnimationLastPoint() const { return animationLastPoint; }
+  int getAnimationInterval() const { return animation.interval; }
+  int getAnimationMode() const { return animation.mode; }
+  int getAnimatedSeriesId() const { return animation.seriesId; }
+  tally::WorldPoint getAnimationLastPoint() const { return animation.lastPoint; }
   wxTimer& getAnimationTimer() { return animationTimer; }
 
   void onKeyDown(wxKeyEvent& event);
@@ -196,33 +206,19 @@ class coordSys : public wxWindow {
   void onMotion(wxMouseEvent& event);
 
  protected:
-  int animationInterval = 50;
   bool propertiesMenuEnabled = false;
-  tally::WorldPoint animationLastPoint;
   tally::GraphLayout layout;
-  size_t animationSegment = 0;
-  size_t animationPoint = 0;
-  int animationMode = 0;
-  int seriesCounter = 0;
-  std::vector<tally::Series> series;
-  int pointLabelCounter = 0;
-  std::vector<tally::PointLabel> pointLabels;
+  SeriesStore store;
+  SeriesAnimation animation;
   wxTimer animationTimer;
-  int animatedSeriesId = -1;
-  double animationStep = 1.0;
   coordSysProperties* propertiesWindow = nullptr;
 
  private:
-  // The two fonts of the current fontSize, built once per size: every drawing and
-  // every measure asks for them, and a new wxFont means a new font lookup.
-  mutable int fontsSize = 0;
-  mutable wxFont tickFontCache;
-  mutable wxFont axisFontCache;
+  GraphFonts fonts;
 
   tally::TextMeasure windowMeasure() const;
   tally::TextMeasure dcMeasure(wxDC& dc) const;
   wxPoint toPixel(double x, double y, const wxSize& client) const;
-  wxPoint crossingPixel(const wxSize& client, const tally::TextMeasure& measure) const;
   void drawMarkerAt(wxDC& dc, const wxPoint& centre, int shape, int size);
   bool startAnimationCursor(const tally::Series& s);
   void lineAnimationStep();

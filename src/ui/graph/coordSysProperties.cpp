@@ -15,8 +15,8 @@
 #include <cstdlib>
 
 #include "core/NumberText.h"
+#include "core/graph/GraphLayout.h"
 #include "ui/WxBridge.h"
-#include "ui/graph/coordSys.h"
 
 wxBEGIN_EVENT_TABLE(coordSysProperties, wxFrame)
   EVT_CLOSE(coordSysProperties::onClose)
@@ -60,9 +60,10 @@ wxArrayString entries(std::initializer_list<wxString> texts) {
 
 }  // namespace
 
-coordSysProperties::coordSysProperties(coordSys* parent, wxWindowID id, const wxString& title,
-                                       const wxPoint& pos, const wxSize& size, long)
-    : wxFrame(parent, id, title, pos, size,
+coordSysProperties::coordSysProperties(GraphPropertiesHost* parent, wxWindowID id,
+                                       const wxString& title, const wxPoint& pos, const wxSize& size,
+                                       long)
+    : wxFrame(parent->propertiesParent(), id, title, pos, size,
               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxFRAME_TOOL_WINDOW |
                   wxFRAME_FLOAT_ON_PARENT | wxFRAME_NO_TASKBAR),
       owner(parent) {
@@ -266,6 +267,35 @@ void coordSysProperties::switchTickField(Axis a) {
   showTickField(a);
 }
 
+void coordSysProperties::fillFromOwner() {
+  if (!owner) return;
+  buildControls();
+  const tally::GraphLayout& g = owner->propertiesLayout();
+  setXMin(g.xMin);
+  setXMax(g.xMax);
+  setXAxisLabel(toWx(g.xScale.axisLabel));
+  setXAutoScale(g.xScale.autoScale);
+  setXMaxTicks(g.xScale.getMaxTicks());
+  setXTickUnit(g.xScale.getTickUnit());
+  setXTrigScale(g.xTrigScale);
+  setYMin(g.yMin);
+  setYMax(g.yMax);
+  setYAxisLabel(toWx(g.yScale.axisLabel));
+  setYAutoScale(g.yScale.autoScale);
+  setYMaxTicks(g.yScale.getMaxTicks());
+  setYTickUnit(g.yScale.getTickUnit());
+  setYTrigScale(g.yTrigScale);
+  setGridStyle(g.gridStyle);
+  setAxesStyle(g.getAxesStyle());
+  setEqualScaling(g.equalScaling);
+  setOriginAlwaysViewable(g.originAlwaysViewable);
+  setAxesAlwaysViewable(g.axesAlwaysViewable);
+  setXAxisLabelPosition(g.xAxisLabelPosition);
+  setYAxisLabelPosition(g.yAxisLabelPosition);
+  setXTickLabelPosition(g.xTickLabelPosition);
+  setYTickLabelPosition(g.yTickLabelPosition);
+}
+
 // ---- writing back
 
 bool coordSysProperties::apply() {
@@ -282,43 +312,42 @@ bool coordSysProperties::apply() {
     return false;
   }
 
-  owner->setXMin(xMin);
-  owner->setXMax(xMax);
-  owner->setXTrigScale(x.trigScale->GetValue());
-  owner->setXAutoScale(x.autoScale->GetValue());
+  tally::GraphLayout& g = owner->propertiesLayout();
+  g.xMin = xMin;
+  g.xMax = xMax;
+  g.xTrigScale = x.trigScale->GetValue();
+  g.xScale.autoScale = x.autoScale->GetValue();
   if (x.autoScale->GetValue())
-    owner->setXMaxTicks(xMaxTicks = readCount(x.tick));
+    g.xScale.setMaxTicks(xMaxTicks = readCount(x.tick));
   else
-    owner->setXTickUnit(xTickUnit = readNumber(x.tick));
-  owner->setXAxisLabel(x.label->GetValue());
+    g.xScale.setTickUnit(xTickUnit = readNumber(x.tick));
+  g.xScale.axisLabel = toStd(x.label->GetValue());
 
-  owner->setYMin(yMin);
-  owner->setYMax(yMax);
-  owner->setYTrigScale(y.trigScale->GetValue());
-  owner->setYAutoScale(y.autoScale->GetValue());
+  g.yMin = yMin;
+  g.yMax = yMax;
+  g.yTrigScale = y.trigScale->GetValue();
+  g.yScale.autoScale = y.autoScale->GetValue();
   if (y.autoScale->GetValue())
-    owner->setYMaxTicks(yMaxTicks = readCount(y.tick));
+    g.yScale.setMaxTicks(yMaxTicks = readCount(y.tick));
   else
-    owner->setYTickUnit(yTickUnit = readNumber(y.tick));
-  owner->setYAxisLabel(y.label->GetValue());
+    g.yScale.setTickUnit(yTickUnit = readNumber(y.tick));
+  g.yScale.axisLabel = toStd(y.label->GetValue());
 
-  owner->setGridStyle(grid->GetSelection());
-  owner->setAxesStyle(axes->GetSelection());
-  owner->setEqualScaling(equalScaling->GetValue());
-  owner->setOriginAlwaysViewable(originViewable->GetValue());
-  owner->setAxesAlwaysViewable(axesViewable->GetValue());
-  owner->setXTickLabelPosition(x.tickLabelPosition->GetSelection() == 1 ? 1 : 2);
-  owner->setYTickLabelPosition(y.tickLabelPosition->GetSelection() == 1 ? 8 : 4);
-  owner->setXAxisLabelPosition(labelPositionCodes[std::clamp(x.labelPosition->GetSelection(), 0, 3)]);
-  owner->setYAxisLabelPosition(labelPositionCodes[std::clamp(y.labelPosition->GetSelection(), 0, 3)]);
+  g.gridStyle = grid->GetSelection();
+  g.setAxesStyle(axes->GetSelection());
+  g.equalScaling = equalScaling->GetValue();
+  g.originAlwaysViewable = originViewable->GetValue();
+  g.axesAlwaysViewable = axesViewable->GetValue();
+  g.setXTickLabelPosition(x.tickLabelPosition->GetSelection() == 1 ? 1 : 2);
+  g.setYTickLabelPosition(y.tickLabelPosition->GetSelection() == 1 ? 8 : 4);
+  g.setXAxisLabelPosition(labelPositionCodes[std::clamp(x.labelPosition->GetSelection(), 0, 3)]);
+  g.setYAxisLabelPosition(labelPositionCodes[std::clamp(y.labelPosition->GetSelection(), 0, 3)]);
 
-  owner->updateScales();
-  owner->notifyViewChanged(-1);
-  owner->Refresh(true);
+  owner->propertiesApplied();
 
   // An autoscaled axis shows the unit autoscaling chose once its box is cleared.
-  setXTickUnit(owner->getXTickUnit());
-  setYTickUnit(owner->getYTickUnit());
+  setXTickUnit(g.xScale.getTickUnit());
+  setYTickUnit(g.yScale.getTickUnit());
   return true;
 }
 

@@ -6,7 +6,8 @@
 // "Apply" and "OK" write it back.
 #include <wx/frame.h>
 
-class coordSys;
+#include "ui/graph/GraphPropertiesHost.h"
+
 class wxButton;
 class wxCheckBox;
 class wxChoice;
@@ -34,17 +35,21 @@ class coordSysProperties : public wxFrame {
   };
 
   // The style argument is not used: the window is always a floating tool window.
-  coordSysProperties(coordSys* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
-                     const wxSize& size, long style);
+  // The graph passes itself: the window floats over it and edits its layout.
+  coordSysProperties(GraphPropertiesHost* parent, wxWindowID id, const wxString& title,
+                     const wxPoint& pos, const wxSize& size, long style);
   ~coordSysProperties() override;
 
-  coordSys* getOwner() const { return owner; }
+  GraphPropertiesHost* getOwner() const { return owner; }
   // The graph is going away first: forget it.
   void forgetOwner() { owner = nullptr; }
 
   // Makes the controls if they are not made yet; showProperties calls it before
   // the filling. Until then the control accessors below answer null.
   void buildControls();
+
+  // Makes the controls if needed and fills them all from the graph's layout.
+  void fillFromOwner();
 
   // Fill setters: each writes one control; numbers are shown with "%.12g".
   void setXMin(double v);
@@ -108,7 +113,7 @@ class coordSysProperties : public wxFrame {
   void onXAutoScale(wxCommandEvent& event);
   void onYAutoScale(wxCommandEvent& event);
 
-  coordSys* owner;
+  GraphPropertiesHost* owner;
   wxPanel* panel = nullptr;
   AxisControls x, y;
   wxChoice* grid = nullptr;

@@ -1,26 +1,32 @@
 #include "ui/views/ColumnGraphView.h"
 
-#include <wx/dcclient.h>
-
 #include <algorithm>
 
-wxBEGIN_EVENT_TABLE(ColumnGraphView, coordSys)
-  EVT_KEY_DOWN(ColumnGraphView::onKeyDown)
-  EVT_PAINT(ColumnGraphView::onPaint)
-  EVT_ERASE_BACKGROUND(ColumnGraphView::onEraseBackground)
-  EVT_SIZE(ColumnGraphView::onSize)
-wxEND_EVENT_TABLE()
-
 ColumnGraphView::ColumnGraphView(wxWindow* parent, wxWindowID id, const wxPoint& pos,
-                                 const wxSize& size, long)
-    : coordSys(parent, id, pos, size, wxSUNKEN_BORDER, wxASCII_STR(wxPanelNameStr)),
-      buffer(150, 150) {}
+                                 const wxSize& size, long style)
+    : BufferedGraphView(parent, id, pos, size, style, wxSize(150, 150)) {}
 
 ColumnGraphView::~ColumnGraphView() = default;
 
-void ColumnGraphView::setSeries(tally::Series* s1, tally::Series* s2, tally::Series* s3,
-                                tally::Series* s4) {
-  slots = {s1, s2, s3, s4};
+void ColumnGraphView::setSeries(const tally::Series* s1, const tally::Series* s2,
+                                const tally::Series* s3, const tally::Series* s4) {
+  const tally::Series* given[SlotCount] = {s1, s2, s3, s4};
+  for (int i = 0; i < SlotCount; ++i) {
+    Slot& slot = slots[i];
+    slot.source = given[i];
+    slot.filled = given[i] != nullptr;
+    slot.copy = given[i] ? *given[i] : tally::Series();
+  }
+  redrawPicture();
+}
+
+void ColumnGraphView::setTitle(const wxString& text) {
+  title = text;
+  redrawPicture();
+}
+
+void ColumnGraphView::setNamesUnder(const std::vector<std::pair<double, wxString>>& names) {
+  namesUnder = names;
   redrawPicture();
 }
 
@@ -29,8 +35,8 @@ void ColumnGraphView::draw(wxDC& dc) {
   drawGrid(dc);
   // Slot order is drawing order: a later series covers an earlier one. The axes
   // come last: a column standing at 0 would hide the vertical axis and its labels.
-  for (tally::Series* s : slots)
-    if (s) drawSeries(dc, *s);
+  for (const Slot& slot : slots)
+    if (slot.filled) drawSeries(dc, slot.copy);
   drawAxes(dc);
   drawNames(dc);
 }
@@ -59,49 +65,10 @@ void ColumnGraphView::drawNames(wxDC& dc) {
   dc.SetFont(wxNullFont);
 }
 
-void ColumnGraphView::redrawPicture() {
-  bufferStale = true;
-  Refresh(false);
-}
-
 const tally::Series* ColumnGraphView::getSlot(int i) const {
-  return i >= 0 && i < SlotCount ? slots[i] : nullptr;
+  return i >= 0 && i < SlotCount ? slots[i].source : nullptr;
 }
 
-wxBitmap ColumnGraphView::clipboardPicture() {
-  return pictureBitmap([this](wxDC& dc) { draw(dc); });
-}
-
-wxBitmap ColumnGraphView::bufferSnapshot() {
-  redrawBufferIfStale();
-  return buffer.snapshot();
-}
-
-void ColumnGraphView::redrawBufferIfStale() {
-  if (!bufferStale) return;
-  buffer.clear();
-  draw(buffer.dc());
-  bufferStale = false;
-}
-
-void ColumnGraphView::onKeyDown(wxKeyEvent& event) {
-  if (event.ControlDown() && event.GetKeyCode() == 67)
-    copyPicture([this](wxDC& dc) { draw(dc); });
-  else
-    event.Skip();
-}
-
-void ColumnGraphView::onPaint(wxPaintEvent&) {
-  redrawBufferIfStale();
-  wxPaintDC dc(this);
-  buffer.blitTo(dc);
-}
-
-void ColumnGraphView::onEraseBackground(wxEraseEvent&) {}
-
-void ColumnGraphView::onSize(wxSizeEvent& event) {
-  const wxSize size = event.GetSize();
-  buffer.resize(size.x, size.y, GetContentScaleFactor());
-  bufferStale = true;
-  event.Skip();
+const tally::Series* ColumnGraphView::getDrawnSlot(int i) const {
+  return i >= 0 && i < SlotCount && slots[i].filled ? &slots[i].copy : nullptr;
 }

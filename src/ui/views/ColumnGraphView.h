@@ -5,10 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "ui/graph/coordSys.h"
-#include "ui/views/ViewBuffer.h"
+#include "ui/views/BufferedGraphView.h"
 
-class ColumnGraphView : public coordSys {
+class ColumnGraphView : public BufferedGraphView {
  public:
   enum { SlotCount = 4 };
 
@@ -17,47 +16,37 @@ class ColumnGraphView : public coordSys {
                   long style);
   ~ColumnGraphView() override;
 
-  // Non-owning; any may be null. The records must outlive their place in a slot.
-  // Asks for a repaint; the buffer is redrawn when it is next shown or copied, so
-  // a view on a page not on show draws nothing.
-  void setSeries(tally::Series* s1, tally::Series* s2, tally::Series* s3, tally::Series* s4);
+  // Any may be null (an empty slot). The view draws its own copies of the
+  // records, taken now: call again after changing one. Marks the picture stale.
+  void setSeries(const tally::Series* s1, const tally::Series* s2, const tally::Series* s3,
+                 const tally::Series* s4);
   // The complete graph on any context: screen buffer, clipboard picture, printer.
-  void draw(wxDC& dc);
+  void draw(wxDC& dc) override;
 
   // Which set is which: a title at the top of the graph, and names under given
   // world x positions at the foot of the graph (the boxes of the box plot). Empty
-  // texts draw nothing. Take effect at the next drawing (see redrawPicture).
-  void setTitle(const wxString& text) { title = text; }
-  void setNamesUnder(const std::vector<std::pair<double, wxString>>& names) { namesUnder = names; }
+  // texts draw nothing. Mark the picture stale.
+  void setTitle(const wxString& text);
+  void setNamesUnder(const std::vector<std::pair<double, wxString>>& names);
   const wxString& getTitle() const { return title; }
-  // Draws the buffer anew with the current slots and settings and repaints.
-  void redrawPicture();
   // The font of the title and the names: bold, a little larger than the tick labels.
   wxFont nameFont() const;
 
+  // The record a slot was last filled from (which series is on show), null for an
+  // empty slot. The view never reads through it.
   const tally::Series* getSlot(int i) const;
-  int getBufferWidth() const { return buffer.width(); }
-  int getBufferHeight() const { return buffer.height(); }
-  // A copy of the picture the next paint will show.
-  wxBitmap bufferSnapshot();
-  // Draws the buffer now if the series or the size changed since it was drawn.
-  void redrawBufferIfStale();
-  // The picture Ctrl+C puts on the clipboard.
-  wxBitmap clipboardPicture();
-
-  void onKeyDown(wxKeyEvent& event);
-  void onPaint(wxPaintEvent& event);
-  void onEraseBackground(wxEraseEvent& event);
-  void onSize(wxSizeEvent& event);
+  // The view's own copy of a slot's series, as drawn; null for an empty slot.
+  const tally::Series* getDrawnSlot(int i) const;
 
  private:
   void drawNames(wxDC& dc);
 
-  ViewBuffer buffer;
-  bool bufferStale = true;  // series or size changed since the buffer was drawn
-  std::array<tally::Series*, SlotCount> slots{};
+  struct Slot {
+    const tally::Series* source = nullptr;
+    bool filled = false;
+    tally::Series copy;
+  };
+  std::array<Slot, SlotCount> slots{};
   wxString title;
   std::vector<std::pair<double, wxString>> namesUnder;
-
-  wxDECLARE_EVENT_TABLE();
 };

@@ -9,30 +9,37 @@
 #include "core/NumberText.h"
 #include "ui/WxBridge.h"
 
-wxBEGIN_EVENT_TABLE(PercentileGraphView, coordSys)
-  EVT_KEY_DOWN(PercentileGraphView::onKeyDown)
-  EVT_PAINT(PercentileGraphView::onPaint)
-  EVT_ERASE_BACKGROUND(PercentileGraphView::onEraseBackground)
-  EVT_SIZE(PercentileGraphView::onSize)
-wxEND_EVENT_TABLE()
-
 PercentileGraphView::PercentileGraphView(wxWindow* parent, wxWindowID id, const wxPoint& pos,
-                                         const wxSize& size, long)
-    : coordSys(parent, id, pos, size, wxSUNKEN_BORDER, wxASCII_STR(wxPanelNameStr)),
-      buffer(10, 10) {}
+                                         const wxSize& size, long style)
+    : BufferedGraphView(parent, id, pos, size, style, wxSize(10, 10)) {}
 
 PercentileGraphView::~PercentileGraphView() = default;
 
-void PercentileGraphView::setCurve(int which, tally::Series* curve) {
-  if (which == 0)
-    set1Curve = curve;
-  else
-    set2Curve = curve;
+void PercentileGraphView::setCurve(int which, const tally::Series* given) {
+  Curve& c = which == 0 ? set1Curve : set2Curve;
+  c.source = given;
+  c.copy = given ? *given : tally::Series();
+  redrawPicture();
+}
+
+void PercentileGraphView::setSet1Percentile(double v) {
+  set1Percentile = v;
+  redrawPicture();
+}
+
+void PercentileGraphView::setSet2Percentile(double v) {
+  set2Percentile = v;
+  redrawPicture();
 }
 
 void PercentileGraphView::setPercentage(double v) {
   percentage = v;
-  Refresh(false);
+  redrawPicture();
+}
+
+void PercentileGraphView::setMarkerFontSize(int points) {
+  markerPoints = points > 0 ? points : 9;
+  redrawPicture();
 }
 
 wxFont PercentileGraphView::markerFont(int points) {
@@ -83,16 +90,17 @@ void PercentileGraphView::draw(wxDC& dc) {
     dc.DrawText(title, inside(x - 30, dc.GetTextExtent(title).x), y0 - titleRise);
     dc.DrawText(number, inside(x + 4, dc.GetTextExtent(number).x), y0 - titleRise + 14);
   };
-  if (set1Curve) drawSeries(dc, *set1Curve);
-  if (set2Curve) drawSeries(dc, *set2Curve);
+  const bool set1Shown = set1Curve.source != nullptr, set2Shown = set2Curve.source != nullptr;
+  if (set1Shown) drawSeries(dc, set1Curve.copy);
+  if (set2Shown) drawSeries(dc, set2Curve.copy);
   // The axes over the curves, the markers and their texts over everything.
   drawAxes(dc);
   dc.SetFont(markerFont(markerPoints));
-  if (set2Curve) {
+  if (set2Shown) {
     marker(_("PURPLE"), *wxBLUE, x2, _("Set 2  Percentile"), set2Percentile, 80);
   }
-  if (set1Curve) marker(_("CORAL"), *wxRED, x1, _("Set 1  Percentile"), set1Percentile, 50);
-  if (set1Curve || set2Curve) {
+  if (set1Shown) marker(_("CORAL"), *wxRED, x1, _("Set 1  Percentile"), set1Percentile, 50);
+  if (set1Shown || set2Shown) {
     dc.SetTextForeground(wxColour(0, 130, 0));
     // Above its line, beside the axis rather than over its tick labels; below the
     // line at the top of the graph.
@@ -104,31 +112,4 @@ void PercentileGraphView::draw(wxDC& dc) {
   dc.SetPen(wxNullPen);
   dc.SetFont(kept.IsOk() ? kept : wxNullFont);
   dc.SetTextForeground(*wxBLACK);
-}
-
-wxBitmap PercentileGraphView::clipboardPicture() {
-  return pictureBitmap([this](wxDC& dc) { draw(dc); });
-}
-
-void PercentileGraphView::onKeyDown(wxKeyEvent& event) {
-  if (event.ControlDown() && event.GetKeyCode() == 67)
-    copyPicture([this](wxDC& dc) { draw(dc); });
-  else
-    event.Skip();
-}
-
-void PercentileGraphView::onPaint(wxPaintEvent&) {
-  buffer.clear();
-  draw(buffer.dc());
-  wxPaintDC dc(this);
-  buffer.blitTo(dc);
-}
-
-void PercentileGraphView::onEraseBackground(wxEraseEvent&) {}
-
-void PercentileGraphView::onSize(wxSizeEvent& event) {
-  const wxSize size = event.GetSize();
-  buffer.resize(size.x, size.y, GetContentScaleFactor());
-  Refresh(false);
-  event.Skip();
 }

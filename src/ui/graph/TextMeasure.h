@@ -1,0 +1,35 @@
+#pragma once
+// The fonts of a graph's texts and the ways the layout measures them.
+#include <wx/font.h>
+
+#include "core/graph/GraphLayout.h"
+
+class wxDC;
+class wxWindow;
+
+// The tick-label font and the axis-label font of one font size, built once per
+// size: every drawing and every measure asks for them, and a new wxFont means a
+// new font lookup.
+class GraphFonts {
+ public:
+  const wxFont& tick(int size) const;
+  const wxFont& axisLabel(int size) const;
+
+ private:
+  void build(int size) const;
+
+  mutable int builtSize = 0;
+  mutable wxFont tickFont;
+  mutable wxFont axisFont;
+};
+
+// Measures on the screen through the window. Extents are remembered across
+// calls: on screen they depend only on the font size, the face and the text.
+tally::TextMeasure windowTextMeasure(const wxWindow& window, const wxFont& tick, const wxFont& axis,
+                                     int fontSize);
+
+// Measures on a drawing context, which must outlive the measure. A context's
+// extents may differ from the screen's (printer), so they are remembered for the
+// one drawing only; an unscaled memory context's are remembered across drawings,
+// per resolution.
+tally::TextMeasure dcTextMeasure(wxDC& dc, const wxFont& tick, const wxFont& axis, int fontSize);
