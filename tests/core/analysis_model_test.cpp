@@ -105,6 +105,14 @@ TEST(AnalysisModel, AutoDataTakesTheDescriptionsGroupingWhenTheHistogramNoLonger
   // Whole parts: start 4, size 2.
   EXPECT_EQ(m.histogram(), (Grouping{4, 2, 6}));
   EXPECT_EQ(m.classes(), (Grouping{4, 2, 6}));
+
+  // A positive value whose whole part is 0 is kept as it is.
+  d.start = d.size = d.colWidth = 0.5;
+  m.applyDescription(d, none);
+  m.autoData();
+  EXPECT_EQ(m.histogram(), (Grouping{0.5, 0.5, 6}));
+  EXPECT_EQ(m.state().columnWidth, 0.5);
+  EXPECT_TRUE(m.state().columnWidthChosen);
 }
 
 // "1O" and "7,5" are no numbers; fixing them is two steps, and each undo brings
