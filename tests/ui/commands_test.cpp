@@ -429,3 +429,13 @@ TEST_F(CommandsTest, UndoAfterFixingANotANumberCellBringsBackTheTableAsTyped) {
   EXPECT_EQ(cell(5, 0), "9");
   EXPECT_EQ(cell(1, 0), "1O");
 }
+
+// Bars fitted to 1, 1.5, 2 are 0.375 wide, a column width of 0.5: the prompt offers
+// that, and answering 1 widens them.
+TEST_F(CommandsTest, ColumnWidthOffersTheWidthOnShow) {
+  const char* message = "Please enter the new histogram column width.(0.1-100)";
+  typeValues({"1", "1.5", "2"});
+  ASSERT_DOUBLE_EQ(frame->set1Graph->getSlot(0)->columnWidth, 0.375);
+  wxTEST_DIALOG(click(frame->columnWidthButton), AnswerPrompt(message, "Width =", "0.5", "1"));
+  EXPECT_DOUBLE_EQ(frame->set1Graph->getSlot(0)->columnWidth, 0.75);
+}
