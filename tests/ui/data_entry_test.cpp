@@ -419,7 +419,7 @@ TEST(DataEntryUndo, AHistogramThatFollowsTheDataStillFollowsAfterUndo) {
   d->frame->undo();
   d->frame->redo();
   d->frame->undo();
-  EXPECT_TRUE(d->frame->histogramDialog->followsData());
+  EXPECT_TRUE(d->frame->analysis().histogramFollowsData());
   // A new value far out is fitted into the grouping again.
   d->type(6, 0, "900");
   const tally::Grouping g = d->frame->histogramGrouping();

@@ -250,11 +250,8 @@ TEST_F(DescriptionTest, NamesFilesTypeColumnWidthAndGroupingAreApplied) {
             (std::vector<tally::FrequencyPair>{{4, 1}, {5, 2}, {6, 1}}));
   EXPECT_EQ(frame()->analysis().state().columnWidth, 2);
   EXPECT_EQ(frame()->shownSeries(COLUMNS_SET1).columnWidth, 1.5);
-  for (GroupingDialog* d : {frame()->classDialog, frame()->histogramDialog}) {
-    EXPECT_EQ(d->getStartValue(), 1);
-    EXPECT_EQ(d->getGroupSize(), 0.5);
-    EXPECT_EQ(d->getGroupCount(), 4);
-  }
+  for (const tally::Grouping& g : {frame()->classGrouping(), frame()->histogramGrouping()})
+    EXPECT_EQ(g, (tally::Grouping{1, 0.5, 4}));
 }
 
 TEST_F(DescriptionTest, AnUnusableDescriptionIsReportedAndTheWindowStartsInItsDefaultState) {
@@ -291,8 +288,8 @@ TEST_F(DescriptionTest, InvalidValuesAndAMissingDataFileAreReportedAndTheRestIsA
                      wxICON_ERROR));
   EXPECT_EQ(label(0), "Named");
   EXPECT_EQ(frame()->dataTypeChoice->GetSelection(), tally::UngroupedDiscrete);
-  EXPECT_EQ(frame()->classDialog->getGroupCount(), 10);
-  EXPECT_EQ(frame()->classDialog->getGroupSize(), 3);
+  EXPECT_EQ(frame()->classGrouping().groupCount, 10);
+  EXPECT_EQ(frame()->classGrouping().groupSize, 3);
   EXPECT_TRUE(frame()->analysis().set(0).pairs.empty());
 }
 

@@ -47,12 +47,9 @@ TEST_F(ExampleAnalysisTest, OpensFromItsDescriptionWithTheHandWorkedStatistics) 
   EXPECT_EQ(text(frame->statistics->nameLabel(1)), "Class 7B");
   EXPECT_EQ(frame->dataTypeChoice->GetSelection(), tally::UngroupedDiscrete);
   EXPECT_TRUE(frame->set1Radio->GetValue());
-  // Grouping 0, 2, 10 in both dialogs; column width 1.
-  for (GroupingDialog* d : {frame->classDialog, frame->histogramDialog}) {
-    EXPECT_EQ(d->getStartValue(), 0);
-    EXPECT_EQ(d->getGroupSize(), 2);
-    EXPECT_EQ(d->getGroupCount(), 10);
-  }
+  // Grouping 0, 2, 10 for the classes and the histogram; column width 1.
+  for (const tally::Grouping& g : {frame->classGrouping(), frame->histogramGrouping()})
+    EXPECT_EQ(g, (tally::Grouping{0, 2, 10}));
   EXPECT_EQ(frame->analysis().state().columnWidth, 1);
   // Set 1 is shown, one score per row, smallest first.
   EXPECT_EQ(cell(0, 0), "6");

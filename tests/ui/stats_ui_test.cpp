@@ -221,7 +221,7 @@ TEST_F(StatsUiTest, GroupingDetailsRegroupsTheClasses) {
   wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AnswerGrouping("0", "10", 2));
   type(1, 1, "3");
   wxTEST_DIALOG(click(frame->groupingDetailsButton), AnswerGrouping("10", "2", 3));
-  EXPECT_EQ(frame->classDialog->getStartValue(), 10);
+  EXPECT_EQ(frame->classGrouping().startValue, 10);
   EXPECT_EQ(cell(0, 0), "10 - < 12");
   EXPECT_EQ(cell(0, 1), "3");
   EXPECT_EQ(cell(2, 0), "14 - < 16");

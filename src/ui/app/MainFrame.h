@@ -129,11 +129,6 @@ class MainFrame : public wxFrame {
 
   wxPrintData printData;
 
-  // Class grouping of already grouped data, and the histogram columns of
-  // continuous data: editors of the model's groupings.
-  GroupingDialog* classDialog = nullptr;
-  GroupingDialog* histogramDialog = nullptr;
-
   // Data side.
   VardenGrid* grid = nullptr;
   wxRadioButton* set1Radio = nullptr;
@@ -236,6 +231,10 @@ class MainFrame : public wxFrame {
   std::vector<ScaledText> scaledTexts;
 
   tally::AnalysisModel model;
+  // Class grouping of already grouped data, and the histogram columns of
+  // continuous data: editors of the model's groupings, given its values each time.
+  GroupingDialog* classDialog = nullptr;
+  GroupingDialog* histogramDialog = nullptr;
   // The series handed to the graph views, written from the model's last refresh.
   tally::Series series[8];
   wxTextCtrl* instructionsText = nullptr;
