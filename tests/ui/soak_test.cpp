@@ -201,10 +201,13 @@ class SoakTest : public ::testing::Test, public MainFrameDriver {
     in.type = type;
     in.classes = frame->classGrouping();
     in.histogram = frame->histogramGrouping();
+    const tally::Analysis& state = frame->analysis().state();
     for (int s = 0; s < 2; ++s) {
-      in.barWidth[s] = frame->shownSeries(COLUMNS_SET1 + s).columnWidth;
+      in.barWidth[s] = tally::barWidth(type, state.columnWidth);
       in.percentile[s] = frame->statistics->percentileSpin(s)->GetValue();
     }
+    in.fitBarWidth = !state.columnWidthChosen;
+    in.columnWidth = state.columnWidth;
     in.sampleStdDev = frame->analysis().sampleStdDev();
     in.sliderPosition = frame->percentileSlider->GetValue();
     const tally::RefreshResult core = tally::refreshAnalysis(sets[0], sets[1], in);
