@@ -14,6 +14,7 @@
 #include <benchmark/benchmark.h>
 #include <wx/app.h>
 #include <wx/bitmap.h>
+#include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/dcmemory.h>
 #include <wx/init.h>
@@ -29,6 +30,7 @@
 #include "ui/app/MainFrame.h"
 #include "ui/grid/VardenGrid.h"
 #include "ui/stats/GroupingDialog.h"
+#include "ui/stats/StatisticsPanel.h"
 
 class BenchApp : public wxApp {
  public:
@@ -43,7 +45,7 @@ constexpr int kRows = 1000;
 constexpr int kViewWidth = 800;
 constexpr int kViewHeight = 600;
 
-// Answers the class grouping dialog with 100 classes of width 1 from 0.
+// Answers a grouping dialog with 100 classes of width 1 from 0.
 class AcceptHundredClasses : public wxModalDialogHook {
  protected:
   int Enter(wxDialog* dialog) override {
@@ -111,29 +113,30 @@ bool sizeViews(MainFrame* frame) {
          frame->percentileGraph->getBufferHeight() == kViewHeight;
 }
 
-// Set 1 as loaded and with its first value changed: the two states an edit
-// alternates between.
+// Set 1's first-row cell as loaded and changed: the two texts an edit alternates between.
 struct EditedSet {
-  tally::DataSet loaded, edited;
+  int col = 0;
+  wxString loaded, edited;
 };
 
+// The edit as the grid reports it: the cell written, the table entered and refreshed.
 void refreshAfterEdit(MainFrame* frame, const EditedSet& states, bool edited) {
-  frame->dataSets[0] = edited ? states.edited : states.loaded;
-  frame->refreshAnalysis();
+  frame->grid->SetCellValue(0, states.col, edited ? states.edited : states.loaded);
+  frame->extractGridData();
 }
 
-// Writes `text` into the first row's cell of `col` (a value, or a class's
-// frequency) and keeps both states; false when the mean did not change.
+// Keeps the first row's cell of `col` (a value, or a class's frequency) and `text`
+// as the two states; false when the mean did not change between them.
 bool editFirstRow(MainFrame* frame, int col, const wxString& text, EditedSet& states) {
   selectSet(frame, 0);
-  states.loaded = frame->dataSets[0];
-  frame->grid->SetCellValue(0, col, text);
-  frame->extractGridData();
-  states.edited = frame->dataSets[0];
+  states.col = col;
+  states.loaded = frame->grid->GetCellValue(0, col);
+  states.edited = text;
+  wxStaticText* mean = frame->statistics->label(0, Statistic::Mean);
   refreshAfterEdit(frame, states, false);
-  const wxString before = frame->meanLabel[0]->GetLabel();
+  const wxString before = mean->GetLabel();
   refreshAfterEdit(frame, states, true);
-  return frame->meanLabel[0]->GetLabel() != before;
+  return mean->GetLabel() != before;
 }
 
 void redrawColumnViews(MainFrame* frame) {
@@ -144,9 +147,9 @@ void redrawColumnViews(MainFrame* frame) {
 MainFrame* newFrame() { return new MainFrame(nullptr, wxID_ANY, wxString()); }
 
 void finish(benchmark::State& state, MainFrame* frame) {
-  state.counters["n1"] = frame->dataSets[0].count;
-  state.counters["n2"] = frame->dataSets[1].count;
-  state.counters["pairs1"] = static_cast<double>(frame->dataSets[0].pairs.size());
+  state.counters["n1"] = frame->analysis().set(0).count;
+  state.counters["n2"] = frame->analysis().set(1).count;
+  state.counters["pairs1"] = static_cast<double>(frame->analysis().set(0).pairs.size());
   frame->Destroy();
   wxTheApp->ProcessPendingEvents();
 }
@@ -168,8 +171,15 @@ bool readyToRefresh(benchmark::State& state, MainFrame* frame, int col, const wx
 void UngroupedContinuousHistogram(benchmark::State& state) {
   MainFrame* frame = newFrame();
   chooseType(frame, tally::UngroupedContinuous);
-  frame->histogramDialog->setValues(0, 1, 100);
-  frame->histogramDialog->refreshFields();
+  {
+    // The Grouping... button opens the histogram grouping: 100 columns of width 1.
+    AcceptHundredClasses answer;
+    answer.Register();
+    wxCommandEvent pressed(wxEVT_BUTTON, ID_COLUMN_WIDTH);
+    pressed.SetEventObject(frame->columnWidthButton);
+    frame->columnWidthButton->GetEventHandler()->ProcessEvent(pressed);
+    answer.Unregister();
+  }
   loadSets(frame);
   EditedSet states;
   if (!readyToRefresh(state, frame, 0, "42.125", states)) return;

@@ -85,24 +85,32 @@ TEST(Refresh, UngroupedLabelsAndBoxPlot) {
   EXPECT_EQ(r.sets[0].barWidth, 0.75);
 }
 
-TEST(Refresh, BoxRangeUsesTheOtherSetsStoredExtremes) {
+TEST(Refresh, ScalesComeFromTheSetsOnShowOnly) {
   DataSet a = values({10, 20, 30}), b;
   RefreshInputs in = inputs(UngroupedDiscrete);
-  // Set 2 never filled keeps 1e8 and 0: 10..30, margin 0.2*20 = 4.
+  // Set 2 never filled gives nothing: 10..30, margin 0.2*20 = 4.
   RefreshResult r = refreshAnalysis(a, b, in);
   ASSERT_TRUE(r.boxRangeSet);
   EXPECT_DOUBLE_EQ(r.boxYMin, 6);
   EXPECT_DOUBLE_EQ(r.boxYMax, 34);
 
-  b = values({1, 2, 3});
+  b = values({1, 2, 3, 3, 3, 3, 3, 3});
   refreshAnalysis(a, b, in);
-  b.pairs.clear();  // emptied in the grid: its extremes 1 and 3 stay stored
+  b.pairs.clear();  // emptied in the grid: its old extremes and frequency 6 are stale
   r = refreshAnalysis(a, b, in);
   EXPECT_FALSE(r.sets[1].hasStatistics);
   EXPECT_EQ(b.count, 0);
-  // 1..30, margin 0.2*29 = 5.8
-  EXPECT_DOUBLE_EQ(r.boxYMin, -4.8);
-  EXPECT_DOUBLE_EQ(r.boxYMax, 35.8);
+  EXPECT_DOUBLE_EQ(r.boxYMin, 6);
+  EXPECT_DOUBLE_EQ(r.boxYMax, 34);
+  // E = 1 (Set 1's), not the 6 threes of the emptied set.
+  EXPECT_DOUBLE_EQ(r.yMax, 1.2);
+  EXPECT_DOUBLE_EQ(r.xMax, 36);
+
+  // Neither set on show: nothing to scale to.
+  a.pairs.resize(2);
+  r = refreshAnalysis(a, b, in);
+  EXPECT_FALSE(r.boxRangeSet);
+  EXPECT_FALSE(r.columnRangesSet);
 }
 
 TEST(Refresh, ColumnGraphRanges) {

@@ -10,18 +10,21 @@
 #include <wx/stattext.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
+#include <wx/textdlg.h>
 #include <wx/stopwatch.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/WxBridge.h"
 #include "ui/app/MainFrame.h"
 #include "ui/grid/VardenGrid.h"
 #include "ui/stats/GroupingDialog.h"
+#include "ui/stats/StatisticsPanel.h"
 #include "ModalHook.h"
 
 // Types a grouping into the dialog's fields and presses its OK button. Gives the
@@ -56,6 +59,29 @@ class AnswerGrouping : public wxExpectModalBase<GroupingDialog, AnswerGrouping> 
   std::string start, size;
   int count;
 };
+
+// Answers a text prompt (a set's name) with the given text and OK.
+class AnswerText : public wxExpectModalBase<wxTextEntryDialog, AnswerText> {
+ public:
+  explicit AnswerText(std::string answer) : answer(std::move(answer)) {}
+
+ protected:
+  int OnInvoked(wxTextEntryDialog* dlg) const override {
+    dlg->SetValue(toWx(answer));
+    return wxID_OK;
+  }
+  wxString GetDefaultDescription() const override { return "text prompt"; }
+
+ private:
+  std::string answer;
+};
+
+// A view holds what the window handed it last: the series' points and bar width.
+inline void expectHanded(const tally::Series* held, const tally::Series& handed) {
+  ASSERT_NE(held, nullptr);
+  EXPECT_EQ(held->segments, handed.segments);
+  EXPECT_EQ(held->columnWidth, handed.columnWidth);
+}
 
 // A shown main window (with no description file unless one is given), worked
 // through real events. Any dialog a test does not expect fails it.
@@ -129,12 +155,17 @@ class MainFrameDriver {
   }
   // Sets a set's "p" spin control as its arrows would.
   void spin(int s, int p) {
-    wxSpinCtrl* control = frame->percentileSpin[s];
+    wxSpinCtrl* control = frame->statistics->percentileSpin(s);
     control->SetValue(p);
     wxSpinEvent spun(wxEVT_SPINCTRL, control->GetId());
     spun.SetEventObject(control);
     spun.SetPosition(p);
     control->GetEventHandler()->ProcessEvent(spun);
+  }
+  // Names a set through its Name... button, as the user would.
+  void rename(int s, const std::string& name) {
+    wxWindow* button = frame->FindWindow(s == 0 ? ID_NAME_SET1 : ID_NAME_SET2);
+    wxTEST_DIALOG(click(button), AnswerText(name));
   }
   std::string cell(int row, int col) const { return toStd(frame->grid->GetCellValue(row, col)); }
 
@@ -197,7 +228,8 @@ class MainFrameDriver {
     input.Char(key, modifiers);
     settle(4);
   }
-  std::vector<tally::FrequencyPair> pairs(int set) const { return frame->dataSets[set].pairs; }
+  std::vector<tally::FrequencyPair> pairs(int set) const { return frame->analysis().set(set).pairs; }
+  const tally::Series& series(int index) const { return frame->shownSeries(index); }
   static std::string text(const wxStaticText* label) { return toStd(label->GetLabel()); }
 
   MainFrame* frame;

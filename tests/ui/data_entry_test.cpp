@@ -59,8 +59,8 @@ std::vector<std::string> statisticTexts(const MainFrame* f) {
   std::vector<std::string> texts;
   for (int s = 0; s < 2; ++s)
     for (const wxStaticText* label :
-         {f->nLabel[s], f->meanLabel[s], f->modeLabel[s], f->medianLabel[s], f->q1Label[s],
-          f->q3Label[s], f->stdDevLabel[s], f->percentileLabel[s]})
+         {f->statistics->label(s, Statistic::N), f->statistics->label(s, Statistic::Mean), f->statistics->label(s, Statistic::Mode), f->statistics->label(s, Statistic::Median), f->statistics->label(s, Statistic::Q1),
+          f->statistics->label(s, Statistic::Q3), f->statistics->label(s, Statistic::StdDev), f->statistics->label(s, Statistic::Percentile)})
       texts.push_back(toStd(label->GetLabel()));
   return texts;
 }
@@ -336,7 +336,7 @@ TEST(DataEntryUndo, EveryKindOfChangeIsUndoneAndRedoneInTurn) {
   };
   std::vector<Step> steps;
   auto remember = [&](const char* what) {
-    steps.push_back({what, f->currentAnalysis(), statisticTexts(f)});
+    steps.push_back({what, f->analysis().state(), statisticTexts(f)});
   };
   remember("start");
   d->clickCell(0, 0);
@@ -356,14 +356,17 @@ TEST(DataEntryUndo, EveryKindOfChangeIsUndoneAndRedoneInTurn) {
   remember("type switch");
   d->clickOn(f->set2Radio);
   d->clickCell(0, 0);
-  d->keys("9\t2\n");
+  // The table keeps each cell as typed: the value alone is a step of its own.
+  d->keys("9\t");
+  remember("value in Set 2");
+  d->keys("2\n");
   remember("typing in Set 2");
-  ASSERT_EQ(observations(f->dataSets[0].pairs), (Values{5, 6, 7, 8}));
-  ASSERT_EQ(observations(f->dataSets[1].pairs), (Values{9, 9}));
+  ASSERT_EQ(observations(f->analysis().set(0).pairs), (Values{5, 6, 7, 8}));
+  ASSERT_EQ(observations(f->analysis().set(1).pairs), (Values{9, 9}));
 
   auto expectState = [&](const Step& step) {
     SCOPED_TRACE(step.what);
-    const tally::Analysis now = f->currentAnalysis();
+    const tally::Analysis now = f->analysis().state();
     EXPECT_TRUE(now.sameContent(step.state));
     EXPECT_EQ(statisticTexts(f), step.statistics);
     EXPECT_EQ(f->shownLayout(), tally::layoutForType(step.state.type));
@@ -416,7 +419,7 @@ TEST(DataEntryUndo, AHistogramThatFollowsTheDataStillFollowsAfterUndo) {
   d->frame->undo();
   d->frame->redo();
   d->frame->undo();
-  EXPECT_TRUE(d->frame->histogramDialog->followsData());
+  EXPECT_TRUE(d->frame->analysis().histogramFollowsData());
   // A new value far out is fitted into the grouping again.
   d->type(6, 0, "900");
   const tally::Grouping g = d->frame->histogramGrouping();

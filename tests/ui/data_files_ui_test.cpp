@@ -101,8 +101,8 @@ TEST_F(DataFilesTest, LoadFillsTheGridFromTheTopLeftWhateverIsSelectedAndReReads
   EXPECT_EQ(calls[0].flags, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   EXPECT_EQ(calls[0].parent, frame);
   EXPECT_EQ(column(0, 5), (std::vector<std::string>{"5", "7", "7", "8", ""}));
-  EXPECT_EQ(text(frame->nLabel[0]), "4");
-  EXPECT_EQ(text(frame->modeLabel[0]), "7");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "4");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Mode)), "7");
 
   // Cancel changes nothing.
   chosen.clear();
@@ -121,14 +121,14 @@ TEST_F(DataFilesTest, LoadReadsLatin1AndKeepsTheClassLabelsOfAlreadyGroupedData)
   press(ID_LOAD_DATA);
   EXPECT_EQ(column(0, 2), (std::vector<std::string>{"0 - < 10", "10 - < 20"}));
   EXPECT_EQ(column(1, 3), (std::vector<std::string>{"2", "3", ""}));
-  EXPECT_EQ(text(frame->nLabel[0]), "5");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "5");
 }
 
 TEST_F(DataFilesTest, AFailedLoadSaysWhyAndLeavesTheGridAndBothSetsAlone) {
   typeValues({"1", "2", "3"});
   selectSet(1);
   typeValues({"4", "5", "6"});
-  const auto set1 = frame->dataSets[0].pairs, set2 = frame->dataSets[1].pairs;
+  const auto set1 = frame->analysis().set(0).pairs, set2 = frame->analysis().set(1).pairs;
   struct Case {
     std::string path, reason;
   } cases[] = {{dir + "missing.csv", "No such file or directory."},
@@ -140,8 +140,8 @@ TEST_F(DataFilesTest, AFailedLoadSaysWhyAndLeavesTheGridAndBothSetsAlone) {
                                 "The data file \"" + c.path + "\" could not be loaded. " + c.reason,
                                 wxICON_ERROR));
     EXPECT_EQ(column(0, 4), (std::vector<std::string>{"4", "5", "6", ""})) << c.path;
-    EXPECT_EQ(frame->dataSets[0].pairs, set1);
-    EXPECT_EQ(frame->dataSets[1].pairs, set2);
+    EXPECT_EQ(frame->analysis().set(0).pairs, set1);
+    EXPECT_EQ(frame->analysis().set(1).pairs, set2);
   }
 }
 
@@ -219,7 +219,7 @@ class DescriptionTest : public ::testing::Test {
   // Opens the window on a description.
   void open(const std::string& path) { window = std::make_unique<MainFrameDriver>(toWx(path)); }
   MainFrame* frame() const { return window->frame; }
-  std::string label(int s) const { return toStd(frame()->setNameLabel[s]->GetLabel()); }
+  std::string label(int s) const { return toStd(frame()->statistics->nameLabel(s)->GetLabel()); }
 
   std::string dir;
   std::unique_ptr<MainFrameDriver> window;
@@ -243,21 +243,18 @@ TEST_F(DescriptionTest, NamesFilesTypeColumnWidthAndGroupingAreApplied) {
   EXPECT_EQ(frame()->dataTypeChoice->GetSelection(), tally::GroupedDiscrete);
   EXPECT_TRUE(frame()->set1Radio->GetValue());
   EXPECT_FALSE(frame()->set2Radio->GetValue());
-  EXPECT_EQ(frame()->currentSet, 0);
+  EXPECT_EQ(frame()->analysis().shownSet(), 0);
   // Set 1 shown with the counted frequencies; Set 2 built from its own file.
   EXPECT_EQ(window->cell(0, 0), "1");
   EXPECT_EQ(window->cell(0, 1), "2");
   EXPECT_EQ(window->cell(1, 0), "2");
   EXPECT_EQ(window->cell(1, 1), "1");
-  EXPECT_EQ(frame()->dataSets[1].pairs,
+  EXPECT_EQ(frame()->analysis().set(1).pairs,
             (std::vector<tally::FrequencyPair>{{4, 1}, {5, 2}, {6, 1}}));
-  EXPECT_EQ(frame()->columnWidth, 2);
-  EXPECT_EQ(frame()->series[COLUMNS_SET1].columnWidth, 1.5);
-  for (GroupingDialog* d : {frame()->classDialog, frame()->histogramDialog}) {
-    EXPECT_EQ(d->getStartValue(), 1);
-    EXPECT_EQ(d->getGroupSize(), 0.5);
-    EXPECT_EQ(d->getGroupCount(), 4);
-  }
+  EXPECT_EQ(frame()->analysis().state().columnWidth, 2);
+  EXPECT_EQ(frame()->shownSeries(COLUMNS_SET1).columnWidth, 1.5);
+  for (const tally::Grouping& g : {frame()->classGrouping(), frame()->histogramGrouping()})
+    EXPECT_EQ(g, (tally::Grouping{1, 0.5, 4}));
 }
 
 TEST_F(DescriptionTest, AnUnusableDescriptionIsReportedAndTheWindowStartsInItsDefaultState) {
@@ -272,8 +269,8 @@ TEST_F(DescriptionTest, AnUnusableDescriptionIsReportedAndTheWindowStartsInItsDe
                               wxICON_ERROR));
   EXPECT_EQ(label(0), "Set-1");
   EXPECT_EQ(frame()->dataTypeChoice->GetSelection(), tally::UngroupedDiscrete);
-  EXPECT_EQ(frame()->description.set1Name, "Set 1");
-  EXPECT_EQ(frame()->description.type, 0);
+  EXPECT_EQ(frame()->analysis().description().set1Name, "Set 1");
+  EXPECT_EQ(frame()->analysis().description().type, 0);
 }
 
 TEST_F(DescriptionTest, InvalidValuesAndAMissingDataFileAreReportedAndTheRestIsApplied) {
@@ -294,9 +291,9 @@ TEST_F(DescriptionTest, InvalidValuesAndAMissingDataFileAreReportedAndTheRestIsA
                      wxICON_ERROR));
   EXPECT_EQ(label(0), "Named");
   EXPECT_EQ(frame()->dataTypeChoice->GetSelection(), tally::UngroupedDiscrete);
-  EXPECT_EQ(frame()->classDialog->getGroupCount(), 10);
-  EXPECT_EQ(frame()->classDialog->getGroupSize(), 3);
-  EXPECT_TRUE(frame()->dataSets[0].pairs.empty());
+  EXPECT_EQ(frame()->classGrouping().groupCount, 10);
+  EXPECT_EQ(frame()->classGrouping().groupSize, 3);
+  EXPECT_TRUE(frame()->analysis().set(0).pairs.empty());
 }
 
 // Already grouped data: the class grouping opens at start-up as the description set it.

@@ -43,17 +43,14 @@ class ExampleAnalysisTest : public ::testing::Test, protected MainFrameDriver {
 
 TEST_F(ExampleAnalysisTest, OpensFromItsDescriptionWithTheHandWorkedStatistics) {
   frame->SetSize(1000, 700);
-  EXPECT_EQ(text(frame->setNameLabel[0]), "Class 7A");
-  EXPECT_EQ(text(frame->setNameLabel[1]), "Class 7B");
+  EXPECT_EQ(text(frame->statistics->nameLabel(0)), "Class 7A");
+  EXPECT_EQ(text(frame->statistics->nameLabel(1)), "Class 7B");
   EXPECT_EQ(frame->dataTypeChoice->GetSelection(), tally::UngroupedDiscrete);
   EXPECT_TRUE(frame->set1Radio->GetValue());
-  // Grouping 0, 2, 10 in both dialogs; column width 1.
-  for (GroupingDialog* d : {frame->classDialog, frame->histogramDialog}) {
-    EXPECT_EQ(d->getStartValue(), 0);
-    EXPECT_EQ(d->getGroupSize(), 2);
-    EXPECT_EQ(d->getGroupCount(), 10);
-  }
-  EXPECT_EQ(frame->columnWidth, 1);
+  // Grouping 0, 2, 10 for the classes and the histogram; column width 1.
+  for (const tally::Grouping& g : {frame->classGrouping(), frame->histogramGrouping()})
+    EXPECT_EQ(g, (tally::Grouping{0, 2, 10}));
+  EXPECT_EQ(frame->analysis().state().columnWidth, 1);
   // Set 1 is shown, one score per row, smallest first.
   EXPECT_EQ(cell(0, 0), "6");
   EXPECT_EQ(cell(24, 0), "19");
@@ -63,32 +60,32 @@ TEST_F(ExampleAnalysisTest, OpensFromItsDescriptionWithTheHandWorkedStatistics) 
   // the halves are ranks 1..12 and 14..25 (J = 12, even), so Q1 is the mean of ranks
   // 6 and 7 (11, 12) and Q3 of ranks 19 and 20 (15, 16). 14 occurs most often.
   // Sum of squared deviations 233.76, over 25: sqrt(9.3504) = 3.058.
-  EXPECT_EQ(text(frame->nLabel[0]), "25");
-  EXPECT_EQ(text(frame->meanLabel[0]), "13.36");
-  EXPECT_EQ(text(frame->modeLabel[0]), "14");
-  EXPECT_EQ(text(frame->q1Label[0]), "11.5");
-  EXPECT_EQ(text(frame->medianLabel[0]), "14");
-  EXPECT_EQ(text(frame->q3Label[0]), "15.5");
-  EXPECT_EQ(text(frame->rangeLabel[0]), "13");
-  EXPECT_EQ(text(frame->stdDevLabel[0]), "3.058");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "25");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Mean)), "13.36");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Mode)), "14");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Q1)), "11.5");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Median)), "14");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Q3)), "15.5");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Range)), "13");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::StdDev)), "3.058");
 
   // Class 7B, 26 scores summing to 295: mean 11.35. J = 13 (odd): the median is the
   // mean of ranks 13 and 14 (11, 11), Q1 rank 7 (9), Q3 rank 20 (13). 11 and 12 tie
   // as modes. Sum of squared deviations 237.88, over 26: 3.025.
-  EXPECT_EQ(text(frame->nLabel[1]), "26");
-  EXPECT_EQ(text(frame->meanLabel[1]), "11.35");
-  EXPECT_EQ(text(frame->modeLabel[1]), "11, 12");
-  EXPECT_EQ(text(frame->q1Label[1]), "9");
-  EXPECT_EQ(text(frame->medianLabel[1]), "11");
-  EXPECT_EQ(text(frame->q3Label[1]), "13");
-  EXPECT_EQ(text(frame->rangeLabel[1]), "15");
-  EXPECT_EQ(text(frame->stdDevLabel[1]), "3.025");
+  EXPECT_EQ(text(frame->statistics->label(1, Statistic::N)), "26");
+  EXPECT_EQ(text(frame->statistics->label(1, Statistic::Mean)), "11.35");
+  EXPECT_EQ(text(frame->statistics->label(1, Statistic::Mode)), "11, 12");
+  EXPECT_EQ(text(frame->statistics->label(1, Statistic::Q1)), "9");
+  EXPECT_EQ(text(frame->statistics->label(1, Statistic::Median)), "11");
+  EXPECT_EQ(text(frame->statistics->label(1, Statistic::Q3)), "13");
+  EXPECT_EQ(text(frame->statistics->label(1, Statistic::Range)), "15");
+  EXPECT_EQ(text(frame->statistics->label(1, Statistic::StdDev)), "3.025");
 
   // Both column graphs and the box plot got their data.
-  EXPECT_EQ(frame->set1Graph->getSlot(0), &frame->series[COLUMNS_SET1]);
-  EXPECT_EQ(frame->set2Graph->getSlot(0), &frame->series[COLUMNS_SET2]);
-  EXPECT_EQ(frame->series[BOX_LINES_SET1].segments.size(), 4u);
-  EXPECT_EQ(frame->series[BOX_LINES_SET2].segments.size(), 4u);
+  expectHanded(frame->set1Graph->getSlot(0), frame->shownSeries(COLUMNS_SET1));
+  expectHanded(frame->set2Graph->getSlot(0), frame->shownSeries(COLUMNS_SET2));
+  EXPECT_EQ(frame->shownSeries(BOX_LINES_SET1).segments.size(), 4u);
+  EXPECT_EQ(frame->shownSeries(BOX_LINES_SET2).segments.size(), 4u);
 
   // The graph pages first: by the time the statistics page is taken the window has
   // surely been drawn as the active one.

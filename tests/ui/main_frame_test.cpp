@@ -1,5 +1,5 @@
 // The main window: its start state, where the graph views sit, and the routing of
-// control events with shared identifiers to their own handlers.
+// control events, each control with an identifier of its own, to their handlers.
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/button.h>
@@ -19,6 +19,7 @@
 
 #include "ui/WxBridge.h"
 #include "ui/app/MainFrame.h"
+#include "ui/stats/StatisticsPanel.h"
 #include "ui/grid/VardenGrid.h"
 
 namespace {
@@ -65,8 +66,8 @@ double totalFrequency(const std::vector<tally::FrequencyPair>& pairs) {
 
 TEST_F(MainFrameTest, StartsEmptyOnSet1UngroupedDiscrete) {
   EXPECT_EQ(frame->GetTitle(), "Tallyscope");
-  EXPECT_EQ(frame->setNameLabel[0]->GetLabel(), "Set-1");
-  EXPECT_EQ(frame->setNameLabel[1]->GetLabel(), "Set-2");
+  EXPECT_EQ(frame->statistics->nameLabel(0)->GetLabel(), "Set-1");
+  EXPECT_EQ(frame->statistics->nameLabel(1)->GetLabel(), "Set-2");
 
   EXPECT_EQ(frame->grid->GetNumberRows(), 1000);
   EXPECT_EQ(frame->grid->GetNumberCols(), 2);
@@ -87,22 +88,23 @@ TEST_F(MainFrameTest, StartsEmptyOnSet1UngroupedDiscrete) {
   EXPECT_TRUE(frame->columnWidthButton->IsShown());
   EXPECT_EQ(frame->columnWidthButton->GetLabel(), "Col Width...");
 
-  EXPECT_EQ(frame->percentileSpin[0]->GetValue(), 50);
-  EXPECT_EQ(frame->percentileSpin[1]->GetValue(), 50);
+  EXPECT_EQ(frame->statistics->percentileSpin(0)->GetValue(), 50);
+  EXPECT_EQ(frame->statistics->percentileSpin(1)->GetValue(), 50);
   EXPECT_EQ(frame->percentileSlider->GetValue(), 50);
   EXPECT_EQ(frame->percentageText->GetValue(), "50%");
-  EXPECT_EQ(frame->stdDevCaption[0]->GetLabel(), "Std Dev.(p):");
+  EXPECT_EQ(frame->statistics->stdDevCaption(0)->GetLabel(), "Std Dev.(p):");
 
-  EXPECT_EQ(frame->columnWidth, 1.0);
-  EXPECT_EQ(frame->currentType, tally::UngroupedDiscrete);
-  EXPECT_EQ(frame->currentSet, 0);
-  EXPECT_FALSE(frame->sampleStdDev);
-  EXPECT_EQ(frame->dataSets[0].count, 0);
-  EXPECT_EQ(frame->dataSets[1].minimum, 100000000);
+  EXPECT_EQ(frame->analysis().state().columnWidth, 1.0);
+  EXPECT_EQ(frame->analysis().type(), tally::UngroupedDiscrete);
+  EXPECT_EQ(frame->analysis().shownSet(), 0);
+  EXPECT_FALSE(frame->analysis().sampleStdDev());
+  EXPECT_EQ(frame->analysis().set(0).count, 0);
+  // No stored start extremes: a set never filled adds nothing to any scale.
+  EXPECT_EQ(frame->analysis().set(1).minimum, 0);
   // The example of Auto Data: 3+4+5+7+4+2 = 25 and 1+1+2+4+6+7+6+4 = 31 observations.
-  EXPECT_EQ(frame->exampleData[0].size() + frame->exampleData[1].size(), 14u);
-  EXPECT_EQ(totalFrequency(frame->exampleData[0]), 25);
-  EXPECT_EQ(totalFrequency(frame->exampleData[1]), 31);
+  EXPECT_EQ(tally::exampleData(0).size() + tally::exampleData(1).size(), 14u);
+  EXPECT_EQ(totalFrequency(tally::exampleData(0)), 25);
+  EXPECT_EQ(totalFrequency(tally::exampleData(1)), 31);
 }
 
 // The window carries the program's icon at every size the desktop asks for, each
@@ -130,10 +132,10 @@ TEST_F(MainFrameTest, WindowIconComesAtEverySize) {
 TEST_F(MainFrameTest, EveryStatisticStartsBlank) {
   for (int s = 0; s < 2; ++s) {
     for (wxStaticText* label :
-         {frame->nLabel[s], frame->meanLabel[s], frame->modeLabel[s], frame->minimumLabel[s],
-          frame->q1Label[s], frame->medianLabel[s], frame->q3Label[s], frame->maximumLabel[s],
-          frame->rangeLabel[s], frame->iqrLabel[s], frame->stdDevLabel[s],
-          frame->percentileLabel[s], frame->sliderPercentileLabel[s]})
+         {frame->statistics->label(s, Statistic::N), frame->statistics->label(s, Statistic::Mean), frame->statistics->label(s, Statistic::Mode), frame->statistics->label(s, Statistic::Minimum),
+          frame->statistics->label(s, Statistic::Q1), frame->statistics->label(s, Statistic::Median), frame->statistics->label(s, Statistic::Q3), frame->statistics->label(s, Statistic::Maximum),
+          frame->statistics->label(s, Statistic::Range), frame->statistics->label(s, Statistic::Iqr), frame->statistics->label(s, Statistic::StdDev),
+          frame->statistics->label(s, Statistic::Percentile), frame->statistics->label(s, Statistic::SliderPercentile)})
       EXPECT_EQ(label->GetLabel(), "") << "set " << s;
   }
 }
@@ -150,12 +152,12 @@ TEST_F(MainFrameTest, NotebookHasThreePagesWithTabsAtTheBottom) {
 }
 
 TEST_F(MainFrameTest, StatisticsGridHasSixteenRowsOfFour) {
-  EXPECT_EQ(frame->statisticsSizer->GetRows(), 16);
-  EXPECT_EQ(frame->statisticsSizer->GetCols(), 4);
+  EXPECT_EQ(frame->statistics->gridSizer()->GetRows(), 16);
+  EXPECT_EQ(frame->statistics->gridSizer()->GetCols(), 4);
   // 15 filled rows of 4 cells: 14 rows of controls and the row of spacers.
-  EXPECT_EQ(frame->statisticsSizer->GetItemCount(), 60u);
-  EXPECT_EQ(frame->statisticsSizer->GetVGap(), 2);
-  EXPECT_EQ(frame->statisticsSizer->GetHGap(), 2);
+  EXPECT_EQ(frame->statistics->gridSizer()->GetItemCount(), 60u);
+  EXPECT_EQ(frame->statistics->gridSizer()->GetVGap(), 2);
+  EXPECT_EQ(frame->statistics->gridSizer()->GetHGap(), 2);
 }
 
 TEST_F(MainFrameTest, GraphViewsStandWhereTheLayoutPutsThem) {
@@ -174,26 +176,26 @@ TEST_F(MainFrameTest, GraphViewsStandWhereTheLayoutPutsThem) {
 TEST_F(MainFrameTest, SeriesLooksForTheViews) {
   for (int s = 0; s < 2; ++s) {
     SCOPED_TRACE(s);
-    const tally::Series& columns = frame->series[COLUMNS_SET1 + s];
+    const tally::Series& columns = frame->shownSeries(COLUMNS_SET1 + s);
     EXPECT_EQ(columns.style, tally::ColumnsStyle);
     EXPECT_EQ(columns.lineColour, tally::colours::black);
     EXPECT_EQ(columns.penWidth, 1);
     EXPECT_EQ(columns.fillColour, tally::colours::green);
     EXPECT_EQ(columns.columnWidth, 0.75);
-    const tally::Series& outliers = frame->series[OUTLIERS_SET1 + s];
+    const tally::Series& outliers = frame->shownSeries(OUTLIERS_SET1 + s);
     EXPECT_EQ(outliers.style, tally::MarkersStyle);
     EXPECT_EQ(outliers.fillColour, tally::colours::black);
     EXPECT_EQ(outliers.markerShape, tally::CircleMarker);
     EXPECT_EQ(outliers.markerSize, 2);
-    const tally::Series& lines = frame->series[BOX_LINES_SET1 + s];
+    const tally::Series& lines = frame->shownSeries(BOX_LINES_SET1 + s);
     EXPECT_EQ(lines.style, tally::PolylineStyle);
     EXPECT_EQ(lines.penWidth, 1);
     EXPECT_EQ(lines.lineColour, tally::colours::black);
-    const tally::Series& ogive = frame->series[OGIVE_SET1 + s];
+    const tally::Series& ogive = frame->shownSeries(OGIVE_SET1 + s);
     EXPECT_EQ(ogive.style, tally::PolylineStyle);
     EXPECT_EQ(ogive.penWidth, 2);
     EXPECT_EQ(ogive.lineColour, s == 0 ? tally::colours::red : tally::colours::blue);
-    for (int i = 0; i < 8; ++i) EXPECT_TRUE(frame->series[i].segments.empty());
+    for (int i = 0; i < 8; ++i) EXPECT_TRUE(frame->shownSeries(i).segments.empty());
   }
 }
 
@@ -213,7 +215,7 @@ class CancelEveryDialog : public wxModalDialogHook {
 
 }  // namespace
 
-TEST_F(MainFrameTest, SharedIdentifiersReachOnlyTheirOwnHandler) {
+TEST_F(MainFrameTest, EachControlHasItsOwnIdentifierAndReachesOnlyItsHandler) {
   using Names = std::vector<std::string>;
   CancelEveryDialog cancel;
   struct Route {
@@ -224,22 +226,22 @@ TEST_F(MainFrameTest, SharedIdentifiersReachOnlyTheirOwnHandler) {
     const char* handler;
   };
   const std::vector<Route> routes = {
-      {"Clear Data", byLabel("Clear Data"), wxEVT_BUTTON, 1, "onClearData"},
-      {"data-type choice", frame->dataTypeChoice, wxEVT_CHOICE, 1, "onDataTypeChanged"},
-      {"Set 1 radio", frame->set1Radio, wxEVT_RADIOBUTTON, 1, "onSetSelected"},
-      {"Set 2 radio", frame->set2Radio, wxEVT_RADIOBUTTON, 2, "onSetSelected"},
-      {"Print", byLabel("Print"), wxEVT_BUTTON, 2, "onPrint"},
-      {"Auto Data", byLabel("Auto Data"), wxEVT_BUTTON, 3, "onAutoData"},
-      {"Cycle 1", frame->FindWindow(ID_CYCLE_SET1), wxEVT_BUTTON, 4, "onCycleStdDev"},
-      {"Cycle 2", frame->FindWindow(ID_CYCLE_SET2), wxEVT_BUTTON, 5, "onCycleStdDev"},
-      {"Name 1", frame->FindWindow(ID_NAME_SET1), wxEVT_BUTTON, 6, "onSetName"},
-      {"Name 2", frame->FindWindow(ID_NAME_SET2), wxEVT_BUTTON, 7, "onSetName"},
-      {"Col Width", frame->columnWidthButton, wxEVT_BUTTON, 8, "onColumnWidth"},
-      {"Grouping Details", frame->groupingDetailsButton, wxEVT_BUTTON, 9, "onGroupingDetails"},
-      {"Load Data", byLabel("Load Data"), wxEVT_BUTTON, 10, "onLoadData"},
-      {"Save Data", byLabel("Save Data"), wxEVT_BUTTON, 11, "onSaveData"},
-      {"spin 1 text", frame->percentileSpin[0], wxEVT_TEXT, 1, "onPercentileText"},
-      {"spin 2 text", frame->percentileSpin[1], wxEVT_TEXT, 2, "onPercentileText"},
+      {"Clear Data", byLabel("Clear Data"), wxEVT_BUTTON, ID_CLEAR_DATA, "onClearData"},
+      {"data-type choice", frame->dataTypeChoice, wxEVT_CHOICE, ID_DATA_TYPE, "onDataTypeChanged"},
+      {"Set 1 radio", frame->set1Radio, wxEVT_RADIOBUTTON, ID_SET1_RADIO, "onSetSelected"},
+      {"Set 2 radio", frame->set2Radio, wxEVT_RADIOBUTTON, ID_SET2_RADIO, "onSetSelected"},
+      {"Print", byLabel("Print"), wxEVT_BUTTON, ID_PRINT, "onPrint"},
+      {"Auto Data", byLabel("Auto Data"), wxEVT_BUTTON, ID_AUTO_DATA, "onAutoData"},
+      {"Cycle 1", frame->FindWindow(ID_CYCLE_SET1), wxEVT_BUTTON, ID_CYCLE_SET1, "onCycleStdDev"},
+      {"Cycle 2", frame->FindWindow(ID_CYCLE_SET2), wxEVT_BUTTON, ID_CYCLE_SET2, "onCycleStdDev"},
+      {"Name 1", frame->FindWindow(ID_NAME_SET1), wxEVT_BUTTON, ID_NAME_SET1, "onSetName"},
+      {"Name 2", frame->FindWindow(ID_NAME_SET2), wxEVT_BUTTON, ID_NAME_SET2, "onSetName"},
+      {"Col Width", frame->columnWidthButton, wxEVT_BUTTON, ID_COLUMN_WIDTH, "onColumnWidth"},
+      {"Grouping Details", frame->groupingDetailsButton, wxEVT_BUTTON, ID_GROUPING_DETAILS, "onGroupingDetails"},
+      {"Load Data", byLabel("Load Data"), wxEVT_BUTTON, ID_LOAD_DATA, "onLoadData"},
+      {"Save Data", byLabel("Save Data"), wxEVT_BUTTON, ID_SAVE_DATA, "onSaveData"},
+      {"spin 1 text", frame->statistics->percentileSpin(0), wxEVT_TEXT, ID_PERCENTILE_SET1, "onPercentileText"},
+      {"spin 2 text", frame->statistics->percentileSpin(1), wxEVT_TEXT, ID_PERCENTILE_SET2, "onPercentileText"},
   };
   for (const Route& r : routes) {
     SCOPED_TRACE(r.what);
@@ -250,8 +252,8 @@ TEST_F(MainFrameTest, SharedIdentifiersReachOnlyTheirOwnHandler) {
   }
 
   for (int s = 0; s < 2; ++s) {
-    wxSpinEvent spin(wxEVT_SPINCTRL, frame->percentileSpin[s]->GetId());
-    EXPECT_EQ(handlersFor(frame->percentileSpin[s], spin), Names{"onPercentileSpin"}) << s;
+    wxSpinEvent spin(wxEVT_SPINCTRL, frame->statistics->percentileSpin(s)->GetId());
+    EXPECT_EQ(handlersFor(frame->statistics->percentileSpin(s), spin), Names{"onPercentileSpin"}) << s;
   }
 
   const wxEventType scrolls[] = {wxEVT_SCROLL_TOP,          wxEVT_SCROLL_BOTTOM,
@@ -259,7 +261,7 @@ TEST_F(MainFrameTest, SharedIdentifiersReachOnlyTheirOwnHandler) {
                                  wxEVT_SCROLL_PAGEUP,       wxEVT_SCROLL_PAGEDOWN,
                                  wxEVT_SCROLL_THUMBTRACK,   wxEVT_SCROLL_THUMBRELEASE,
                                  wxEVT_SCROLL_CHANGED};
-  EXPECT_EQ(frame->percentileSlider->GetId(), 10);
+  EXPECT_EQ(frame->percentileSlider->GetId(), ID_PERCENTILE_SLIDER);
   for (wxEventType type : scrolls) {
     wxScrollEvent scroll(type, frame->percentileSlider->GetId(), 40, wxVERTICAL);
     EXPECT_EQ(handlersFor(frame->percentileSlider, scroll), Names{"onPercentileSlider"}) << type;

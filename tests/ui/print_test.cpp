@@ -19,6 +19,7 @@
 #include "core/NumberText.h"
 #include "ui/WxBridge.h"
 #include "ui/app/MainFrame.h"
+#include "ui/stats/StatisticsPanel.h"
 #include "ui/views/AnalysisPrintout.h"
 #include "MainFrameDriver.h"
 #include "PixelTools.h"
@@ -186,7 +187,7 @@ TEST_F(PrintTest, EverythingFitsOnA4AndLetterInBothOrientationsAtEveryWindowSize
   // Set 2's longest texts: more than two modes, numbers in exponent form.
   selectSet(1);
   loadText("-1234567\n-123456.5\n0.000123\n");
-  ASSERT_EQ(text(frame->modeLabel[1]), "(more than\n 2 modes)");
+  ASSERT_EQ(text(frame->statistics->label(1, Statistic::Mode)), "(more than\n 2 modes)");
   const wxSize sizes[] = {frame->GetSize(), frame->GetMinSize(), wxSize(1920, 1080)};
   for (const wxSize& size : sizes) {
     frame->SetSize(size);
@@ -227,14 +228,14 @@ TEST_F(PrintTest, NoPrinterResolutionDrawsNothing) {
 // toolkit's dialog.
 TEST_F(PrintTest, PrintCommandWritesOnePageWithTheStatisticsToAFile) {
   click(frame->FindWindow(ID_AUTO_DATA));
-  frame->setNameLabel[0]->SetLabel("Class 7A");
+  rename(0, "Class 7A");
   // Set 2 shows no statistics after 1, 2, 3 became 5, 5, 5, 5 (only its n and why),
   // yet keeps the sum of squares of its last refresh; the page must not print it.
   selectSet(1);
   loadText("1\n2\n3\n");
   loadText("5\n5\n5\n5\n");
-  ASSERT_EQ(text(frame->meanLabel[1]), "At least three different values are needed");
-  ASSERT_EQ(text(frame->stdDevLabel[1]), "");
+  ASSERT_EQ(text(frame->statistics->label(1, Statistic::Mean)), "At least three different values are needed");
+  ASSERT_EQ(text(frame->statistics->label(1, Statistic::StdDev)), "");
 
   const wxString path = wxFileName::CreateTempFileName("tallyscope-print");
   frame->runPrinter = [&](wxWindow* parent, wxPrintDialogData& data, wxPrintout& printout) {
@@ -259,15 +260,14 @@ TEST_F(PrintTest, PrintCommandWritesOnePageWithTheStatisticsToAFile) {
   for (std::string shown : {std::string("Class 7A"), std::string("Set-2"), std::string("Statistics"),
                             std::string("\\(sample\\)"), std::string("\\(population\\)")})
     EXPECT_NE(out.find("(" + shown + ")"), std::string::npos) << shown;
-  for (wxStaticText* const* labels :
-       {frame->nLabel, frame->meanLabel, frame->minimumLabel, frame->q1Label, frame->medianLabel,
-        frame->q3Label, frame->maximumLabel, frame->rangeLabel, frame->iqrLabel,
-        frame->stdDevLabel}) {
-    const std::string shown = text(labels[0]);
+  using S = Statistic;
+  for (Statistic which : {S::N, S::Mean, S::Minimum, S::Q1, S::Median, S::Q3, S::Maximum,
+                          S::Range, S::Iqr, S::StdDev}) {
+    const std::string shown = text(frame->statistics->label(0, which));
     ASSERT_FALSE(shown.empty());
     EXPECT_NE(out.find("(" + shown + ")"), std::string::npos) << shown;
   }
-  EXPECT_NE(out.find("(" + text(frame->modeLabel[0]) + ")"), std::string::npos);
+  EXPECT_NE(out.find("(" + text(frame->statistics->label(0, Statistic::Mode)) + ")"), std::string::npos);
   // Set 2's stale deviations (its stale count of 1 cannot be told from a tick label).
   EXPECT_EQ(out.find("(1.414)"), std::string::npos);
   EXPECT_EQ(out.find("(inf)"), std::string::npos);

@@ -16,6 +16,7 @@
 #include "core/NumberText.h"
 #include "ui/WxBridge.h"
 #include "ui/app/MainFrame.h"
+#include "ui/stats/StatisticsPanel.h"
 #include "ui/grid/VardenGrid.h"
 #include "ui/stats/GroupingDialog.h"
 #include "ui/views/ColumnGraphView.h"
@@ -64,10 +65,10 @@ class RefreshUiTest : public ::testing::Test, protected MainFrameDriver {
   std::vector<std::string> labels(int s) {
     std::vector<std::string> out;
     for (const wxStaticText* l :
-         {frame->nLabel[s], frame->meanLabel[s], frame->modeLabel[s], frame->minimumLabel[s],
-          frame->q1Label[s], frame->medianLabel[s], frame->q3Label[s], frame->maximumLabel[s],
-          frame->rangeLabel[s], frame->iqrLabel[s], frame->stdDevLabel[s],
-          frame->percentileLabel[s], frame->sliderPercentileLabel[s]})
+         {frame->statistics->label(s, Statistic::N), frame->statistics->label(s, Statistic::Mean), frame->statistics->label(s, Statistic::Mode), frame->statistics->label(s, Statistic::Minimum),
+          frame->statistics->label(s, Statistic::Q1), frame->statistics->label(s, Statistic::Median), frame->statistics->label(s, Statistic::Q3), frame->statistics->label(s, Statistic::Maximum),
+          frame->statistics->label(s, Statistic::Range), frame->statistics->label(s, Statistic::Iqr), frame->statistics->label(s, Statistic::StdDev),
+          frame->statistics->label(s, Statistic::Percentile), frame->statistics->label(s, Statistic::SliderPercentile)})
       out.push_back(text(l));
     return out;
   }
@@ -84,9 +85,9 @@ TEST_F(RefreshUiTest, ThreeDistinctValuesShowStatisticsTwoShowNothing) {
   // value once, so all three are modes; sum of squares 4 + 0 + 4 = 8, sqrt(8/3) = 1.633.
   EXPECT_EQ(labels(0), (Labels{"3", "6", "(more than\n 2 modes)", "4", "4", "6", "8", "8", "4",
                                "4", "1.633", "6", ""}));
-  EXPECT_TRUE(frame->minimumCaption[0]->IsEnabled());
-  EXPECT_EQ(frame->set1Graph->getSlot(0), &frame->series[COLUMNS_SET1]);
-  EXPECT_EQ(frame->series[COLUMNS_SET1].segments,
+  EXPECT_TRUE(frame->statistics->minimumCaption(0)->IsEnabled());
+  expectHanded(frame->set1Graph->getSlot(0), frame->shownSeries(COLUMNS_SET1));
+  EXPECT_EQ(frame->shownSeries(COLUMNS_SET1).segments,
             (std::vector<Points>{{{4, 1}, {6, 1}, {8, 1}}}));
 
   // 4 4 6: two distinct values blank the set and its column graph; n stays, with the reason.
@@ -96,41 +97,44 @@ TEST_F(RefreshUiTest, ThreeDistinctValuesShowStatisticsTwoShowNothing) {
   reason[0] = "3";
   reason[1] = "At least three different values are needed";
   EXPECT_EQ(labels(0), reason);
-  EXPECT_EQ(frame->dataSets[0].count, 2);
+  EXPECT_EQ(frame->analysis().set(0).count, 2);
   EXPECT_EQ(frame->set1Graph->getSlot(0), nullptr);
-  EXPECT_TRUE(frame->series[COLUMNS_SET1].segments.empty());
-  EXPECT_TRUE(frame->series[BOX_LINES_SET1].segments.empty());
+  EXPECT_TRUE(frame->shownSeries(COLUMNS_SET1).segments.empty());
+  EXPECT_TRUE(frame->shownSeries(BOX_LINES_SET1).segments.empty());
 }
 
 TEST_F(RefreshUiTest, BoxPlotGetsTheSharedRangeAndItsFourSeriesInOrder) {
-  // 10 20 30 with Set 2 never filled (1e8 and 0 stored): lo 10, hi 30,
+  // 10 20 30 with Set 2 never filled (it adds nothing): lo 10, hi 30,
   // 10 - 0.2*20 = 6 and 30 + 0.2*20 = 34.
   paste("10\n20\n30\n");
   EXPECT_DOUBLE_EQ(frame->boxPlot->getYMin(), 6);
   EXPECT_DOUBLE_EQ(frame->boxPlot->getYMax(), 34);
-  const tally::Series* expected[] = {&frame->series[OUTLIERS_SET1], &frame->series[BOX_LINES_SET2],
-                                     &frame->series[OUTLIERS_SET2], &frame->series[BOX_LINES_SET1]};
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(frame->boxPlot->getSlot(i), expected[i]) << i;
+  const tally::Series* expected[] = {&frame->shownSeries(OUTLIERS_SET1), &frame->shownSeries(BOX_LINES_SET2),
+                                     &frame->shownSeries(OUTLIERS_SET2), &frame->shownSeries(BOX_LINES_SET1)};
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    expectHanded(frame->boxPlot->getSlot(i), *expected[i]);
+  }
   // Set 1 is drawn left of the axis: box from x = -3 to -5 between Q1 10 and Q3 30.
   // Box, median, upper whisker, lower whisker.
-  ASSERT_EQ(frame->series[BOX_LINES_SET1].segments.size(), 4u);
-  EXPECT_EQ(frame->series[BOX_LINES_SET1].segments[0],
+  ASSERT_EQ(frame->shownSeries(BOX_LINES_SET1).segments.size(), 4u);
+  EXPECT_EQ(frame->shownSeries(BOX_LINES_SET1).segments[0],
             (Points{{-3, 10}, {-5, 10}, {-5, 30}, {-3, 30}, {-3, 10}}));
-  EXPECT_EQ(frame->series[BOX_LINES_SET1].segments[1], (Points{{-5, 20}, {-3, 20}}));
+  EXPECT_EQ(frame->shownSeries(BOX_LINES_SET1).segments[1], (Points{{-5, 20}, {-3, 20}}));
   // No value outside the fences: one empty list of outliers.
-  EXPECT_EQ(frame->series[OUTLIERS_SET1].segments, std::vector<Points>(1));
+  EXPECT_EQ(frame->shownSeries(OUTLIERS_SET1).segments, std::vector<Points>(1));
 }
 
-TEST_F(RefreshUiTest, BoxPlotRangeRemembersTheOtherSetsLastExtremes) {
+TEST_F(RefreshUiTest, BoxPlotRangeForgetsAnEmptiedSetsExtremes) {
   selectSet(1);
   paste("1\n2\n3\n");
   for (int r = 0; r < 3; ++r) type(r, 0, "");
-  EXPECT_EQ(text(frame->nLabel[1]), "");
+  EXPECT_EQ(text(frame->statistics->label(1, Statistic::N)), "");
   selectSet(0);
-  // Set 2 keeps 1 and 3: lo 1, hi 30, 1 - 0.2*29 = -4.8 and 30 + 0.2*29 = 35.8.
+  // Set 2 shows nothing and adds nothing: lo 10, hi 30, 10 - 0.2*20 = 6 and 30 + 0.2*20 = 34.
   paste("10\n20\n30\n");
-  EXPECT_DOUBLE_EQ(frame->boxPlot->getYMin(), -4.8);
-  EXPECT_DOUBLE_EQ(frame->boxPlot->getYMax(), 35.8);
+  EXPECT_DOUBLE_EQ(frame->boxPlot->getYMin(), 6);
+  EXPECT_DOUBLE_EQ(frame->boxPlot->getYMax(), 34);
 }
 
 TEST_F(RefreshUiTest, ColumnGraphRangesFollowTheSpreadOfTheData) {
@@ -156,7 +160,7 @@ TEST_F(RefreshUiTest, ColumnGraphRangesFollowTheSpreadOfTheData) {
     EXPECT_DOUBLE_EQ(g->getYMax(), 1.2);
     EXPECT_FALSE(g->getOriginAlwaysViewable());
   }
-  EXPECT_EQ(frame->set2Graph->getSlot(0), &frame->series[COLUMNS_SET2]);
+  expectHanded(frame->set2Graph->getSlot(0), frame->shownSeries(COLUMNS_SET2));
 }
 
 TEST_F(RefreshUiTest, HistogramGroupingGivesColumnsAtTheGroupMidpoints) {
@@ -165,15 +169,15 @@ TEST_F(RefreshUiTest, HistogramGroupingGivesColumnsAtTheGroupMidpoints) {
   paste("1\n2\n4.9\n5\n7\n12\n19.9\n20\n");
   wxTEST_DIALOG(click(frame->columnWidthButton), AcceptGrouping(0, 5, 4));
   // [0,5): 1 2 4.9; [5,10): 5 7; [10,15): 12; [15,20): 19.9; 20 is in no column.
-  EXPECT_EQ(frame->series[COLUMNS_SET1].segments,
+  EXPECT_EQ(frame->shownSeries(COLUMNS_SET1).segments,
             (std::vector<Points>{{{2.5, 3}, {7.5, 2}, {12.5, 1}, {17.5, 1}}}));
-  EXPECT_EQ(frame->series[COLUMNS_SET1].columnWidth, 5);
+  EXPECT_EQ(frame->shownSeries(COLUMNS_SET1).columnWidth, 5);
   // a = 0, b = 20: x from 0 to 24, y to 1.2*3.
   EXPECT_DOUBLE_EQ(frame->set1Graph->getXMin(), 0);
   EXPECT_DOUBLE_EQ(frame->set1Graph->getXMax(), 24);
   EXPECT_DOUBLE_EQ(frame->set1Graph->getYMax(), 3.6);
   // The statistics still come from the values: 8 observations.
-  EXPECT_EQ(text(frame->nLabel[0]), "8");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "8");
 }
 
 TEST_F(RefreshUiTest, AlreadyGroupedDataWithOneFilledClassGetStatistics) {
@@ -188,20 +192,20 @@ TEST_F(RefreshUiTest, AlreadyGroupedDataWithOneFilledClassGetStatistics) {
   // 1 2 3 all lie in the first class; put 4 into the second class instead.
   type(0, 1, "");
   type(1, 1, "4");
-  ASSERT_EQ(frame->dataSets[0].pairs.size(), 1u);
+  ASSERT_EQ(frame->analysis().set(0).pairs.size(), 1u);
   // One class 10-20 holding 4: mean 15; quartiles inside it at 10 + t*10/4 for
   // t = 1, 2, 3; extremes not shown. Slider at 50 %: the median again.
   EXPECT_EQ(labels(0), (Labels{"4", "15", "10 < 20", "", "12.5", "15", "17.5", "", "", "5", "0",
                                "15", "15"}));
-  EXPECT_FALSE(frame->minimumCaption[0]->IsEnabled());
-  EXPECT_FALSE(frame->maximumCaption[0]->IsEnabled());
-  EXPECT_FALSE(frame->rangeCaption[0]->IsEnabled());
-  EXPECT_EQ(frame->percentileGraph->getCurve(0), &frame->series[OGIVE_SET1]);
+  EXPECT_FALSE(frame->statistics->minimumCaption(0)->IsEnabled());
+  EXPECT_FALSE(frame->statistics->maximumCaption(0)->IsEnabled());
+  EXPECT_FALSE(frame->statistics->rangeCaption(0)->IsEnabled());
+  expectHanded(frame->percentileGraph->getCurve(0), frame->shownSeries(OGIVE_SET1));
   EXPECT_EQ(frame->percentileGraph->getCurve(1), nullptr);
   EXPECT_DOUBLE_EQ(frame->percentileGraph->getSet1Percentile(), 15);
   EXPECT_DOUBLE_EQ(frame->percentileGraph->getPercentage(), 50);
   // Ogive: the first class is empty, so no starting point; 0 %, 100 %, 100 %.
-  EXPECT_EQ(frame->series[OGIVE_SET1].segments,
+  EXPECT_EQ(frame->shownSeries(OGIVE_SET1).segments,
             (std::vector<Points>{{{10, 0}, {20, 100}, {30, 100}}}));
   // A filled class shows statistics, so the column graphs take the classes' window
   // although neither set has more than two pairs: 1.2 x the frequency of 4.
@@ -211,10 +215,10 @@ TEST_F(RefreshUiTest, AlreadyGroupedDataWithOneFilledClassGetStatistics) {
   chooseType(tally::UngroupedDiscrete);
   type(4, 0, "1");
   type(5, 0, "2");
-  EXPECT_TRUE(frame->minimumCaption[0]->IsEnabled());
-  EXPECT_TRUE(frame->rangeCaption[0]->IsEnabled());
-  EXPECT_EQ(text(frame->minimumLabel[0]), "1");
-  EXPECT_EQ(text(frame->rangeLabel[0]), "9");
+  EXPECT_TRUE(frame->statistics->minimumCaption(0)->IsEnabled());
+  EXPECT_TRUE(frame->statistics->rangeCaption(0)->IsEnabled());
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Minimum)), "1");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Range)), "9");
 }
 
 TEST_F(RefreshUiTest, DecimalClassesHoldTheValuesTheirLabelsName) {
@@ -224,21 +228,21 @@ TEST_F(RefreshUiTest, DecimalClassesHoldTheValuesTheirLabelsName) {
   paste("0.3\n0.6\n0.7\n");
   wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AcceptGrouping(0, 0.1, 10));
   const std::vector<std::string> counts = {"0", "0", "0", "1", "0", "0", "1", "1", "0", "0"};
-  ASSERT_EQ(frame->series[COLUMNS_SET1].segments.size(), 1u);
-  const Points& columns = frame->series[COLUMNS_SET1].segments[0];
+  ASSERT_EQ(frame->shownSeries(COLUMNS_SET1).segments.size(), 1u);
+  const Points& columns = frame->shownSeries(COLUMNS_SET1).segments[0];
   ASSERT_EQ(columns.size(), 10u);
   for (int k = 0; k < 10; ++k) {
     EXPECT_EQ(cell(k, 1), counts[k]) << cell(k, 0);
     EXPECT_EQ(tally::formatNumber("%g", columns[k].y), counts[k]) << cell(k, 0);
   }
   EXPECT_EQ(cell(3, 0), "0.3 - < 0.4");
-  EXPECT_EQ(text(frame->nLabel[0]), "3");
-  EXPECT_EQ(text(frame->meanLabel[0]), "0.5833");
-  EXPECT_EQ(text(frame->medianLabel[0]), "0.65");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "3");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Mean)), "0.5833");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Median)), "0.65");
   // An unrelated edit re-reads every class and changes nothing.
   type(9, 1, "");
-  EXPECT_EQ(text(frame->nLabel[0]), "3");
-  EXPECT_EQ(text(frame->meanLabel[0]), "0.5833");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "3");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Mean)), "0.5833");
 }
 
 TEST_F(RefreshUiTest, TheClassColumnFitsItsWidestLabel) {
@@ -274,19 +278,19 @@ TEST_F(RefreshUiTest, AFrequencyKeepsItsWholeNumberThroughTypeChanges) {
   type(2, 1, "1");
   for (int edit = 0; edit < 3; ++edit) {
     type(2, 1, "1");
-    EXPECT_EQ(text(frame->nLabel[0]), "4") << "edit " << edit;
+    EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "4") << "edit " << edit;
   }
   chooseType(tally::GroupedDiscrete);
   EXPECT_EQ(cell(0, 1), "2");
-  EXPECT_EQ(text(frame->nLabel[0]), "4");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "4");
   // The column graph counts the same: 2 + 1 + 1.
-  EXPECT_EQ(frame->series[COLUMNS_SET1].segments,
+  EXPECT_EQ(frame->shownSeries(COLUMNS_SET1).segments,
             (std::vector<Points>{{{0, 2}, {10, 1}, {20, 1}}}));
   type(1, 1, "1");  // the same frequency again: re-reads the grid
-  EXPECT_EQ(text(frame->nLabel[0]), "4");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "4");
   chooseType(tally::UngroupedDiscrete);
   type(5, 0, "");
-  EXPECT_EQ(text(frame->nLabel[0]), "4");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "4");
 }
 
 TEST_F(RefreshUiTest, GroupingDialogRefusesClassesThatAreOneNumber) {
@@ -303,31 +307,30 @@ TEST_F(RefreshUiTest, GroupingDialogRefusesClassesThatAreOneNumber) {
 TEST_F(RefreshUiTest, AlreadyGroupedColumnGraphGetsItsSeriesWithOneOrTwoFilledClasses) {
   wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AcceptGrouping(0, 10, 3));
   type(1, 1, "4");
-  EXPECT_EQ(text(frame->nLabel[0]), "4");
-  EXPECT_EQ(frame->set1Graph->getSlot(0), &frame->series[COLUMNS_SET1]);
-  EXPECT_EQ(frame->series[COLUMNS_SET1].segments,
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "4");
+  expectHanded(frame->set1Graph->getSlot(0), frame->shownSeries(COLUMNS_SET1));
+  EXPECT_EQ(frame->shownSeries(COLUMNS_SET1).segments,
             (std::vector<Points>{{{5, 0}, {15, 4}, {25, 0}}}));
   type(2, 1, "3");
-  EXPECT_EQ(text(frame->nLabel[0]), "7");
-  EXPECT_EQ(frame->set1Graph->getSlot(0), &frame->series[COLUMNS_SET1]);
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "7");
+  expectHanded(frame->set1Graph->getSlot(0), frame->shownSeries(COLUMNS_SET1));
   // Set 2 shows nothing: its series, handed with the new window, holds no columns.
-  EXPECT_TRUE(frame->series[COLUMNS_SET2].segments.empty() ||
-              frame->series[COLUMNS_SET2].segments[0].empty());
+  EXPECT_TRUE(frame->shownSeries(COLUMNS_SET2).segments.empty() ||
+              frame->shownSeries(COLUMNS_SET2).segments[0].empty());
   EXPECT_DOUBLE_EQ(frame->set2Graph->getXMax(), 36);
 }
 
 TEST_F(RefreshUiTest, GraphsNameTheirSetsAndFitColumnsAndHistogramsToTheData) {
   // Half shoe sizes: 0.75 of the smallest gap 0.5, not 0.75 wide overlapping columns.
   paste("4.5\n5\n5\n6\n7\n");
-  EXPECT_DOUBLE_EQ(frame->series[COLUMNS_SET1].columnWidth, 0.375);
+  EXPECT_DOUBLE_EQ(frame->shownSeries(COLUMNS_SET1).columnWidth, 0.375);
   EXPECT_EQ(toStd(frame->set1Graph->getTitle()), "Set-1");
   EXPECT_EQ(toStd(frame->set2Graph->getTitle()), "Set-2");
-  // A renamed set is named by its graphs once the window is told.
-  frame->setNameLabel[0]->SetLabel("7A");
-  frame->showSetNames();
+  // A renamed set is named by its graphs.
+  rename(0, "7A");
   EXPECT_EQ(toStd(frame->set1Graph->getTitle()), "7A");
   type(0, 0, "4");  // 4 5 5 6 7: gaps of 1
-  EXPECT_DOUBLE_EQ(frame->series[COLUMNS_SET1].columnWidth, 0.75);
+  EXPECT_DOUBLE_EQ(frame->shownSeries(COLUMNS_SET1).columnWidth, 0.75);
 
   // Heights 148..180 cm as continuous data: the histogram is chosen from them
   // (17 values: about 4 classes of 8 -> 10, from 140), not left at 0 / 1 / 10.
@@ -336,7 +339,7 @@ TEST_F(RefreshUiTest, GraphsNameTheirSetsAndFitColumnsAndHistogramsToTheData) {
   for (int h = 148; h <= 180; h += 2) heights += std::to_string(h) + "\n";
   paste(heights);
   EXPECT_EQ(frame->histogramGrouping(), (tally::Grouping{140, 10, 5}));
-  EXPECT_DOUBLE_EQ(frame->series[COLUMNS_SET1].columnWidth, 10);
+  EXPECT_DOUBLE_EQ(frame->shownSeries(COLUMNS_SET1).columnWidth, 10);
   // The user's grouping stands until "Fit to data" is chosen again.
   wxTEST_DIALOG(click(frame->columnWidthButton), AcceptGrouping(100, 20, 6));
   type(0, 0, "149");
@@ -350,12 +353,12 @@ TEST_F(RefreshUiTest, ColumnGraphsCountInWholeNumbersAndStatisticsNeedNoExponent
   EXPECT_GE(frame->set1Graph->getYTickUnit(), 1);
   // Step counts: a mean of 10480.25 shows every integer digit, without an exponent.
   loadText("10201\n10480\n10597\n10643\n10700\n10900\n");
-  EXPECT_EQ(text(frame->meanLabel[0]), "10587");    // 63521 / 6 = 10586.8, not 1.059e+04
-  EXPECT_EQ(text(frame->medianLabel[0]), "10620");  // (10597 + 10643) / 2
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Mean)), "10587");    // 63521 / 6 = 10586.8, not 1.059e+04
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Median)), "10620");  // (10597 + 10643) / 2
   // Every caption of a quartile or percentile explains its method.
   for (const char* caption : {"Q1:", "Median:", "Q3:", "p"}) {
     bool found = false;
-    for (wxWindow* w : frame->statisticsPage->GetChildren())
+    for (wxWindow* w : frame->statistics->GetChildren())
       if (auto* t = wxDynamicCast(w, wxStaticText))
         if (toStd(t->GetLabel()) == caption) found = !t->GetToolTipText().empty();
     EXPECT_TRUE(found) << caption;
@@ -364,7 +367,7 @@ TEST_F(RefreshUiTest, ColumnGraphsCountInWholeNumbersAndStatisticsNeedNoExponent
 
 TEST_F(RefreshUiTest, ZoomKeysGrowAndShrinkTheStatisticsAndTheGraphLabels) {
   paste("4\n6\n8\n");
-  const double points = frame->meanLabel[0]->GetFont().GetFractionalPointSize();
+  const double points = frame->statistics->label(0, Statistic::Mean)->GetFont().GetFractionalPointSize();
   const int tickPoints = frame->set1Graph->getFontSize();
   auto zoom = [&](int id) {
     wxCommandEvent key(wxEVT_MENU, id);
@@ -373,14 +376,14 @@ TEST_F(RefreshUiTest, ZoomKeysGrowAndShrinkTheStatisticsAndTheGraphLabels) {
   zoom(ID_ZOOM_IN);
   zoom(ID_ZOOM_IN);
   EXPECT_NEAR(frame->getUserZoom(), 1.5625, 1e-9);
-  EXPECT_NEAR(frame->meanLabel[0]->GetFont().GetFractionalPointSize(),
+  EXPECT_NEAR(frame->statistics->label(0, Statistic::Mean)->GetFont().GetFractionalPointSize(),
               points * frame->getTextScale(), 0.5);
   EXPECT_GT(frame->set1Graph->getFontSize(), tickPoints);
   // The value label still shows its whole text in the larger font.
-  EXPECT_GE(frame->meanLabel[0]->GetMinSize().x, frame->meanLabel[0]->GetBestSize().x);
+  EXPECT_GE(frame->statistics->label(0, Statistic::Mean)->GetMinSize().x, frame->statistics->label(0, Statistic::Mean)->GetBestSize().x);
   zoom(ID_ZOOM_OUT);
   zoom(ID_ZOOM_RESET);
   EXPECT_EQ(frame->getUserZoom(), 1);
-  EXPECT_NEAR(frame->meanLabel[0]->GetFont().GetFractionalPointSize(),
+  EXPECT_NEAR(frame->statistics->label(0, Statistic::Mean)->GetFont().GetFractionalPointSize(),
               points * frame->getTextScale(), 0.5);
 }

@@ -24,6 +24,7 @@
 #include "core/stats/Report.h"
 #include "ui/WxBridge.h"
 #include "ui/app/MainFrame.h"
+#include "ui/stats/StatisticsPanel.h"
 #include "ui/grid/VardenGrid.h"
 #include "ui/stats/GroupingDialog.h"
 #include "ui/views/ColumnGraphView.h"
@@ -164,7 +165,7 @@ class ReportMatchTest : public ::testing::TestWithParam<ReportCase>, protected M
  protected:
   // The caption in front of a value label in the statistics grid.
   std::string captionOf(const wxStaticText* value) const {
-    const wxSizerItemList& items = frame->statisticsSizer->GetChildren();
+    const wxSizerItemList& items = frame->statistics->gridSizer()->GetChildren();
     const wxSizerItem* previous = nullptr;
     for (const wxSizerItem* item : items) {
       if (item->GetWindow() == value) {
@@ -181,22 +182,21 @@ class ReportMatchTest : public ::testing::TestWithParam<ReportCase>, protected M
   // the columns "Set 1" and "Set 2" whatever the window calls the sets.
   Page programRows() const {
     Page page;
-    using Labels = wxStaticText* const*;
-    const Labels rows[] = {frame->nLabel,       frame->meanLabel,    frame->modeLabel,
-                           frame->minimumLabel, frame->q1Label,      frame->medianLabel,
-                           frame->q3Label,      frame->maximumLabel, frame->rangeLabel,
-                           frame->iqrLabel,     frame->stdDevLabel};
-    for (Labels labels : rows) {
+    using S = Statistic;
+    for (Statistic which : {S::N, S::Mean, S::Mode, S::Minimum, S::Q1, S::Median, S::Q3,
+                            S::Maximum, S::Range, S::Iqr, S::StdDev}) {
+      wxStaticText* const labels[2] = {frame->statistics->label(0, which),
+                                       frame->statistics->label(1, which)};
       // Both sets' captions must read alike; the report has one caption column.
       const std::string caption = captionOf(labels[0]);
       EXPECT_EQ(captionOf(labels[1]), caption);
       page.push_back({caption, escapeBreaks(toStd(labels[0]->GetLabel())),
                       escapeBreaks(toStd(labels[1]->GetLabel()))});
     }
-    EXPECT_EQ(frame->percentileSpin[0]->GetValue(), frame->percentileSpin[1]->GetValue());
-    page.push_back({"p=" + std::to_string(frame->percentileSpin[0]->GetValue()) + ":",
-                    escapeBreaks(toStd(frame->percentileLabel[0]->GetLabel())),
-                    escapeBreaks(toStd(frame->percentileLabel[1]->GetLabel()))});
+    EXPECT_EQ(frame->statistics->percentileSpin(0)->GetValue(), frame->statistics->percentileSpin(1)->GetValue());
+    page.push_back({"p=" + std::to_string(frame->statistics->percentileSpin(0)->GetValue()) + ":",
+                    escapeBreaks(toStd(frame->statistics->label(0, Statistic::Percentile)->GetLabel())),
+                    escapeBreaks(toStd(frame->statistics->label(1, Statistic::Percentile)->GetLabel()))});
     return page;
   }
 };
@@ -289,15 +289,15 @@ TEST_P(ReportMatchTest, ProgramShowsTheReportsPage) {
     table[line.at(0) == "Set 2" ? 1 : 0].push_back(line);
   for (int s = 0; s < 2; ++s) {
     SCOPED_TRACE(s == 0 ? "Set 1" : "Set 2");
-    const std::string n = toStd(frame->nLabel[s]->GetLabel());
+    const std::string n = toStd(frame->statistics->label(s, Statistic::N)->GetLabel());
     const ColumnGraphView* graph = s == 0 ? frame->set1Graph : frame->set2Graph;
-    const tally::Series& columns = frame->series[COLUMNS_SET1 + s];
+    const tally::Series& columns = frame->shownSeries(COLUMNS_SET1 + s);
     if (n.empty() || !showsStatistics[s]) {
       EXPECT_TRUE(table[s].empty());
       EXPECT_TRUE(columns.segments.empty());
       continue;
     }
-    EXPECT_EQ(graph->getSlot(0), &columns);
+    expectHanded(graph->getSlot(0), columns);
     ASSERT_EQ(columns.segments.size(), 1u);
     ASSERT_EQ(columns.segments[0].size(), table[s].size());
     for (size_t j = 0; j < table[s].size(); ++j)

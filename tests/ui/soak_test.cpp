@@ -187,11 +187,11 @@ class SoakTest : public ::testing::Test, public MainFrameDriver {
   // every text of the Statistics page must agree.
   void checkPageAgainstCore(int operation) {
     const tally::DataType type = frame->shownType();
-    tally::DataSet sets[2] = {frame->dataSets[0], frame->dataSets[1]};
+    tally::DataSet sets[2] = {frame->analysis().set(0), frame->analysis().set(1)};
     tally::CellTable cells(tally::kGridRows);
     for (int r = 0; r < tally::kGridRows; ++r)
       for (int c = 0; c < tally::kGridColumns; ++c) cells[r][c] = cell(r, c);
-    tally::extractGridData(type, cells, frame->classGrouping(), sets[frame->currentSet]);
+    tally::extractGridData(type, cells, frame->classGrouping(), sets[frame->analysis().shownSet()]);
     VardenGrid* grid = frame->grid;
     wxGridEvent reread(grid->GetId(), wxEVT_GRID_CELL_CHANGED, grid, -1, -1);
     grid->GetEventHandler()->ProcessEvent(reread);
@@ -201,27 +201,30 @@ class SoakTest : public ::testing::Test, public MainFrameDriver {
     in.type = type;
     in.classes = frame->classGrouping();
     in.histogram = frame->histogramGrouping();
+    const tally::Analysis& state = frame->analysis().state();
     for (int s = 0; s < 2; ++s) {
-      in.barWidth[s] = frame->series[COLUMNS_SET1 + s].columnWidth;
-      in.percentile[s] = frame->percentileSpin[s]->GetValue();
+      in.barWidth[s] = tally::barWidth(type, state.columnWidth);
+      in.percentile[s] = frame->statistics->percentileSpin(s)->GetValue();
     }
-    in.sampleStdDev = frame->sampleStdDev;
+    in.fitBarWidth = !state.columnWidthChosen;
+    in.columnWidth = state.columnWidth;
+    in.sampleStdDev = frame->analysis().sampleStdDev();
     in.sliderPosition = frame->percentileSlider->GetValue();
     const tally::RefreshResult core = tally::refreshAnalysis(sets[0], sets[1], in);
     for (int s = 0; s < 2; ++s) {
-      ASSERT_EQ(sets[s].pairs, frame->dataSets[s].pairs)
+      ASSERT_EQ(sets[s].pairs, frame->analysis().set(s).pairs)
           << "operation " << operation << ": set " << s + 1 << " is not what its cells say";
       const tally::SetLabels& l = core.sets[s].labels;
       const std::vector<std::pair<const wxStaticText*, std::string>> rows = {
-          {frame->nLabel[s], l.n},
+          {frame->statistics->label(s, Statistic::N), l.n},
           // A set of too few different values shows why in place of its mean.
-          {frame->meanLabel[s],
+          {frame->statistics->label(s, Statistic::Mean),
            core.sets[s].tooFewValues ? "At least three different values are needed" : l.mean},
-          {frame->modeLabel[s], l.mode},     {frame->minimumLabel[s], l.minimum},
-          {frame->q1Label[s], l.q1},         {frame->medianLabel[s], l.median},
-          {frame->q3Label[s], l.q3},         {frame->maximumLabel[s], l.maximum},
-          {frame->rangeLabel[s], l.range},   {frame->iqrLabel[s], l.iqr},
-          {frame->stdDevLabel[s], l.stdDev}, {frame->percentileLabel[s], l.percentile}};
+          {frame->statistics->label(s, Statistic::Mode), l.mode},     {frame->statistics->label(s, Statistic::Minimum), l.minimum},
+          {frame->statistics->label(s, Statistic::Q1), l.q1},         {frame->statistics->label(s, Statistic::Median), l.median},
+          {frame->statistics->label(s, Statistic::Q3), l.q3},         {frame->statistics->label(s, Statistic::Maximum), l.maximum},
+          {frame->statistics->label(s, Statistic::Range), l.range},   {frame->statistics->label(s, Statistic::Iqr), l.iqr},
+          {frame->statistics->label(s, Statistic::StdDev), l.stdDev}, {frame->statistics->label(s, Statistic::Percentile), l.percentile}};
       for (size_t r = 0; r < rows.size(); ++r)
         EXPECT_EQ(text(rows[r].first), rows[r].second)
             << "operation " << operation << ", set " << s + 1 << ", row " << r + 1;
@@ -296,7 +299,7 @@ const NamedOperation kOperations[] = {
     {"type a percentile",
      [](SoakTest& t) {
        static const char* const texts[] = {"0", "37", "100", "101", "-3", "abc", "", "50.5"};
-       wxSpinCtrl* control = t.frame->percentileSpin[t.pick(0, 1)];
+       wxSpinCtrl* control = t.frame->statistics->percentileSpin(t.pick(0, 1));
        wxCommandEvent typed(wxEVT_TEXT, control->GetId());
        typed.SetEventObject(control);
        typed.SetString(texts[t.pick(0, 7)]);

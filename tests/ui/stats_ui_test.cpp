@@ -25,6 +25,7 @@
 #include "core/stats/GridData.h"
 #include "ui/WxBridge.h"
 #include "ui/app/MainFrame.h"
+#include "ui/stats/StatisticsPanel.h"
 #include "ui/grid/VardenGrid.h"
 #include "ui/stats/GroupingDialog.h"
 #include "MainFrameDriver.h"
@@ -49,13 +50,13 @@ void typeIntoSpin(wxSpinCtrl* spin, const char* text) {
 TEST_F(StatsUiTest, ValuesOnlyTypesCountRepeatedValues) {
   typeValues({"3", "3", "5", "abc"});
   // 3, 3, 5 and an unreadable cell: two distinct values, so only n is shown yet.
-  EXPECT_EQ(frame->dataSets[0].pairs, (Pairs{{3, 2}, {5, 1}}));
-  EXPECT_EQ(frame->dataSets[0].count, 2);  // the number of pairs of a set without statistics
-  EXPECT_EQ(text(frame->nLabel[0]), "3");
-  EXPECT_EQ(text(frame->medianLabel[0]), "");
+  EXPECT_EQ(frame->analysis().set(0).pairs, (Pairs{{3, 2}, {5, 1}}));
+  EXPECT_EQ(frame->analysis().set(0).count, 2);  // the number of pairs of a set without statistics
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "3");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Median)), "");
   // The frequency column is hidden and never read.
   type(0, 1, "7");
-  EXPECT_EQ(frame->dataSets[0].pairs, (Pairs{{3, 2}, {5, 1}}));
+  EXPECT_EQ(frame->analysis().set(0).pairs, (Pairs{{3, 2}, {5, 1}}));
 }
 
 TEST_F(StatsUiTest, FrequenciesAreRoundedOrZeroedInTheirCells) {
@@ -77,7 +78,7 @@ TEST_F(StatsUiTest, FrequenciesAreRoundedOrZeroedInTheirCells) {
     EXPECT_EQ(cell(r, 1), rows[r].cellAfter) << r;
   }
   // A frequency without a value adds nothing either.
-  EXPECT_EQ(frame->dataSets[0].pairs, (Pairs{{1, 2}, {2, 3}}));
+  EXPECT_EQ(frame->analysis().set(0).pairs, (Pairs{{1, 2}, {2, 3}}));
 }
 
 TEST_F(StatsUiTest, DuplicateValueIsReportedOnEveryChangeWhileItStays) {
@@ -91,24 +92,24 @@ TEST_F(StatsUiTest, DuplicateValueIsReportedOnEveryChangeWhileItStays) {
   EXPECT_NE(message.find("The value 4 has been added more than once."), std::string::npos);
   wxTEST_DIALOG(type(2, 1, "3"), ExpectMessage("Value Already Exists", message));
   // The first row's frequency is the one kept.
-  EXPECT_EQ(frame->dataSets[0].pairs, (Pairs{{4, 1}, {6, 2}}));
+  EXPECT_EQ(frame->analysis().set(0).pairs, (Pairs{{4, 1}, {6, 2}}));
   // Another cell changes: the copy is still there, so the message comes again, once.
   wxTEST_DIALOG(type(3, 0, "8"), ExpectMessage("Value Already Exists", message));
   // Removing the copy ends the messages (the guard fails on any further dialog).
   type(2, 0, "");
   type(3, 1, "1");
-  EXPECT_EQ(frame->dataSets[0].pairs, (Pairs{{4, 1}, {6, 2}, {8, 1}}));
+  EXPECT_EQ(frame->analysis().set(0).pairs, (Pairs{{4, 1}, {6, 2}, {8, 1}}));
 }
 
 TEST_F(StatsUiTest, EachSetIsShownInTheLayoutOfTheDataType) {
   typeValues({"1", "2", "2", "3"});
   selectSet(1);
-  EXPECT_EQ(frame->currentSet, 1);
+  EXPECT_EQ(frame->analysis().shownSet(), 1);
   EXPECT_EQ(cell(0, 0), "");
   typeValues({"7", "8", "9", "9"});
 
   chooseType(tally::GroupedContinuous);
-  EXPECT_EQ(frame->currentType, tally::GroupedContinuous);
+  EXPECT_EQ(frame->analysis().type(), tally::GroupedContinuous);
   // Set 2 as value and frequency rows, in sorted order.
   const char* set2Rows[][2] = {{"7", "1"}, {"8", "1"}, {"9", "2"}, {"", ""}};
   for (int r = 0; r < 4; ++r) {
@@ -130,7 +131,7 @@ TEST_F(StatsUiTest, EachSetIsShownInTheLayoutOfTheDataType) {
   const char* values[] = {"1", "2", "2", "3", ""};
   for (int r = 0; r < 5; ++r) EXPECT_EQ(cell(r, 0), values[r]) << r;
   // Showing never changes the data.
-  EXPECT_EQ(frame->dataSets[1].pairs, (Pairs{{7, 1}, {8, 1}, {9, 2}}));
+  EXPECT_EQ(frame->analysis().set(1).pairs, (Pairs{{7, 1}, {8, 1}, {9, 2}}));
 }
 
 TEST_F(StatsUiTest, DataTypeSetsBarWidthsAndTheColumnWidthButton) {
@@ -148,8 +149,8 @@ TEST_F(StatsUiTest, DataTypeSetsBarWidthsAndTheColumnWidthButton) {
   for (const Step& s : steps) {
     chooseType(s.type);
     EXPECT_EQ(toStd(frame->columnWidthButton->GetLabel()), s.button) << s.type;
-    EXPECT_EQ(frame->series[COLUMNS_SET1].columnWidth, s.barWidth) << s.type;
-    EXPECT_EQ(frame->series[COLUMNS_SET2].columnWidth, s.barWidth) << s.type;
+    EXPECT_EQ(frame->shownSeries(COLUMNS_SET1).columnWidth, s.barWidth) << s.type;
+    EXPECT_EQ(frame->shownSeries(COLUMNS_SET2).columnWidth, s.barWidth) << s.type;
     EXPECT_TRUE(frame->columnWidthButton->IsShown());
     EXPECT_FALSE(frame->groupingDetailsButton->IsShown());
   }
@@ -158,7 +159,7 @@ TEST_F(StatsUiTest, DataTypeSetsBarWidthsAndTheColumnWidthButton) {
 TEST_F(StatsUiTest, AlreadyGroupedOpensTheClassGroupingEachTimeItIsChosen) {
   typeValues({"2", "2", "2", "15"});
   wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AnswerGrouping("0", "10", 3));
-  EXPECT_EQ(frame->currentType, tally::AlreadyGroupedContinuous);
+  EXPECT_EQ(frame->analysis().type(), tally::AlreadyGroupedContinuous);
   EXPECT_TRUE(frame->groupingDetailsButton->IsShown());
   EXPECT_FALSE(frame->columnWidthButton->IsShown());
   EXPECT_EQ(frame->notebook->GetPageText(2), "Ogive");
@@ -196,7 +197,7 @@ TEST_F(StatsUiTest, AlreadyGroupedOpensTheClassGroupingEachTimeItIsChosen) {
   EXPECT_FALSE(frame->boxPageSizer->IsShown(frame->percentileSizer));
   EXPECT_TRUE(frame->columnWidthButton->IsShown());
   EXPECT_FALSE(frame->groupingDetailsButton->IsShown());
-  EXPECT_EQ(frame->series[COLUMNS_SET1].columnWidth, 0.75);
+  EXPECT_EQ(frame->shownSeries(COLUMNS_SET1).columnWidth, 0.75);
 }
 
 TEST_F(StatsUiTest, ClassFrequenciesAdjustTheRawValues) {
@@ -204,30 +205,30 @@ TEST_F(StatsUiTest, ClassFrequenciesAdjustTheRawValues) {
   wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AnswerGrouping("0", "10", 2));
   // 5 into a class holding 3: the first pair of the class gains 2.
   type(0, 1, "5");
-  EXPECT_EQ(frame->dataSets[0].pairs, (Pairs{{2, 5}, {15, 1}}));
+  EXPECT_EQ(frame->analysis().set(0).pairs, (Pairs{{2, 5}, {15, 1}}));
   // 1 instead: the pair shrinks to 1.
   type(0, 1, "1");
-  EXPECT_EQ(frame->dataSets[0].pairs, (Pairs{{2, 1}, {15, 1}}));
+  EXPECT_EQ(frame->analysis().set(0).pairs, (Pairs{{2, 1}, {15, 1}}));
   // Emptying the cell removes the class's pairs.
   type(1, 1, "");
-  EXPECT_EQ(frame->dataSets[0].pairs, (Pairs{{2, 1}}));
+  EXPECT_EQ(frame->analysis().set(0).pairs, (Pairs{{2, 1}}));
   // 4 into the now empty class appends its lower bound.
   type(1, 1, "4");
-  EXPECT_EQ(frame->dataSets[0].pairs, (Pairs{{2, 1}, {10, 4}}));
+  EXPECT_EQ(frame->analysis().set(0).pairs, (Pairs{{2, 1}, {10, 4}}));
 }
 
 TEST_F(StatsUiTest, GroupingDetailsRegroupsTheClasses) {
   wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AnswerGrouping("0", "10", 2));
   type(1, 1, "3");
   wxTEST_DIALOG(click(frame->groupingDetailsButton), AnswerGrouping("10", "2", 3));
-  EXPECT_EQ(frame->classDialog->getStartValue(), 10);
+  EXPECT_EQ(frame->classGrouping().startValue, 10);
   EXPECT_EQ(cell(0, 0), "10 - < 12");
   EXPECT_EQ(cell(0, 1), "3");
   EXPECT_EQ(cell(2, 0), "14 - < 16");
   EXPECT_EQ(cell(3, 0), "");
   // Three classes of 2 from 10: n = 3 in the first class, midpoint 11.
-  EXPECT_EQ(text(frame->nLabel[0]), "3");
-  EXPECT_EQ(text(frame->meanLabel[0]), "11");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "3");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Mean)), "11");
 }
 
 TEST_F(StatsUiTest, UngroupingMoreThanAThousandObservationsShowsTheFirstThousand) {
@@ -241,37 +242,37 @@ TEST_F(StatsUiTest, UngroupingMoreThanAThousandObservationsShowsTheFirstThousand
   EXPECT_EQ(cell(0, 0), "5");
   EXPECT_EQ(cell(999, 0), "5");
   // The set keeps everything until the next change rebuilds it from the rows shown.
-  EXPECT_EQ(frame->dataSets[0].pairs, (Pairs{{5, 1200}, {6, 1}}));
+  EXPECT_EQ(frame->analysis().set(0).pairs, (Pairs{{5, 1200}, {6, 1}}));
   type(0, 0, "7");
   // Two distinct values are not sorted by a refresh: rows are read top down.
-  EXPECT_EQ(frame->dataSets[0].pairs, (Pairs{{7, 1}, {5, 999}}));
+  EXPECT_EQ(frame->analysis().set(0).pairs, (Pairs{{7, 1}, {5, 999}}));
 }
 
 TEST_F(StatsUiTest, PercentileEntriesOutsideZeroToHundredAreRefused) {
   typeValues({"10", "20", "30", "40"});
-  EXPECT_EQ(text(frame->percentileLabel[0]), "25");  // p = 50: position 2.5
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Percentile)), "25");  // p = 50: position 2.5
 
   // Percentile 25: position 0.75*3 + 1 = 1.75, 10 + 0.75*(20 - 10) = 17.5.
-  frame->percentileSpin[0]->SetValue(25);
+  frame->statistics->percentileSpin(0)->SetValue(25);
   wxSpinEvent spun(wxEVT_SPINCTRL, ID_PERCENTILE_SET1);
-  spun.SetEventObject(frame->percentileSpin[0]);
-  frame->percentileSpin[0]->GetEventHandler()->ProcessEvent(spun);
-  EXPECT_EQ(text(frame->percentileLabel[0]), "17.5");
+  spun.SetEventObject(frame->statistics->percentileSpin(0));
+  frame->statistics->percentileSpin(0)->GetEventHandler()->ProcessEvent(spun);
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Percentile)), "17.5");
 
   for (const char* refused : {"-5", "101"}) {
-    wxTEST_DIALOG(typeIntoSpin(frame->percentileSpin[0], refused),
+    wxTEST_DIALOG(typeIntoSpin(frame->statistics->percentileSpin(0), refused),
                   ExpectMessage("Invalid Entry", "Please enter an integer 0 to 100.",
                                 wxICON_EXCLAMATION));
-    EXPECT_EQ(text(frame->percentileLabel[0]), "17.5") << refused;
+    EXPECT_EQ(text(frame->statistics->label(0, Statistic::Percentile)), "17.5") << refused;
   }
-  typeIntoSpin(frame->percentileSpin[0], "0");
-  EXPECT_EQ(text(frame->percentileLabel[0]), "10");
-  typeIntoSpin(frame->percentileSpin[0], "100");
-  EXPECT_EQ(text(frame->percentileLabel[0]), "40");
+  typeIntoSpin(frame->statistics->percentileSpin(0), "0");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Percentile)), "10");
+  typeIntoSpin(frame->statistics->percentileSpin(0), "100");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Percentile)), "40");
 
   // Set 2 holds nothing: an entry there is checked but writes no result.
-  typeIntoSpin(frame->percentileSpin[1], "30");
-  EXPECT_EQ(text(frame->percentileLabel[1]), "");
+  typeIntoSpin(frame->statistics->percentileSpin(1), "30");
+  EXPECT_EQ(text(frame->statistics->label(1, Statistic::Percentile)), "");
 }
 
 TEST_F(StatsUiTest, CycleTwiceRestoresThePopulationValues) {
@@ -281,22 +282,22 @@ TEST_F(StatsUiTest, CycleTwiceRestoresThePopulationValues) {
   // Set 2 with two values keeps a count but shows nothing, also after Cycle.
   selectSet(1);
   typeValues({"1", "2"});
-  EXPECT_EQ(frame->dataSets[1].count, 2);
+  EXPECT_EQ(frame->analysis().set(1).count, 2);
 
   wxWindow* cycle = frame->FindWindow(ID_CYCLE_SET2);
-  EXPECT_EQ(text(frame->stdDevLabel[0]), "2");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::StdDev)), "2");
   click(cycle);
-  EXPECT_TRUE(frame->sampleStdDev);
-  EXPECT_EQ(text(frame->stdDevCaption[0]), "Std Dev.(s):");
-  EXPECT_EQ(text(frame->stdDevCaption[1]), "Std Dev.(s):");
-  EXPECT_EQ(text(frame->stdDevLabel[0]), "2.138");
-  EXPECT_EQ(text(frame->stdDevLabel[1]), "");
+  EXPECT_TRUE(frame->analysis().sampleStdDev());
+  EXPECT_EQ(text(frame->statistics->stdDevCaption(0)), "Std Dev.(s):");
+  EXPECT_EQ(text(frame->statistics->stdDevCaption(1)), "Std Dev.(s):");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::StdDev)), "2.138");
+  EXPECT_EQ(text(frame->statistics->label(1, Statistic::StdDev)), "");
   click(frame->FindWindow(ID_CYCLE_SET1));
-  EXPECT_FALSE(frame->sampleStdDev);
-  EXPECT_EQ(text(frame->stdDevCaption[0]), "Std Dev.(p):");
-  EXPECT_EQ(text(frame->stdDevLabel[0]), "2");
-  EXPECT_EQ(text(frame->stdDevLabel[1]), "");
-  EXPECT_EQ(text(frame->meanLabel[0]), "5");
+  EXPECT_FALSE(frame->analysis().sampleStdDev());
+  EXPECT_EQ(text(frame->statistics->stdDevCaption(0)), "Std Dev.(p):");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::StdDev)), "2");
+  EXPECT_EQ(text(frame->statistics->label(1, Statistic::StdDev)), "");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Mean)), "5");
 }
 
 TEST_F(StatsUiTest, SliderReadsBothOgivesAtItsPercentage) {
@@ -305,14 +306,14 @@ TEST_F(StatsUiTest, SliderReadsBothOgivesAtItsPercentage) {
   type(0, 1, "2");
   type(1, 1, "5");
   type(2, 1, "3");
-  EXPECT_EQ(text(frame->sliderPercentileLabel[0]), "16");
-  EXPECT_EQ(text(frame->sliderPercentileLabel[1]), "");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::SliderPercentile)), "16");
+  EXPECT_EQ(text(frame->statistics->label(1, Statistic::SliderPercentile)), "");
 
   // Position 75 is 25 %: 10 + (2.5 - 2)*10/5 = 11.
   wxScrollEvent moved(wxEVT_SCROLL_THUMBTRACK, ID_PERCENTILE_SLIDER, 75, wxVERTICAL);
   moved.SetEventObject(frame->percentileSlider);
   frame->percentileSlider->GetEventHandler()->ProcessEvent(moved);
   EXPECT_EQ(toStd(frame->percentageText->GetValue()), "25%");
-  EXPECT_EQ(text(frame->sliderPercentileLabel[0]), "11");
-  EXPECT_EQ(text(frame->sliderPercentileLabel[1]), "");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::SliderPercentile)), "11");
+  EXPECT_EQ(text(frame->statistics->label(1, Statistic::SliderPercentile)), "");
 }

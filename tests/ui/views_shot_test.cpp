@@ -19,6 +19,7 @@
 #include "MainFrameDriver.h"
 #include "ui/WxBridge.h"
 #include "ui/app/MainFrame.h"
+#include "ui/stats/StatisticsPanel.h"
 
 namespace {
 
@@ -69,7 +70,11 @@ class ViewsShotTest : public ::testing::Test {
 
   // Hand-made data: two sets' columns, box plots with an outlier each, two ogives.
   void fillSeries() {
-    tally::Series* s = frame->series;
+    // The window's series looks, with points of their own; they outlive the
+    // window, which the views still point into until it is deleted at idle time.
+    static tally::Series handMade[8];
+    tally::Series* s = handMade;
+    for (int i = 0; i < 8; ++i) s[i] = frame->shownSeries(i);
     s[COLUMNS_SET1].segments = {{{5, 3}, {6, 4}, {7, 5}, {8, 7}, {9, 4}, {10, 2}}};
     s[COLUMNS_SET2].segments = {{{5, 1}, {7, 1}, {8, 2}, {9, 4}, {10, 6}, {11, 7}, {12, 6}, {13, 4}}};
     for (ColumnGraphView* g : {frame->set1Graph, frame->set2Graph}) {
@@ -142,8 +147,10 @@ TEST_F(ViewsShotTest, PagesAtStartShowEmptyAxesAndWithSeriesShowThem) {
   EXPECT_GT(frame->set1Graph->getBufferWidth(), 150);
 
   fillSeries();
-  EXPECT_EQ(frame->set1Graph->getSlot(0), &frame->series[COLUMNS_SET1]);
-  EXPECT_EQ(frame->boxPlot->getSlot(3), &frame->series[BOX_LINES_SET1]);
+  ASSERT_NE(frame->set1Graph->getSlot(0), nullptr);
+  EXPECT_EQ(frame->set1Graph->getSlot(0)->segments.front().size(), 6u);
+  ASSERT_NE(frame->boxPlot->getSlot(3), nullptr);
+  EXPECT_EQ(frame->boxPlot->getSlot(3)->segments.size(), 4u);
   EXPECT_EQ(frame->percentileGraph->getPercentage(), 50);
   // The Set 1 columns are green in the buffer: the column for 8 (height 7) stands at world (8, 3).
   wxImage columns = frame->set1Graph->bufferSnapshot().ConvertToImage();
@@ -196,22 +203,22 @@ class ScenarioShotTest : public ::testing::Test, protected MainFrameDriver {
       // keep them as they were.
       if (size.x >= 1200) {
         EXPECT_GT(frame->getTextScale(), 1.2) << scenario;
-        EXPECT_GT(frame->meanLabel[0]->GetFont().GetFractionalPointSize(),
+        EXPECT_GT(frame->statistics->label(0, Statistic::Mean)->GetFont().GetFractionalPointSize(),
                   1.2 * wxNORMAL_FONT->GetFractionalPointSize())
             << scenario;
         EXPECT_GT(frame->set1Graph->getFontSize(), 9) << scenario;
       } else
         EXPECT_DOUBLE_EQ(frame->getTextScale(), 1) << scenario;
-      for (wxStaticText* label : {frame->nLabel[0], frame->meanLabel[0], frame->modeLabel[0],
-                                  frame->stdDevLabel[0], frame->rangeLabel[0], frame->modeLabel[1],
-                                  frame->meanLabel[1], frame->percentileLabel[1]}) {
+      for (wxStaticText* label : {frame->statistics->label(0, Statistic::N), frame->statistics->label(0, Statistic::Mean), frame->statistics->label(0, Statistic::Mode),
+                                  frame->statistics->label(0, Statistic::StdDev), frame->statistics->label(0, Statistic::Range), frame->statistics->label(1, Statistic::Mode),
+                                  frame->statistics->label(1, Statistic::Mean), frame->statistics->label(1, Statistic::Percentile)}) {
         EXPECT_GE(label->GetSize().x, label->GetBestSize().x)
             << scenario << " " << text(label) << " min " << label->GetMinSize().x;
         EXPECT_GE(label->GetSize().y, label->GetBestSize().y) << scenario << " " << text(label);
         // Nor is any cut off by the page's edge, even in the smallest window.
-        EXPECT_LE(label->GetRect().GetBottom(), frame->statisticsPage->GetClientSize().y)
+        EXPECT_LE(label->GetRect().GetBottom(), frame->statistics->GetClientSize().y)
             << scenario << " " << size.x << "x" << size.y;
-        EXPECT_LE(label->GetRect().GetRight(), frame->statisticsPage->GetClientSize().x)
+        EXPECT_LE(label->GetRect().GetRight(), frame->statistics->GetClientSize().x)
             << scenario << " " << size.x << "x" << size.y;
       }
       for (int page = 0; page < 3; ++page) {
@@ -235,18 +242,17 @@ class ScenarioShotTest : public ::testing::Test, protected MainFrameDriver {
 }  // namespace
 
 TEST_F(ScenarioShotTest, ExampleAnalysis) {
-  frame->setNameLabel[0]->SetLabel("Class 7A");
-  frame->setNameLabel[1]->SetLabel("Class 7B");
+  rename(0, "Class 7A");
+  rename(1, "Class 7B");
   fillSets(exampleFile("class-7a.csv"), exampleFile("class-7b.csv"));
-  frame->showSetNames();
-  EXPECT_FALSE(text(frame->nLabel[0]).empty());
+  EXPECT_FALSE(text(frame->statistics->label(0, Statistic::N)).empty());
   EXPECT_EQ(toStd(frame->set2Graph->getTitle()), "Class 7B");
   checkAndShoot("example");
 }
 
 TEST_F(ScenarioShotTest, DataStartingAtZero) {
   fillSets("0\n0\n1\n1\n1\n2\n2\n2\n2\n3\n4\n", "0\n1\n1\n2\n3\n3\n3\n5\n");
-  EXPECT_EQ(text(frame->nLabel[0]), "11");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "11");
   checkAndShoot("zero");
 }
 
@@ -259,7 +265,7 @@ TEST_F(ScenarioShotTest, YearsAsClasses) {
   EXPECT_EQ(frame->classGrouping(), (tally::Grouping{1980, 5, 8}));
   frame->boxPageSizer->Show(frame->boxPlotSizer, false);
   frame->boxPageSizer->Show(frame->percentileSizer, true);
-  EXPECT_FALSE(text(frame->sliderPercentileLabel[0]).empty());
+  EXPECT_FALSE(text(frame->statistics->label(0, Statistic::SliderPercentile)).empty());
   settle();
   // The slider's ends stand level with the graph's 100% and 0%.
   PercentileGraphView* graph = frame->percentileGraph;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/stats/DataSet.h"
+#include "core/stats/GridData.h"
 #include "core/stats/Grouping.h"
 
 namespace tally {
@@ -17,9 +18,21 @@ struct Analysis {
   int shownSet = 0;
   Grouping classes;
   Grouping histogram;
+  // Until the user or a description sets the histogram grouping, it is fitted
+  // to the data at every refresh.
+  bool histogramFollowsData = true;
   double columnWidth = 1.0;
+  // Until the user (or the description) chooses a width, a discrete column is
+  // fitted to the smallest gap between neighbouring values.
+  bool columnWidthChosen = false;
   bool sampleStdDev = false;
   int percentiles[2] = {50, 50};
+  int sliderPosition = 50;  // 0 at the top of the slider
+  // Each set's table as typed, in the layout of the type: order, blank rows and
+  // cells that are no number included. Trailing empty rows are left off.
+  CellTable cells[2];
+  // Whether writing a set out in its layout cut it at the table's last row.
+  bool cellsCut[2] = {false, false};
 
   // The data both sets hold: what a data file keeps.
   bool sameData(const Analysis& o) const {
@@ -31,7 +44,9 @@ struct Analysis {
   bool sameContent(const Analysis& o) const {
     return sameData(o) && setNames[0] == o.setNames[0] && setNames[1] == o.setNames[1] &&
            type == o.type && classes == o.classes && histogram == o.histogram &&
-           columnWidth == o.columnWidth;
+           histogramFollowsData == o.histogramFollowsData && columnWidth == o.columnWidth &&
+           columnWidthChosen == o.columnWidthChosen && cells[0] == o.cells[0] &&
+           cells[1] == o.cells[1];
   }
 };
 

@@ -17,7 +17,7 @@ struct FrequencyPair {
 struct DataSet {
   std::vector<FrequencyPair> pairs;  // sorted ascending by value at each refresh
   double count = 0;                  // n, the total of the whole counts
-  double minimum = 100000000;        // kept while the set shows no statistics
+  double minimum = 0;                // written by a refresh that shows the set
   double maximum = 0;
   double maxFrequency = 0;
   // The sum of squares about the mean is sumSquares * deviationScale^2. The scale is

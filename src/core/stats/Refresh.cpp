@@ -154,18 +154,6 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
       continue;
     }
 
-    // One y axis for both box plots: the other set contributes its stored extremes.
-    lo = std::min(set1.minimum, set2.minimum);
-    hi = std::max(set1.maximum, set2.maximum);
-    // 0.2 (hi - lo) taken apart so that extremes of two signs cannot overflow it.
-    const double span = hi - lo;
-    const double margin = std::isfinite(span) ? 0.2 * span : 0.2 * hi - 0.2 * lo;
-    if (std::isfinite(lo - margin) && std::isfinite(hi + margin)) {
-      out.boxRangeSet = true;
-      out.boxYMin = lo - margin;
-      out.boxYMax = hi + margin;
-    }
-
     d.hasStatistics = true;
     if (grouped)
       computeGrouped(set, modes, in, i, d);
@@ -179,15 +167,35 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
     }
   }
 
-  const double E = std::max(set1.maxFrequency, set2.maxFrequency);
+  // The scales come from the sets on show only: a set without statistics, never
+  // filled or emptied since, has no extremes or frequencies to give.
+  bool anyShown = false;
+  double E = 0;
+  for (int i = 0; i < 2; ++i) {
+    if (!out.sets[i].hasStatistics) continue;
+    const DataSet& set = *sets[i];
+    lo = anyShown ? std::min(lo, set.minimum) : set.minimum;
+    hi = anyShown ? std::max(hi, set.maximum) : set.maximum;
+    E = std::max(E, set.maxFrequency);
+    anyShown = true;
+  }
+  if (anyShown) {
+    // One y axis for both box plots. 0.2 (hi - lo) taken apart so that extremes of
+    // two signs cannot overflow it.
+    const double span = hi - lo;
+    const double margin = std::isfinite(span) ? 0.2 * span : 0.2 * hi - 0.2 * lo;
+    if (std::isfinite(lo - margin) && std::isfinite(hi + margin)) {
+      out.boxRangeSet = true;
+      out.boxYMin = lo - margin;
+      out.boxYMax = hi + margin;
+    }
+  }
   if (out.sets[0].hasStatistics && !out.sets[0].ogive.empty()) out.sliderPercentShown = true;
   if (out.sets[1].hasStatistics && !out.sets[1].ogive.empty()) out.sliderPercentShown = true;
   out.sliderPercent = sliderPercent(in.sliderPosition);
 
-  // Already grouped data show statistics from one filled class on: their columns
-  // need the window too.
-  const bool anyShown = out.sets[0].hasStatistics || out.sets[1].hasStatistics;
-  if (set1.pairs.size() <= 2 && set2.pairs.size() <= 2 && !anyShown) return out;
+  // Without a set on show there is nothing to scale to: the graphs keep their window.
+  if (!anyShown) return out;
 
   double a = lo, b = hi;
   if (isContinuousType(in.type) && hist.groupSize > 0) {

@@ -45,7 +45,9 @@ struct RefreshInputs {
   DataType type = UngroupedDiscrete;
   Grouping classes;            // classDialog
   Grouping histogram;          // histogramDialog
-  double barWidth[2] = {0.75, 0.75};  // current bar widths of the two column-graph series
+  // The bar widths the column series start from (barWidth of the type and column
+  // width); the refresh fits them to the data or the classes.
+  double barWidth[2] = {0.75, 0.75};
   bool sampleStdDev = false;
   // While the user has not chosen a column width, a column of ungrouped data is
   // 0.75 of the smallest gap between neighbouring values, and at most the bar
@@ -64,9 +66,9 @@ struct RefreshResult {
   // Shared y axis of the box-and-whisker plot; unset when no set got that far.
   bool boxRangeSet = false;
   double boxYMin = 0, boxYMax = 0;
-  // Ranges of both column graphs; unset when neither set has more than two pairs or
-  // the window would not be finite, and then the column graphs keep their ranges
-  // (a set that shows statistics is still handed its columns).
+  // Ranges of both column graphs, from the sets that show statistics; unset when
+  // neither does or the window would not be finite, and then the column graphs keep
+  // their ranges (a set that shows statistics is still handed its columns).
   bool columnRangesSet = false;
   double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
   bool originAlwaysViewable = true;
@@ -76,8 +78,8 @@ struct RefreshResult {
 };
 
 // Sorts both sets and writes their count, minimum, maximum, maxFrequency and
-// sumSquares as the window's refresh does; a set without statistics keeps its
-// extremes and gets count := number of pairs.
+// sumSquares as the window's refresh does; a set without statistics gets
+// count := number of pairs and adds nothing to any scale.
 RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs& in);
 
 // Bar width of discrete data for a column width, and of continuous data.

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: data entry on the left, statistics and graphs on the right.
-// It owns the analysis state (the two sets, the eight series) and every control.
+// A view of the analysis model it holds: handlers call one model operation and
+// show what it changed; nothing is read back from a control to compute anything.
 #include <wx/cmndata.h>
 #include <wx/frame.h>
 #include <wx/prntbase.h>
@@ -9,13 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "core/description/AnalysisDescription.h"
 #include "core/graph/Series.h"
-#include "core/stats/Analysis.h"
-#include "core/stats/DataSet.h"
-#include "core/stats/GridData.h"
-#include "core/stats/Grouping.h"
-#include "core/stats/Refresh.h"
+#include "core/model/AnalysisModel.h"
 #include "ui/views/ColumnGraphView.h"
 #include "ui/views/PercentileGraphView.h"
 
@@ -36,32 +32,33 @@ class wxSpinEvent;
 class wxStaticText;
 class wxTextCtrl;
 class GroupingDialog;
+class StatisticsPanel;
 class VardenGrid;
 
-// Control identifiers: small integers reused across control kinds; the event type
-// tells them apart (choice, first radio button and first spin control are all 1).
+// Control identifiers, one number each: a handler never has to tell two controls
+// apart by the kind of their event.
 enum MainFrameId {
-  ID_CLEAR_DATA = 1,
-  ID_PRINT = 2,
-  ID_AUTO_DATA = 3,
-  ID_CYCLE_SET1 = 4,
-  ID_CYCLE_SET2 = 5,
-  ID_NAME_SET1 = 6,
-  ID_NAME_SET2 = 7,
-  ID_COLUMN_WIDTH = 8,
-  ID_GROUPING_DETAILS = 9,
-  ID_LOAD_DATA = 10,
-  ID_SAVE_DATA = 11,
-  ID_PREVIEW = 12,
-  ID_DATA_TYPE = 1,
-  ID_SET1_RADIO = 1,
-  ID_SET2_RADIO = 2,
-  ID_PERCENTILE_SET1 = 1,
-  ID_PERCENTILE_SET2 = 2,
-  ID_PERCENTILE_SLIDER = 10,
-  ID_ZOOM_IN = 12,
-  ID_ZOOM_OUT = 13,
-  ID_ZOOM_RESET = 14
+  ID_CLEAR_DATA = wxID_HIGHEST + 1,
+  ID_PRINT,
+  ID_AUTO_DATA,
+  ID_CYCLE_SET1,
+  ID_CYCLE_SET2,
+  ID_NAME_SET1,
+  ID_NAME_SET2,
+  ID_COLUMN_WIDTH,
+  ID_GROUPING_DETAILS,
+  ID_LOAD_DATA,
+  ID_SAVE_DATA,
+  ID_PREVIEW,
+  ID_DATA_TYPE,
+  ID_SET1_RADIO,
+  ID_SET2_RADIO,
+  ID_PERCENTILE_SET1,
+  ID_PERCENTILE_SET2,
+  ID_PERCENTILE_SLIDER,
+  ID_ZOOM_IN,
+  ID_ZOOM_OUT,
+  ID_ZOOM_RESET
 };
 
 // Indexes of the eight series records; each set owns four.
@@ -76,55 +73,43 @@ enum SeriesIndex {
   OGIVE_SET2 = 7
 };
 
-// The size a static text needs to show its whole label in its font.
-wxSize textSize(wxStaticText* label);
-
 class MainFrame : public wxFrame {
  public:
   MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptionFile,
             const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize);
   ~MainFrame() override;
 
-  // Operations the data, statistics, file and print code share.
+  // The analysis the window shows; every command changes it through one operation.
+  const tally::AnalysisModel& analysis() const { return model; }
+
+  // Enters the grid's table as it now stands (a paste, a load) into the shown set.
   void extractGridData();
-  void refreshAnalysis();
-  void showSetInGrid(tally::GridLayout layout);
-  void clearSetDisplay(int set);
-  // Writes one set's labels and series from the refresh's result for it.
-  void computeSetStatistics(int set, const tally::SetDisplay& display);
-  void blankStatistics();
-  // Shows the set names (the texts of the name labels) on the column graphs and
-  // under the boxes of the box plot; call after a name label changes.
-  void showSetNames();
   void openAnalysisDescription(const wxString& fileName);
   // The print command: dialog, printout, messages; keeps the user's choices in
   // printData after a successful print. The preview window's Print button runs it too.
   bool printAnalysis(wxWindow* parent);
 
-  // The analysis as one value, read from the members and controls (MainFrameData.cpp).
-  tally::Analysis currentAnalysis() const;
   // Keeps what is typed in an open grid cell, in the set it was typed into. Runs
   // before any other control acts, before closing and before the grouping dialogs.
   void commitGridEditor();
-  // Undo and redo of changes to the data, the data type and the groupings; each
-  // restores both sets, the layout and the statistics. Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z.
+  // Undo and redo of changes to the data, their tables, the data type, the names,
+  // the column width and the groupings. Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z.
   void undo();
   void redo();
   bool canUndo() const { return history.canUndo(); }
   bool canRedo() const { return history.canRedo(); }
-  // Records the data of both sets (set -1) or of one set as saved, after a data
-  // file was loaded or written.
-  void markDataSaved(int set = -1);
+  // Records the data of both sets (set -1) or of one set as saved.
+  void markDataSaved(int set = -1) { model.markSaved(set); }
   // True when a set holds data other than those last loaded or saved.
-  bool hasUnsavedData() const;
+  bool hasUnsavedData() const { return model.hasUnsavedData(); }
 
   // Every command event that reaches the window records an undo step when it
   // changed the analysis, so each command gets undo without doing anything.
   bool ProcessEvent(wxEvent& event) override;
 
   // Data files (MainFrameFiles.cpp). loadDataFile reads the whole file first and
-  // only then empties the grid and pastes it from row 0, column 0; a file that
-  // cannot be read is reported and changes nothing. saveDataFile asks for the file.
+  // only then puts it in place of the shown table; a file that cannot be read is
+  // reported and changes nothing. saveDataFile asks for the file.
   bool loadDataFile(const wxString& path);
   bool saveDataFile();
 
@@ -136,39 +121,16 @@ class MainFrame : public wxFrame {
   static FileSelector toolkitFileSelector();
   FileSelector fileSelector = toolkitFileSelector();
 
-  // The data type shown in the choice, and the layout it writes the grid in.
-  tally::DataType shownType() const;
-  tally::GridLayout shownLayout() const;
-  // The accepted values of the two grouping dialogs.
-  tally::Grouping classGrouping() const;
-  tally::Grouping histogramGrouping() const;
+  // The data type in force, and the layout it writes the grid in.
+  tally::DataType shownType() const { return model.type(); }
+  tally::GridLayout shownLayout() const { return model.layout(); }
+  tally::Grouping classGrouping() const { return model.classes(); }
+  tally::Grouping histogramGrouping() const { return model.histogram(); }
 
-  // Analysis state.
-  tally::DataSet dataSets[2];
-  tally::Series series[8];
-  double columnWidth = 1.0;
-  // Whether the user (or the description) chose the column width; until then a
-  // discrete column is fitted to the smallest gap between neighbouring values.
-  bool columnWidthChosen = false;
-  int currentType = tally::UngroupedDiscrete;
-  int currentSet = 0;
-  bool sampleStdDev = false;
-  std::vector<tally::FrequencyPair> exampleData[2];
-  // The analysis description read at start-up (the defaults when none was read).
-  tally::AnalysisDescription description;
   wxPrintData printData;
-  // Whether each set shows statistics since the last refresh; the partial updates
-  // (percentile entries, Cycle) write only into a set that does.
-  bool showsStatistics[2] = {false, false};
-
-  // Class grouping of already grouped data, and the histogram columns of
-  // continuous data; created hidden by openAnalysisDescription.
-  GroupingDialog* classDialog = nullptr;
-  GroupingDialog* histogramDialog = nullptr;
 
   // Data side.
   VardenGrid* grid = nullptr;
-  wxTextCtrl* instructionsText = nullptr;
   wxRadioButton* set1Radio = nullptr;
   wxRadioButton* set2Radio = nullptr;
   wxChoice* dataTypeChoice = nullptr;
@@ -176,30 +138,9 @@ class MainFrame : public wxFrame {
 
   // Notebook and its pages.
   wxNotebook* notebook = nullptr;
-  wxPanel* statisticsPage = nullptr;
+  StatisticsPanel* statistics = nullptr;
   wxPanel* columnGraphPage = nullptr;
   wxPanel* boxPage = nullptr;
-
-  // "Statistics" page; every array is indexed by set (0 = Set 1).
-  wxFlexGridSizer* statisticsSizer = nullptr;
-  wxStaticText* setNameLabel[2] = {};
-  wxStaticText* nLabel[2] = {};
-  wxStaticText* meanLabel[2] = {};
-  wxStaticText* modeLabel[2] = {};
-  wxStaticText* minimumLabel[2] = {};
-  wxStaticText* q1Label[2] = {};
-  wxStaticText* medianLabel[2] = {};
-  wxStaticText* q3Label[2] = {};
-  wxStaticText* maximumLabel[2] = {};
-  wxStaticText* rangeLabel[2] = {};
-  wxStaticText* iqrLabel[2] = {};
-  wxStaticText* stdDevLabel[2] = {};
-  wxStaticText* percentileLabel[2] = {};
-  wxStaticText* minimumCaption[2] = {};
-  wxStaticText* maximumCaption[2] = {};
-  wxStaticText* rangeCaption[2] = {};
-  wxStaticText* stdDevCaption[2] = {};
-  wxSpinCtrl* percentileSpin[2] = {};
 
   // "Column Graph" page.
   wxButton* columnWidthButton = nullptr;
@@ -209,10 +150,10 @@ class MainFrame : public wxFrame {
   wxBoxSizer* boxPlotSizer = nullptr;
   wxBoxSizer* percentileSizer = nullptr;
   wxSlider* percentileSlider = nullptr;
-  wxSizerItem* sliderTopSpace = nullptr;
-  wxSizerItem* sliderBottomSpace = nullptr;
   wxTextCtrl* percentageText = nullptr;
-  wxStaticText* sliderPercentileLabel[2] = {};
+
+  // The series the window hands the graph views, written from the last refresh.
+  const tally::Series& shownSeries(int index) const { return series[index]; }
 
   // The four graph views.
   ColumnGraphView* set1Graph = nullptr;
@@ -221,7 +162,7 @@ class MainFrame : public wxFrame {
   PercentileGraphView* percentileGraph = nullptr;
 
   // Called with the handler's name each time an event handler runs; empty in the
-  // program. Lets tests see which handler an event with a shared identifier reached.
+  // program. Lets tests see which handler an event reached.
   std::function<void(const std::string&)> handlerProbe;
 
   // Prints the printout through the printer's own dialog, parented to the given
@@ -231,21 +172,48 @@ class MainFrame : public wxFrame {
   std::function<wxPrinterError(wxWindow* parent, wxPrintDialogData& data, wxPrintout& printout)>
       runPrinter;
 
+  // Lines the slider's track up with the percentile graph's 0% and 100% rows.
+  void alignPercentileSlider();
+
+  // Size of the statistics page's texts and of the graphs' labels, 1 at the
+  // opening size: it grows with the window (a projector screen) times the zoom
+  // of Ctrl+plus / Ctrl+minus (Ctrl+0 returns to 1).
+  void setTextScale(double scale);
+  double getTextScale() const { return textScale; }
+  double getUserZoom() const { return userZoom; }
+  // The scale the window's client size asks for, times the user's zoom.
+  double wantedTextScale() const;
+
  private:
+  // Building (MainFrameLayout.cpp).
+  wxSizer* buildDataSide(wxPanel* mainPanel, wxNotebook*& pages);
+  void buildPages();
+  void buildColumnPage();
+  void buildBoxPage();
   void createGraphViews();
+  void fitInstructions(wxSizer* frameSizer);
+  void bindKeys();
   void initialiseSeries();
-  void initialiseExampleData();
   void probe(const char* handler) {
     if (handlerProbe) handlerProbe(handler);
   }
 
   bool TryBefore(wxEvent& event) override;
 
-  // Writes a statistic label; the label grows to its text. The pages are laid
-  // out again (layOutGrownLabels) only when a label grew.
-  void setValueText(wxStaticText* label, const wxString& text);
+  // The one way the model's changes reach the controls (MainFrameStats.cpp).
+  void show(const tally::ModelChange& change);
+  void showTable();
+  void showType();
+  void showNames();
+  void showStatistics();
+  void showGraphs();
+  void showSliderReadOuts(bool percentage);
   void layOutGrownLabels();
-  bool labelsGrew = false;
+  void keepPagesInView();
+  void showMessage(const wxString& message, const wxString& title, long style);
+  void showOgivePage(bool ogive);
+  // The classes asked in the class dialog, starting from the model's.
+  tally::Grouping askClasses();
 
   void rememberScaledTexts();
   void onZoom(wxCommandEvent& event);
@@ -262,54 +230,41 @@ class MainFrame : public wxFrame {
   };
   std::vector<ScaledText> scaledTexts;
 
+  tally::AnalysisModel model;
+  // Class grouping of already grouped data, and the histogram columns of
+  // continuous data: editors of the model's groupings, given its values each time.
+  GroupingDialog* classDialog = nullptr;
+  GroupingDialog* histogramDialog = nullptr;
+  // The series handed to the graph views, written from the model's last refresh.
+  tally::Series series[8];
+  wxTextCtrl* instructionsText = nullptr;
+  wxSizerItem* sliderTopSpace = nullptr;
+  wxSizerItem* sliderBottomSpace = nullptr;
+
   // MainFrameData.cpp
   tally::CellTable readGrid() const;
   void recordUndoStep();
-  void restoreAnalysis(const tally::Analysis& state, int shownSet);
-  // The data-type switch; `askClasses` opens the class grouping for already grouped data.
-  void applyDataType(int newType, bool askClasses);
   void onClose(wxCloseEvent& event);
   void onUndo(wxCommandEvent& event);
   void onRedo(wxCommandEvent& event);
-  void showMessage(const wxString& message, const wxString& title, long style);
-  void showOgivePage(bool ogive);
 
-  // Undo steps, and the data as last loaded or saved (MainFrameData.cpp).
+  // Undo steps: snapshots of the model.
   tally::UndoHistory history;
   // Starts when construction has set the first state up.
   bool historyStarted = false;
   // Nesting of command events at the window: steps are recorded at the outermost.
   int eventDepth = 0;
-  std::vector<tally::FrequencyPair> savedPairs[2];
 
   // MainFrameStats.cpp: everything handed to the graph views goes through these.
   void handColumnGraph(int set, bool withSeries);
   void handColumnRanges(const tally::RefreshResult& result);
   void handBoxPlot();
-  void handBoxRange(double yMin, double yMax);
   void handOgive(int set, bool present);
   void handSliderPercentile(int set, double value);
   void handPercentage(int p);
   void handPercentileRange();
-  // The column width and the bar width of both column series under a data type.
-  void setColumnWidth(double width, int type);
   // Hands the set names to the views without redrawing them.
   void nameGraphs();
-
- public:
-  // Lines the slider's track up with the percentile graph's 0% and 100% rows.
-  void alignPercentileSlider();
-
-  // Size of the statistics page's texts and of the graphs' labels, 1 at the
-  // opening size: it grows with the window (a projector screen) times the zoom
-  // of Ctrl+plus / Ctrl+minus (Ctrl+0 returns to 1).
-  void setTextScale(double scale);
-  double getTextScale() const { return textScale; }
-  double getUserZoom() const { return userZoom; }
-  // The scale the window's client size asks for, times the user's zoom.
-  double wantedTextScale() const;
-
- private:
 
   // MainFrameCommands.cpp
   void onClearData(wxCommandEvent& event);
@@ -318,12 +273,13 @@ class MainFrame : public wxFrame {
   void onSetName(wxCommandEvent& event);
   void onColumnWidth(wxCommandEvent& event);
   void onPreview(wxCommandEvent& event);
-  bool holdsData() const;
   bool confirmDataLoss();
 
   // MainFrameFiles.cpp
   void onLoadData(wxCommandEvent& event);
   void onSaveData(wxCommandEvent& event);
+  // A file's text, or why it could not be read (shown to the user): false.
+  bool readDataText(const wxString& path, std::string& text);
 
   // MainFrameData.cpp
   void onGridCellChanged(wxGridEvent& event);

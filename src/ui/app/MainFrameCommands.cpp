@@ -2,12 +2,9 @@
 // column width.
 #include "ui/app/MainFrame.h"
 
-#include <cmath>
-
 #include <wx/button.h>
 #include <wx/msgdlg.h>
 #include <wx/printdlg.h>
-#include <wx/stattext.h>
 #include <wx/textdlg.h>
 
 #include "core/NumberText.h"
@@ -18,14 +15,6 @@
 #include "ui/views/AnalysisPrintout.h"
 
 namespace {
-
-// A description's start, size or column width as Auto Data applies it: its whole
-// part, unless that would turn a positive value into 0 (a size of 0.5 would give
-// classes the grouping dialog refuses, a width of 0.5 invisible columns).
-double wholePart(double v) {
-  const double whole = std::trunc(v);
-  return whole <= 0 && v > 0 ? v : whole;
-}
 
 wxPrinterError showPrinter(wxWindow* parent, wxPrintDialogData& data, wxPrintout& printout) {
   wxPrinter printer(&data);
@@ -38,12 +27,6 @@ wxPrinterError showPrinter(wxWindow* parent, wxPrintDialogData& data, wxPrintout
 
 }  // namespace
 
-// A set holds data while it has any pair, even one whose values all lie outside
-// the classes and so count 0.
-bool MainFrame::holdsData() const {
-  return !dataSets[0].pairs.empty() || !dataSets[1].pairs.empty();
-}
-
 // Asked before a command replaces data that is there.
 bool MainFrame::confirmDataLoss() {
   wxMessageDialog question(
@@ -52,27 +35,11 @@ bool MainFrame::confirmDataLoss() {
   return question.ShowModal() == wxID_YES;
 }
 
-// Empties both sets, the grid and every display after confirming the loss of data.
+// Empties both sets, their tables and every display after confirming the loss of data.
 void MainFrame::onClearData(wxCommandEvent&) {
   probe("onClearData");
-  if (!holdsData() || !confirmDataLoss()) return;
-
-  grid->BeginBatch();
-  if (shownType() == tally::AlreadyGroupedContinuous) {
-    // The read-only class labels stay; only their frequencies go.
-    const int rows = std::min(classGrouping().classes(), grid->GetNumberRows());
-    for (int r = 0; r < rows; ++r) grid->SetCellValue(r, 1, wxString());
-  } else {
-    grid->ClearGrid();
-  }
-  grid->EndBatch();
-  grid->ForceRefresh();
-
-  for (int s = 0; s < 2; ++s) {
-    dataSets[s].count = 0;
-    dataSets[s].pairs.clear();
-    clearSetDisplay(s);
-  }
+  if (!model.holdsData() || !confirmDataLoss()) return;
+  show(model.clearData());
   handPercentage(0);
 }
 
@@ -120,61 +87,46 @@ void MainFrame::onPreview(wxCommandEvent&) {
 // Replaces both sets by the built-in example data.
 void MainFrame::onAutoData(wxCommandEvent&) {
   probe("onAutoData");
-  if (holdsData() && !confirmDataLoss()) return;
-
-  for (GroupingDialog* dialog : {classDialog, histogramDialog}) {
-    if (!dialog) continue;
-    dialog->setValues(wholePart(description.start), wholePart(description.size),
-                      description.number);
-    dialog->refreshFields();
-  }
-  setColumnWidth(wholePart(description.colWidth), currentType);
-  // A width set this way is kept as it is, not fitted to the data.
-  columnWidthChosen = true;
-
-  for (int s = 0; s < 2; ++s) dataSets[s].pairs = exampleData[s];
-  if (shownType() == tally::AlreadyGroupedContinuous) handPercentileRange();
-  showSetInGrid(shownLayout());
-  refreshAnalysis();
+  if (model.holdsData() && !confirmDataLoss()) return;
+  show(model.autoData());
 }
 
-// Renames Set 1 (button 6) or Set 2 (button 7) through a text prompt.
+// Renames Set 1 or Set 2 through a text prompt.
 void MainFrame::onSetName(wxCommandEvent& event) {
   probe("onSetName");
   const int set = event.GetId() == ID_NAME_SET2 ? 1 : 0;
   const wxString message = set == 0
                                ? _("Please type the new name for set 1.\n(10 character maximum)")
                                : _("Please type the new name for set 2.\n(10 character maximum)");
-  const wxString answer =
-      wxGetTextFromUser(message, _("Set Name"), setNameLabel[set]->GetLabel(), nullptr,
-                        wxDefaultCoord, wxDefaultCoord, true);
-  if (answer.empty()) return;
-  const std::string name = tally::setNameFrom(toStd(answer));
-  setNameLabel[set]->SetLabel(toWx(name));
-  dataSets[set].name = name;
-  // The graphs name their sets too.
-  showSetNames();
+  const wxString answer = wxGetTextFromUser(message, _("Set Name"), toWx(model.setName(set)),
+                                            nullptr, wxDefaultCoord, wxDefaultCoord, true);
+  show(model.setName(set, toStd(answer)));
 }
 
-// Asks for the histogram column width, or opens the histogram grouping; the
-// button's label says which.
+// Asks for the column width of discrete data, or opens the histogram grouping of
+// continuous data.
 void MainFrame::onColumnWidth(wxCommandEvent&) {
   probe("onColumnWidth");
-  if (columnWidthButton->GetLabel() == _("Col Width...")) {
+  if (tally::isDiscreteType(model.type())) {
     const wxString answer = wxGetTextFromUser(
         _("Please enter the new histogram column width.(0.1-100)"), _("Width ="),
-        toWx(tally::formatNumber("%g", columnWidth)), nullptr, wxDefaultCoord, wxDefaultCoord,
-        true);
+        toWx(tally::formatNumber("%g", model.shownColumnWidth())), nullptr, wxDefaultCoord,
+        wxDefaultCoord, true);
     double w = 0;
-    // Cancel, text, a width out of range or the same width change nothing, silently.
-    if (!tally::parseNumber(toStd(answer), w) || w <= 0 || w > 100 || w == columnWidth) return;
-    setColumnWidth(w, currentType);
-    columnWidthChosen = true;
-    refreshAnalysis();
+    // Cancel, text, a width out of range or the width on show change nothing, silently.
+    if (!tally::parseNumber(toStd(answer), w)) return;
+    show(model.setColumnWidth(w));
     return;
   }
-  if (!histogramDialog) return;
+  if (!histogramDialog || model.type() == tally::AlreadyGroupedContinuous) return;
+  const tally::Grouping& g = model.histogram();
+  histogramDialog->setValues(g.startValue, g.groupSize, g.groupCount);
+  histogramDialog->refreshFields();
+  histogramDialog->setFollowsData(model.histogramFollowsData());
   // The dialog itself keeps its values on Cancel, so its answer is not looked at.
   histogramDialog->ShowModal();
-  if (histogramDialog->getGroupSize() > 0) refreshAnalysis();
+  if (histogramDialog->getGroupSize() > 0)
+    show(model.setHistogram({histogramDialog->getStartValue(), histogramDialog->getGroupSize(),
+                             histogramDialog->getGroupCount()},
+                            histogramDialog->followsData()));
 }

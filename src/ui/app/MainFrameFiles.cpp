@@ -2,6 +2,7 @@
 #include "ui/app/MainFrame.h"
 
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include <wx/choice.h>
@@ -35,18 +36,17 @@ MainFrame::FileSelector MainFrame::toolkitFileSelector() {
   };
 }
 
-// Fills the grid from a TAB-separated data file and re-reads it.
+// Puts a TAB-separated data file in place of the shown set's table.
 void MainFrame::onLoadData(wxCommandEvent&) {
   probe("onLoadData");
   const wxString path = fileSelector(_("Choose a Data File"), wxString(), wxString(), "csv",
                                      dataFileWildcard(), wxFD_OPEN | wxFD_FILE_MUST_EXIST, this);
   if (path.empty()) return;
   if (!loadDataFile(path)) return;
-  extractGridData();
-  markDataSaved(currentSet);
+  markDataSaved(model.shownSet());
 }
 
-bool MainFrame::loadDataFile(const wxString& path) {
+bool MainFrame::readDataText(const wxString& path, std::string& text) {
   std::string bytes, reason;
   if (!tally::readRegularFile(systemName(path), tally::kMaxDataFileBytes, bytes, reason)) {
     showMessage(wxString::Format(_("The data file \"%s\" could not be loaded. %s"), path,
@@ -54,19 +54,15 @@ bool MainFrame::loadDataFile(const wxString& path) {
                 _("Error"), wxOK | wxICON_ERROR);
     return false;
   }
-  const std::string text = tally::decodeDataFile(std::move(bytes));
-  grid->BeginBatch();
-  // Under already grouped data the read-only class labels stay; the file fills
-  // the frequencies beside them.
-  const int firstColumn = shownType() == tally::AlreadyGroupedContinuous ? 1 : 0;
-  for (int r = 0; r < grid->GetNumberRows(); ++r)
-    for (int c = firstColumn; c < grid->GetNumberCols(); ++c)
-      if (!grid->GetCellValue(r, c).empty()) grid->SetCellValue(r, c, wxString());
+  text = tally::decodeDataFile(std::move(bytes));
+  return true;
+}
+
+bool MainFrame::loadDataFile(const wxString& path) {
+  std::string text;
+  if (!readDataText(path, text)) return false;
   grid->SetGridCursor(0, 0);
-  const size_t cut = grid->pasteTextAt(text, 0, 0).cut;
-  grid->EndBatch();
-  grid->ForceRefresh();
-  if (cut > 0) grid->reportCutFields(cut);
+  show(model.loadFile(text));
   return true;
 }
 
@@ -75,7 +71,7 @@ void MainFrame::onSaveData(wxCommandEvent&) {
   probe("onSaveData");
   if (!saveDataFile()) return;
   // The file holds the shown set only.
-  markDataSaved(currentSet);
+  markDataSaved(model.shownSet());
   wxMessageDialog(nullptr, _("Save was completed successfully"), _("File Saved"), wxOK | wxCENTRE)
       .ShowModal();
 }
@@ -89,7 +85,7 @@ bool MainFrame::saveDataFile() {
                       _("File Exists"), wxYES_NO)
               .ShowModal() != wxID_YES)
     return false;
-  const std::string text = tally::dataFileText(readGrid());
+  const std::string text = tally::dataFileText(model.shownCells());
   if (text.empty()) {
     wxMessageDialog(nullptr, _("Table has no data. File was not saved."), _("Table Empty"),
                     wxOK | wxICON_ERROR)
@@ -113,6 +109,7 @@ bool MainFrame::saveDataFile() {
 // that Auto Data later takes the defaults, not half a file.
 void MainFrame::openAnalysisDescription(const wxString& fileName) {
   bool usable = false;
+  tally::AnalysisDescription description;
   if (fileName.length() >= 2) {
     tally::AnalysisDescription read;
     tally::DescriptionProblems problems;
@@ -141,34 +138,22 @@ void MainFrame::openAnalysisDescription(const wxString& fileName) {
     histogramDialog =
         new GroupingDialog(this, description.start, description.size, description.number);
   if (!usable) {
-    showSetInGrid(tally::ValuesOnly);
+    // Nothing to draw yet: the views keep the empty axes they were made with.
+    tally::ModelChange start;
+    start.table = start.type = start.names = start.statistics = true;
+    show(start);
     return;
   }
 
-  const std::string names[2] = {tally::setNameFrom(description.set1Name),
-                                tally::setNameFrom(description.set2Name)};
-  for (int s = 0; s < 2; ++s) {
-    setNameLabel[s]->SetLabel(toWx(names[s]));
-    dataSets[s].name = names[s];
-  }
-  setColumnWidth(std::trunc(description.colWidth), currentType);
-  // A description that names its own width or grouping has set them; the defaults
-  // leave both to be fitted to the data.
-  const tally::AnalysisDescription defaults;
-  columnWidthChosen = description.colWidth != defaults.colWidth;
-  if (description.start != defaults.start || description.size != defaults.size ||
-      description.number != defaults.number)
-    histogramDialog->setFollowsData(false);
-
-  // The choice still shows Ungrouped Discrete: each file is read one value per line,
-  // into the set that is current while it is read. Set 2's file is read only when
-  // Set 1's is named.
+  // Set 2's file is read only when Set 1's is named.
+  std::optional<std::string> texts[2];
   const std::string files[2] = {description.set1File, description.set2File};
   for (int s = 0; s < 2 && !files[s].empty(); ++s) {
-    currentSet = s;
-    if (loadDataFile(shownName(tally::setFilePath(description, files[s])))) extractGridData();
+    std::string text;
+    if (readDataText(shownName(tally::setFilePath(description, files[s])), text)) texts[s] = text;
   }
-  currentSet = 0;
-  showSetInGrid(shownLayout());
-  applyDataType(description.type, true);
+  tally::ModelChange change = model.applyDescription(description, texts);
+  change.graphs = change.statistics = true;
+  show(change);
+  if (model.type() == tally::AlreadyGroupedContinuous) show(model.setClasses(askClasses()));
 }

@@ -1,10 +1,14 @@
-// The statistics display: refresh, percentiles and the standard-deviation switch.
+// Showing the model: statistics, graphs, percentiles and the standard-deviation switch.
 #include "ui/app/MainFrame.h"
 
+#include <wx/button.h>
 #include <wx/choice.h>
+#include <wx/grid.h>
 #include <wx/msgdlg.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
+#include <wx/radiobut.h>
+#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/slider.h>
 #include <wx/spinctrl.h>
@@ -14,10 +18,9 @@
 #include <algorithm>
 
 #include "core/NumberText.h"
-#include "core/stats/HistogramFit.h"
-#include "core/stats/Statistics.h"
-#include "ui/stats/GroupingDialog.h"
 #include "ui/WxBridge.h"
+#include "ui/grid/VardenGrid.h"
+#include "ui/stats/StatisticsPanel.h"
 #include "ui/views/ColumnGraphView.h"
 #include "ui/views/PercentileGraphView.h"
 
@@ -31,134 +34,163 @@ constexpr int sliderEndInset = 12;
 
 }  // namespace
 
-// What a label needs for its whole text in its font. GTK's own answer can lag
-// behind a new text of several lines, so the lines are measured as well, each
-// with the label's own text layout (a client DC per label would cost far more).
-wxSize textSize(wxStaticText* label) {
-  const wxFont font = label->GetFont();
-  int w = 0, h = 0;
-  for (const wxString& line : wxSplit(label->GetLabel(), '\n', '\0')) {
-    int lineWidth = 0, lineHeight = 0;
-    // An empty line is as high as any other.
-    label->GetTextExtent(line.empty() ? wxString("W") : line, &lineWidth, &lineHeight,
-                         nullptr, nullptr, &font);
-    if (!line.empty()) w = std::max(w, lineWidth);
-    h += lineHeight;
-  }
-  const wxSize best = label->GetBestSize();
-  return wxSize(std::max(best.x, w + 2), std::max(best.y, h));
+void MainFrame::show(const tally::ModelChange& change) {
+  if (change.table) showTable();
+  for (const tally::CellWrite& w : change.rewrites) grid->SetCellValue(w.row, w.col, toWx(w.text));
+  // The set is read again on every change, so a repeated row is reported each
+  // time until the user removes it.
+  for (double value : change.duplicates)
+    showMessage(toWx(tally::duplicateValueMessage(
+                    value, toStd(wxGetTranslation(tally::kDuplicateValueMessage)))),
+                wxGetTranslation(tally::kDuplicateValueTitle), wxOK | wxCENTRE);
+  if (change.cutFields > 0) grid->reportCutFields(change.cutFields);
+  if (change.rowsExceeded)
+    showMessage(wxGetTranslation(tally::kRowsExceededMessage),
+                wxGetTranslation(tally::kRowsExceededTitle), wxOK | wxCENTRE);
+  if (change.type) showType();
+  if ((change.type || change.classes) && model.type() == tally::AlreadyGroupedContinuous)
+    handPercentileRange();
+  if (change.statistics) showStatistics();
+  if (change.graphs)
+    showGraphs();
+  else if (change.statistics)
+    showSliderReadOuts(change.percentage);
+  if (change.names) showNames();
 }
 
-namespace {
-
-const tally::PointList& classPoints(const tally::Series& columns) {
-  static const tally::PointList none;
-  return columns.segments.empty() ? none : columns.segments.front();
-}
-
-}  // namespace
-
-// Recomputes the set's percentile result from its "p" spin control.
-void MainFrame::onPercentileSpin(wxSpinEvent& event) {
-  probe("onPercentileSpin");
-  const int set = setOfControl(event.GetId(), ID_PERCENTILE_SET2);
-  // A blanked set keeps its percentile label empty.
-  if (!showsStatistics[set]) return;
-  setValueText(percentileLabel[set],
-      toWx(tally::percentileText(dataSets[set], classPoints(series[COLUMNS_SET1 + set]),
-                                 classGrouping(), shownType(), percentileSpin[set]->GetValue())));
-  layOutGrownLabels();
-}
-
-// Checks a typed percentile (0 to 100) and recomputes as the spin arrows do.
-void MainFrame::onPercentileText(wxCommandEvent& event) {
-  probe("onPercentileText");
-  const int set = setOfControl(event.GetId(), ID_PERCENTILE_SET2);
-  double p = 0;
-  // Half-typed text (empty, a lone minus sign) is not an entry yet.
-  if (!tally::parseNumber(toStd(event.GetString()), p)) return;
-  if (!tally::isValidPercentileEntry(p)) {
-    percentileSpin[set]->SetSelection(-1, -1);
-    showMessage(_("Please enter an integer 0 to 100."), _("Invalid Entry"),
-                wxOK | wxICON_EXCLAMATION);
-    return;
+// The shown set's table as typed, in the layout of the type.
+void MainFrame::showTable() {
+  const tally::GridLayout layout = model.layout();
+  (model.shownSet() == 1 ? set2Radio : set1Radio)->SetValue(true);
+  grid->BeginBatch();
+  // Attributes go first so that no read-only class label survives a change of layout.
+  if (layout == tally::Classes) {
+    auto* labels = new wxGridCellAttr;
+    labels->SetReadOnly(true);
+    labels->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+    labels->SetTextColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOWTEXT));
+    grid->SetColAttr(0, labels);
+  } else {
+    grid->SetColAttr(0, nullptr);
   }
-  if (!showsStatistics[set]) return;
-  setValueText(percentileLabel[set],
-      toWx(tally::percentileText(dataSets[set], classPoints(series[COLUMNS_SET1 + set]),
-                                 classGrouping(), shownType(), static_cast<int>(p))));
-  layOutGrownLabels();
-}
-
-// Reads the ogive percentiles of both sets at the slider's percentage.
-void MainFrame::onPercentileSlider(wxScrollEvent& event) {
-  probe("onPercentileSlider");
-  const int p = tally::sliderPercent(event.GetPosition());
-  percentageText->ChangeValue(toWx(tally::percentText(p)));
-  bool shown = false;
-  for (int s = 0; s < 2; ++s) {
-    // Only a set whose ogive is drawn has a slider read-out to follow.
-    if (sliderPercentileLabel[s]->GetLabel().empty()) continue;
-    shown = true;
-    const double value = tally::groupedPercentile(classPoints(series[COLUMNS_SET1 + s]),
-                                                  classGrouping(), dataSets[s].count, p);
-    setValueText(sliderPercentileLabel[s], toWx(tally::formatStatistic(value)));
-    handSliderPercentile(s, value);
+  grid->ClearGrid();
+  if (layout == tally::ValuesOnly) {
+    grid->SetColSize(0, 160);
+    grid->SetColSize(1, 0);
+  } else {
+    grid->SetColSize(0, 80);
+    grid->SetColSize(1, 80);
   }
-  if (shown) handPercentage(p);
-  layOutGrownLabels();
-}
-
-// Switches both standard deviations between population and sample.
-void MainFrame::onCycleStdDev(wxCommandEvent&) {
-  probe("onCycleStdDev");
-  sampleStdDev = !sampleStdDev;
-  for (int s = 0; s < 2; ++s) {
-    stdDevCaption[s]->SetLabel(wxGetTranslation(tally::standardDeviationCaption(sampleStdDev)));
-    // A set of one or two values keeps a count but no valid sum of squares.
-    if (!showsStatistics[s] || dataSets[s].count <= 0) continue;
-    setValueText(stdDevLabel[s], toWx(tally::standardDeviationText(
-        dataSets[s].sumSquares, dataSets[s].count, sampleStdDev, dataSets[s].deviationScale)));
-  }
-  layOutGrownLabels();
-}
-
-// Sorts and sums both sets, computes their statistics and hands the graphs their data.
-void MainFrame::refreshAnalysis() {
-  // Until the user or the description sets the histogram grouping, it follows the data.
-  if (histogramDialog && histogramDialog->followsData() && tally::isContinuousType(shownType())) {
-    const tally::Grouping fitted = tally::fitHistogram(dataSets[0], dataSets[1]);
-    if (!(fitted == histogramGrouping())) histogramDialog->showFitted(fitted);
-  }
-  tally::RefreshInputs in;
-  in.type = shownType();
-  in.classes = classGrouping();
-  in.histogram = histogramGrouping();
-  for (int s = 0; s < 2; ++s) {
-    in.barWidth[s] = series[COLUMNS_SET1 + s].columnWidth;
-    in.percentile[s] = percentileSpin[s]->GetValue();
-  }
-  in.sampleStdDev = sampleStdDev;
-  in.fitBarWidth = !columnWidthChosen;
-  in.columnWidth = columnWidth;
-  in.sliderPosition = percentileSlider->GetValue();
-
-  const tally::RefreshResult result = tally::refreshAnalysis(dataSets[0], dataSets[1], in);
-  for (int s = 0; s < 2; ++s) {
-    if (result.sets[s].hasStatistics) {
-      computeSetStatistics(s, result.sets[s]);
-    } else {
-      clearSetDisplay(s);
-      if (result.sets[s].tooFewValues) {
-        setValueText(nLabel[s], toWx(result.sets[s].labels.n));
-        setValueText(meanLabel[s], _("At least three different values are needed"));
-      }
+  const tally::CellTable& cells = model.shownCells();
+  const int rows = std::min(static_cast<int>(cells.size()), grid->GetNumberRows());
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < tally::kGridColumns; ++c)
+      if (!cells[r][c].empty()) grid->SetCellValue(r, c, toWx(cells[r][c]));
+  if (layout == tally::Classes) {
+    // A label such as "1980 - < 1985" is wider than 80 pixels: the column grows to
+    // the widest one, so that no class bound is cut.
+    const wxFont font = grid->GetDefaultCellFont();
+    int widest = 0;
+    for (int r = 0; r < rows; ++r) {
+      int w = 0, h = 0;
+      grid->GetTextExtent(toWx(cells[r][0]), &w, &h, nullptr, nullptr, &font);
+      widest = std::max(widest, w);
     }
+    grid->SetColSize(0, std::max(80, widest + 8));
   }
+  grid->EndBatch();
+  grid->ForceRefresh();
+}
+
+// The type in the choice; the grouping button, the column-width button and the
+// third page as the type wants them.
+void MainFrame::showType() {
+  const tally::DataType type = model.type();
+  dataTypeChoice->SetSelection(type);
+  const bool grouped = type == tally::AlreadyGroupedContinuous;
+  groupingDetailsButton->Show(grouped);
+  groupingDetailsButton->GetParent()->Layout();
+  columnWidthButton->Show(!grouped);
+  if (!grouped)
+    columnWidthButton->SetLabel(tally::isDiscreteType(type) ? _("Col Width...") : _("Grouping..."));
+  columnGraphPage->Layout();
+  showOgivePage(grouped);
+}
+
+// The third page shows either the box plot or the ogive with its slider.
+void MainFrame::showOgivePage(bool ogive) {
+  if (boxPageSizer->IsShown(percentileSizer) == ogive &&
+      boxPageSizer->IsShown(boxPlotSizer) == !ogive)
+    return;
+  boxPageSizer->Show(boxPlotSizer, !ogive);
+  boxPageSizer->Show(percentileSizer, ogive);
+  // Adding a page strips the doubled ampersand on GTK, renaming one does not.
+  notebook->SetPageText(2, wxStripMenuCodes(ogive ? _("Ogive") : _("Box && Whisker"),
+                                            wxStrip_Mnemonics));
+  boxPage->Layout();
+}
+
+void MainFrame::showNames() {
+  for (int s = 0; s < 2; ++s) statistics->showName(s, model.setName(s));
+  nameGraphs();
+  for (ColumnGraphView* view : {set1Graph, set2Graph, boxPlot}) view->redrawPicture();
+}
+
+void MainFrame::showStatistics() {
+  const tally::RefreshResult& result = model.result();
+  for (int s = 0; s < 2; ++s) {
+    statistics->showSet(s, result.sets[s]);
+    statistics->showPercentile(s, model.percentile(s));
+  }
+  statistics->showDeviationCaption(model.sampleStdDev());
   layOutGrownLabels();
+}
+
+// The slider's read-outs and, when a set draws an ogive, its marks on the graph.
+void MainFrame::showSliderReadOuts(bool percentage) {
+  const tally::RefreshResult& result = model.result();
+  const int p = tally::sliderPercent(model.state().sliderPosition);
+  if (percentage) percentageText->ChangeValue(toWx(tally::percentText(p)));
+  for (int s = 0; s < 2; ++s)
+    if (result.sets[s].hasStatistics && !result.sets[s].ogive.empty())
+      handSliderPercentile(s, result.sets[s].sliderValue);
+  if (result.sliderPercentShown) handPercentage(p);
+}
+
+// Writes the eight series from the last refresh and hands every view its data.
+void MainFrame::showGraphs() {
+  const tally::RefreshResult& result = model.result();
+  const bool grouped = model.type() == tally::AlreadyGroupedContinuous;
+  for (int s = 0; s < 2; ++s) {
+    const tally::SetDisplay& d = result.sets[s];
+    tally::Series& columns = series[COLUMNS_SET1 + s];
+    tally::Series& outliers = series[OUTLIERS_SET1 + s];
+    tally::Series& lines = series[BOX_LINES_SET1 + s];
+    tally::Series& ogive = series[OGIVE_SET1 + s];
+    columns.columnWidth = d.barWidth;
+    columns.segments.clear();
+    outliers.segments.clear();
+    lines.segments.clear();
+    ogive.segments.clear();
+    if (!d.hasStatistics) {
+      handOgive(s, false);
+      handColumnGraph(s, false);
+      continue;
+    }
+    columns.segments.assign(1, d.columns);
+    // Ungrouped sets get box-plot series, already grouped ones an ogive instead.
+    if (!grouped) outliers.segments.push_back(d.outliers);
+    lines.segments = d.boxLines;
+    if (!d.ogive.empty()) ogive.segments.push_back(d.ogive);
+    handOgive(s, !d.ogive.empty());
+    if (!d.ogive.empty()) handSliderPercentile(s, d.sliderValue);
+  }
   // The views below redraw with the names of this refresh's boxes.
   nameGraphs();
-  if (result.boxRangeSet) handBoxRange(result.boxYMin, result.boxYMax);
+  if (result.boxRangeSet) {
+    boxPlot->setYMin(result.boxYMin);
+    boxPlot->setYMax(result.boxYMax);
+  }
   handBoxPlot();
   if (result.sliderPercentShown) handPercentage(result.sliderPercent);
   // Without new ranges the column graphs keep theirs, but a set that shows
@@ -170,125 +202,75 @@ void MainFrame::refreshAnalysis() {
       if (result.sets[s].hasStatistics) handColumnGraph(s, true);
 }
 
-void MainFrame::showSetNames() {
-  nameGraphs();
-  for (ColumnGraphView* view : {set1Graph, set2Graph, boxPlot}) view->redrawPicture();
-}
-
 void MainFrame::nameGraphs() {
-  const wxString names[2] = {setNameLabel[0]->GetLabel(), setNameLabel[1]->GetLabel()};
+  const wxString names[2] = {toWx(model.setName(0)), toWx(model.setName(1))};
   set1Graph->setTitle(names[0]);
   set2Graph->setTitle(names[1]);
   // A name stands under its set's box (x = -4 for Set 1, 4 for Set 2), and only
   // while there is a box to name.
   std::vector<std::pair<double, wxString>> under;
   for (int s = 0; s < 2; ++s)
-    if (!series[BOX_LINES_SET1 + s].segments.empty()) under.push_back({s == 0 ? -4.0 : 4.0, names[s]});
+    if (!model.result().sets[s].boxLines.empty() && model.result().sets[s].hasStatistics)
+      under.push_back({s == 0 ? -4.0 : 4.0, names[s]});
   boxPlot->setNamesUnder(under);
 }
 
-// Blanks one set's statistics and empties its series.
-void MainFrame::clearSetDisplay(int set) {
-  showsStatistics[set] = false;
-  for (int index : {COLUMNS_SET1, OUTLIERS_SET1, BOX_LINES_SET1, OGIVE_SET1})
-    series[index + set].segments.clear();
-  handBoxPlot();
-  handOgive(set, false);
-  for (wxStaticText* label :
-       {nLabel[set], meanLabel[set], modeLabel[set], minimumLabel[set], q1Label[set],
-        medianLabel[set], q3Label[set], maximumLabel[set], rangeLabel[set], iqrLabel[set],
-        stdDevLabel[set], percentileLabel[set], sliderPercentileLabel[set]})
-    label->SetLabel(wxString());
-  handColumnGraph(set, false);
+// A typed or spun percentile of a set.
+void MainFrame::onPercentileSpin(wxSpinEvent& event) {
+  probe("onPercentileSpin");
+  const int set = setOfControl(event.GetId(), ID_PERCENTILE_SET2);
+  show(model.setPercentile(set, statistics->percentileSpin(set)->GetValue()));
 }
 
-// Writes one set's statistic labels and its column, box-plot and ogive series.
-void MainFrame::computeSetStatistics(int set, const tally::SetDisplay& display) {
-  showsStatistics[set] = true;
-  const tally::SetLabels& l = display.labels;
-  const std::pair<wxStaticText*, const std::string*> texts[] = {
-      {nLabel[set], &l.n},           {meanLabel[set], &l.mean},
-      {modeLabel[set], &l.mode},     {minimumLabel[set], &l.minimum},
-      {q1Label[set], &l.q1},         {medianLabel[set], &l.median},
-      {q3Label[set], &l.q3},         {maximumLabel[set], &l.maximum},
-      {rangeLabel[set], &l.range},   {iqrLabel[set], &l.iqr},
-      {stdDevLabel[set], &l.stdDev}, {percentileLabel[set], &l.percentile},
-      {sliderPercentileLabel[set], &l.sliderPercentile}};
-  for (const auto& [label, text] : texts) setValueText(label, toWx(*text));
-  if (l.extremeCaptionsEnabled) {
-    for (wxStaticText* c : {minimumCaption[set], maximumCaption[set], rangeCaption[set]})
-      c->Enable(*l.extremeCaptionsEnabled);
+// Checks a typed percentile (0 to 100) and recomputes as the spin arrows do.
+void MainFrame::onPercentileText(wxCommandEvent& event) {
+  probe("onPercentileText");
+  const int set = setOfControl(event.GetId(), ID_PERCENTILE_SET2);
+  double p = 0;
+  // Half-typed text (empty, a lone minus sign) is not an entry yet.
+  if (!tally::parseNumber(toStd(event.GetString()), p)) return;
+  if (!tally::isValidPercentileEntry(p)) {
+    statistics->percentileSpin(set)->SetSelection(-1, -1);
+    showMessage(_("Please enter an integer 0 to 100."), _("Invalid Entry"),
+                wxOK | wxICON_EXCLAMATION);
+    return;
   }
-
-  tally::Series& columns = series[COLUMNS_SET1 + set];
-  columns.columnWidth = display.barWidth;
-  columns.segments.assign(1, display.columns);
-
-  // Ungrouped sets get box-plot series, already grouped ones an ogive instead.
-  tally::Series& outliers = series[OUTLIERS_SET1 + set];
-  tally::Series& lines = series[BOX_LINES_SET1 + set];
-  tally::Series& ogive = series[OGIVE_SET1 + set];
-  const bool grouped = shownType() == tally::AlreadyGroupedContinuous;
-  outliers.segments.clear();
-  if (!grouped) outliers.segments.push_back(display.outliers);
-  lines.segments = display.boxLines;
-  ogive.segments.clear();
-  if (!display.ogive.empty()) ogive.segments.push_back(display.ogive);
-  handOgive(set, !display.ogive.empty());
-  if (!display.ogive.empty()) handSliderPercentile(set, display.sliderValue);
+  show(model.setPercentile(set, static_cast<int>(p)));
 }
 
-// A value label grows to its whole text ("0.0002761", "(more than\n 2 modes)"); it
-// never shrinks below what it once needed, so the page does not jump back and forth.
-void MainFrame::setValueText(wxStaticText* label, const wxString& text) {
-  if (label->GetLabel() == text) return;
-  label->SetLabel(text);
-  label->InvalidateBestSize();
-  const wxSize need = textSize(label), least = label->GetMinSize();
-  if (need.x > least.x || need.y > least.y) {
-    label->SetMinSize(wxSize(std::max(need.x, least.x), std::max(need.y, least.y)));
-    labelsGrew = true;
-  }
+// Reads the ogive percentiles of both sets at the slider's percentage.
+void MainFrame::onPercentileSlider(wxScrollEvent& event) {
+  probe("onPercentileSlider");
+  show(model.setSliderPosition(event.GetPosition()));
 }
 
-namespace {
+// Switches both standard deviations between population and sample.
+void MainFrame::onCycleStdDev(wxCommandEvent&) {
+  probe("onCycleStdDev");
+  show(model.cycleDeviation());
+}
 
 // Grown labels can make a page need more than the window's minimum size gave it:
 // the minimum follows, so that nothing is cut off at the smallest window.
-void keepPagesInView(MainFrame& frame) {
-  for (wxWindow* page : {frame.statisticsPage, frame.boxPage})
+void MainFrame::keepPagesInView() {
+  statistics->Layout();
+  boxPage->Layout();
+  for (wxWindow* page : {static_cast<wxWindow*>(statistics), static_cast<wxWindow*>(boxPage)})
     page->SetMinSize(page->GetSizer()->GetMinSize());
-  frame.notebook->InvalidateBestSize();
+  notebook->InvalidateBestSize();
   // The panel holding everything had its minimum fixed when it was built.
-  wxWindow* panel = frame.notebook->GetParent();
+  wxWindow* panel = notebook->GetParent();
   panel->SetMinSize(wxDefaultSize);
   panel->SetMinSize(panel->GetSizer()->GetMinSize());
-  frame.GetSizer()->Layout();
-  const wxSize least = frame.GetSizer()->GetMinSize(), now = frame.GetClientSize();
-  frame.SetMinClientSize(least);
+  GetSizer()->Layout();
+  const wxSize least = GetSizer()->GetMinSize(), now = GetClientSize();
+  SetMinClientSize(least);
   if (now.x < least.x || now.y < least.y)
-    frame.SetClientSize(wxSize(std::max(now.x, least.x), std::max(now.y, least.y)));
+    SetClientSize(wxSize(std::max(now.x, least.x), std::max(now.y, least.y)));
 }
-
-}  // namespace
 
 void MainFrame::layOutGrownLabels() {
-  if (!labelsGrew) return;
-  labelsGrew = false;
-  statisticsPage->Layout();
-  boxPage->Layout();
-  keepPagesInView(*this);
-}
-
-void MainFrame::blankStatistics() {
-  for (int s = 0; s < 2; ++s) {
-    showsStatistics[s] = false;
-    for (wxStaticText* label :
-         {nLabel[s], meanLabel[s], modeLabel[s], minimumLabel[s], q1Label[s], medianLabel[s],
-          q3Label[s], maximumLabel[s], rangeLabel[s], iqrLabel[s], stdDevLabel[s],
-          percentileLabel[s], sliderPercentileLabel[s]})
-      label->SetLabel(wxString());
-  }
+  if (statistics->takeGrownLabels()) keepPagesInView();
 }
 
 // --- The graph views ---------------------------------------------------------
@@ -319,11 +301,6 @@ void MainFrame::handBoxPlot() {
                      &series[BOX_LINES_SET1]);
 }
 
-void MainFrame::handBoxRange(double yMin, double yMax) {
-  boxPlot->setYMin(yMin);
-  boxPlot->setYMax(yMax);
-}
-
 void MainFrame::handOgive(int set, bool present) {
   percentileGraph->setCurve(set, present ? &series[OGIVE_SET1 + set] : nullptr);
   percentileGraph->Refresh();
@@ -342,7 +319,7 @@ void MainFrame::handPercentage(int p) { percentileGraph->setPercentage(p); }
 // stands at the left end of that room (at 0 when 0 lies within it), so that it
 // and its percentages are never pinned away from the curves' start.
 void MainFrame::handPercentileRange() {
-  const tally::Grouping g = classGrouping();
+  const tally::Grouping& g = model.classes();
   double left = g.startValue - g.groupSize;
   if (left <= 0 && 0 <= g.startValue) left = 0;
   percentileGraph->setAxisIntersection(left, 0);

@@ -4,7 +4,6 @@
 
 #include <wx/dc.h>
 #include <wx/intl.h>
-#include <wx/stattext.h>
 
 #include "ui/WxBridge.h"
 #include "ui/app/MainFrame.h"
@@ -18,21 +17,25 @@ wxFont bodyFont() {
   return wxFont(10, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL, false);
 }
 
-tally::PrintedSet printedSet(const MainFrame& f, int s) {
+// A set's statistics as the last refresh gave them; a set of too few values
+// shows its count and why there are no statistics, as the page does.
+tally::PrintedSet printedSet(const tally::AnalysisModel& m, int s) {
+  const tally::SetDisplay& d = m.result().sets[s];
+  const tally::SetLabels& l = d.labels;
   tally::PrintedSet p;
-  p.showsStatistics = f.showsStatistics[s];
-  p.n = f.dataSets[s].count;
-  p.sumSquares = f.dataSets[s].sumSquares;
-  p.deviationScale = f.dataSets[s].deviationScale;
-  p.mean = toStd(f.meanLabel[s]->GetLabel());
-  p.mode = toStd(f.modeLabel[s]->GetLabel());
-  p.minimum = toStd(f.minimumLabel[s]->GetLabel());
-  p.q1 = toStd(f.q1Label[s]->GetLabel());
-  p.median = toStd(f.medianLabel[s]->GetLabel());
-  p.q3 = toStd(f.q3Label[s]->GetLabel());
-  p.maximum = toStd(f.maximumLabel[s]->GetLabel());
-  p.range = toStd(f.rangeLabel[s]->GetLabel());
-  p.iqr = toStd(f.iqrLabel[s]->GetLabel());
+  p.showsStatistics = d.hasStatistics;
+  p.n = m.set(s).count;
+  p.sumSquares = m.set(s).sumSquares;
+  p.deviationScale = m.set(s).deviationScale;
+  p.mean = d.tooFewValues ? toStd(_("At least three different values are needed")) : l.mean;
+  p.mode = l.mode;
+  p.minimum = l.minimum;
+  p.q1 = l.q1;
+  p.median = l.median;
+  p.q3 = l.q3;
+  p.maximum = l.maximum;
+  p.range = l.range;
+  p.iqr = l.iqr;
   return p;
 }
 
@@ -86,13 +89,13 @@ bool AnalysisPrintout::OnPrintPage(int) {
   m.lineHeight = dc->GetTextExtent("Car").y;
   for (const tally::TableText& t : tally::tableLabels())
     m.widestLabel = std::max(m.widestLabel, dc->GetTextExtent(wxGetTranslation(toWx(t.text))).x);
-  for (const tally::TableText& t : tally::tableValues(printedSet(*frame, 1)))
+  for (const tally::TableText& t : tally::tableValues(printedSet(frame->analysis(), 1)))
     m.widestSet2Value = std::max(m.widestSet2Value, dc->GetTextExtent(toWx(t.text)).x);
   dc->SetFont(titleFont());
   const wxSize cat = dc->GetTextExtent("Cat");
   m.titleWidth = cat.x;
   m.titleHeight = cat.y;
-  m.set2NameWidth = dc->GetTextExtent(frame->setNameLabel[1]->GetLabel()).x;
+  m.set2NameWidth = dc->GetTextExtent(toWx(frame->analysis().setName(1))).x;
   layout = tally::layoutPage(m);
   if (!layout.drawable) {
     dc->SetUserScale(1, 1);
@@ -103,7 +106,7 @@ bool AnalysisPrintout::OnPrintPage(int) {
   dc->SetDeviceOrigin(layout.textOrigin.x, layout.textOrigin.y);
   dc->SetTextForeground(*wxBLACK);
   for (int s = 0; s < 2; ++s)
-    dc->DrawText(frame->setNameLabel[s]->GetLabel(), layout.nameX[s], layout.nameY);
+    dc->DrawText(toWx(frame->analysis().setName(s)), layout.nameX[s], layout.nameY);
 
   // The graphs, each at its own window size.
   dc->SetUserScale(layout.graphScale, layout.graphScale);
@@ -133,7 +136,7 @@ void AnalysisPrintout::drawTable(wxDC& dc) {
   for (const tally::TableText& t : tally::tableLabels())
     for (int x : layout.labelX) dc.DrawText(wxGetTranslation(toWx(t.text)), x, rowY(t.line));
   for (int s = 0; s < 2; ++s)
-    for (const tally::TableText& t : tally::tableValues(printedSet(*frame, s)))
+    for (const tally::TableText& t : tally::tableValues(printedSet(frame->analysis(), s)))
       dc.DrawText(toWx(t.text), layout.valueX[s], rowY(t.line));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The whole analysis on one printed page: the set names, both column graphs, the
 // box plot (or, for already grouped data, the percentile graph) and the table of
-// statistics, all read from the main window at print time.
+// statistics: the texts from the analysis model's last refresh, the graphs as drawn.
 #include <wx/print.h>
 
 #include "core/print/PrintPage.h"

@@ -1,0 +1,332 @@
+#include "core/model/AnalysisModel.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/grid/DataFile.h"
+#include "core/grid/PasteText.h"
+#include "core/stats/HistogramFit.h"
+
+namespace tally {
+namespace {
+
+bool emptyRow(const CellRow& row) {
+  return std::all_of(row.begin(), row.end(), [](const std::string& t) { return t.empty(); });
+}
+
+// Rows past the end of a table count as empty: keeping none of them makes two
+// tables that show the same equal.
+void trimTable(CellTable& table) {
+  while (!table.empty() && emptyRow(table.back())) table.pop_back();
+}
+
+// A description's start, size or column width as Auto Data applies it: its whole
+// part, unless that would turn a positive value into 0 (a size of 0.5 would give
+// classes the grouping dialog refuses, a width of 0.5 invisible columns).
+double wholePart(double v) {
+  const double whole = std::trunc(v);
+  return whole <= 0 && v > 0 ? v : whole;
+}
+
+Grouping descriptionGrouping(const AnalysisDescription& d, bool whole) {
+  Grouping g;
+  g.startValue = whole ? wholePart(d.start) : d.start;
+  g.groupSize = whole ? wholePart(d.size) : d.size;
+  g.groupCount = std::clamp(d.number, 1, 100);
+  return g;
+}
+
+}  // namespace
+
+const std::vector<FrequencyPair>& exampleData(int set) {
+  static const std::vector<FrequencyPair> data[2] = {
+      {{5, 3}, {6, 4}, {7, 5}, {8, 7}, {9, 4}, {10, 2}},
+      {{5, 1}, {7, 1}, {8, 2}, {9, 4}, {10, 6}, {11, 7}, {12, 6}, {13, 4}}};
+  return data[set == 1 ? 1 : 0];
+}
+
+AnalysisModel::AnalysisModel() {
+  // The window's names until a description gives others.
+  state_.setNames[0] = state_.sets[0].name = "Set-1";
+  state_.setNames[1] = state_.sets[1].name = "Set-2";
+  ModelChange ignored;
+  refresh(ignored);
+}
+
+double AnalysisModel::shownColumnWidth() const {
+  if (state_.columnWidthChosen || !isDiscreteType(state_.type)) return state_.columnWidth;
+  double bar = 0;
+  for (const SetDisplay& d : result_.sets)
+    if (d.hasStatistics) bar = std::max(bar, d.barWidth);
+  return bar > 0 ? bar / discreteBarWidth(1) : state_.columnWidth;
+}
+
+bool AnalysisModel::holdsData() const {
+  return !state_.sets[0].pairs.empty() || !state_.sets[1].pairs.empty();
+}
+
+void AnalysisModel::markSaved(int set) {
+  for (int s = 0; s < 2; ++s)
+    if (set < 0 || set == s) savedPairs_[s] = state_.sets[s].pairs;
+}
+
+bool AnalysisModel::hasUnsavedData() const {
+  return state_.sets[0].pairs != savedPairs_[0] || state_.sets[1].pairs != savedPairs_[1];
+}
+
+void AnalysisModel::writeTable(int s) {
+  GridRows out = setToGridRows(state_.sets[s], layout(), state_.classes);
+  state_.cells[s].assign(out.rows.begin(), out.rows.end());
+  trimTable(state_.cells[s]);
+  state_.cellsCut[s] = out.exceeded;
+}
+
+ModelChange AnalysisModel::tableRewritten() {
+  ModelChange change;
+  for (int s = 0; s < 2; ++s) writeTable(s);
+  change.table = true;
+  change.rowsExceeded = state_.cellsCut[state_.shownSet];
+  return change;
+}
+
+void AnalysisModel::readShownTable(ModelChange& change) {
+  const int s = state_.shownSet;
+  CellTable& table = state_.cells[s];
+  const ExtractResult read = extractGridData(state_.type, table, state_.classes, state_.sets[s]);
+  for (const CellWrite& w : read.rewrites) {
+    if (w.row < 0 || w.row >= kGridRows || w.col < 0 || w.col >= kGridColumns) continue;
+    if (static_cast<size_t>(w.row) >= table.size()) table.resize(static_cast<size_t>(w.row) + 1);
+    table[static_cast<size_t>(w.row)][static_cast<size_t>(w.col)] = w.text;
+  }
+  trimTable(table);
+  change.rewrites.insert(change.rewrites.end(), read.rewrites.begin(), read.rewrites.end());
+  change.duplicates.insert(change.duplicates.end(), read.duplicates.begin(),
+                           read.duplicates.end());
+}
+
+void AnalysisModel::refresh(ModelChange& change) {
+  Analysis& a = state_;
+  // Until the user or the description sets the histogram grouping, it follows the data.
+  if (a.histogramFollowsData && isContinuousType(a.type))
+    a.histogram = fitHistogram(a.sets[0], a.sets[1]);
+  RefreshInputs in;
+  in.type = a.type;
+  in.classes = a.classes;
+  in.histogram = a.histogram;
+  in.barWidth[0] = in.barWidth[1] = barWidth(a.type, a.columnWidth);
+  in.sampleStdDev = a.sampleStdDev;
+  in.fitBarWidth = !a.columnWidthChosen;
+  in.columnWidth = a.columnWidth;
+  in.percentile[0] = a.percentiles[0];
+  in.percentile[1] = a.percentiles[1];
+  in.sliderPosition = a.sliderPosition;
+  result_ = refreshAnalysis(a.sets[0], a.sets[1], in);
+  change.statistics = true;
+  change.graphs = true;
+}
+
+ModelChange AnalysisModel::enterTable(const CellTable& table) {
+  ModelChange change;
+  CellTable& cells = state_.cells[state_.shownSet];
+  cells.assign(table.begin(), table.begin() + std::min<size_t>(table.size(), kGridRows));
+  trimTable(cells);
+  readShownTable(change);
+  refresh(change);
+  return change;
+}
+
+ModelChange AnalysisModel::loadFile(const std::string& text) {
+  ModelChange change;
+  CellTable& cells = state_.cells[state_.shownSet];
+  // Under already grouped data the read-only class labels stay; the file fills
+  // the frequencies beside them.
+  const bool labels = state_.type == AlreadyGroupedContinuous;
+  if (labels)
+    for (CellRow& row : cells) row[1].clear();
+  else
+    cells.clear();
+  PasteOverflow overflow;
+  for (const CellWrite& w : pasteWrites(text, 0, 0, kGridRows, kGridColumns, &overflow)) {
+    if (w.row < 0 || w.row >= kGridRows || w.col < 0 || w.col >= kGridColumns) continue;
+    if (labels && w.col == 0) continue;
+    if (static_cast<size_t>(w.row) >= cells.size()) cells.resize(static_cast<size_t>(w.row) + 1);
+    cells[static_cast<size_t>(w.row)][static_cast<size_t>(w.col)] = w.text;
+  }
+  trimTable(cells);
+  change.cutFields = overflow.cut;
+  change.table = true;
+  readShownTable(change);
+  refresh(change);
+  return change;
+}
+
+ModelChange AnalysisModel::selectSet(int set) {
+  ModelChange change;
+  state_.shownSet = set == 1 ? 1 : 0;
+  change.table = true;
+  change.rowsExceeded = state_.cellsCut[state_.shownSet];
+  return change;
+}
+
+ModelChange AnalysisModel::chooseType(DataType type) {
+  const DataType old = state_.type;
+  if (type == old && type != AlreadyGroupedContinuous) return {};
+  state_.type = type;
+  // A layout of its own (or new class labels) writes both tables out again; a
+  // type of the same layout reads the tables as they stand.
+  ModelChange change;
+  if (layoutForType(old) != layoutForType(type)) change = tableRewritten();
+  change.type = true;
+  refresh(change);
+  return change;
+}
+
+ModelChange AnalysisModel::setClasses(const Grouping& classes) {
+  state_.classes = classes;
+  ModelChange change;
+  if (state_.type == AlreadyGroupedContinuous) change = tableRewritten();
+  change.classes = true;
+  refresh(change);
+  return change;
+}
+
+ModelChange AnalysisModel::setHistogram(const Grouping& histogram, bool followsData) {
+  state_.histogram = histogram;
+  state_.histogramFollowsData = followsData;
+  ModelChange change;
+  refresh(change);
+  return change;
+}
+
+ModelChange AnalysisModel::setName(int set, const std::string& text) {
+  if (text.empty()) return {};
+  const int s = set == 1 ? 1 : 0;
+  state_.setNames[s] = state_.sets[s].name = setNameFrom(text);
+  ModelChange change;
+  change.names = true;
+  return change;
+}
+
+ModelChange AnalysisModel::setColumnWidth(double width) {
+  if (!(width > 0 && width <= 100) || width == shownColumnWidth()) return {};
+  state_.columnWidth = width;
+  state_.columnWidthChosen = true;
+  ModelChange change;
+  refresh(change);
+  return change;
+}
+
+ModelChange AnalysisModel::setPercentile(int set, int p) {
+  state_.percentiles[set == 1 ? 1 : 0] = std::clamp(p, 0, 100);
+  ModelChange change;
+  refresh(change);
+  change.graphs = false;
+  return change;
+}
+
+ModelChange AnalysisModel::setSliderPosition(int position) {
+  state_.sliderPosition = std::clamp(position, 0, 100);
+  ModelChange change;
+  refresh(change);
+  change.graphs = false;
+  change.percentage = true;
+  return change;
+}
+
+ModelChange AnalysisModel::cycleDeviation() {
+  state_.sampleStdDev = !state_.sampleStdDev;
+  ModelChange change;
+  refresh(change);
+  change.graphs = false;
+  return change;
+}
+
+ModelChange AnalysisModel::clearData() {
+  const bool labels = state_.type == AlreadyGroupedContinuous;
+  for (int s = 0; s < 2; ++s) {
+    state_.sets[s].pairs.clear();
+    state_.sets[s].count = 0;
+    // The read-only class labels stay; only their frequencies go.
+    if (labels) {
+      for (CellRow& row : state_.cells[s]) row[1].clear();
+      trimTable(state_.cells[s]);
+    } else {
+      state_.cells[s].clear();
+    }
+    state_.cellsCut[s] = false;
+  }
+  ModelChange change;
+  change.table = true;
+  refresh(change);
+  return change;
+}
+
+ModelChange AnalysisModel::autoData() {
+  const Grouping g = descriptionGrouping(description_, true);
+  state_.classes = g;
+  // A histogram that follows the data goes on following the example's.
+  if (!state_.histogramFollowsData) state_.histogram = g;
+  state_.columnWidth = wholePart(description_.colWidth);
+  // A width set this way is kept as it is, not fitted to the data.
+  state_.columnWidthChosen = true;
+  for (int s = 0; s < 2; ++s) state_.sets[s].pairs = exampleData(s);
+  ModelChange change = tableRewritten();
+  change.classes = true;
+  refresh(change);
+  return change;
+}
+
+ModelChange AnalysisModel::applyDescription(const AnalysisDescription& d,
+                                            const std::optional<std::string> fileTexts[2]) {
+  description_ = d;
+  for (int s = 0; s < 2; ++s)
+    state_.setNames[s] = state_.sets[s].name = setNameFrom(s == 0 ? d.set1Name : d.set2Name);
+  // A description that names its own width or grouping has set them; the defaults
+  // leave both to be fitted to the data.
+  const AnalysisDescription defaults;
+  state_.columnWidth = std::trunc(d.colWidth);
+  state_.columnWidthChosen = d.colWidth != defaults.colWidth;
+  state_.classes = state_.histogram = descriptionGrouping(d, false);
+  state_.histogramFollowsData =
+      d.start == defaults.start && d.size == defaults.size && d.number == defaults.number;
+
+  // Each file is read one value per line, into its own set.
+  ModelChange change;
+  state_.type = UngroupedDiscrete;
+  for (int s = 0; s < 2; ++s) {
+    if (!fileTexts[s]) continue;
+    state_.shownSet = s;
+    const ModelChange loaded = loadFile(*fileTexts[s]);
+    change.cutFields += loaded.cutFields;
+    change.duplicates.insert(change.duplicates.end(), loaded.duplicates.begin(),
+                             loaded.duplicates.end());
+  }
+  state_.shownSet = 0;
+  const DataType type = static_cast<DataType>(std::clamp(d.type, 0, 4));
+  state_.type = type;
+  const ModelChange shown = tableRewritten();
+  change.table = true;
+  change.rowsExceeded = shown.rowsExceeded;
+  change.type = change.names = change.classes = true;
+  refresh(change);
+  return change;
+}
+
+ModelChange AnalysisModel::restore(const Analysis& step, int shownSet) {
+  const Analysis kept = state_;
+  state_ = step;
+  for (int s = 0; s < 2; ++s) {
+    state_.sets[s].name = state_.setNames[s];
+    state_.percentiles[s] = kept.percentiles[s];
+  }
+  state_.sampleStdDev = kept.sampleStdDev;
+  state_.sliderPosition = kept.sliderPosition;
+  state_.shownSet = shownSet == 1 ? 1 : 0;
+  ModelChange change;
+  change.table = change.type = change.names = change.classes = true;
+  change.rowsExceeded = state_.cellsCut[state_.shownSet];
+  refresh(change);
+  return change;
+}
+
+}  // namespace tally

@@ -1,0 +1,123 @@
+#pragma once
+// The one owner of the analysis: both sets and their tables as typed, the names,
+// the data type, both groupings, the column width, the percentiles, the deviation
+// switch and the last refresh's result. Every command of the window is one
+// operation here; each returns what it changed, and the window turns that into
+// control updates and redraws.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/description/AnalysisDescription.h"
+#include "core/stats/Analysis.h"
+#include "core/stats/DataSet.h"
+#include "core/stats/GridData.h"
+#include "core/stats/Grouping.h"
+#include "core/stats/Refresh.h"
+
+namespace tally {
+
+// What an operation changed.
+struct ModelChange {
+  // The shown table must be written out again (another set, layout or content).
+  bool table = false;
+  // Single cells the reading rewrote (rounded frequencies) in a table left as it stands.
+  std::vector<CellWrite> rewrites;
+  // Values repeated in the shown table, one "Value Already Exists" message each.
+  std::vector<double> duplicates;
+  // The shown table was cut at its last row when written out.
+  bool rowsExceeded = false;
+  // Fields a load cut to a cell's size.
+  std::size_t cutFields = 0;
+  bool type = false;        // the data type (choice, pages, buttons)
+  bool names = false;       // the set names
+  bool classes = false;     // the class grouping of already grouped data
+  bool statistics = false;  // a refresh ran: every label
+  bool graphs = false;      // ... and the series and scales of the graphs
+  bool percentage = false;  // the slider's percentage
+
+  bool any() const {
+    return table || !rewrites.empty() || type || names || classes || statistics || graphs;
+  }
+};
+
+// The built-in example data of Auto Data, set 0 or 1.
+const std::vector<FrequencyPair>& exampleData(int set);
+
+class AnalysisModel {
+ public:
+  AnalysisModel();
+
+  // The whole state, as an undo step keeps it.
+  const Analysis& state() const { return state_; }
+  const RefreshResult& result() const { return result_; }
+  // A set as the last refresh left it: sorted, with its count and sums.
+  const DataSet& set(int s) const { return state_.sets[s]; }
+  DataType type() const { return state_.type; }
+  GridLayout layout() const { return layoutForType(state_.type); }
+  int shownSet() const { return state_.shownSet; }
+  const CellTable& cells(int s) const { return state_.cells[s]; }
+  const CellTable& shownCells() const { return state_.cells[state_.shownSet]; }
+  const std::string& setName(int s) const { return state_.setNames[s]; }
+  const Grouping& classes() const { return state_.classes; }
+  const Grouping& histogram() const { return state_.histogram; }
+  bool histogramFollowsData() const { return state_.histogramFollowsData; }
+  bool sampleStdDev() const { return state_.sampleStdDev; }
+  int percentile(int s) const { return state_.percentiles[s]; }
+  // The column width of the columns on show: the chosen one, or the one the
+  // bars were fitted to (bars 0.375 wide stand for a width of 0.5).
+  double shownColumnWidth() const;
+  const AnalysisDescription& description() const { return description_; }
+  // A set holds data while it has any pair, even one that counts 0.
+  bool holdsData() const;
+
+  // Data files: the sets as last loaded or saved.
+  void markSaved(int set = -1);
+  bool hasUnsavedData() const;
+
+  // --- Operations -------------------------------------------------------------
+  // The shown table as it now stands, after a cell edit, a paste or a deletion.
+  ModelChange enterTable(const CellTable& table);
+  // A data file's text in place of the shown table (only the frequencies beside
+  // the class labels of already grouped data).
+  ModelChange loadFile(const std::string& text);
+  ModelChange selectSet(int set);
+  // Choosing the type in force again changes nothing, except for already grouped
+  // data, whose classes the window asks for again (setClasses).
+  ModelChange chooseType(DataType type);
+  ModelChange setClasses(const Grouping& classes);
+  ModelChange setHistogram(const Grouping& histogram, bool followsData);
+  // The first ten characters of the text; an empty text changes nothing.
+  ModelChange setName(int set, const std::string& text);
+  // A width the user chose: 0 < width <= 100 and not the width on show, else nothing.
+  ModelChange setColumnWidth(double width);
+  ModelChange setPercentile(int set, int p);
+  ModelChange setSliderPosition(int position);
+  ModelChange cycleDeviation();
+  ModelChange clearData();
+  // The example data, with the description's grouping and column width.
+  ModelChange autoData();
+  // Names, width and groupings of a description, then each set's data file text
+  // (absent: not read), read under Ungrouped Discrete, then the description's type.
+  ModelChange applyDescription(const AnalysisDescription& d,
+                               const std::optional<std::string> fileTexts[2]);
+  // An undo step put back: its data, tables, names, groupings, width and type,
+  // shown with `shownSet`; the percentiles and the deviation switch stay.
+  ModelChange restore(const Analysis& step, int shownSet);
+
+ private:
+  // Writes set s out in the layout of the type, as the table shows it.
+  void writeTable(int s);
+  // Reads the shown table into its set; fills the change's rewrites and duplicates.
+  void readShownTable(ModelChange& change);
+  void refresh(ModelChange& change);
+  ModelChange tableRewritten();
+
+  Analysis state_;
+  RefreshResult result_;
+  AnalysisDescription description_;
+  std::vector<FrequencyPair> savedPairs_[2];
+};
+
+}  // namespace tally

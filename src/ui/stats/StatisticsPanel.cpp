@@ -1,0 +1,233 @@
+#include "ui/stats/StatisticsPanel.h"
+
+#include <algorithm>
+#include <map>
+
+#include <wx/button.h>
+#include <wx/sizer.h>
+#include <wx/spinctrl.h>
+#include <wx/stattext.h>
+
+#include "core/stats/Statistics.h"
+#include "ui/WxBridge.h"
+
+wxFont boldFont(int points) {
+  return wxFont(points, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD);
+}
+
+wxStaticText* boldCaption(wxWindow* parent, const wxString& text) {
+  auto* label = new wxStaticText(parent, wxID_ANY, text);
+  label->SetFont(boldFont(8));
+  return label;
+}
+
+// What a label needs for its whole text in its font. GTK's own answer can lag
+// behind a new text of several lines, so the lines are measured as well, each
+// with the label's own text layout (a client DC per label would cost far more).
+wxSize textSize(wxStaticText* label) {
+  const wxFont font = label->GetFont();
+  int w = 0, h = 0;
+  for (const wxString& line : wxSplit(label->GetLabel(), '\n', '\0')) {
+    int lineWidth = 0, lineHeight = 0;
+    // An empty line is as high as any other.
+    label->GetTextExtent(line.empty() ? wxString("W") : line, &lineWidth, &lineHeight,
+                         nullptr, nullptr, &font);
+    if (!line.empty()) w = std::max(w, lineWidth);
+    h += lineHeight;
+  }
+  const wxSize best = label->GetBestSize();
+  return wxSize(std::max(best.x, w + 2), std::max(best.y, h));
+}
+
+namespace {
+
+// Value labels keep the size of their placeholder, so the page does not jump as
+// the statistics change. The size is pinned as the minimum at once: a label in a
+// sizer hidden at start would otherwise be measured later, blank, at zero width.
+// Labels of one placeholder share one measurement: laying the text out for each
+// of the two dozen labels took a noticeable part of the start-up. For the same
+// reason they share one font, set on each: a label without a font of its own
+// answers every font query with a fresh GTK style lookup, and each new value
+// text is measured in the label's font.
+class ValueLabelMaker {
+ public:
+  explicit ValueLabelMaker(wxFont& font) : font(font) {}
+  wxStaticText* operator()(wxWindow* parent, const wxString& placeholder,
+                           const wxSize& size = wxDefaultSize) {
+    wxSize wanted = size;
+    auto known = measured.find(placeholder);
+    if (size == wxDefaultSize && known != measured.end()) wanted = known->second;
+    auto* label = new wxStaticText(parent, wxID_ANY, placeholder, wxDefaultPosition, wanted,
+                                   wxST_NO_AUTORESIZE);
+    if (!font.IsOk()) font = label->GetFont();
+    label->SetFont(font);
+    if (size == wxDefaultSize) measured.emplace(placeholder, label->GetSize());
+    label->SetMinSize(label->GetSize());
+    return label;
+  }
+
+ private:
+  std::map<wxString, wxSize> measured;
+  wxFont& font;
+};
+
+const wxString nine = "000000000";
+
+}  // namespace
+
+StatisticsPanel::StatisticsPanel(wxWindow* parent, const int nameIds[2], const int cycleIds[2],
+                                 const int percentileIds[2])
+    : wxPanel(parent, wxID_ANY) {
+  ValueLabelMaker valueLabel(valueFont);
+  wxButton* nameButton[2];
+  wxButton* cycleButton[2];
+  wxStaticText* pCaption[2];
+  wxFont nameFont = boldFont(9);
+  nameFont.SetUnderlined(true);
+  for (int s = 0; s < 2; ++s) {
+    names[s] = new wxStaticText(this, wxID_ANY, "0000000000", wxDefaultPosition, wxSize(80, 20));
+    names[s]->SetFont(nameFont);
+    nameButton[s] = new wxButton(this, nameIds[s], _("Name..."), wxDefaultPosition, wxSize(60, 15));
+    wxStaticText** v = values[s];
+    using S = Statistic;
+    for (S which : {S::N, S::Mean, S::Minimum, S::Q1, S::Median, S::Q3, S::Maximum, S::Range,
+                    S::Iqr, S::Percentile})
+      v[static_cast<int>(which)] = valueLabel(this, nine);
+    v[static_cast<int>(S::Mode)] = valueLabel(this, nine, wxSize(60, 30));
+    cycleButton[s] = new wxButton(this, cycleIds[s], _("Cycle"), wxDefaultPosition, wxSize(40, 15));
+    v[static_cast<int>(S::StdDev)] = valueLabel(this, "0000000");
+    pCaption[s] = boldCaption(this, _("p"));
+    pCaption[s]->SetToolTip(
+        _("Percentile p: interpolated between the ranks of the ordered data, at rank "
+          "(n - 1) p / 100 + 1; so p = 25 can differ from Q1, which takes halves.\n"
+          "Already grouped data: interpolated within the class that holds it."));
+    // The toolkit's own width: GTK cannot fit its spin buttons into 50 pixels and
+    // would drop the arrows.
+    spins[s] = new wxSpinCtrl(this, percentileIds[s], wxEmptyString, wxDefaultPosition,
+                              wxDefaultSize, wxSP_ARROW_KEYS, 0, 100, 50);
+    nameButton[s]->SetFont(boldFont(8));
+    cycleButton[s]->SetFont(boldFont(8));
+  }
+
+  // 16 rows of 4 cells filled row by row.
+  auto* grid = rows = new wxFlexGridSizer(16, 4, 2, 2);
+  for (int s = 0; s < 2; ++s) {
+    grid->Add(names[s], 0, wxBOTTOM, 10);
+    grid->Add(nameButton[s], 0, wxRIGHT, 6);
+  }
+  auto addRow = [&](const wxString& text, Statistic which, int extreme = -1,
+                    const wxString& tip = wxString()) {
+    for (int s = 0; s < 2; ++s) {
+      wxStaticText* c = boldCaption(this, text);
+      if (extreme >= 0) extremeCaptions[s][extreme] = c;
+      if (!tip.empty()) c->SetToolTip(tip);
+      grid->Add(c);
+      grid->Add(label(s, which));
+    }
+  };
+  // Q1 = 156.6 beside p = 25 giving 156.8 puzzles students: the two methods differ.
+  const wxString groupedTip =
+      _("Already grouped data: interpolated within the class that holds it.");
+  addRow(_("n:"), Statistic::N);
+  addRow(_("Mean:"), Statistic::Mean);
+  addRow(_("Mode:"), Statistic::Mode);
+  addRow(_("Minimum:"), Statistic::Minimum, 0);
+  addRow(_("Q1:"), Statistic::Q1, -1,
+         _("Lower quartile: the median of the lower half of the ordered data (with an odd "
+           "count the median belongs to neither half).") + "\n" + groupedTip);
+  addRow(_("Median:"), Statistic::Median, -1,
+         _("The middle value of the ordered data, or the mean of the two middle values.") +
+             "\n" + groupedTip);
+  addRow(_("Q3:"), Statistic::Q3, -1,
+         _("Upper quartile: the median of the upper half of the ordered data (with an odd "
+           "count the median belongs to neither half).") + "\n" + groupedTip);
+  addRow(_("Maximum:"), Statistic::Maximum, 1);
+  for (int i = 0; i < 4; ++i) grid->Add(20, 5);
+  addRow(_("Range:"), Statistic::Range, 2);
+  addRow(_("IQR:"), Statistic::Iqr);
+  for (int s = 0; s < 2; ++s) {
+    grid->Add(boldCaption(this, _("Sample/Pop'n:")), 0, wxTOP, 10);
+    grid->Add(cycleButton[s], 0, wxTOP | wxLEFT, 10);
+  }
+  for (int s = 0; s < 2; ++s) {
+    deviationCaptions[s] = boldCaption(this, _("Std Dev.(p):"));
+    grid->Add(deviationCaptions[s], 0, wxRIGHT, 5);
+    grid->Add(label(s, Statistic::StdDev));
+  }
+  for (int s = 0; s < 2; ++s) {
+    auto* pPair = new wxBoxSizer(wxHORIZONTAL);
+    pPair->Add(pCaption[s], 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
+    pPair->Add(spins[s]);
+    grid->Add(pPair, 1, wxEXPAND);
+    grid->Add(label(s, Statistic::Percentile), 0, wxALIGN_CENTER_VERTICAL);
+  }
+  auto* pageSizer = new wxBoxSizer(wxHORIZONTAL);
+  // Expanding fills the page, so centring would have no effect here.
+  pageSizer->Add(grid, 1, wxEXPAND | wxALL, 15);
+  SetAutoLayout(true);
+  SetSizer(pageSizer);
+  pageSizer->SetSizeHints(this);
+}
+
+wxStaticText* StatisticsPanel::makeSliderLabel(int set, wxWindow* page) {
+  ValueLabelMaker valueLabel(valueFont);
+  wxStaticText* l = valueLabel(page, nine);
+  l->SetFont(boldFont(8));
+  l->SetForegroundColour(set == 0 ? *wxRED : *wxBLUE);
+  values[set][static_cast<int>(Statistic::SliderPercentile)] = l;
+  return l;
+}
+
+wxStaticText* StatisticsPanel::label(int set, Statistic which) const {
+  return values[set][static_cast<int>(which)];
+}
+
+void StatisticsPanel::showSet(int set, const tally::SetDisplay& display) {
+  const tally::SetLabels& l = display.labels;
+  if (!display.hasStatistics) {
+    for (wxStaticText* v : values[set])
+      if (v) v->SetLabel(wxString());
+    if (display.tooFewValues) {
+      setValueText(label(set, Statistic::N), toWx(l.n));
+      setValueText(label(set, Statistic::Mean), _("At least three different values are needed"));
+    }
+    return;
+  }
+  const std::string* texts[] = {&l.n,       &l.mean,  &l.mode,   &l.minimum, &l.q1,
+                                &l.median,  &l.q3,    &l.maximum, &l.range,  &l.iqr,
+                                &l.stdDev,  &l.percentile, &l.sliderPercentile};
+  for (int k = 0; k < static_cast<int>(Statistic::Count); ++k)
+    if (values[set][k]) setValueText(values[set][k], toWx(*texts[k]));
+  if (l.extremeCaptionsEnabled)
+    for (wxStaticText* c : extremeCaptions[set]) c->Enable(*l.extremeCaptionsEnabled);
+}
+
+void StatisticsPanel::showName(int set, const std::string& name) {
+  names[set]->SetLabel(toWx(name));
+}
+
+void StatisticsPanel::showDeviationCaption(bool sample) {
+  for (wxStaticText* c : deviationCaptions)
+    c->SetLabel(wxGetTranslation(tally::standardDeviationCaption(sample)));
+}
+
+void StatisticsPanel::showPercentile(int set, int p) {
+  if (spins[set]->GetValue() != p) spins[set]->SetValue(p);
+}
+
+bool StatisticsPanel::takeGrownLabels() {
+  const bool was = grew;
+  grew = false;
+  return was;
+}
+
+void StatisticsPanel::setValueText(wxStaticText* label, const wxString& text) {
+  if (label->GetLabel() == text) return;
+  label->SetLabel(text);
+  label->InvalidateBestSize();
+  const wxSize need = textSize(label), least = label->GetMinSize();
+  if (need.x > least.x || need.y > least.y) {
+    label->SetMinSize(wxSize(std::max(need.x, least.x), std::max(need.y, least.y)));
+    grew = true;
+  }
+}

@@ -1,0 +1,70 @@
+#pragma once
+// The "Statistics" page: for each set its name, the thirteen value labels with
+// their captions (the slider's read-out lives on the ogive page but is one of
+// them), the Name..., Cycle and "p" controls. It shows a set's texts from the
+// refresh's result and never is read back.
+#include <wx/panel.h>
+
+#include <string>
+
+#include "core/stats/Refresh.h"
+
+class wxFlexGridSizer;
+class wxSpinCtrl;
+class wxStaticText;
+
+// The value labels of a set, in the order the page lists them.
+enum class Statistic {
+  N, Mean, Mode, Minimum, Q1, Median, Q3, Maximum, Range, Iqr, StdDev, Percentile,
+  SliderPercentile, Count
+};
+
+// Bold captions of the pages.
+wxFont boldFont(int points);
+wxStaticText* boldCaption(wxWindow* parent, const wxString& text);
+
+class StatisticsPanel : public wxPanel {
+ public:
+  // Control identifiers of the page's buttons and spin controls.
+  StatisticsPanel(wxWindow* parent, const int nameIds[2], const int cycleIds[2],
+                  const int percentileIds[2]);
+
+  // The slider read-out of a set, made on the ogive page.
+  wxStaticText* makeSliderLabel(int set, wxWindow* page);
+
+  wxStaticText* label(int set, Statistic which) const;
+  wxStaticText* nameLabel(int set) const { return names[set]; }
+  wxStaticText* minimumCaption(int set) const { return extremeCaptions[set][0]; }
+  wxStaticText* maximumCaption(int set) const { return extremeCaptions[set][1]; }
+  wxStaticText* rangeCaption(int set) const { return extremeCaptions[set][2]; }
+  wxStaticText* stdDevCaption(int set) const { return deviationCaptions[set]; }
+  wxSpinCtrl* percentileSpin(int set) const { return spins[set]; }
+  // Captions and values, 16 rows of 4 cells filled row by row.
+  wxFlexGridSizer* gridSizer() const { return rows; }
+
+  // Writes a set's texts: its statistics, or blanks (with the reason when it has
+  // too few values).
+  void showSet(int set, const tally::SetDisplay& display);
+  void showName(int set, const std::string& name);
+  void showDeviationCaption(bool sample);
+  void showPercentile(int set, int p);
+  // True once since a value label grew beyond its room; the owner lays out again.
+  bool takeGrownLabels();
+
+ private:
+  // A value label grows to its whole text; it never shrinks below what it once
+  // needed, so the page does not jump back and forth.
+  void setValueText(wxStaticText* label, const wxString& text);
+
+  wxStaticText* values[2][static_cast<int>(Statistic::Count)] = {};
+  wxStaticText* names[2] = {};
+  wxStaticText* extremeCaptions[2][3] = {};
+  wxStaticText* deviationCaptions[2] = {};
+  wxSpinCtrl* spins[2] = {};
+  wxFlexGridSizer* rows = nullptr;
+  wxFont valueFont;
+  bool grew = false;
+};
+
+// The size a static text needs to show its whole label in its font.
+wxSize textSize(wxStaticText* label);

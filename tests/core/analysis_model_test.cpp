@@ -1,0 +1,227 @@
+#include "core/model/AnalysisModel.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+using namespace tally;
+
+namespace {
+
+// A table of one column, as typed from the top row down ("" leaves a blank row).
+CellTable column(const std::vector<std::string>& texts) {
+  CellTable t;
+  for (const std::string& text : texts) t.push_back({text, ""});
+  return t;
+}
+
+// Types the texts one cell at a time into the shown table, as a student would.
+void typeDown(AnalysisModel& m, UndoHistory& h, const std::vector<std::string>& texts) {
+  CellTable t = m.shownCells();
+  for (size_t r = 0; r < texts.size(); ++r) {
+    if (t.size() <= r) t.resize(r + 1);
+    t[r][0] = texts[r];
+    m.enterTable(t);
+    h.record(m.state());
+  }
+}
+
+double sumHeights(const PointList& columns) {
+  double n = 0;
+  for (const WorldPoint& p : columns) n += p.y;
+  return n;
+}
+
+}  // namespace
+
+// After Auto Data (Set 2 up to 13, frequencies up to 7) and Clear Data, three values
+// in Set 1 scale every graph by themselves: 1..3 with a margin of 0.2 * 2 on the box
+// plot, the tallest column (two 2s) times 1.2 on the column graphs.
+TEST(AnalysisModel, ClearDataThenThreeValuesScaleFromThoseValuesOnly) {
+  struct Case {
+    DataType type;
+    bool autoDataFirst;
+  } cases[] = {{UngroupedDiscrete, true},   {UngroupedContinuous, true},
+               {GroupedDiscrete, true},     {UngroupedDiscrete, false},
+               {GroupedContinuous, true}};
+  for (const Case& c : cases) {
+    AnalysisModel m;
+    m.chooseType(c.type);
+    if (c.autoDataFirst) m.autoData();
+    m.clearData();
+    const CellTable typed = layoutForType(c.type) == ValuesOnly
+                                ? column({"1", "2", "3", "2"})
+                                : CellTable{{"1", "1"}, {"2", "2"}, {"3", "1"}};
+    m.enterTable(typed);
+    const RefreshResult& r = m.result();
+    ASSERT_TRUE(r.sets[0].hasStatistics) << c.type;
+    EXPECT_FALSE(r.sets[1].hasStatistics) << c.type;
+    ASSERT_TRUE(r.boxRangeSet) << c.type;
+    EXPECT_DOUBLE_EQ(r.boxYMin, 0.6) << c.type;
+    EXPECT_DOUBLE_EQ(r.boxYMax, 3.4) << c.type;
+    ASSERT_TRUE(r.columnRangesSet) << c.type;
+    double tallest = 0;
+    for (const WorldPoint& p : r.sets[0].columns) tallest = std::max(tallest, p.y);
+    EXPECT_DOUBLE_EQ(r.yMax, 1.2 * tallest) << c.type;
+    EXPECT_LT(r.xMax, 10) << c.type << ": Set 2's old 13 gives no room";
+  }
+}
+
+// The example holds values 5 to 13 (25 and 31 observations): every one of them
+// stands in a histogram column, however the type is reached.
+TEST(AnalysisModel, AutoDataThenContinuousTypesShowEveryValueInTheHistogram) {
+  struct Case {
+    DataType type;
+    bool typeFirst;
+  } cases[] = {{UngroupedContinuous, false},
+               {GroupedContinuous, false},
+               {UngroupedContinuous, true},
+               {GroupedContinuous, true}};
+  for (const Case& c : cases) {
+    AnalysisModel m;
+    if (c.typeFirst) m.chooseType(c.type);
+    m.autoData();
+    if (!c.typeFirst) m.chooseType(c.type);
+    EXPECT_TRUE(m.histogramFollowsData()) << c.type;
+    EXPECT_DOUBLE_EQ(sumHeights(m.result().sets[0].columns), 25) << c.type;
+    EXPECT_DOUBLE_EQ(sumHeights(m.result().sets[1].columns), 31) << c.type;
+    EXPECT_GE(m.histogram().end(), 13) << c.type;
+  }
+}
+
+TEST(AnalysisModel, AutoDataTakesTheDescriptionsGroupingWhenTheHistogramNoLongerFollows) {
+  AnalysisModel m;
+  AnalysisDescription d;
+  d.start = 4.5;
+  d.size = 2;
+  d.number = 6;
+  const std::optional<std::string> none[2];
+  m.applyDescription(d, none);
+  EXPECT_FALSE(m.histogramFollowsData());
+  m.autoData();
+  // Whole parts: start 4, size 2.
+  EXPECT_EQ(m.histogram(), (Grouping{4, 2, 6}));
+  EXPECT_EQ(m.classes(), (Grouping{4, 2, 6}));
+
+  // A positive value whose whole part is 0 is kept as it is.
+  d.start = d.size = d.colWidth = 0.5;
+  m.applyDescription(d, none);
+  m.autoData();
+  EXPECT_EQ(m.histogram(), (Grouping{0.5, 0.5, 6}));
+  EXPECT_EQ(m.state().columnWidth, 0.5);
+  EXPECT_TRUE(m.state().columnWidthChosen);
+}
+
+// "1O" and "7,5" are no numbers; fixing them is two steps, and each undo brings
+// back the table exactly as it was typed: order, blank row and the bad cell.
+TEST(AnalysisModel, UndoAfterFixingANotANumberCellBringsBackTheTableAsTyped) {
+  const std::vector<std::string> typed = {"5", "1O", "", "7,5", "3", "9"};
+  struct Fix {
+    int row;
+    std::string text;
+  } fixes[] = {{1, "10"}, {3, "7.5"}};
+  AnalysisModel m;
+  UndoHistory h;
+  h.reset(m.state());
+  typeDown(m, h, typed);
+  std::vector<CellTable> before;
+  for (const Fix& f : fixes) {
+    before.push_back(m.shownCells());
+    CellTable t = m.shownCells();
+    t[static_cast<size_t>(f.row)][0] = f.text;
+    m.enterTable(t);
+    EXPECT_TRUE(h.record(m.state()));
+  }
+  EXPECT_EQ(m.set(0).pairs.size(), 5u);
+  for (size_t k = before.size(); k-- > 0;) {
+    m.restore(h.undo(), 0);
+    EXPECT_EQ(m.shownCells(), before[k]) << "undo " << before.size() - k;
+  }
+  EXPECT_EQ(m.shownCells(), column(typed));
+  EXPECT_EQ(m.set(0).pairs.size(), 3u) << "5, 3 and 9 are the numbers typed";
+  m.restore(h.redo(), 0);
+  EXPECT_EQ(m.shownCells()[1][0], "10");
+  EXPECT_EQ(m.shownCells()[3][0], "7,5");
+}
+
+TEST(AnalysisModel, ShowingTheOtherSetKeepsEachTableAsTyped) {
+  AnalysisModel m;
+  m.enterTable(column({"3", "x", "1", "2"}));
+  m.selectSet(1);
+  EXPECT_TRUE(m.shownCells().empty());
+  m.enterTable(column({"8", "7", "9"}));
+  m.selectSet(0);
+  EXPECT_EQ(m.shownCells(), column({"3", "x", "1", "2"}));
+  // A type of another layout writes both sets out from their data.
+  m.chooseType(GroupedDiscrete);
+  EXPECT_EQ(m.cells(0), (CellTable{{"1", "1"}, {"2", "1"}, {"3", "1"}}));
+  EXPECT_EQ(m.cells(1), (CellTable{{"7", "1"}, {"8", "1"}, {"9", "1"}}));
+}
+
+// Fitted bars of 1, 1.5, 2 are 0.75 * 0.5 wide: Col Width offers 0.5, and a width
+// of 1 then widens them.
+TEST(AnalysisModel, ColumnWidthOffersTheWidthOnShow) {
+  AnalysisModel m;
+  EXPECT_DOUBLE_EQ(m.shownColumnWidth(), 1);
+  m.enterTable(column({"1", "1.5", "2"}));
+  EXPECT_DOUBLE_EQ(m.result().sets[0].barWidth, 0.375);
+  EXPECT_DOUBLE_EQ(m.shownColumnWidth(), 0.5);
+  EXPECT_FALSE(m.setColumnWidth(0.5).any()) << "the width on show changes nothing";
+  EXPECT_TRUE(m.setColumnWidth(1).any());
+  EXPECT_DOUBLE_EQ(m.result().sets[0].barWidth, 0.75);
+  EXPECT_DOUBLE_EQ(m.shownColumnWidth(), 1);
+  for (double refused : {0.0, -1.0, 100.5}) EXPECT_FALSE(m.setColumnWidth(refused).any());
+}
+
+TEST(AnalysisModel, OperationsSayWhatChanged) {
+  AnalysisModel m;
+  m.enterTable(column({"1", "2", "3"}));
+  struct Case {
+    const char* what;
+    ModelChange change;
+    bool table, type, names, graphs;
+  } cases[] = {
+      {"name", m.setName(0, "Class 7A of 2026"), false, false, true, false},
+      {"percentile", m.setPercentile(0, 25), false, false, false, false},
+      {"cycle", m.cycleDeviation(), false, false, false, false},
+      {"same layout", m.chooseType(UngroupedContinuous), false, true, false, true},
+      {"other layout", m.chooseType(GroupedContinuous), true, true, false, true},
+      {"set", m.selectSet(1), true, false, false, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.change.table, c.table) << c.what;
+    EXPECT_EQ(c.change.type, c.type) << c.what;
+    EXPECT_EQ(c.change.names, c.names) << c.what;
+    EXPECT_EQ(c.change.graphs, c.graphs) << c.what;
+  }
+  EXPECT_EQ(m.setName(0, "Class 7A of 2026").names, true);
+  EXPECT_EQ(m.setName(0, "").any(), false);
+  EXPECT_EQ(m.setName(0, "Class 7A of 2026").names, true);
+  EXPECT_EQ(m.setName(0, "x").names, true);
+  EXPECT_EQ(m.state().setNames[0], "x");
+  EXPECT_TRUE(m.sampleStdDev());
+  EXPECT_EQ(m.percentile(0), 25);
+}
+
+// Reading a file's text replaces the shown table; under already grouped data the
+// class labels stay and the fields fill the frequencies beside them.
+TEST(AnalysisModel, LoadingAFileReplacesTheShownTable) {
+  AnalysisModel m;
+  m.enterTable(column({"9", "9", "9", "9"}));
+  ModelChange c = m.loadFile("4\n5\n6\n");
+  EXPECT_TRUE(c.table);
+  EXPECT_EQ(m.shownCells(), column({"4", "5", "6"}));
+  EXPECT_EQ(m.set(0).count, 3);
+
+  m.setClasses(Grouping{0, 2, 3});
+  m.chooseType(AlreadyGroupedContinuous);
+  c = m.loadFile("x\t4\n\t5\n");
+  EXPECT_EQ(m.shownCells(), (CellTable{{"0 - < 2", "4"}, {"2 - < 4", "5"}, {"4 - < 6", ""}}));
+  EXPECT_EQ(m.set(0).count, 9);
+  EXPECT_TRUE(m.hasUnsavedData());
+  m.markSaved();
+  EXPECT_FALSE(m.hasUnsavedData());
+}
