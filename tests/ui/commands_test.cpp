@@ -129,7 +129,7 @@ TEST_F(CommandsTest, ClearDataAsksOnceAndNoKeepsEverything) {
   EXPECT_EQ(frame->set2Graph->getSlot(0), nullptr);
   expectHanded(frame->boxPlot->getSlot(0), frame->shownSeries(OUTLIERS_SET1));
   EXPECT_EQ(frame->percentileGraph->getPercentage(), 0);
-  EXPECT_EQ(text(frame->statistics->nameLabel(0)), "Set-1");
+  EXPECT_EQ(text(frame->statistics->nameLabel(0)), "Set 1");
 }
 
 TEST_F(CommandsTest, ClearDataUnderClassesKeepsTheClassLabels) {
@@ -241,7 +241,7 @@ TEST_F(CommandsTest, SetNamesAreCutToThirtyCharacters) {
   for (const Case& c : cases) {
     const int id = c.set == 0 ? ID_NAME_SET1 : ID_NAME_SET2;
     const std::string message = "Please type the new name for set " + std::to_string(c.set + 1) +
-                                ".\n(10 character maximum)";
+                                ".\n(30 character maximum)";
     const std::string before = text(frame->statistics->nameLabel(c.set));
     wxTEST_DIALOG(click(button(id)), AnswerPrompt(message, "Set Name", before, c.answer));
     EXPECT_EQ(text(frame->statistics->nameLabel(c.set)), c.shown) << c.answer.value_or("(cancel)");

@@ -267,7 +267,7 @@ TEST_F(DescriptionTest, AnUnusableDescriptionIsReportedAndTheWindowStartsInItsDe
                                            "\" could not be used. " + problems.error +
                                            "\nThe program starts without it.",
                               wxICON_ERROR));
-  EXPECT_EQ(label(0), "Set-1");
+  EXPECT_EQ(label(0), "Set 1");
   EXPECT_EQ(frame()->dataTypeChoice->GetSelection(), tally::UngroupedDiscrete);
   EXPECT_EQ(frame()->analysis().description().set1Name, "Set 1");
   EXPECT_EQ(frame()->analysis().description().type, 0);

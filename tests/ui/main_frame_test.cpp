@@ -66,8 +66,8 @@ double totalFrequency(const std::vector<tally::FrequencyPair>& pairs) {
 
 TEST_F(MainFrameTest, StartsEmptyOnSet1UngroupedDiscrete) {
   EXPECT_EQ(frame->GetTitle(), "Tallyscope");
-  EXPECT_EQ(frame->statistics->nameLabel(0)->GetLabel(), "Set-1");
-  EXPECT_EQ(frame->statistics->nameLabel(1)->GetLabel(), "Set-2");
+  EXPECT_EQ(frame->statistics->nameLabel(0)->GetLabel(), "Set 1");
+  EXPECT_EQ(frame->statistics->nameLabel(1)->GetLabel(), "Set 2");
 
   EXPECT_EQ(frame->grid->GetNumberRows(), 1000);
   EXPECT_EQ(frame->grid->GetNumberCols(), 2);

@@ -257,7 +257,7 @@ TEST_F(PrintTest, PrintCommandWritesOnePageWithTheStatisticsToAFile) {
     ++pages;
   EXPECT_EQ(pages, 1u);
   // PostScript strings escape their parentheses.
-  for (std::string shown : {std::string("Class 7A"), std::string("Set-2"), std::string("Statistics"),
+  for (std::string shown : {std::string("Class 7A"), std::string("Set 2"), std::string("Statistics"),
                             std::string("\\(sample\\)"), std::string("\\(population\\)")})
     EXPECT_NE(out.find("(" + shown + ")"), std::string::npos) << shown;
   using S = Statistic;

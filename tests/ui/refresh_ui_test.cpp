@@ -324,8 +324,8 @@ TEST_F(RefreshUiTest, GraphsNameTheirSetsAndFitColumnsAndHistogramsToTheData) {
   // Half shoe sizes: 0.75 of the smallest gap 0.5, not 0.75 wide overlapping columns.
   paste("4.5\n5\n5\n6\n7\n");
   EXPECT_DOUBLE_EQ(frame->shownSeries(COLUMNS_SET1).columnWidth, 0.375);
-  EXPECT_EQ(toStd(frame->set1Graph->getTitle()), "Set-1");
-  EXPECT_EQ(toStd(frame->set2Graph->getTitle()), "Set-2");
+  EXPECT_EQ(toStd(frame->set1Graph->getTitle()), "Set 1");
+  EXPECT_EQ(toStd(frame->set2Graph->getTitle()), "Set 2");
   // A renamed set is named by its graphs.
   rename(0, "7A");
   EXPECT_EQ(toStd(frame->set1Graph->getTitle()), "7A");

@@ -47,8 +47,7 @@ const std::vector<FrequencyPair>& exampleData(int set) {
 
 AnalysisModel::AnalysisModel() {
   // The window's names until a description gives others.
-  state_.setNames[0] = state_.sets[0].name = "Set-1";
-  state_.setNames[1] = state_.sets[1].name = "Set-2";
+  for (int s = 0; s < 2; ++s) state_.setNames[s] = state_.sets[s].name = kDefaultSetNames[s];
   ModelChange ignored;
   refresh(ignored);
 }
@@ -120,6 +119,7 @@ void AnalysisModel::refresh(ModelChange& change) {
   in.percentile[0] = a.percentiles[0];
   in.percentile[1] = a.percentiles[1];
   in.sliderPosition = a.sliderPosition;
+  in.decimals = a.decimals;
   result_ = refreshAnalysis(a.sets[0], a.sets[1], in);
   change.statistics = true;
   change.graphs = true;
@@ -193,6 +193,15 @@ ModelChange AnalysisModel::setClasses(const Grouping& classes) {
 ModelChange AnalysisModel::setHistogram(const Grouping& histogram, bool followsData) {
   state_.histogram = histogram;
   state_.histogramFollowsData = followsData;
+  ModelChange change;
+  refresh(change);
+  return change;
+}
+
+ModelChange AnalysisModel::setDecimals(int decimals) {
+  if (decimals != kAutoDecimals && (decimals < 0 || decimals > 6)) return {};
+  if (decimals == state_.decimals) return {};
+  state_.decimals = decimals;
   ModelChange change;
   refresh(change);
   return change;
@@ -289,6 +298,7 @@ ModelChange AnalysisModel::applyDescription(const AnalysisDescription& d,
   state_.classes = state_.histogram = descriptionGrouping(d, false);
   state_.histogramFollowsData =
       d.start == defaults.start && d.size == defaults.size && d.number == defaults.number;
+  if (d.has("decimals")) state_.decimals = d.decimals;
 
   // Each file is read one value per line, into its own set.
   ModelChange change;

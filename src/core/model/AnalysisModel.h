@@ -65,6 +65,7 @@ class AnalysisModel {
   bool histogramFollowsData() const { return state_.histogramFollowsData; }
   bool sampleStdDev() const { return state_.sampleStdDev; }
   int percentile(int s) const { return state_.percentiles[s]; }
+  int decimals() const { return state_.decimals; }
   // The column width of the columns on show: the chosen one, or the one the
   // bars were fitted to (bars 0.375 wide stand for a width of 0.5).
   double shownColumnWidth() const;
@@ -88,7 +89,11 @@ class AnalysisModel {
   ModelChange chooseType(DataType type);
   ModelChange setClasses(const Grouping& classes);
   ModelChange setHistogram(const Grouping& histogram, bool followsData);
-  // The first ten characters of the text; an empty text changes nothing.
+  // Places of the computed statistics: kAutoDecimals or 0 to 6; anything else
+  // changes nothing.
+  ModelChange setDecimals(int decimals);
+  // The first 30 characters of the text (whole UTF-8 letters); an empty text
+  // changes nothing.
   ModelChange setName(int set, const std::string& text);
   // A width the user chose: 0 < width <= 100 and not the width on show, else nothing.
   ModelChange setColumnWidth(double width);

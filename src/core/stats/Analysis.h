@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/NumberText.h"
 #include "core/stats/DataSet.h"
 #include "core/stats/GridData.h"
 #include "core/stats/Grouping.h"
@@ -28,6 +29,8 @@ struct Analysis {
   bool sampleStdDev = false;
   int percentiles[2] = {50, 50};
   int sliderPosition = 50;  // 0 at the top of the slider
+  // Places of the computed statistics: kAutoDecimals (4 significant digits) or 0 to 6.
+  int decimals = kAutoDecimals;
   // Each set's table as typed, in the layout of the type: order, blank rows and
   // cells that are no number included. Trailing empty rows are left off.
   CellTable cells[2];

@@ -58,7 +58,8 @@ enum MainFrameId {
   ID_PERCENTILE_SLIDER,
   ID_ZOOM_IN,
   ID_ZOOM_OUT,
-  ID_ZOOM_RESET
+  ID_ZOOM_RESET,
+  ID_DECIMALS
 };
 
 // Indexes of the eight series records; each set owns four.
@@ -292,6 +293,7 @@ class MainFrame : public wxFrame {
   void onPercentileText(wxCommandEvent& event);
   void onPercentileSlider(wxScrollEvent& event);
   void onCycleStdDev(wxCommandEvent& event);
+  void onDecimals(wxCommandEvent& event);
 
   wxDECLARE_EVENT_TABLE();
 };

@@ -96,8 +96,8 @@ void MainFrame::onSetName(wxCommandEvent& event) {
   probe("onSetName");
   const int set = event.GetId() == ID_NAME_SET2 ? 1 : 0;
   const wxString message = set == 0
-                               ? _("Please type the new name for set 1.\n(10 character maximum)")
-                               : _("Please type the new name for set 2.\n(10 character maximum)");
+                               ? _("Please type the new name for set 1.\n(30 character maximum)")
+                               : _("Please type the new name for set 2.\n(30 character maximum)");
   const wxString answer = wxGetTextFromUser(message, _("Set Name"), toWx(model.setName(set)),
                                             nullptr, wxDefaultCoord, wxDefaultCoord, true);
   show(model.setName(set, toStd(answer)));
@@ -110,7 +110,7 @@ void MainFrame::onColumnWidth(wxCommandEvent&) {
   if (tally::isDiscreteType(model.type())) {
     const wxString answer = wxGetTextFromUser(
         _("Please enter the new histogram column width.(0.1-100)"), _("Width ="),
-        toWx(tally::formatNumber("%g", model.shownColumnWidth())), nullptr, wxDefaultCoord,
+        toWx(tally::valueText(model.shownColumnWidth())), nullptr, wxDefaultCoord,
         wxDefaultCoord, true);
     double w = 0;
     // Cancel, text, a width out of range or the width on show change nothing, silently.

@@ -144,7 +144,7 @@ void MainFrame::buildPages() {
   const int nameIds[2] = {ID_NAME_SET1, ID_NAME_SET2};
   const int cycleIds[2] = {ID_CYCLE_SET1, ID_CYCLE_SET2};
   const int percentileIds[2] = {ID_PERCENTILE_SET1, ID_PERCENTILE_SET2};
-  statistics = new StatisticsPanel(notebook, nameIds, cycleIds, percentileIds);
+  statistics = new StatisticsPanel(notebook, nameIds, cycleIds, percentileIds, ID_DECIMALS);
   columnGraphPage = new wxPanel(notebook, wxID_ANY);
   boxPage = new wxPanel(notebook, wxID_ANY);
   columnWidthButton = new wxButton(columnGraphPage, ID_COLUMN_WIDTH, _("Col Width..."),

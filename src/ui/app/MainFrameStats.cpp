@@ -143,6 +143,7 @@ void MainFrame::showStatistics() {
     statistics->showPercentile(s, model.percentile(s));
   }
   statistics->showDeviationCaption(model.sampleStdDev());
+  statistics->showDecimals(model.decimals());
   layOutGrownLabels();
 }
 
@@ -250,8 +251,15 @@ void MainFrame::onCycleStdDev(wxCommandEvent&) {
   show(model.cycleDeviation());
 }
 
-// Grown labels can make a page need more than the window's minimum size gave it:
-// the minimum follows, so that nothing is cut off at the smallest window.
+// Chooses the places of the computed statistics on the page and the printout.
+void MainFrame::onDecimals(wxCommandEvent& event) {
+  probe("onDecimals");
+  show(model.setDecimals(StatisticsPanel::itemDecimals(event.GetSelection())));
+}
+
+// Labels that grew downwards (a wrapped text) are laid out again; the columns
+// keep their widths, and the window keeps its size: a text never moves the page
+// sideways nor widens the window.
 void MainFrame::keepPagesInView() {
   statistics->Layout();
   boxPage->Layout();
@@ -263,10 +271,6 @@ void MainFrame::keepPagesInView() {
   panel->SetMinSize(wxDefaultSize);
   panel->SetMinSize(panel->GetSizer()->GetMinSize());
   GetSizer()->Layout();
-  const wxSize least = GetSizer()->GetMinSize(), now = GetClientSize();
-  SetMinClientSize(least);
-  if (now.x < least.x || now.y < least.y)
-    SetClientSize(wxSize(std::max(now.x, least.x), std::max(now.y, least.y)));
 }
 
 void MainFrame::layOutGrownLabels() {

@@ -504,8 +504,8 @@ void coordSys::onMotion(wxMouseEvent& event) {
     if (std::sqrt(dx * dx + dy * dy) <= l.markerSize) {
       // Filled by hand: numbers are always written with a decimal point.
       wxString text = _("(%.5g, %.5g)\n---------------------\n%s");
-      text.Replace("%.5g", toWx(tally::formatNumber("%.5g", l.x)), false);
-      text.Replace("%.5g", toWx(tally::formatNumber("%.5g", l.y)), false);
+      text.Replace("%.5g", toWx(tally::readoutText(l.x)), false);
+      text.Replace("%.5g", toWx(tally::readoutText(l.y)), false);
       text.Replace("%s", toWx(l.text), false);
       wxToolTip::SetDelay(1);
       wxToolTip::Enable(true);

@@ -41,7 +41,7 @@ int readCount(const wxTextCtrl* field) {
   return static_cast<int>(std::clamp<long>(n, INT_MIN, INT_MAX));
 }
 
-void showNumber(wxTextCtrl* field, double v) { field->ChangeValue(toWx(tally::formatNumber("%.12g", v))); }
+void showNumber(wxTextCtrl* field, double v) { field->ChangeValue(toWx(tally::fieldText(v))); }
 
 // Axis label positions, in the order of the label-position choices.
 const int labelPositionCodes[] = {6, 10, 5, 9};

@@ -4,10 +4,13 @@
 #include <map>
 
 #include <wx/button.h>
+#include <wx/choice.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
+#include <wx/textwrapper.h>
 
+#include "core/NumberText.h"
 #include "core/stats/Statistics.h"
 #include "ui/WxBridge.h"
 
@@ -41,6 +44,22 @@ wxSize textSize(wxStaticText* label) {
 
 namespace {
 
+// The height a label needs for its text within its width. The toolkit wraps a
+// label's text at words within the width it is given; the lines are counted the
+// same way here, so the label is given room for all of them.
+int wrappedHeight(wxStaticText* label, int width) {
+  struct LineCounter : wxTextWrapper {
+    int lines = 1;
+    void OnOutputLine(const wxString&) override {}
+    void OnNewLine() override { ++lines; }
+  } counter;
+  counter.Wrap(label, label->GetLabelText(), width);
+  int w = 0, h = 0;
+  const wxFont font = label->GetFont();
+  label->GetTextExtent("W", &w, &h, nullptr, nullptr, &font);
+  return counter.lines * h;
+}
+
 // Value labels keep the size of their placeholder, so the page does not jump as
 // the statistics change. The size is pinned as the minimum at once: a label in a
 // sizer hidden at start would otherwise be measured later, blank, at zero width.
@@ -71,12 +90,16 @@ class ValueLabelMaker {
   wxFont& font;
 };
 
-const wxString nine = "000000000";
+// Room for any shown number without an exponent: sixteen digits, a sign and the
+// point, or fifteen whole digits with six places.
+const wxString nine = "-000000000000000.000000";
+// A set's name takes up to 30 letters on at most two lines.
+const wxString nameRoom = "000000000000000";
 
 }  // namespace
 
 StatisticsPanel::StatisticsPanel(wxWindow* parent, const int nameIds[2], const int cycleIds[2],
-                                 const int percentileIds[2])
+                                 const int percentileIds[2], int decimalsId)
     : wxPanel(parent, wxID_ANY) {
   ValueLabelMaker valueLabel(valueFont);
   wxButton* nameButton[2];
@@ -85,17 +108,19 @@ StatisticsPanel::StatisticsPanel(wxWindow* parent, const int nameIds[2], const i
   wxFont nameFont = boldFont(9);
   nameFont.SetUnderlined(true);
   for (int s = 0; s < 2; ++s) {
-    names[s] = new wxStaticText(this, wxID_ANY, "0000000000", wxDefaultPosition, wxSize(80, 20));
+    names[s] = new wxStaticText(this, wxID_ANY, nameRoom, wxDefaultPosition, wxDefaultSize,
+                                wxST_NO_AUTORESIZE);
     names[s]->SetFont(nameFont);
+    names[s]->SetMinSize(wxSize(textSize(names[s]).x, -1));
     nameButton[s] = new wxButton(this, nameIds[s], _("Name..."), wxDefaultPosition, wxSize(60, 15));
     wxStaticText** v = values[s];
     using S = Statistic;
     for (S which : {S::N, S::Mean, S::Minimum, S::Q1, S::Median, S::Q3, S::Maximum, S::Range,
                     S::Iqr, S::Percentile})
       v[static_cast<int>(which)] = valueLabel(this, nine);
-    v[static_cast<int>(S::Mode)] = valueLabel(this, nine, wxSize(60, 30));
+    v[static_cast<int>(S::Mode)] = valueLabel(this, nine);
     cycleButton[s] = new wxButton(this, cycleIds[s], _("Cycle"), wxDefaultPosition, wxSize(40, 15));
-    v[static_cast<int>(S::StdDev)] = valueLabel(this, "0000000");
+    v[static_cast<int>(S::StdDev)] = valueLabel(this, nine);
     pCaption[s] = boldCaption(this, _("p"));
     pCaption[s]->SetToolTip(
         _("Percentile p: interpolated between the ranks of the ordered data, at rank "
@@ -161,9 +186,19 @@ StatisticsPanel::StatisticsPanel(wxWindow* parent, const int nameIds[2], const i
     grid->Add(pPair, 1, wxEXPAND);
     grid->Add(label(s, Statistic::Percentile), 0, wxALIGN_CENTER_VERTICAL);
   }
-  auto* pageSizer = new wxBoxSizer(wxHORIZONTAL);
+  const wxString places[] = {_("Auto"), "0", "1", "2", "3", "4", "5", "6"};
+  decimals = new wxChoice(this, decimalsId, wxDefaultPosition, wxDefaultSize,
+                          WXSIZEOF(places), places);
+  decimals->SetSelection(decimalsItem(tally::kAutoDecimals));
+  decimals->SetToolTip(_("Places of the computed statistics (mean, quartiles, median, IQR, "
+                         "standard deviation, percentile); Auto shows 4 significant digits."));
+  auto* decimalsRow = new wxBoxSizer(wxHORIZONTAL);
+  decimalsRow->Add(boldCaption(this, _("Decimals:")), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
+  decimalsRow->Add(decimals, 0, wxALIGN_CENTER_VERTICAL);
+  auto* pageSizer = new wxBoxSizer(wxVERTICAL);
   // Expanding fills the page, so centring would have no effect here.
-  pageSizer->Add(grid, 1, wxEXPAND | wxALL, 15);
+  pageSizer->Add(grid, 1, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 15);
+  pageSizer->Add(decimalsRow, 0, wxALL, 15);
   SetAutoLayout(true);
   SetSizer(pageSizer);
   pageSizer->SetSizeHints(this);
@@ -202,8 +237,28 @@ void StatisticsPanel::showSet(int set, const tally::SetDisplay& display) {
     for (wxStaticText* c : extremeCaptions[set]) c->Enable(*l.extremeCaptionsEnabled);
 }
 
+// A name is the user's text: "&" is shown as typed, not taken for a mnemonic.
 void StatisticsPanel::showName(int set, const std::string& name) {
-  names[set]->SetLabel(toWx(name));
+  wxStaticText* label = names[set];
+  label->SetLabelText(toWx(name));
+  const int width = label->GetMinSize().x, need = wrappedHeight(label, width);
+  if (need > label->GetMinSize().y) {
+    label->SetMinSize(wxSize(width, need));
+    grew = true;
+  }
+}
+
+int StatisticsPanel::decimalsItem(int decimals) {
+  return decimals >= 0 && decimals <= 6 ? decimals + 1 : 0;
+}
+
+int StatisticsPanel::itemDecimals(int item) {
+  return item >= 1 && item <= 7 ? item - 1 : tally::kAutoDecimals;
+}
+
+void StatisticsPanel::showDecimals(int places) {
+  const int item = decimalsItem(places);
+  if (decimals->GetSelection() != item) decimals->SetSelection(item);
 }
 
 void StatisticsPanel::showDeviationCaption(bool sample) {
@@ -225,9 +280,9 @@ void StatisticsPanel::setValueText(wxStaticText* label, const wxString& text) {
   if (label->GetLabel() == text) return;
   label->SetLabel(text);
   label->InvalidateBestSize();
-  const wxSize need = textSize(label), least = label->GetMinSize();
-  if (need.x > least.x || need.y > least.y) {
-    label->SetMinSize(wxSize(std::max(need.x, least.x), std::max(need.y, least.y)));
+  const int width = label->GetMinSize().x, need = wrappedHeight(label, width);
+  if (need > label->GetMinSize().y) {
+    label->SetMinSize(wxSize(width, need));
     grew = true;
   }
 }

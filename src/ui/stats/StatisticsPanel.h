@@ -9,6 +9,7 @@
 
 #include "core/stats/Refresh.h"
 
+class wxChoice;
 class wxFlexGridSizer;
 class wxSpinCtrl;
 class wxStaticText;
@@ -27,7 +28,7 @@ class StatisticsPanel : public wxPanel {
  public:
   // Control identifiers of the page's buttons and spin controls.
   StatisticsPanel(wxWindow* parent, const int nameIds[2], const int cycleIds[2],
-                  const int percentileIds[2]);
+                  const int percentileIds[2], int decimalsId);
 
   // The slider read-out of a set, made on the ogive page.
   wxStaticText* makeSliderLabel(int set, wxWindow* page);
@@ -39,6 +40,11 @@ class StatisticsPanel : public wxPanel {
   wxStaticText* rangeCaption(int set) const { return extremeCaptions[set][2]; }
   wxStaticText* stdDevCaption(int set) const { return deviationCaptions[set]; }
   wxSpinCtrl* percentileSpin(int set) const { return spins[set]; }
+  // "Auto" (4 significant digits) or 0 to 6 places of the computed statistics.
+  wxChoice* decimalsChoice() const { return decimals; }
+  // The choice's item of a decimals setting, and the setting of an item.
+  static int decimalsItem(int decimals);
+  static int itemDecimals(int item);
   // Captions and values, 16 rows of 4 cells filled row by row.
   wxFlexGridSizer* gridSizer() const { return rows; }
 
@@ -48,12 +54,14 @@ class StatisticsPanel : public wxPanel {
   void showName(int set, const std::string& name);
   void showDeviationCaption(bool sample);
   void showPercentile(int set, int p);
+  void showDecimals(int decimals);
   // True once since a value label grew beyond its room; the owner lays out again.
   bool takeGrownLabels();
 
  private:
-  // A value label grows to its whole text; it never shrinks below what it once
-  // needed, so the page does not jump back and forth.
+  // A value label keeps its width, so that both columns keep their places
+  // whatever their texts; a longer text wraps and the label grows downwards only,
+  // never shrinking below what it once needed, so the page does not jump.
   void setValueText(wxStaticText* label, const wxString& text);
 
   wxStaticText* values[2][static_cast<int>(Statistic::Count)] = {};
@@ -61,6 +69,7 @@ class StatisticsPanel : public wxPanel {
   wxStaticText* extremeCaptions[2][3] = {};
   wxStaticText* deviationCaptions[2] = {};
   wxSpinCtrl* spins[2] = {};
+  wxChoice* decimals = nullptr;
   wxFlexGridSizer* rows = nullptr;
   wxFont valueFont;
   bool grew = false;

@@ -27,6 +27,7 @@ tally::PrintedSet printedSet(const tally::AnalysisModel& m, int s) {
   p.n = m.set(s).count;
   p.sumSquares = m.set(s).sumSquares;
   p.deviationScale = m.set(s).deviationScale;
+  p.decimals = m.decimals();
   p.mean = d.tooFewValues ? toStd(_("At least three different values are needed")) : l.mean;
   p.mode = l.mode;
   p.minimum = l.minimum;

@@ -53,10 +53,6 @@ wxColour namedColour(const wxString& name) {
   return c.IsOk() ? c : *wxBLACK;
 }
 
-wxString formatted(const wxString& format, double v) {
-  return toWx(tally::formatNumber(toStd(format).c_str(), v));
-}
-
 }  // namespace
 
 void PercentileGraphView::draw(wxDC& dc) {
@@ -104,7 +100,7 @@ void PercentileGraphView::draw(wxDC& dc) {
     dc.SetTextForeground(wxColour(0, 130, 0));
     // Above its line, beside the axis rather than over its tick labels; below the
     // line at the top of the graph.
-    const wxString text = formatted(_("%g%%"), percentage);
+    const wxString text = toWx(tally::valueText(percentage)) + "%";
     const int y = p - 20 >= 2 ? p - 20 : p + 6;
     dc.DrawText(text, inside(7, dc.GetTextExtent(text).x), y);
   }
