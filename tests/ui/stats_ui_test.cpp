@@ -317,3 +317,55 @@ TEST_F(StatsUiTest, SliderReadsBothOgivesAtItsPercentage) {
   EXPECT_EQ(text(frame->statistics->label(0, Statistic::SliderPercentile)), "11");
   EXPECT_EQ(text(frame->statistics->label(1, Statistic::SliderPercentile)), "");
 }
+
+// The Decimals choice fixes the places of the computed statistics only: values,
+// counts and modes keep their own digits, and Auto brings 4 significant digits back.
+TEST_F(StatsUiTest, DecimalsFixTheComputedStatisticsOnPageAndInTheModel) {
+  // 2 4 4 4 5 5 7 10: mean 41/8 = 5.125; squared deviations 9.765625 +
+  // 3 * 1.265625 + 2 * 0.015625 + 3.515625 + 23.765625 = 40.875, and the
+  // population deviation sqrt(40.875 / 8) = 2.260393.
+  typeValues({"2", "4", "4", "4", "5", "5", "7", "10"});
+  wxChoice* decimals = frame->statistics->decimalsChoice();
+  struct Case {
+    int item;
+    const char *mean, *deviation;
+  } cases[] = {{3, "5.13", "2.26"}, {1, "5", "2"}, {7, "5.125000", "2.260393"},
+               {0, "5.125", "2.26"}};
+  for (const Case& c : cases) {
+    decimals->SetSelection(c.item);
+    wxCommandEvent chosen(wxEVT_CHOICE, ID_DECIMALS);
+    chosen.SetInt(c.item);
+    chosen.SetEventObject(decimals);
+    decimals->GetEventHandler()->ProcessEvent(chosen);
+    EXPECT_EQ(frame->analysis().decimals(), StatisticsPanel::itemDecimals(c.item));
+    EXPECT_EQ(text(frame->statistics->label(0, Statistic::Mean)), c.mean) << c.item;
+    EXPECT_EQ(text(frame->statistics->label(0, Statistic::StdDev)), c.deviation) << c.item;
+    EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "8");
+    EXPECT_EQ(text(frame->statistics->label(0, Statistic::Mode)), "4");
+    EXPECT_EQ(text(frame->statistics->label(0, Statistic::Maximum)), "10");
+  }
+}
+
+// A name is shown as typed, "&" included, and no text moves Set 2's column: long
+// texts wrap inside their own column, and the window keeps its size.
+TEST_F(StatsUiTest, NamesAndLongTextsStayInTheirColumns) {
+  const wxSize window = frame->GetSize();
+  const int set2Caption = frame->statistics->minimumCaption(1)->GetPosition().x;
+  rename(0, "R&D team");
+  EXPECT_EQ(frame->statistics->nameLabel(0)->GetLabelText(), "R&D team");
+  rename(1, "Heights of Year 9 girls (cm), spring term");
+  EXPECT_EQ(frame->statistics->nameLabel(1)->GetLabelText(), "Heights of Year 9 girls (cm), ");
+  // Four modes, then a set of two values with its reason under Mean.
+  typeValues({"1", "1", "2", "2", "3", "3", "4", "4"});
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Mode)), "(more than\n 2 modes)");
+  selectSet(1);
+  typeValues({"1234567.5", "9876543.25"});
+  EXPECT_EQ(text(frame->statistics->label(1, Statistic::Mean)),
+            "At least three different values are needed");
+  frame->Layout();
+  wxTheApp->ProcessPendingEvents();
+  EXPECT_EQ(frame->statistics->minimumCaption(1)->GetPosition().x, set2Caption);
+  EXPECT_EQ(frame->GetSize(), window);
+  const wxStaticText* reason = frame->statistics->label(1, Statistic::Mean);
+  EXPECT_GT(reason->GetMinSize().y, frame->statistics->label(1, Statistic::N)->GetMinSize().y);
+}
