@@ -121,6 +121,7 @@ int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& e
     in.percentile[i] = o.percentileGiven ? o.percentile : opened.content.percentile[i];
   in.decimals = o.decimals;
   const RefreshResult result = refreshAnalysis(sets[0], sets[1], in);
+  notes += outsideLines(result, in.type, setNameFrom(names[0]), setNameFrom(names[1]));
   err << notes;
   if (o.frequencyTable)
     out << frequencyTable(result, in);
@@ -173,7 +174,8 @@ std::string reportUsage() {
          "                      size W > 0, count C from 1 to 100 (default 0,1,10);\n"
          "                      the class bounds must be distinct finite numbers\n"
          "  --histogram S,W,C   histogram columns of continuous data, types 1 and 3\n"
-         "                      (default 0,1,10); they change no statistic shown\n"
+         "                      (default: fitted to the data as the window fits\n"
+         "                      them); they change no statistic shown\n"
          "  --sample            sample standard deviation (default: population)\n"
          "  --percentile P      percentile row, a whole number 0 to 100 (default 50)\n"
          "  --decimals N|auto   places of the computed statistics (mean, quartiles,\n"
@@ -204,6 +206,9 @@ std::string reportUsage() {
          "TAB the frequency TAB the cumulative frequency. Every class is listed, empty\n"
          "ones too, in order; values in ascending order. A set that shows no\n"
          "statistics prints no lines.\n"
+         "\n"
+         "Values outside the histogram columns or the classes are noted on standard\n"
+         "error, one line per set: \"Set 2: 1 value outside the classes (20)\".\n"
          "\n"
          "Exit status: 0 on success, 2 on bad usage, an unreadable file or a file with\n"
          "no numbers (\"No numbers found in FILE.\").\n";
@@ -256,6 +261,7 @@ bool parseReportArguments(const std::vector<std::string>& args, ReportOptions& o
     } else if (a == "--classes" || a == "--histogram") {
       dataOption = a;
       if (!value(v)) return false;
+      if (a == "--histogram") o.histogramGiven = true;
       if (!parseGrouping(v, a == "--classes" ? o.classes : o.histogram)) {
         error = a +
                 " must be START,SIZE,COUNT with START >= 0, SIZE > 0, COUNT 1 to 100 and distinct"
@@ -416,6 +422,18 @@ std::string frequencyTable(const RefreshResult& result, const RefreshInputs& in)
   return table;
 }
 
+std::string outsideLines(const RefreshResult& result, DataType type, const std::string& name1,
+                         const std::string& name2) {
+  const GroupingKind kind = type == AlreadyGroupedContinuous ? GroupClasses : HistogramColumns;
+  std::string lines;
+  const std::string* names[2] = {&name1, &name2};
+  for (int s = 0; s < 2; ++s) {
+    const std::string line = outsideReportLine(*names[s], result.sets[s].outside, kind);
+    if (!line.empty()) lines += escapeBreaks(line) + "\n";
+  }
+  return lines;
+}
+
 int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   ReportOptions o;
   std::string error;
@@ -456,8 +474,12 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                        valueText(v) +
                        " has been added more than once; only the first frequency value is used") +
                "\n";
+    // Histogram columns the command line does not give follow the data, as the
+    // window fits them on loading.
+    if (!o.histogramGiven) in.histogram = fitHistogram(sets[0], sets[1]);
     result = refreshAnalysis(sets[0], sets[1], in);
   }
+  notes += outsideLines(result, in.type, names[0], names[1]);
   err << notes;
   if (o.frequencyTable)
     out << frequencyTable(result, in);
