@@ -503,6 +503,14 @@ TEST(ReportOutside, ValuesOutsideTheColumnsAreNotedAndTheStatusStays0) {
     EXPECT_EQ(r.err, c.err) << c.what;
     EXPECT_FALSE(r.out.empty()) << c.what;
   }
+  // The line names the set as the page does: by its file's header.
+  const std::string dir = testing::TempDir();
+  std::ofstream(dir + "report_outside.csv", std::ios::binary)
+      << "Class 7C;Count\r\n1,5;2\r\n2;1\r\n3;4\r\n4,25;1\r\n";
+  const ReportRun named =
+      run({"--type", "3", "--histogram", "0,1,2", dir + "report_outside.csv"});
+  EXPECT_EQ(named.status, 0);
+  EXPECT_EQ(named.err, "Class 7C: 6 values outside the columns (2, 3, 3, 3, 3 and 1 more)\n");
   // The fitted columns of the example: 5 - < 10 up to 20 - < 25, both sets whole.
   const ReportRun fitted = run({"--type", "1", "--frequency-table", a, b});
   EXPECT_EQ(fitted.out.rfind("Set 1\t5 - < 10\t3\t3\n", 0), 0u) << fitted.out;
