@@ -64,3 +64,29 @@ TEST(HistogramFit, BothSetsCountAndEmptySetsKeepTheFirstGrouping) {
   EXPECT_EQ(g.groupSize, 10);
   EXPECT_EQ(g.groupCount, 5);
 }
+
+TEST(HistogramFit, TheLargestValueAlwaysHasAClass) {
+  struct Case {
+    const char* what;
+    double lo, hi, n;
+  } cases[] = {
+      // The example's two classes: scores 5..20, n = 26.
+      {"example scores", 5, 20, 26},
+      // A largest value a rounding below a bound counts as on it.
+      {"a rounding below 20", 0, 20 - 1e-12, 26},
+      {"a rounding below 1", 0.05, 0.9999999999999999, 100},
+      {"years 1995..2024", 1995, 2024, 30},
+  };
+  for (const Case& c : cases) {
+    const tally::Grouping g = fitGrouping(c.lo, c.hi, c.n);
+    EXPECT_GE(g.classOf(c.lo), 0) << c.what;
+    EXPECT_GE(g.classOf(c.hi), 0) << c.what;
+    EXPECT_LE(g.groupCount, tally::maxFittedClasses) << c.what;
+  }
+  // The example files as the window loads them: 5 - < 10 .. 20 - < 25.
+  tally::DataSet a, b;
+  for (double v : {5.0, 20.0, 11.0}) b.pairs.push_back({v, 1});
+  a.pairs = {{6, 1}, {19, 1}};
+  const tally::Grouping g = tally::fitHistogram(a, b);
+  EXPECT_GE(g.classOf(20), 0);
+}

@@ -121,23 +121,26 @@ TEST(Refresh, ColumnGraphRanges) {
   } cases[] = {
       // a = 10 <= 0.5*30: x 1.2*10 .. 1.2*30, y 0 .. 1.2*E (E = 1)
       {{10, 20, 30}, {}, 12, 36, 0, 1.2, true},
-      // a = 100 > 0.5*125: x 0.6*100 .. 1.2*125, y -0.2*E .. 1.2*E
-      {{100, 110, 120}, {105, 115, 125}, 60, 150, -0.2, 1.2, false},
+      // 100 lies further from 0 than the data are wide: framed to 100..125 and the
+      // half columns (99.625..125.375), a twentieth to spare, ticks of 5; y -0.2*E .. 1.2*E
+      {{100, 110, 120}, {105, 115, 125}, 95, 130, -0.2, 1.2, false},
       // a = 10 <= 17.5
       {{10, 20, 30}, {15, 25, 35}, 12, 42, 0, 1.2, true},
       // E is the larger maxFrequency of the two sets (3 copies of 20).
       {{10, 20, 20, 20, 30}, {15, 25, 35}, 12, 42, 0, 3.6, true},
-      // Years: 1980..2020 would fill 40 of 0.6*1980..1.2*2020, so the window is the
-      // data's span with a fifth of it (8) to spare on each side.
-      {{1980, 2000, 2020}, {}, 1972, 2028, -0.2, 1.2, false},
-      // Just under a tenth of the window: 0.6*1000 .. 1.2*1060 is 672 wide, the
-      // data 60; a bar width of 0.75 (discrete) is less than 0.2*60 = 12.
-      {{1000, 1030, 1060}, {}, 988, 1072, -0.2, 1.2, false},
-      // Just over a tenth keeps 0.6a .. 1.2b: 1000..1080 fills 80 of 696.
-      {{1000, 1040, 1080}, {}, 600, 1296, -0.2, 1.2, false},
-      // Three close values far out: the widest column (0.75) is more than a fifth
-      // of the span (0.2), so it sets what is to spare.
-      {{5000, 5000.1, 5000.2}, {}, 5000 - 0.75, 5000.2 + 0.75, -0.2, 1.2, false},
+      // Years 1980..2020 (columns 1979.625..2020.375): ticks of 5 round 1977.6..2022.4.
+      {{1980, 2000, 2020}, {}, 1975, 2025, -0.2, 1.2, false},
+      // 996.6..1063.4 at ticks of 10; 995.6..1084.4 the same.
+      {{1000, 1030, 1060}, {}, 990, 1070, -0.2, 1.2, false},
+      {{1000, 1040, 1080}, {}, 990, 1090, -0.2, 1.2, false},
+      // Three close values far out: the columns (0.75 wide) set the span, 0.95;
+      // ticks of 0.2.
+      {{5000, 5000.1, 5000.2}, {}, 4999.4, 5000.8, -0.2, 1.2, false},
+      // Years 1995..2024 as the issue met them, heights 148..171 cm.
+      {{1995, 2000, 2010, 2024}, {}, 1990, 2030, -0.2, 1.2, false},
+      {{148, 155, 160, 171}, {150, 162}, 145, 175, -0.2, 1.2, false},
+      // Temperatures hold 0: the window keeps 1.2a .. 1.2b with the origin.
+      {{-12.5, 0, 8.3}, {}, -15, 1.2 * 8.3, 0, 1.2, true},
   };
   for (const auto& c : cases) {
     DataSet a = values(c.set1), b = values(c.set2);
@@ -492,4 +495,57 @@ TEST(Refresh, AColumnStandingAtZeroIsShownWhole) {
   ASSERT_TRUE(r.columnRangesSet);
   EXPECT_DOUBLE_EQ(r.xMin, -0.45);
   EXPECT_DOUBLE_EQ(r.xMax, 4.8);
+}
+
+TEST(Refresh, BoxRangeIsFramedToDataFarFromZero) {
+  struct Case {
+    std::initializer_list<double> set1;
+    double min, max;
+  } cases[] = {
+      // Years 1995..2024 and heights 148..171: nice ticks round the data.
+      {{1995, 2000, 2010, 2024}, 1990, 2030},
+      {{148, 155, 160, 171}, 145, 175},
+      // 10..30: 0 is near, the plain fifth to spare stays.
+      {{10, 20, 30}, 6, 34},
+  };
+  for (const auto& c : cases) {
+    DataSet a = values(c.set1), b;
+    const RefreshResult r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
+    ASSERT_TRUE(r.boxRangeSet);
+    EXPECT_DOUBLE_EQ(r.boxYMin, c.min);
+    EXPECT_DOUBLE_EQ(r.boxYMax, c.max);
+  }
+}
+
+TEST(Refresh, ValuesOutsideTheColumnsOrClassesAreNamed) {
+  struct Case {
+    const char* what;
+    DataType type;
+    std::initializer_list<double> set;
+    bool statistics;
+    std::string text;
+  } cases[] = {
+      {"histogram columns", UngroupedContinuous, {5, 7, 20, 21}, true,
+       "2 values outside the columns: 20, 21"},
+      {"grouped continuous", GroupedContinuous, {1, 3, 5, 20}, true,
+       "1 value outside the columns: 20"},
+      {"already grouped", AlreadyGroupedContinuous, {1, 3, 5, 20}, true,
+       "1 value outside the classes: 20"},
+      // No class holds a value: the set is blank but still says why.
+      {"every value outside", AlreadyGroupedContinuous, {30, 40, 50}, false,
+       "3 values outside the classes: 30, 40, 50"},
+      {"every value inside", UngroupedContinuous, {1, 3, 5, 19}, true, ""},
+      // Discrete columns stand at every value: nothing to leave out.
+      {"discrete", UngroupedDiscrete, {1, 3, 5, 20}, true, ""},
+  };
+  for (const Case& c : cases) {
+    RefreshInputs in = inputs(c.type);
+    in.classes = {0, 2, 10};
+    in.histogram = {0, 2, 10};
+    DataSet a = values(c.set), b;
+    const RefreshResult r = refreshAnalysis(a, b, in);
+    EXPECT_EQ(r.sets[0].hasStatistics, c.statistics) << c.what;
+    EXPECT_EQ(r.sets[0].outsideText, c.text) << c.what;
+    EXPECT_EQ(r.sets[1].outsideText, "") << c.what;
+  }
 }

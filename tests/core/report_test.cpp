@@ -534,3 +534,44 @@ TEST(ReportDescription, TheDescriptionsPercentilesAndDeviationApply) {
   ReportRun told = run({"--percentile", "90", "--description", dir + "report_choices.tally"});
   EXPECT_NE(told.out.find("\np=90:\t"), std::string::npos) << told.out;
 }
+
+TEST(ReportOutside, ValuesOutsideTheColumnsAreNotedAndTheStatusStays0) {
+  const std::string examples = std::string(TALLYSCOPE_TEST_DATA) + "/../../examples/";
+  const std::string a = examples + "class-7a.csv", b = examples + "class-7b.csv";
+  struct Case {
+    const char* what;
+    std::vector<std::string> args;
+    std::string err;
+  } cases[] = {
+      // Columns 0..20 of 2 leave out Class 7B's 20.
+      {"given columns", {"--type", "1", "--histogram", "0,2,10", "--frequency-table", a, b},
+       "Set 2: 1 value outside the columns (20)\n"},
+      {"one set only", {"--type", "1", "--histogram", "0,2,10", b},
+       "Set 1: 1 value outside the columns (20)\n"},
+      // Without --histogram the columns follow the data and hold every value.
+      {"fitted columns", {"--type", "1", "--frequency-table", a, b}, ""},
+      // Classes read from the file hold its frequencies: nothing outside.
+      {"classes", {"--type", "4", "--classes", "0,2,10", a}, ""},
+  };
+  for (const Case& c : cases) {
+    const ReportRun r = run(c.args);
+    EXPECT_EQ(r.status, 0) << c.what;
+    EXPECT_EQ(r.err, c.err) << c.what;
+    EXPECT_FALSE(r.out.empty()) << c.what;
+  }
+  // The line names the set as the page does: by its file's header.
+  const std::string dir = testing::TempDir();
+  std::ofstream(dir + "report_outside.csv", std::ios::binary)
+      << "Class 7C;Count\r\n1,5;2\r\n2;1\r\n3;4\r\n4,25;1\r\n";
+  const ReportRun named =
+      run({"--type", "3", "--histogram", "0,1,2", dir + "report_outside.csv"});
+  EXPECT_EQ(named.status, 0);
+  EXPECT_EQ(named.err, "Class 7C: 6 values outside the columns (2, 3, 3, 3, 3 and 1 more)\n");
+  // The fitted columns of the example: 5 - < 10 up to 20 - < 25, both sets whole.
+  const ReportRun fitted = run({"--type", "1", "--frequency-table", a, b});
+  EXPECT_EQ(fitted.out.rfind("Set 1\t5 - < 10\t3\t3\t12\t12\n", 0), 0u) << fitted.out;
+  EXPECT_NE(fitted.out.find("Set 1\t20 - < 25\t0\t25\t0\t100\n"), std::string::npos) << fitted.out;
+  EXPECT_NE(fitted.out.find("Set 2\t20 - < 25\t1\t26\t3.846\t100\n"), std::string::npos) << fitted.out;
+  // Histogram columns change no statistic shown.
+  EXPECT_EQ(run({"--type", "1", a, b}).out, run({"--type", "1", "--histogram", "0,2,10", a, b}).out);
+}

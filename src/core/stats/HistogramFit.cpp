@@ -39,11 +39,24 @@ Grouping fitGrouping(double lo, double hi, double n) {
     if (g.startValue > lo) g.startValue -= size;
     // The last class's upper end is excluded, so hi needs a class of its own above it.
     double count = std::floor((hi - g.startValue) / size) + 1;
+    // Extremes of two signs near the largest doubles: no finite count at this size
+    // (and the steps below would never end).
+    if (!(count <= maxFittedClasses + 1)) {
+      size = AxisScale::nextNiceUnit(size);
+      continue;
+    }
     while (count > 1 && g.startValue + (count - 1) * size > hi) --count;
-    while (g.startValue + count * size <= hi) ++count;
+    while (g.startValue + count * size <= hi && count <= maxFittedClasses) ++count;
     if (count <= maxFittedClasses) {
       g.groupCount = static_cast<int>(count);
-      return g;
+      // Classes decide membership with a tolerance: a largest value a rounding
+      // below the last bound counts as on it and needs one class more.
+      while (g.classOf(hi) < 0 && g.groupCount < maxFittedClasses) ++g.groupCount;
+      while (g.classOf(lo) < 0 && g.groupCount < maxFittedClasses) {
+        g.startValue -= size;
+        ++g.groupCount;
+      }
+      if (g.classOf(lo) >= 0 && g.classOf(hi) >= 0) return g;
     }
     size = AxisScale::nextNiceUnit(size);
   }

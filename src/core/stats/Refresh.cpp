@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/NumberText.h"
+#include "core/graph/DataFrame.h"
 #include "core/stats/Statistics.h"
 
 namespace tally {
@@ -151,6 +152,11 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
 
     if (n == 0) {
       clearSetDisplay(d);
+      // Every value outside the classes: the set is blank, but says why.
+      if (grouped) {
+        d.outside = valuesOutside(set, cls);
+        d.outsideText = outsideText(d.outside, GroupClasses);
+      }
       continue;
     }
 
@@ -164,6 +170,11 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
       d.barWidth = hist.groupSize;
       d.columns = classColumns(set, hist);
       for (const auto& c : d.columns) set.maxFrequency = std::max(set.maxFrequency, c.y);
+      d.outside = valuesOutside(set, hist);
+      d.outsideText = outsideText(d.outside, HistogramColumns);
+    } else if (grouped) {
+      d.outside = valuesOutside(set, cls);
+      d.outsideText = outsideText(d.outside, GroupClasses);
     }
   }
 
@@ -188,6 +199,11 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
       out.boxRangeSet = true;
       out.boxYMin = lo - margin;
       out.boxYMax = hi + margin;
+      if (zeroIsFar(lo, hi)) {
+        const AxisFrame f = frameToData(lo, hi);
+        out.boxYMin = f.min;
+        out.boxYMax = f.max;
+      }
     }
   }
   if (out.sets[0].hasStatistics && !out.sets[0].ogive.empty()) out.sliderPercentShown = true;
@@ -198,6 +214,7 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
   if (!anyShown) return out;
 
   double a = lo, b = hi;
+  double half = 0;  // room for the columns standing at the smallest and largest value
   if (isContinuousType(in.type) && hist.groupSize > 0) {
     a = hist.startValue;
     b = hist.end();
@@ -207,29 +224,24 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
   } else {
     // Classroom data often start at 0: the column standing there would be cut in
     // half at the window's edge, so the range starts at its left side.
-    const double half = std::max(out.sets[0].barWidth, out.sets[1].barWidth) / 2;
+    half = std::max(out.sets[0].barWidth, out.sets[1].barWidth) / 2;
     if (a >= 0 && a - half < 0) a -= half;
   }
   out.columnRangesSet = true;
-  if (a > 0.5 * b) {
-    out.xMin = 0.6 * a;
+  if (zeroIsFar(a, b)) {
+    // Data far from 0 (years, heights in cm) are framed to their own span at nice
+    // ticks: on 0..2020 years would be a hairline. The frequency axis still
+    // starts below 0, so every column stands on its base.
+    const AxisFrame f = frameToData(a - half, b + half);
+    out.xMin = f.min;
+    out.xMax = f.max;
     out.yMin = -0.2 * E;
     out.originAlwaysViewable = false;
   } else {
     out.xMin = 1.2 * a;
+    out.xMax = 1.2 * b;
     out.yMin = 0;
     out.originAlwaysViewable = true;
-  }
-  out.xMax = 1.2 * b;
-  // Data far from 0 (years 1980 to 2020) fill a few percent of 0.6a..1.2b and every
-  // column shrinks to a hairline. When the data take less than a tenth of that
-  // window they get one of their own span, a fifth of it to spare on each side
-  // (and room for the widest column).
-  const double span = b - a;
-  if (!out.originAlwaysViewable && span < 0.1 * (out.xMax - out.xMin)) {
-    const double pad = std::max(0.2 * span, std::max(out.sets[0].barWidth, out.sets[1].barWidth));
-    out.xMin = a - pad;
-    out.xMax = b + pad;
   }
   out.yMax = 1.2 * E;
   // Data near the largest doubles give no finite window: the graphs keep theirs.

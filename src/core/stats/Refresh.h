@@ -11,6 +11,7 @@
 #include "core/graph/Series.h"
 #include "core/stats/DataSet.h"
 #include "core/stats/Grouping.h"
+#include "core/stats/Outside.h"
 
 namespace tally {
 
@@ -39,6 +40,11 @@ struct SetDisplay {
   std::vector<PointList> boxLines;  // box-plot lines series: five point lists, or none
   PointList ogive;             // ogive series' only point list; empty: the view gets no ogive
   double sliderValue = 0;      // the slider percentile handed to the percentile view
+  // Values the histogram columns (types 1, 3) or the classes (type 4) leave out,
+  // and the line shown where the graph is: "2 values outside the columns: 20, 21";
+  // empty when every value is counted.
+  OutsideValues outside;
+  std::string outsideText;
 };
 
 struct RefreshInputs {
@@ -64,11 +70,14 @@ struct RefreshInputs {
 struct RefreshResult {
   SetDisplay sets[2];
   // Shared y axis of the box-and-whisker plot; unset when no set got that far.
+  // Framed to the data at nice ticks (frameToData) when 0 lies far outside them.
   bool boxRangeSet = false;
   double boxYMin = 0, boxYMax = 0;
   // Ranges of both column graphs, from the sets that show statistics; unset when
   // neither does or the window would not be finite, and then the column graphs keep
-  // their ranges (a set that shows statistics is still handed its columns).
+  // their ranges (a set that shows statistics is still handed its columns). When 0
+  // lies far outside the columns the x range is framed to them (frameToData) and the
+  // origin is not kept in view; the y range always holds 0.
   bool columnRangesSet = false;
   double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
   bool originAlwaysViewable = true;

@@ -125,6 +125,7 @@ int reportDescription(const ReportOptions& o, std::ostream& out, std::ostream& e
     in.percentile[i] = o.percentileGiven ? o.percentile : opened.content.percentile[i];
   in.decimals = o.decimals;
   const RefreshResult result = refreshAnalysis(sets[0], sets[1], in);
+  notes += outsideLines(result, in.type, setNameFrom(names[0]), setNameFrom(names[1]));
   err << notes;
   out << reportOutput(o, sets, result, in, setNameFrom(names[0]), setNameFrom(names[1]));
   return 0;
@@ -175,7 +176,8 @@ std::string reportUsage() {
          "                      size W > 0, count C from 1 to 100 (default 0,1,10);\n"
          "                      the class bounds must be distinct finite numbers\n"
          "  --histogram S,W,C   histogram columns of continuous data, types 1 and 3\n"
-         "                      (default 0,1,10); they change no statistic shown\n"
+         "                      (default: fitted to the data as the window fits\n"
+         "                      them); they change no statistic shown\n"
          "  --sample            sample standard deviation (default: population)\n"
          "  --percentile P      percentile row, a whole number 0 to 100 (default 50)\n"
          "  --decimals N|auto   places of the computed statistics (mean, quartiles,\n"
@@ -237,6 +239,9 @@ std::string reportUsage() {
          "Given together, --frequency-table, --stem-and-leaf and --working print in\n"
          "that order, separated by an empty line.\n"
          "\n"
+         "Values outside the histogram columns or the classes are noted on standard\n"
+         "error, one line per set: \"Set 2: 1 value outside the classes (20)\".\n"
+         "\n"
          "Exit status: 0 on success, 2 on bad usage, an unreadable file or a file with\n"
          "no numbers (\"No numbers found in FILE.\").\n";
 }
@@ -296,6 +301,7 @@ bool parseReportArguments(const std::vector<std::string>& args, ReportOptions& o
     } else if (a == "--classes" || a == "--histogram") {
       dataOption = a;
       if (!value(v)) return false;
+      if (a == "--histogram") o.histogramGiven = true;
       if (!parseGrouping(v, a == "--classes" ? o.classes : o.histogram)) {
         error = a +
                 " must be START,SIZE,COUNT with START >= 0, SIZE > 0, COUNT 1 to 100 and distinct"
@@ -465,8 +471,8 @@ std::string frequencyTableWithPercentages(const DataSet sets[2], const RefreshRe
     for (const FrequencyRow& row : rows.rows) {
       // The lines stay those of the column graph; the percentages count every observation.
       if (row.outside) continue;
-      table += (s == 0 ? name1 : name2) + "\t" + row.label + "\t" + formatNumber("%g", row.frequency) +
-               "\t" + formatNumber("%g", row.cumulative) + "\t" +
+      table += (s == 0 ? name1 : name2) + "\t" + row.label + "\t" + valueText(row.frequency) +
+               "\t" + valueText(row.cumulative) + "\t" +
                percentageText(row.relativePercent) + "\t" +
                percentageText(row.cumulativePercent) + "\n";
     }
@@ -537,6 +543,18 @@ std::string reportOutput(const ReportOptions& o, const DataSet sets[2], const Re
   return text;
 }
 
+std::string outsideLines(const RefreshResult& result, DataType type, const std::string& name1,
+                         const std::string& name2) {
+  const GroupingKind kind = type == AlreadyGroupedContinuous ? GroupClasses : HistogramColumns;
+  std::string lines;
+  const std::string* names[2] = {&name1, &name2};
+  for (int s = 0; s < 2; ++s) {
+    const std::string line = outsideReportLine(*names[s], result.sets[s].outside, kind);
+    if (!line.empty()) lines += escapeBreaks(line) + "\n";
+  }
+  return lines;
+}
+
 int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   ReportOptions o;
   std::string error;
@@ -577,8 +595,12 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                        valueText(v) +
                        " has been added more than once; only the first frequency value is used") +
                "\n";
+    // Histogram columns the command line does not give follow the data, as the
+    // window fits them on loading.
+    if (!o.histogramGiven) in.histogram = fitHistogram(sets[0], sets[1]);
     result = refreshAnalysis(sets[0], sets[1], in);
   }
+  notes += outsideLines(result, in.type, names[0], names[1]);
   err << notes;
   out << reportOutput(o, sets, result, in, names[0], names[1]);
   return 0;

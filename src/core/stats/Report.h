@@ -17,7 +17,8 @@ namespace tally {
 struct ReportOptions {
   DataType type = UngroupedDiscrete;
   Grouping classes;    // 0, 1, 10 as the program starts
-  Grouping histogram;
+  Grouping histogram;  // without --histogram: fitted to the data (fitHistogram)
+  bool histogramGiven = false;      // --histogram was on the command line
   bool sample = false;
   int percentile = 50;
   int decimals = kAutoDecimals;     // --decimals: places of the computed statistics
@@ -107,8 +108,14 @@ std::string reportOutput(const ReportOptions& o, const DataSet sets[2], const Re
                          const RefreshInputs& in, const std::string& name1,
                          const std::string& name2);
 
+// The lines on standard error for the values a grouping leaves out, one per
+// affected set: "Set 2: 1 value outside the classes (20)".
+std::string outsideLines(const RefreshResult& result, DataType type, const std::string& name1,
+                         const std::string& name2);
+
 // The whole program: returns the exit status (0, or 2 on any error, with one line
-// on `err` and nothing on `out`).
+// on `err` and nothing on `out`). Values outside the columns or classes are noted
+// on `err` (outsideLines) and leave the status 0.
 int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tally
