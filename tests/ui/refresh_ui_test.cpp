@@ -148,14 +148,16 @@ TEST_F(RefreshUiTest, ColumnGraphRangesFollowTheSpreadOfTheData) {
     EXPECT_DOUBLE_EQ(g->getYMax(), 1.2);
     EXPECT_TRUE(g->getOriginAlwaysViewable());
   }
-  // 100 110 120 and 105 115 125: a = 100 > 0.5*125, so x from 0.6*100 = 60 to
-  // 1.2*125 = 150, y from -0.2 to 1.2, origin not forced into view.
+  // 100 110 120 and 105 115 125: 0 lies further from the data than they are wide,
+  // so x is framed to the columns at nice ticks, 95 to 130 (columns 3.75 wide at
+  // 100 and 125, a twentieth of the span as room, ticks of 5), y from -0.2 to 1.2,
+  // origin not forced into view.
   paste("100\n110\n120\n");
   selectSet(1);
   paste("105\n115\n125\n");
   for (ColumnGraphView* g : {frame->set1Graph, frame->set2Graph}) {
-    EXPECT_DOUBLE_EQ(g->getXMin(), 60);
-    EXPECT_DOUBLE_EQ(g->getXMax(), 150);
+    EXPECT_DOUBLE_EQ(g->getXMin(), 95);
+    EXPECT_DOUBLE_EQ(g->getXMax(), 130);
     EXPECT_DOUBLE_EQ(g->getYMin(), -0.2);
     EXPECT_DOUBLE_EQ(g->getYMax(), 1.2);
     EXPECT_FALSE(g->getOriginAlwaysViewable());

@@ -217,8 +217,11 @@ TEST_P(ReportMatchTest, ProgramShowsTheReportsPage) {
       EXPECT_TRUE(noted) << err.str();
     }
   }
+  // Besides repeated values, only values outside the histogram columns are noted.
   if (c.duplicate[0].empty() && c.duplicate[1].empty()) {
-    EXPECT_EQ(err.str(), "");
+    std::istringstream lines(err.str());
+    for (std::string line; std::getline(lines, line);)
+      EXPECT_NE(line.find(" outside the columns ("), std::string::npos) << line;
   }
 
   // The installed tool prints exactly what the library computes.
