@@ -20,7 +20,7 @@ FrequencyTableRows buildFrequencyTable(const DataSet& set, const SetDisplay& d,
   for (size_t j = 0; j < d.columns.size(); ++j) {
     const WorldPoint& c = d.columns[j];
     FrequencyRow row;
-    row.label = classes ? classes->classLabel(static_cast<int>(j)) : formatNumber("%g", c.x);
+    row.label = classes ? classes->classLabel(static_cast<int>(j)) : valueText(c.x);
     row.frequency = c.y;
     inside += c.y;
     row.cumulative = inside;
@@ -53,8 +53,8 @@ std::string frequencyTableText(const FrequencyTableRows& table) {
   std::string text = std::string(table.classes ? "Class" : "Value") +
                      "\tFrequency\tRelative frequency (%)\tCumulative frequency\tCumulative %\n";
   for (const FrequencyRow& row : table.rows)
-    text += row.label + "\t" + formatNumber("%g", row.frequency) + "\t" +
-            percentageText(row.relativePercent) + "\t" + formatNumber("%g", row.cumulative) +
+    text += row.label + "\t" + valueText(row.frequency) + "\t" +
+            percentageText(row.relativePercent) + "\t" + valueText(row.cumulative) +
             "\t" + percentageText(row.cumulativePercent) + "\n";
   return text;
 }

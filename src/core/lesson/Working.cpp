@@ -19,8 +19,8 @@ const std::string kTimes = "\xC2\xB7";        // ·
 const std::string kTo = "\xE2\x80\x93";       // – between positions
 const std::string kSigma = "\xCF\x83";        // σ
 
-// Values and counts as the page writes them ("%g"), statistics as it writes them.
-std::string val(double v) { return std::isfinite(v) ? formatNumber("%g", v) : std::string(); }
+// Values and counts as the page writes them (valueText), statistics as it writes them.
+std::string val(double v) { return std::isfinite(v) ? valueText(v) : std::string(); }
 std::string stat(double v) { return statisticText(v); }
 std::string whole(std::uint64_t k) { return std::to_string(k); }
 std::string at(std::uint64_t k) { return "x" + whole(k); }
