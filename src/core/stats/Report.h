@@ -50,6 +50,10 @@ bool readDataFileText(const std::string& path, std::string& text, std::string& e
 CellTable loadDataText(const std::string& text, DataType type, const Grouping& classes);
 CellTable loadedTable(const DataImport& data, DataType type, const Grouping& classes);
 
+// Line breaks written as "\n" (and "\r"): a page text stays in its row, and a
+// message that names a file or an argument stays one line whatever the name holds.
+std::string escapeBreaks(const std::string& text);
+
 // The Statistics page: a header "\tSet 1\tSet 2" (or the sets' names) and one line
 // per row (caption TAB Set 1 TAB Set 2), line breaks inside texts written as "\n".
 std::string statisticsPage(const RefreshResult& result, bool sample, int percentile,
