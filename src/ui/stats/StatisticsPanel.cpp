@@ -186,22 +186,25 @@ StatisticsPanel::StatisticsPanel(wxWindow* parent, const int nameIds[2], const i
     grid->Add(pPair, 1, wxEXPAND);
     grid->Add(label(s, Statistic::Percentile), 0, wxALIGN_CENTER_VERTICAL);
   }
-  const wxString places[] = {_("Auto"), "0", "1", "2", "3", "4", "5", "6"};
-  decimals = new wxChoice(this, decimalsId, wxDefaultPosition, wxDefaultSize,
-                          WXSIZEOF(places), places);
-  decimals->SetSelection(decimalsItem(tally::kAutoDecimals));
-  decimals->SetToolTip(_("Places of the computed statistics (mean, quartiles, median, IQR, "
-                         "standard deviation, percentile); Auto shows 4 significant digits."));
-  auto* decimalsRow = new wxBoxSizer(wxHORIZONTAL);
-  decimalsRow->Add(boldCaption(this, _("Decimals:")), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
-  decimalsRow->Add(decimals, 0, wxALIGN_CENTER_VERTICAL);
   auto* pageSizer = new wxBoxSizer(wxVERTICAL);
   // Expanding fills the page, so centring would have no effect here.
   pageSizer->Add(grid, 1, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 15);
-  pageSizer->Add(decimalsRow, 0, wxALL, 15);
+  pageSizer->Add(buildDecimalsRow(decimalsId), 0, wxALL, 15);
   SetAutoLayout(true);
   SetSizer(pageSizer);
   pageSizer->SetSizeHints(this);
+}
+
+wxSizer* StatisticsPanel::buildDecimalsRow(int id) {
+  const wxString places[] = {_("Auto"), "0", "1", "2", "3", "4", "5", "6"};
+  decimals = new wxChoice(this, id, wxDefaultPosition, wxDefaultSize, WXSIZEOF(places), places);
+  decimals->SetSelection(decimalsItem(tally::kAutoDecimals));
+  decimals->SetToolTip(_("Places of the computed statistics (mean, quartiles, median, IQR, "
+                         "standard deviation, percentile); Auto shows 4 significant digits."));
+  auto* row = new wxBoxSizer(wxHORIZONTAL);
+  row->Add(boldCaption(this, _("Decimals:")), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
+  row->Add(decimals, 0, wxALIGN_CENTER_VERTICAL);
+  return row;
 }
 
 wxStaticText* StatisticsPanel::makeSliderLabel(int set, wxWindow* page) {

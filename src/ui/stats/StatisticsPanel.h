@@ -11,6 +11,7 @@
 
 class wxChoice;
 class wxFlexGridSizer;
+class wxSizer;
 class wxSpinCtrl;
 class wxStaticText;
 
@@ -59,6 +60,8 @@ class StatisticsPanel : public wxPanel {
   bool takeGrownLabels();
 
  private:
+  // The "Decimals:" caption and its choice, below the statistics.
+  wxSizer* buildDecimalsRow(int id);
   // A value label keeps its width, so that both columns keep their places
   // whatever their texts; a longer text wraps and the label grows downwards only,
   // never shrinking below what it once needed, so the page does not jump.
