@@ -228,7 +228,10 @@ TEST_F(PrintTest, NoPrinterResolutionDrawsNothing) {
 // toolkit's dialog.
 TEST_F(PrintTest, PrintCommandWritesOnePageWithTheStatisticsToAFile) {
   click(frame->FindWindow(ID_AUTO_DATA));
-  rename(0, "Class 7A");
+  // A long name with an "&": its first 30 characters, as typed, on the graph and the page.
+  rename(0, "R&D team: heights of Year 9 girls");
+  const std::string name = "R&D team: heights of Year 9 gi";
+  EXPECT_EQ(toStd(frame->set1Graph->getTitle()), name);
   // Set 2 shows no statistics after 1, 2, 3 became 5, 5, 5, 5 (only its n and why),
   // yet keeps the sum of squares of its last refresh; the page must not print it.
   selectSet(1);
@@ -257,7 +260,7 @@ TEST_F(PrintTest, PrintCommandWritesOnePageWithTheStatisticsToAFile) {
     ++pages;
   EXPECT_EQ(pages, 1u);
   // PostScript strings escape their parentheses.
-  for (std::string shown : {std::string("Class 7A"), std::string("Set 2"), std::string("Statistics"),
+  for (std::string shown : {name, std::string("Set 2"), std::string("Statistics"),
                             std::string("\\(sample\\)"), std::string("\\(population\\)")})
     EXPECT_NE(out.find("(" + shown + ")"), std::string::npos) << shown;
   using S = Statistic;
