@@ -55,6 +55,10 @@ class StatisticsPanel : public wxPanel {
   void showDeviationCaption(bool sample);
   void showPercentile(int set, int p);
   void showDecimals(int decimals);
+  // Under the statistics, the values the classes of already grouped data leave
+  // out ("1 value outside the classes: 20"): hidden when the text is empty.
+  void showOutside(int set, const std::string& text);
+  wxStaticText* outsideLabel(int set) const { return outside[set]; }
   // True once since a value label grew beyond its room; the owner lays out again.
   bool takeGrownLabels();
 
@@ -68,6 +72,7 @@ class StatisticsPanel : public wxPanel {
   wxStaticText* names[2] = {};
   wxStaticText* extremeCaptions[2][3] = {};
   wxStaticText* deviationCaptions[2] = {};
+  wxStaticText* outside[2] = {};
   wxSpinCtrl* spins[2] = {};
   wxChoice* decimals = nullptr;
   wxFlexGridSizer* rows = nullptr;
