@@ -209,23 +209,27 @@ void MainFrame::showGraphs() {
 }
 
 // Columns of continuous data are a grouping too: what they leave out is named
-// under the graph. Discrete columns stand on every value.
+// under the graph. Discrete columns stand on every value. While either set has a
+// line both graphs make room for one, so that they keep the same height and scale.
 void MainFrame::showColumnOutside() {
   const bool grouping = tally::isContinuousType(model.type()) ||
                         model.type() == tally::AlreadyGroupedContinuous;
+  wxString texts[2];
+  for (int s = 0; s < 2; ++s)
+    if (grouping) texts[s] = toWx(model.result().sets[s].outsideText);
+  const bool shown = !texts[0].empty() || !texts[1].empty();
   bool changed = false;
   for (int s = 0; s < 2; ++s) {
     wxStaticText* line = columnOutside[s];
-    const wxString text = grouping ? toWx(model.result().sets[s].outsideText) : wxString();
-    if (line->GetLabelText() != text) {
-      line->SetLabelText(text);
-      if (text.empty())
+    if (line->GetLabelText() != texts[s]) {
+      line->SetLabelText(texts[s]);
+      if (texts[s].empty())
         line->UnsetToolTip();
       else
-        line->SetToolTip(text);
+        line->SetToolTip(texts[s]);
     }
-    if (line->IsShown() != !text.empty()) {
-      line->Show(!text.empty());
+    if (line->IsShown() != shown) {
+      line->Show(shown);
       changed = true;
     }
   }
