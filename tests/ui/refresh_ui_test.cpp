@@ -528,3 +528,31 @@ TEST_F(RefreshUiTest, TheFrequencyAxisStandsLeftOfColumnsBelowZero) {
   for (int y = 0; y < c.y; ++y) darkRows += dark(img, axis, y) ? 1 : 0;
   EXPECT_GT(darkRows, c.y / 2);
 }
+
+// An ogive of years in classes from 1990: its markers name the sets and their
+// lines start at the vertical axis, nothing coloured left of it (from x = 0 they
+// would cross the whole window).
+TEST_F(RefreshUiTest, OgiveMarkersNameTheSetsAndStopAtTheAxes) {
+  paste("1995\n1996\n1998\n2001\n2003\n2004\n2007\n2009\n");
+  rename(0, "7A");
+  wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AcceptGrouping(1990, 5, 5));
+  EXPECT_EQ(toStd(frame->percentileGraph->markerTitle(0)), "7A  Percentile");
+  EXPECT_EQ(toStd(frame->percentileGraph->markerTitle(1)), "Set 2  Percentile");
+  frame->notebook->SetSelection(2);
+  settle();
+  PercentileGraphView* graph = frame->percentileGraph;
+  const wxSize c = graph->GetClientSize();
+  ASSERT_GT(c.x, 100);
+  const wxImage img = renderOnWhite(c.x, c.y, [&](wxDC& dc) { graph->draw(dc); });
+  const wxPoint axes = graph->axesCrossingPixel();
+  ASSERT_GT(axes.x, 2);
+  int colouredLeft = 0, colouredRight = 0;
+  for (int y = 0; y < c.y; ++y)
+    for (int x = 0; x < c.x; ++x) {
+      const int r = img.GetRed(x, y), g = img.GetGreen(x, y), b = img.GetBlue(x, y);
+      if (std::max({r, g, b}) - std::min({r, g, b}) <= 40) continue;
+      (x < axes.x - 1 ? colouredLeft : colouredRight)++;
+    }
+  EXPECT_GT(colouredRight, 0);
+  EXPECT_EQ(colouredLeft, 0);
+}
