@@ -556,3 +556,21 @@ TEST_F(RefreshUiTest, OgiveMarkersNameTheSetsAndStopAtTheAxes) {
   EXPECT_GT(colouredRight, 0);
   EXPECT_EQ(colouredLeft, 0);
 }
+
+// The frequency axis's caption and a graph's title never meet: a name of 30
+// letters goes below the caption, a short one stays at the top right.
+TEST_F(RefreshUiTest, TheTitleKeepsClearOfTheFrequencyCaption) {
+  paste("-12.5\n-9.1\n-6\n-3.4\n-1\n0.5\n2.2\n4.8\n8.3\n");
+  frame->notebook->SetSelection(1);
+  for (const std::string& name : {std::string("Set-1"), std::string(30, 'W')}) {
+    SCOPED_TRACE(name);
+    rename(0, name);
+    settle();
+    const wxRect caption = frame->set1Graph->yCaptionRect(), title = frame->set1Graph->titleRect();
+    ASSERT_FALSE(caption.IsEmpty());
+    ASSERT_FALSE(title.IsEmpty());
+    EXPECT_FALSE(title.Intersects(caption));
+    EXPECT_GE(caption.x, frame->set1Graph->axesCrossingPixel().x);
+  }
+  EXPECT_EQ(frame->set1Graph->titleRect().y, frame->set1Graph->yCaptionRect().GetBottom() + 3);
+}
