@@ -225,3 +225,34 @@ TEST(AnalysisModel, LoadingAFileReplacesTheShownTable) {
   m.markSaved();
   EXPECT_FALSE(m.hasUnsavedData());
 }
+
+// Classes 6, 2 x 3 (6..12) leave 4, 5 and 20 of 4 5 6 7 20 out: widened they run
+// from 4 to 22 at the same size; kept, the statistics count what they hold and the
+// three values are named as outside. Undo brings back the raw values either way.
+TEST(AnalysisModel, ClassesThatLeaveValuesOutAreWidenedOnlyWhenTheAnswerSaysSo) {
+  struct Case {
+    bool widen;
+    Grouping classes;
+    double n;
+    std::string outside;
+  };
+  for (const Case& c : {Case{true, {4, 2, 9}, 5, ""},
+                        Case{false, {6, 2, 3}, 2, "3 values outside the classes: 4, 5, 20"}}) {
+    SCOPED_TRACE(c.widen);
+    AnalysisModel m;
+    m.chooseType(UngroupedContinuous);
+    m.enterTable(column({"4", "5", "6", "7", "20"}));
+    const Analysis typed = m.state();
+    EXPECT_EQ(m.countOutside(Grouping{6, 2, 3}), 3);
+    EXPECT_EQ(m.countOutside(Grouping{0, 5, 5}), 0);
+    m.setClasses(Grouping{6, 2, 3}, c.widen);
+    m.chooseType(AlreadyGroupedContinuous);
+    EXPECT_EQ(m.classes(), c.classes);
+    EXPECT_EQ(m.set(0).count, c.n);
+    EXPECT_EQ(m.result().sets[0].outsideText, c.outside);
+    m.restore(typed, 0);
+    EXPECT_EQ(m.type(), UngroupedContinuous);
+    EXPECT_EQ(m.set(0).count, 5);
+    EXPECT_EQ(m.shownCells(), column({"4", "5", "6", "7", "20"}));
+  }
+}

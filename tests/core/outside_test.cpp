@@ -75,7 +75,7 @@ TEST(Outside, ValuesNoClassHoldsAreCountedAndListed) {
 
 TEST(Outside, TheWidenQuestionCountsTheValues) {
   EXPECT_EQ(widenClassesQuestion(2), "2 values lie outside these classes. Widen the classes to hold them?");
-  EXPECT_EQ(widenClassesQuestion(1), "1 value lie outside these classes. Widen the classes to hold them?");
+  EXPECT_EQ(widenClassesQuestion(1), "1 value lies outside these classes. Widen the classes to hold it?");
 }
 
 TEST(Outside, WidenedClassesHoldEveryValueWithTheSameSize) {

@@ -146,8 +146,10 @@ TEST_F(CommandsTest, ClearDataUnderClassesKeepsTheClassLabels) {
 
 TEST_F(CommandsTest, ASetHoldsDataWhileItHasPairsEvenWithCountZero) {
   typeValues({"50", "60", "70"});
-  // Classes 0 to 10: every value lies outside them, so the set counts 0.
-  wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AnswerGrouping("0", "1", 10));
+  // Classes 0 to 10: every value lies outside them; kept as they are (No to
+  // widening them), the set counts 0.
+  wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AnswerGrouping("0", "1", 10),
+                wxExpectModal<wxMessageDialog>(wxID_NO));
   ASSERT_EQ(frame->analysis().set(0).count, 0);
   ASSERT_FALSE(frame->analysis().set(0).pairs.empty());
   wxTEST_DIALOG(autoData(), AnswerDeletion(wxID_NO));

@@ -4,6 +4,7 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/choice.h>
+#include <wx/file.h>
 #include <wx/msgdlg.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
@@ -22,6 +23,7 @@
 #include "ui/views/ColumnGraphView.h"
 #include "ui/views/PercentileGraphView.h"
 #include "MainFrameDriver.h"
+#include "PixelTools.h"
 
 namespace {
 
@@ -76,6 +78,31 @@ class RefreshUiTest : public ::testing::Test, protected MainFrameDriver {
 
 using Labels = std::vector<std::string>;
 using Points = tally::PointList;
+
+// The question on widening the classes, checked and answered Yes or No.
+class AnswerWiden : public wxExpectModalBase<wxMessageDialog, AnswerWiden> {
+ public:
+  AnswerWiden(const std::string& message, int answer) : message(message), answer(answer) {}
+
+ protected:
+  int OnInvoked(wxMessageDialog* dlg) const override {
+    EXPECT_EQ(toStd(dlg->GetMessage()), message);
+    EXPECT_TRUE(dlg->GetMessageDialogStyle() & wxYES_NO);
+    return answer;
+  }
+  wxString GetDefaultDescription() const override { return toWx("question \"" + message + "\""); }
+
+ private:
+  std::string message;
+  int answer;
+};
+
+std::string exampleText(const char* name) {
+  wxFile f(wxString::FromUTF8(std::string(TALLYSCOPE_EXAMPLES) + "/" + name));
+  wxString text;
+  f.ReadAll(&text);
+  return toStd(text);
+}
 
 }  // namespace
 
@@ -388,4 +415,162 @@ TEST_F(RefreshUiTest, ZoomKeysGrowAndShrinkTheStatisticsAndTheGraphLabels) {
   EXPECT_EQ(frame->getUserZoom(), 1);
   EXPECT_NEAR(frame->statistics->label(0, Statistic::Mean)->GetFont().GetFractionalPointSize(),
               points * frame->getTextScale(), 0.5);
+}
+
+// The example's classes (Class 7A 6..19, Class 7B 5..20) as Ungrouped Continuous:
+// the fitted histogram holds every score; columns 0, 2 x 10 end at 20 and the line
+// under Set 2's graph names its 20. The statistics count every value, so their page
+// says nothing.
+TEST_F(RefreshUiTest, ValuesOutsideTheColumnsAreNamedUnderTheGraph) {
+  selectSet(0);
+  loadText(exampleText("class-7a.csv"));
+  selectSet(1);
+  loadText(exampleText("class-7b.csv"));
+  chooseType(tally::UngroupedContinuous);
+  settle();
+  for (int s = 0; s < 2; ++s) {
+    EXPECT_FALSE(frame->columnOutside[s]->IsShown()) << s;
+    EXPECT_EQ(text(frame->columnOutside[s]), "") << s;
+  }
+  wxTEST_DIALOG(click(frame->columnWidthButton), AcceptGrouping(0, 2, 10));
+  settle();
+  EXPECT_EQ(text(frame->columnOutside[0]), "");
+  ASSERT_TRUE(frame->columnOutside[1]->IsShown());
+  EXPECT_EQ(text(frame->columnOutside[1]), "1 value outside the columns: 20");
+  // Both graphs keep one height, so their frequency scales stay side by side.
+  EXPECT_EQ(frame->set1Graph->GetSize().y, frame->set2Graph->GetSize().y);
+  // Under its own graph, one line high, and inside the page.
+  const wxRect line = frame->columnOutside[1]->GetRect(), graph = frame->set2Graph->GetRect();
+  EXPECT_GE(line.y, graph.GetBottom());
+  EXPECT_LT(line.x, graph.GetRight());
+  EXPECT_GT(line.GetRight(), graph.x);
+  EXPECT_LE(line.GetBottom(), frame->columnGraphPage->GetClientSize().y);
+  EXPECT_EQ(text(frame->statistics->label(1, Statistic::N)), "26");
+  EXPECT_FALSE(frame->statistics->outsideLabel(1)->IsShown());
+  // Discrete columns stand on every value: the line goes.
+  chooseType(tally::UngroupedDiscrete);
+  EXPECT_FALSE(frame->columnOutside[1]->IsShown());
+}
+
+// Choosing Already Grouped Continuous with classes 6, 2 x 7 (6..20) leaves Class
+// 7B's 5 and 20 out: the window asks. Yes widens the classes to 4, 2 x 9; No keeps
+// them, and the graph and the statistics page name the two values; undo brings the
+// raw scores back either way.
+TEST_F(RefreshUiTest, ClassesThatLeaveValuesOutAskToBeWidened) {
+  selectSet(0);
+  loadText(exampleText("class-7a.csv"));
+  selectSet(1);
+  loadText(exampleText("class-7b.csv"));
+  chooseType(tally::UngroupedContinuous);
+  const char* question = "2 values lie outside these classes. Widen the classes to hold them?";
+  const auto rawScores = frame->analysis().set(1).pairs;
+
+  struct Case {
+    int answer;
+    tally::Grouping classes;
+    const char* n2;
+    const char* line;
+  };
+  for (const Case& c : {Case{wxID_YES, {4, 2, 9}, "26", ""},
+                        Case{wxID_NO, {6, 2, 7}, "24", "2 values outside the classes: 5, 20"}}) {
+    SCOPED_TRACE(c.answer == wxID_YES ? "Yes" : "No");
+    wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AcceptGrouping(6, 2, 7),
+                  AnswerWiden(question, c.answer));
+    settle();
+    EXPECT_EQ(frame->shownType(), tally::AlreadyGroupedContinuous);
+    EXPECT_EQ(frame->classGrouping(), c.classes);
+    EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "25");
+    EXPECT_EQ(text(frame->statistics->label(1, Statistic::N)), c.n2);
+    const bool outside = *c.line != 0;
+    EXPECT_EQ(frame->statistics->outsideLabel(1)->IsShown(), outside);
+    EXPECT_EQ(text(frame->statistics->outsideLabel(1)), c.line);
+    EXPECT_EQ(frame->columnOutside[1]->IsShown(), outside);
+    EXPECT_EQ(text(frame->columnOutside[1]), c.line);
+    EXPECT_FALSE(frame->statistics->outsideLabel(0)->IsShown());
+    EXPECT_EQ(text(frame->columnOutside[0]), "");
+
+    frame->undo();
+    settle();
+    EXPECT_EQ(frame->shownType(), tally::UngroupedContinuous);
+    EXPECT_EQ(frame->analysis().set(1).pairs, rawScores);
+    EXPECT_EQ(text(frame->statistics->label(1, Statistic::N)), "26");
+    EXPECT_FALSE(frame->statistics->outsideLabel(1)->IsShown());
+  }
+  // Classes that hold every value ask nothing.
+  wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AcceptGrouping(4, 2, 9));
+  EXPECT_EQ(frame->classGrouping(), (tally::Grouping{4, 2, 9}));
+  EXPECT_FALSE(frame->columnOutside[1]->IsShown());
+}
+
+// Temperatures from -12.5 to 8.3: the frequency axis stands left of every column,
+// at the left end of the window, not at x = 0 across them.
+TEST_F(RefreshUiTest, TheFrequencyAxisStandsLeftOfColumnsBelowZero) {
+  chooseType(tally::UngroupedContinuous);
+  paste("-12.5\n-9.1\n-6\n-3.4\n-1\n0.5\n2.2\n4.8\n8.3\n");
+  frame->notebook->SetSelection(1);
+  settle();
+  ColumnGraphView* graph = frame->set1Graph;
+  const wxSize c = graph->GetClientSize();
+  ASSERT_GT(c.x, 100);
+  const wxImage img = renderOnWhite(c.x, c.y, [&](wxDC& dc) { graph->draw(dc); });
+  int leftmostColumn = c.x;
+  for (int y = 0; y < c.y; ++y)
+    for (int x = 0; x < c.x; ++x) {
+      const int r = img.GetRed(x, y), g = img.GetGreen(x, y), b = img.GetBlue(x, y);
+      if (std::max({r, g, b}) - std::min({r, g, b}) > 40) leftmostColumn = std::min(leftmostColumn, x);
+    }
+  ASSERT_LT(leftmostColumn, c.x) << "no columns drawn";
+  const int axis = graph->axesCrossingPixel().x;
+  EXPECT_LT(axis, leftmostColumn);
+  EXPECT_LT(axis, graph->worldToPixelX(0) - 20);
+  // The axis is drawn there: dark along most of the plotting height.
+  int darkRows = 0;
+  for (int y = 0; y < c.y; ++y) darkRows += dark(img, axis, y) ? 1 : 0;
+  EXPECT_GT(darkRows, c.y / 2);
+}
+
+// An ogive of years in classes from 1990: its markers name the sets and their
+// lines start at the vertical axis, nothing coloured left of it (from x = 0 they
+// would cross the whole window).
+TEST_F(RefreshUiTest, OgiveMarkersNameTheSetsAndStopAtTheAxes) {
+  paste("1995\n1996\n1998\n2001\n2003\n2004\n2007\n2009\n");
+  rename(0, "7A");
+  wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AcceptGrouping(1990, 5, 5));
+  EXPECT_EQ(toStd(frame->percentileGraph->markerTitle(0)), "7A  Percentile");
+  EXPECT_EQ(toStd(frame->percentileGraph->markerTitle(1)), "Set 2  Percentile");
+  frame->notebook->SetSelection(2);
+  settle();
+  PercentileGraphView* graph = frame->percentileGraph;
+  const wxSize c = graph->GetClientSize();
+  ASSERT_GT(c.x, 100);
+  const wxImage img = renderOnWhite(c.x, c.y, [&](wxDC& dc) { graph->draw(dc); });
+  const wxPoint axes = graph->axesCrossingPixel();
+  ASSERT_GT(axes.x, 2);
+  int colouredLeft = 0, colouredRight = 0;
+  for (int y = 0; y < c.y; ++y)
+    for (int x = 0; x < c.x; ++x) {
+      const int r = img.GetRed(x, y), g = img.GetGreen(x, y), b = img.GetBlue(x, y);
+      if (std::max({r, g, b}) - std::min({r, g, b}) <= 40) continue;
+      (x < axes.x - 1 ? colouredLeft : colouredRight)++;
+    }
+  EXPECT_GT(colouredRight, 0);
+  EXPECT_EQ(colouredLeft, 0);
+}
+
+// The frequency axis's caption and a graph's title never meet: a name of 30
+// letters goes below the caption, a short one stays at the top right.
+TEST_F(RefreshUiTest, TheTitleKeepsClearOfTheFrequencyCaption) {
+  paste("-12.5\n-9.1\n-6\n-3.4\n-1\n0.5\n2.2\n4.8\n8.3\n");
+  frame->notebook->SetSelection(1);
+  for (const std::string& name : {std::string("Set-1"), std::string(30, 'W')}) {
+    SCOPED_TRACE(name);
+    rename(0, name);
+    settle();
+    const wxRect caption = frame->set1Graph->yCaptionRect(), title = frame->set1Graph->titleRect();
+    ASSERT_FALSE(caption.IsEmpty());
+    ASSERT_FALSE(title.IsEmpty());
+    EXPECT_FALSE(title.Intersects(caption));
+    EXPECT_GE(caption.x, frame->set1Graph->axesCrossingPixel().x);
+  }
+  EXPECT_EQ(frame->set1Graph->titleRect().y, frame->set1Graph->yCaptionRect().GetBottom() + 3);
 }

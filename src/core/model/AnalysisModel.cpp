@@ -6,6 +6,7 @@
 #include "core/grid/DataFile.h"
 #include "core/grid/PasteText.h"
 #include "core/stats/HistogramFit.h"
+#include "core/stats/Outside.h"
 
 namespace tally {
 namespace {
@@ -181,8 +182,15 @@ ModelChange AnalysisModel::chooseType(DataType type) {
   return change;
 }
 
-ModelChange AnalysisModel::setClasses(const Grouping& classes) {
-  state_.classes = classes;
+double AnalysisModel::countOutside(const Grouping& classes) const {
+  if (!classes.usable()) return 0;
+  return valuesOutside(state_.sets[0], classes).count + valuesOutside(state_.sets[1], classes).count;
+}
+
+ModelChange AnalysisModel::setClasses(const Grouping& classes, bool widen) {
+  const std::optional<Grouping> wider =
+      widen ? widenedClasses(classes, state_.sets[0], state_.sets[1]) : std::nullopt;
+  state_.classes = wider ? *wider : classes;
   ModelChange change;
   if (state_.type == AlreadyGroupedContinuous) change = tableRewritten();
   change.classes = true;

@@ -87,7 +87,13 @@ class AnalysisModel {
   // Choosing the type in force again changes nothing, except for already grouped
   // data, whose classes the window asks for again (setClasses).
   ModelChange chooseType(DataType type);
-  ModelChange setClasses(const Grouping& classes);
+  // Observations of both sets that no class of `classes` holds.
+  double countOutside(const Grouping& classes) const;
+  // The class grouping of already grouped data. With `widen` (the user's answer
+  // to widenClassesQuestion) the classes are first widened to hold every value
+  // of both sets at the same size; classes that cannot be are kept as given.
+  // Values the classes leave out are counted as outside, never dropped unsaid.
+  ModelChange setClasses(const Grouping& classes, bool widen = false);
   ModelChange setHistogram(const Grouping& histogram, bool followsData);
   // Places of the computed statistics: kAutoDecimals or 0 to 6; anything else
   // changes nothing.

@@ -58,6 +58,9 @@ std::string outsideReportLine(const std::string& setName, const OutsideValues& o
 }
 
 std::string widenClassesQuestion(double outsideCount) {
+  // "1 value lies ... hold it?", "2 values lie ... hold them?"
+  if (outsideCount == 1)
+    return countText(outsideCount) + " lies outside these classes. Widen the classes to hold it?";
   return countText(outsideCount) + " lie outside these classes. Widen the classes to hold them?";
 }
 

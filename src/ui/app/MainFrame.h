@@ -145,6 +145,9 @@ class MainFrame : public wxFrame {
 
   // "Column Graph" page.
   wxButton* columnWidthButton = nullptr;
+  // Under each set's graph, the values its columns or classes leave out ("1 value
+  // outside the columns: 20"); hidden while every value is counted.
+  wxStaticText* columnOutside[2] = {};
 
   // "Box && Whisker" page: the data-type switch shows one of the two inner sizers.
   wxBoxSizer* boxPageSizer = nullptr;
@@ -215,6 +218,12 @@ class MainFrame : public wxFrame {
   void showOgivePage(bool ogive);
   // The classes asked in the class dialog, starting from the model's.
   tally::Grouping askClasses();
+  // Whether classes that leave values out are to be widened to hold them; asked
+  // only when values fall outside them.
+  bool askWidenClasses(const tally::Grouping& classes);
+  // The lines under the column graphs naming the values their columns or classes
+  // leave out.
+  void showColumnOutside();
 
   void rememberScaledTexts();
   void onZoom(wxCommandEvent& event);

@@ -57,8 +57,20 @@ void MainFrame::onDataTypeChanged(wxCommandEvent& event) {
   const int chosen = event.GetInt();
   if (chosen < tally::UngroupedDiscrete || chosen > tally::AlreadyGroupedContinuous) return;
   const auto type = static_cast<tally::DataType>(chosen);
-  if (type == tally::AlreadyGroupedContinuous) show(model.setClasses(askClasses()));
+  if (type == tally::AlreadyGroupedContinuous) {
+    // Counting the values in classes must not lose any without a word.
+    const tally::Grouping classes = askClasses();
+    show(model.setClasses(classes, askWidenClasses(classes)));
+  }
   show(model.chooseType(type));
+}
+
+bool MainFrame::askWidenClasses(const tally::Grouping& classes) {
+  const double outside = model.countOutside(classes);
+  if (outside <= 0) return false;
+  wxMessageDialog question(this, toWx(tally::widenClassesQuestion(outside)),
+                           _("Already Grouped Continuous"), wxYES_NO | wxICON_QUESTION);
+  return question.ShowModal() == wxID_YES;
 }
 
 // Opens the class grouping of already grouped data.

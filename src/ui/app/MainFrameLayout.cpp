@@ -162,8 +162,21 @@ void MainFrame::buildColumnPage() {
   auto* columnPageSizer = new wxBoxSizer(wxVERTICAL);
   columnPageSizer->Add(columnWidthButton, 0, wxALIGN_RIGHT | wxRIGHT, 5);
   auto* columnGraphs = new wxBoxSizer(wxHORIZONTAL);
-  columnGraphs->Add(set1Graph, 1, wxEXPAND | wxTOP | wxBOTTOM | wxLEFT, 5);
-  columnGraphs->Add(set2Graph, 1, wxEXPAND | wxTOP | wxBOTTOM | wxRIGHT, 5);
+  ColumnGraphView* graphs[2] = {set1Graph, set2Graph};
+  for (int s = 0; s < 2; ++s) {
+    // Each graph with the line naming the values it leaves out under it.
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    column->Add(graphs[s], 1, wxEXPAND | wxTOP | wxBOTTOM | (s == 0 ? wxLEFT : wxRIGHT), 5);
+    columnOutside[s] = new wxStaticText(columnGraphPage, wxID_ANY, wxString(), wxDefaultPosition,
+                                        wxDefaultSize,
+                                        wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
+    // One line whatever its text: the two graphs keep equal widths and the window its size.
+    columnOutside[s]->SetMinSize(wxSize(10, columnOutside[s]->GetCharHeight() + 4));
+    columnOutside[s]->SetForegroundColour(wxColour(170, 0, 0));
+    column->Add(columnOutside[s], 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 5);
+    columnOutside[s]->Hide();
+    columnGraphs->Add(column, 1, wxEXPAND);
+  }
   columnPageSizer->Add(columnGraphs, 1, wxEXPAND);
   fitPanel(columnGraphPage, columnPageSizer);
 }

@@ -55,6 +55,7 @@ void MainFrame::show(const tally::ModelChange& change) {
     showGraphs();
   else if (change.statistics)
     showSliderReadOuts(change.percentage);
+  if (change.statistics) showColumnOutside();
   if (change.names) showNames();
 }
 
@@ -138,9 +139,13 @@ void MainFrame::showNames() {
 
 void MainFrame::showStatistics() {
   const tally::RefreshResult& result = model.result();
+  // Statistics of values counted in classes leave out what no class holds; those
+  // of ungrouped values count every one.
+  const bool classes = model.type() == tally::AlreadyGroupedContinuous;
   for (int s = 0; s < 2; ++s) {
     statistics->showSet(s, result.sets[s]);
     statistics->showPercentile(s, model.percentile(s));
+    statistics->showOutside(s, classes ? result.sets[s].outsideText : std::string());
   }
   statistics->showDeviationCaption(model.sampleStdDev());
   statistics->showDecimals(model.decimals());
@@ -203,10 +208,39 @@ void MainFrame::showGraphs() {
       if (result.sets[s].hasStatistics) handColumnGraph(s, true);
 }
 
+// Columns of continuous data are a grouping too: what they leave out is named
+// under the graph. Discrete columns stand on every value. While either set has a
+// line both graphs make room for one, so that they keep the same height and scale.
+void MainFrame::showColumnOutside() {
+  const bool grouping = tally::isContinuousType(model.type()) ||
+                        model.type() == tally::AlreadyGroupedContinuous;
+  wxString texts[2];
+  for (int s = 0; s < 2; ++s)
+    if (grouping) texts[s] = toWx(model.result().sets[s].outsideText);
+  const bool shown = !texts[0].empty() || !texts[1].empty();
+  bool changed = false;
+  for (int s = 0; s < 2; ++s) {
+    wxStaticText* line = columnOutside[s];
+    if (line->GetLabelText() != texts[s]) {
+      line->SetLabelText(texts[s]);
+      if (texts[s].empty())
+        line->UnsetToolTip();
+      else
+        line->SetToolTip(texts[s]);
+    }
+    if (line->IsShown() != shown) {
+      line->Show(shown);
+      changed = true;
+    }
+  }
+  if (changed) columnGraphPage->Layout();
+}
+
 void MainFrame::nameGraphs() {
   const wxString names[2] = {toWx(model.setName(0)), toWx(model.setName(1))};
   set1Graph->setTitle(names[0]);
   set2Graph->setTitle(names[1]);
+  percentileGraph->setSetNames(names[0], names[1]);
   // A name stands under its set's box (x = -4 for Set 1, 4 for Set 2), and only
   // while there is a box to name.
   std::vector<std::pair<double, wxString>> under;
@@ -293,6 +327,11 @@ void MainFrame::handColumnRanges(const tally::RefreshResult& result) {
     view->setYMin(result.yMin);
     view->setYMax(result.yMax);
     view->setOriginAlwaysViewable(result.originAlwaysViewable);
+    // The frequency axis stands at the left end of the window, never across the
+    // columns: at x = 0 it would cut through temperatures from -12.5 to 8.3.
+    const double left =
+        result.originAlwaysViewable ? std::min(result.xMin, 0.0) : result.xMin;
+    view->setAxisIntersection(left, 0);
   }
   handColumnGraph(0, true);
   handColumnGraph(1, true);

@@ -189,10 +189,25 @@ StatisticsPanel::StatisticsPanel(wxWindow* parent, const int nameIds[2], const i
   auto* pageSizer = new wxBoxSizer(wxVERTICAL);
   // Expanding fills the page, so centring would have no effect here.
   pageSizer->Add(grid, 1, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 15);
+  pageSizer->Add(buildOutsideRow(), 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 15);
   pageSizer->Add(buildDecimalsRow(decimalsId), 0, wxALL, 15);
   SetAutoLayout(true);
   SetSizer(pageSizer);
   pageSizer->SetSizeHints(this);
+}
+
+// One line per set under its own column; a long list ends in "...".
+wxSizer* StatisticsPanel::buildOutsideRow() {
+  auto* row = new wxBoxSizer(wxHORIZONTAL);
+  for (int s = 0; s < 2; ++s) {
+    outside[s] = new wxStaticText(this, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
+                                  wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
+    outside[s]->SetMinSize(wxSize(10, outside[s]->GetCharHeight() + 4));
+    outside[s]->SetForegroundColour(wxColour(170, 0, 0));
+    outside[s]->Hide();
+    row->Add(outside[s], 1, wxRIGHT, 10);
+  }
+  return row;
 }
 
 wxSizer* StatisticsPanel::buildDecimalsRow(int id) {
@@ -249,6 +264,22 @@ void StatisticsPanel::showName(int set, const std::string& name) {
     label->SetMinSize(wxSize(width, need));
     grew = true;
   }
+}
+
+void StatisticsPanel::showOutside(int set, const std::string& text) {
+  wxStaticText* line = outside[set];
+  const wxString shown = toWx(text);
+  if (line->GetLabelText() != shown) {
+    line->SetLabelText(shown);
+    if (shown.empty())
+      line->UnsetToolTip();
+    else
+      line->SetToolTip(shown);
+  }
+  if (line->IsShown() == !shown.empty()) return;
+  line->Show(!shown.empty());
+  // The page lays its rows out again, as for a label that grew.
+  grew = true;
 }
 
 int StatisticsPanel::decimalsItem(int decimals) {

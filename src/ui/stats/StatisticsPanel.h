@@ -56,12 +56,18 @@ class StatisticsPanel : public wxPanel {
   void showDeviationCaption(bool sample);
   void showPercentile(int set, int p);
   void showDecimals(int decimals);
+  // Under the statistics, the values the classes of already grouped data leave
+  // out ("1 value outside the classes: 20"): hidden when the text is empty.
+  void showOutside(int set, const std::string& text);
+  wxStaticText* outsideLabel(int set) const { return outside[set]; }
   // True once since a value label grew beyond its room; the owner lays out again.
   bool takeGrownLabels();
 
  private:
   // The "Decimals:" caption and its choice, below the statistics.
   wxSizer* buildDecimalsRow(int id);
+  // The lines naming values outside the classes, one per set.
+  wxSizer* buildOutsideRow();
   // A value label keeps its width, so that both columns keep their places
   // whatever their texts; a longer text wraps and the label grows downwards only,
   // never shrinking below what it once needed, so the page does not jump.
@@ -71,6 +77,7 @@ class StatisticsPanel : public wxPanel {
   wxStaticText* names[2] = {};
   wxStaticText* extremeCaptions[2][3] = {};
   wxStaticText* deviationCaptions[2] = {};
+  wxStaticText* outside[2] = {};
   wxSpinCtrl* spins[2] = {};
   wxChoice* decimals = nullptr;
   wxFlexGridSizer* rows = nullptr;

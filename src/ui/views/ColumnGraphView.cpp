@@ -53,8 +53,8 @@ void ColumnGraphView::drawNames(wxDC& dc) {
   if (!title.empty()) {
     // Top right: the vertical axis and its label stand at the left, the columns
     // reach 1/1.2 of the height, the x axis label sits at the bottom right.
-    const wxSize e = dc.GetTextExtent(title);
-    dc.DrawText(title, std::max(0, c.x - e.x - 10), 4);
+    const wxRect r = titleRect();
+    dc.DrawText(title, r.x, r.y);
   }
   for (const auto& [x, name] : namesUnder) {
     if (name.empty()) continue;
@@ -63,6 +63,36 @@ void ColumnGraphView::drawNames(wxDC& dc) {
     dc.DrawText(name, left, std::max(0, c.y - e.y - 4));
   }
   dc.SetFont(wxNullFont);
+}
+
+wxRect ColumnGraphView::yCaptionRect() const {
+  const wxString caption = getYAxisLabel();
+  if (caption.empty() || !getYScale().showAxis) return wxRect();
+  const wxFont font = axisLabelFont();
+  wxSize e;
+  GetTextExtent(caption, &e.x, &e.y, nullptr, nullptr, &font);
+  const int pos = getYAxisLabelPosition();
+  const int col = axesCrossingPixel().x;
+  const int top = worldToPixelY(getYScale().getMax());
+  const int bottom = worldToPixelY(getYScale().getMin());
+  // As the axis draws it: beside the axis on its right or left, at its top or
+  // bottom end; on the left the tick labels may push it further out, so the
+  // rectangle runs to the window's edge there.
+  const int y = (pos & 1) ? bottom - e.y - 10 : top + 5;
+  if (pos & 4) return wxRect(0, y, std::max(0, col - 10), e.y);
+  return wxRect(col + 15, y, e.x, e.y);
+}
+
+wxRect ColumnGraphView::titleRect() const {
+  if (title.empty()) return wxRect();
+  const wxFont font = nameFont();
+  wxSize e;
+  GetTextExtent(title, &e.x, &e.y, nullptr, nullptr, &font);
+  const wxSize c = GetClientSize();
+  wxRect r(std::max(0, c.x - e.x - 10), 4, e.x, e.y);
+  const wxRect caption = yCaptionRect();
+  if (!caption.IsEmpty() && r.Intersects(caption)) r.y = caption.GetBottom() + 3;
+  return r;
 }
 
 const tally::Series* ColumnGraphView::getSlot(int i) const {

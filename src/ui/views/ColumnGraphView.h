@@ -31,6 +31,11 @@ class ColumnGraphView : public BufferedGraphView {
   const wxString& getTitle() const { return title; }
   // The font of the title and the names: bold, a little larger than the tick labels.
   wxFont nameFont() const;
+  // Where the vertical axis's caption and the title stand in the client area
+  // (empty rectangles when not drawn). The title keeps clear of the caption: at
+  // the top right, or on the line below the caption when they would meet.
+  wxRect yCaptionRect() const;
+  wxRect titleRect() const;
 
   // The record a slot was last filled from (which series is on show), null for an
   // empty slot. The view never reads through it.

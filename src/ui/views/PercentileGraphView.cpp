@@ -37,6 +37,17 @@ void PercentileGraphView::setPercentage(double v) {
   redrawPicture();
 }
 
+void PercentileGraphView::setSetNames(const wxString& set1, const wxString& set2) {
+  if (setNames[0] == set1 && setNames[1] == set2) return;
+  setNames[0] = set1;
+  setNames[1] = set2;
+  redrawPicture();
+}
+
+wxString PercentileGraphView::markerTitle(int set) const {
+  return setNames[set == 1 ? 1 : 0] + _("  Percentile");
+}
+
 void PercentileGraphView::setMarkerFontSize(int points) {
   markerPoints = points > 0 ? points : 9;
   redrawPicture();
@@ -63,19 +74,21 @@ void PercentileGraphView::draw(wxDC& dc) {
   const int x1 = worldToPixelX(set1Percentile);
   const int p = worldToPixelY(percentage);
   const int x2 = worldToPixelX(set2Percentile);
-  // The marker lines run from world x = 0 and down to world y = 0, wherever the axes stand.
-  const int x0 = worldToPixelX(0);
-  const int y0 = worldToPixelY(0);
+  // The marker lines start at the vertical axis and end on the horizontal one,
+  // wherever the axes stand: classes far from 0 (years) put x = 0 far off the graph.
+  const wxPoint crossing = axesCrossingPixel();
+  const int x0 = crossing.x;
+  const int y0 = crossing.y;
 
   // Texts stay inside the graph: right of the vertical axis and its arrowheads (a
   // percentile at 0% lies on the axis) and clear of the right edge (100%).
   const wxSize client = GetClientSize();
-  const int axisColumn = axesCrossingPixel().x;
+  const int axisColumn = crossing.x;
   const int leftmost = std::max(18, axisColumn + 6);
   auto inside = [&](int x, int width) { return std::max(leftmost, std::min(x, client.x - width - 6)); };
 
-  // A set's marker: a line across from x = 0 at the percentage and down to y = 0 at
-  // the set's percentile, with two texts above the x axis (Set 2's higher up).
+  // A set's marker: a line across from the vertical axis at the percentage and down
+  // to the horizontal axis at the set's percentile, with two texts above the x axis (Set 2's higher up).
   auto marker = [&](const wxString& penColour, const wxColour& textColour, int x,
                     const wxString& title, double value, int titleRise) {
     dc.SetPen(wxPen(namedColour(penColour), 2, wxPENSTYLE_SOLID));
@@ -93,9 +106,9 @@ void PercentileGraphView::draw(wxDC& dc) {
   drawAxes(dc);
   dc.SetFont(markerFont(markerPoints));
   if (set2Shown) {
-    marker(_("PURPLE"), *wxBLUE, x2, _("Set 2  Percentile"), set2Percentile, 80);
+    marker(_("PURPLE"), *wxBLUE, x2, markerTitle(1), set2Percentile, 80);
   }
-  if (set1Shown) marker(_("CORAL"), *wxRED, x1, _("Set 1  Percentile"), set1Percentile, 50);
+  if (set1Shown) marker(_("CORAL"), *wxRED, x1, markerTitle(0), set1Percentile, 50);
   if (set1Shown || set2Shown) {
     dc.SetTextForeground(wxColour(0, 130, 0));
     // Above its line, beside the axis rather than over its tick labels; below the

@@ -17,6 +17,11 @@ class PercentileGraphView : public BufferedGraphView {
   void setSet1Percentile(double v);
   void setSet2Percentile(double v);
   void setPercentage(double v);
+  // The set names the markers carry ("Class 7A  Percentile"); Set 1 and Set 2
+  // until given.
+  void setSetNames(const wxString& set1, const wxString& set2);
+  // A marker's text: the set's name and "  Percentile".
+  wxString markerTitle(int set) const;
   // The complete graph on any context: screen buffer, clipboard picture, printer.
   void draw(wxDC& dc) override;
 
@@ -48,4 +53,5 @@ class PercentileGraphView : public BufferedGraphView {
   double percentage = 0;
   double set2Percentile = 0;
   int markerPoints = 9;
+  wxString setNames[2] = {"Set 1", "Set 2"};
 };
