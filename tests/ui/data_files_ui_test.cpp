@@ -7,7 +7,14 @@
 #include <unistd.h>
 
 #include <wx/choice.h>
+#include <wx/choicdlg.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+#include <wx/dnd.h>
 #include <wx/filedlg.h>
+#include <wx/image.h>
+#include <wx/notebook.h>
+
 
 #include <filesystem>
 #include <memory>
@@ -15,6 +22,7 @@
 #include "../TestFiles.h"
 #include "MainFrameDriver.h"
 #include "core/description/DescriptionReader.h"
+#include "core/stats/Report.h"
 
 namespace {
 
@@ -112,9 +120,11 @@ TEST_F(DataFilesTest, LoadFillsTheGridFromTheTopLeftWhateverIsSelectedAndReReads
 
 TEST_F(DataFilesTest, LoadReadsLatin1AndKeepsTheClassLabelsOfAlreadyGroupedData) {
   chosen = dir + "names.csv";
-  spit(chosen, "Gr\xFC\xDF\t\n");
+  // A header line names the set.
+  spit(chosen, "Gr\xFC\xDF\t\n3\t\n");
   press(ID_LOAD_DATA);
-  EXPECT_EQ(cell(0, 0), "Gr\xC3\xBC\xC3\x9F");
+  EXPECT_EQ(frame->analysis().setName(0), "Gr\xC3\xBC\xC3\x9F");
+  EXPECT_EQ(cell(0, 0), "3");
 
   wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AnswerGrouping("0", "10", 3));
   spit(chosen, "x\t2\n\t3\n");
@@ -203,6 +213,200 @@ TEST_F(DataFilesTest, AShortWriteReportsTheFailureAndLeavesTheOldFileByteForByte
 
   EXPECT_EQ(slurp(chosen), old);
   EXPECT_EQ(entries(dir), std::vector<std::string>{"set.csv"}) << "no temporary file is left";
+}
+
+namespace {
+
+const char* const kFrequenciesQuestion =
+    "The file has frequencies. Switch to Grouped Discrete to keep them?";
+
+// The scale dialog of Export Picture, answered with the entry at `index`.
+class ChooseScale : public wxExpectModalBase<wxSingleChoiceDialog, ChooseScale> {
+ public:
+  explicit ChooseScale(int index) : index(index) {}
+
+ protected:
+  int OnInvoked(wxSingleChoiceDialog* dlg) const override {
+    EXPECT_EQ(toStd(dlg->GetTitle()), "Export Picture");
+    dlg->SetSelection(index);
+    return wxID_OK;
+  }
+  wxString GetDefaultDescription() const override { return "the picture's scale"; }
+
+ private:
+  int index;
+};
+
+size_t occurrences(const std::string& text, const std::string& word) {
+  size_t n = 0;
+  for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++n;
+  return n;
+}
+
+}  // namespace
+
+TEST_F(DataFilesTest, LoadReadsSpreadsheetFilesAndNamesTheSetFromTheirHeader) {
+  chooseType(tally::GroupedDiscrete);
+  struct Case {
+    int set;
+    std::string file;
+    std::vector<std::string> values, frequencies;
+    std::string name, n;
+  } cases[] = {
+      // Semicolons with decimal commas, a header, CR LF lines.
+      {0, "Score;Frequency\r\n7,5;2\r\n8;3\r\n", {"7.5", "8", ""}, {"2", "3", ""}, "Score", "5"},
+      // Commas with quoted fields: separators and doubled quotes inside.
+      {1, "\"Mark, \"\"final\"\"\",\"n\"\n\"1.5\",4\n2,\"1\"\n", {"1.5", "2", ""},
+       {"4", "1", ""}, "Mark, \"final\"", "5"},
+      // TAB with a decimal comma; a set already named keeps its name.
+      {0, "Other\n2,5\t1\n3\t2\n", {"2.5", "3", ""}, {"1", "2", ""}, "Score", "3"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    selectSet(c.set);
+    chosen = dir + "sheet.csv";
+    spit(chosen, c.file);
+    press(ID_LOAD_DATA);
+    EXPECT_EQ(column(0, 3), c.values);
+    EXPECT_EQ(column(1, 3), c.frequencies);
+    EXPECT_EQ(frame->analysis().setName(c.set), c.name);
+    EXPECT_EQ(text(frame->statistics->label(c.set, Statistic::N)), c.n);
+  }
+}
+
+TEST_F(DataFilesTest, AFileOfValuesAndFrequenciesAsksWhetherToKeepTheFrequencies) {
+  struct Case {
+    int answer;
+    tally::DataType type;
+    std::vector<std::string> frequencies;
+    std::string n;
+  } cases[] = {{wxID_YES, tally::GroupedDiscrete, {"2", "3", ""}, "5"},
+               {wxID_NO, tally::UngroupedDiscrete, {"", "", ""}, "2"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answer);
+    if (frame->shownType() != tally::UngroupedDiscrete) chooseType(tally::UngroupedDiscrete);
+    chosen = dir + "pairs.csv";
+    spit(chosen, "5\t2\n7\t3\n");
+    wxTEST_DIALOG(press(ID_LOAD_DATA), AnswerQuestion("Frequencies", kFrequenciesQuestion, c.answer));
+    EXPECT_EQ(frame->shownType(), c.type);
+    EXPECT_EQ(column(0, 3), (std::vector<std::string>{"5", "7", ""}));
+    if (c.type == tally::GroupedDiscrete) {
+      EXPECT_EQ(column(1, 3), c.frequencies);
+    }
+    EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), c.n);
+  }
+  // Under a grouped type nothing is asked.
+  chooseType(tally::GroupedContinuous);
+  press(ID_LOAD_DATA);
+  EXPECT_EQ(frame->shownType(), tally::GroupedContinuous);
+  EXPECT_EQ(column(1, 3), (std::vector<std::string>{"2", "3", ""}));
+}
+
+TEST_F(DataFilesTest, AFileWithNoNumbersIsReportedAndChangesNothing) {
+  typeValues({"1", "2", "3"});
+  const auto pairs = frame->analysis().set(0).pairs;
+  for (const std::string& file : {std::string(), std::string("Score\n"), std::string("a;b\nc;d\n"),
+                                  std::string("\xFF\xFE")}) {
+    SCOPED_TRACE(file);
+    chosen = dir + "words.csv";
+    spit(chosen, file);
+    wxTEST_DIALOG(press(ID_LOAD_DATA),
+                  ExpectMessage("Error", "No numbers found in " + chosen + ".", wxICON_ERROR));
+    EXPECT_EQ(column(0, 4), (std::vector<std::string>{"1", "2", "3", ""}));
+    EXPECT_EQ(frame->analysis().set(0).pairs, pairs);
+    EXPECT_EQ(frame->analysis().setName(0), "Set 1");
+  }
+}
+
+TEST_F(DataFilesTest, SaveAddsCsvToANameWithoutAnExtension) {
+  typeValues({"5", "7"});
+  struct Case {
+    std::string typed, written;
+  } cases[] = {{"scores", "scores.csv"}, {"scores.txt", "scores.txt"}};
+  for (const Case& c : cases) {
+    chosen = dir + c.typed;
+    wxTEST_DIALOG(press(ID_SAVE_DATA),
+                  ExpectMessage("File Saved", "Save was completed successfully"));
+    EXPECT_EQ(slurp(dir + c.written), "5\t\n7\t\n\n") << c.typed;
+  }
+  EXPECT_EQ(entries(dir), (std::vector<std::string>{"scores.csv", "scores.txt"}));
+}
+
+TEST_F(DataFilesTest, CopyStatisticsPutsBothSetsStatisticsOnTheClipboard) {
+  press(ID_AUTO_DATA);
+  wxCommandEvent copy(wxEVT_MENU, ID_COPY_STATISTICS);
+  frame->GetEventHandler()->ProcessEvent(copy);
+  ASSERT_TRUE(wxTheClipboard->Open());
+  wxTextDataObject data;
+  const bool got = wxTheClipboard->GetData(data);
+  wxTheClipboard->Close();
+  ASSERT_TRUE(got);
+  const std::string copied = toStd(data.GetText());
+  const tally::AnalysisModel& a = frame->analysis();
+  EXPECT_EQ(copied, tally::statisticsText(a.result(), a.sampleStdDev(), a.percentile(0),
+                                          a.percentile(1), a.setName(0), a.setName(1)));
+  EXPECT_EQ(copied.rfind("\tSet 1\tSet 2", 0), 0u) << copied;
+  const std::string n = text(frame->statistics->label(0, Statistic::N)) + "\t" +
+                        text(frame->statistics->label(1, Statistic::N));
+  EXPECT_NE(copied.find("\t" + n + "\r\n"), std::string::npos) << copied;
+}
+
+TEST_F(DataFilesTest, ExportPictureWritesAPngOfTheChosenScale) {
+  press(ID_AUTO_DATA);
+  frame->notebook->SetSelection(1);
+  for (int i = 0; i < 3; ++i) {
+    wxTheApp->ProcessPendingEvents();
+    wxYield();
+  }
+  ColumnGraphView* view = frame->set1Graph;
+  const wxSize size = view->GetClientSize();
+  ASSERT_GT(size.x, 0);
+  ASSERT_GT(size.y, 0);
+  wxCommandEvent exportPicture(wxEVT_MENU, ID_EXPORT_PICTURE);
+
+  struct Case {
+    std::string typed, written;
+    int choice;
+  } cases[] = {{"graph.png", "graph.png", 0}, {"graph@3", "graph@3.png", 2}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    chosen = dir + c.typed;
+    wxTEST_DIALOG(view->GetEventHandler()->ProcessEvent(exportPicture), ChooseScale(c.choice));
+    wxImage picture;
+    ASSERT_TRUE(picture.LoadFile(toWx(dir + c.written), wxBITMAP_TYPE_PNG));
+    EXPECT_EQ(picture.GetWidth(), size.x * (c.choice + 1));
+    EXPECT_EQ(picture.GetHeight(), size.y * (c.choice + 1));
+  }
+
+}
+
+TEST_F(DataFilesTest, ExportPdfWritesThePrintedPageAsAOnePagePdf) {
+  press(ID_AUTO_DATA);
+  chosen = dir + "analysis";
+  wxCommandEvent exportPdf(wxEVT_MENU, ID_EXPORT_PDF);
+  frame->GetEventHandler()->ProcessEvent(exportPdf);
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].message, "Export PDF");
+  const std::string pdf = slurp(dir + "analysis.pdf");
+  EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+  EXPECT_EQ(occurrences(pdf, "/Type /Page") - occurrences(pdf, "/Type /Pages"), 1u);
+}
+
+TEST_F(DataFilesTest, AFileDroppedOnTheWindowLoadsIntoTheSetOnShow) {
+  selectSet(1);
+  const std::string path = dir + "dropped.txt";
+  spit(path, "Height\n4\n6\n");
+  auto* drop = dynamic_cast<wxFileDropTarget*>(frame->GetDropTarget());
+  ASSERT_NE(drop, nullptr);
+  wxArrayString files;
+  files.Add(toWx(path));
+  EXPECT_TRUE(drop->OnDropFiles(10, 10, files));
+  EXPECT_EQ(column(0, 3), (std::vector<std::string>{"4", "6", ""}));
+  EXPECT_EQ(frame->analysis().setName(1), "Height");
+  EXPECT_EQ(frame->analysis().set(0).pairs.size(), 0u);
+  ASSERT_TRUE(frame->canUndo());
+  frame->undo();
+  EXPECT_EQ(cell(0, 0), "");
 }
 
 namespace {

@@ -137,6 +137,22 @@ ModelChange AnalysisModel::enterTable(const CellTable& table) {
 }
 
 ModelChange AnalysisModel::loadFile(const std::string& text) {
+  PasteOverflow overflow;
+  const std::vector<CellWrite> writes =
+      pasteWrites(text, 0, 0, kGridRows, kGridColumns, &overflow);
+  return placeFields(writes, overflow.cut);
+}
+
+ModelChange AnalysisModel::loadImport(const DataImport& data) {
+  const int s = state_.shownSet;
+  const bool named = !data.header.empty() && state_.setNames[s] == kDefaultSetNames[s];
+  if (named) state_.setNames[s] = state_.sets[s].name = setNameFrom(data.header);
+  ModelChange change = placeFields(data.writes, data.cut);
+  change.names = change.names || named;
+  return change;
+}
+
+ModelChange AnalysisModel::placeFields(const std::vector<CellWrite>& writes, std::size_t cut) {
   ModelChange change;
   CellTable& cells = state_.cells[state_.shownSet];
   // Under already grouped data the read-only class labels stay; the file fills
@@ -146,15 +162,14 @@ ModelChange AnalysisModel::loadFile(const std::string& text) {
     for (CellRow& row : cells) row[1].clear();
   else
     cells.clear();
-  PasteOverflow overflow;
-  for (const CellWrite& w : pasteWrites(text, 0, 0, kGridRows, kGridColumns, &overflow)) {
+  for (const CellWrite& w : writes) {
     if (w.row < 0 || w.row >= kGridRows || w.col < 0 || w.col >= kGridColumns) continue;
     if (labels && w.col == 0) continue;
     if (static_cast<size_t>(w.row) >= cells.size()) cells.resize(static_cast<size_t>(w.row) + 1);
     cells[static_cast<size_t>(w.row)][static_cast<size_t>(w.col)] = w.text;
   }
   trimTable(cells);
-  change.cutFields = overflow.cut;
+  change.cutFields = cut;
   change.table = true;
   readShownTable(change);
   refresh(change);

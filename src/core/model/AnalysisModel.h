@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/description/AnalysisDescription.h"
+#include "core/grid/SpreadsheetImport.h"
 #include "core/stats/Analysis.h"
 #include "core/stats/DataSet.h"
 #include "core/stats/GridData.h"
@@ -83,6 +84,9 @@ class AnalysisModel {
   // A data file's text in place of the shown table (only the frequencies beside
   // the class labels of already grouped data).
   ModelChange loadFile(const std::string& text);
+  // An imported data file in place of the shown table, as loadFile places it; its
+  // header line names the shown set while the set has its default name.
+  ModelChange loadImport(const DataImport& data);
   ModelChange selectSet(int set);
   // Choosing the type in force again changes nothing, except for already grouped
   // data, whose classes the window asks for again (setClasses).
@@ -124,6 +128,9 @@ class AnalysisModel {
   void readShownTable(ModelChange& change);
   void refresh(ModelChange& change);
   ModelChange tableRewritten();
+  // The fields in place of the shown table (only the frequencies beside the class
+  // labels of already grouped data), then the set read and refreshed.
+  ModelChange placeFields(const std::vector<CellWrite>& writes, std::size_t cut);
 
   Analysis state_;
   RefreshResult result_;

@@ -66,6 +66,8 @@ wxBEGIN_EVENT_TABLE(MainFrame, wxFrame)
   EVT_MENU(ID_ZOOM_IN, MainFrame::onZoom)
   EVT_MENU(ID_ZOOM_OUT, MainFrame::onZoom)
   EVT_MENU(ID_ZOOM_RESET, MainFrame::onZoom)
+  EVT_MENU(ID_COPY_STATISTICS, MainFrame::onCopyStatistics)
+  EVT_MENU(ID_EXPORT_PDF, MainFrame::onExportPdf)
 wxEND_EVENT_TABLE()
 
 MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptionFile,
@@ -114,6 +116,7 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
   histogramDialog->setDataFit(
       [this] { return tally::fitHistogram(model.set(0), model.set(1)); });
   bindKeys();
+  bindExports();
   history.reset(model.state());
   historyStarted = true;
   markDataSaved();
@@ -132,7 +135,9 @@ void MainFrame::bindKeys() {
       {wxACCEL_CTRL, '0', ID_ZOOM_RESET},
       {wxACCEL_CTRL, 'Z', wxID_UNDO},
       {wxACCEL_CTRL, 'Y', wxID_REDO},
-      {wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', wxID_REDO}};
+      {wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', wxID_REDO},
+      {wxACCEL_CTRL | wxACCEL_SHIFT, 'C', ID_COPY_STATISTICS},
+      {wxACCEL_CTRL | wxACCEL_SHIFT, 'E', ID_EXPORT_PDF}};
   SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
 }
 

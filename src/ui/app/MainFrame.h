@@ -31,6 +31,7 @@ class wxSpinCtrl;
 class wxSpinEvent;
 class wxStaticText;
 class wxTextCtrl;
+class BufferedGraphView;
 class GroupingDialog;
 class StatisticsPanel;
 class VardenGrid;
@@ -59,7 +60,10 @@ enum MainFrameId {
   ID_ZOOM_IN,
   ID_ZOOM_OUT,
   ID_ZOOM_RESET,
-  ID_DECIMALS
+  ID_DECIMALS,
+  ID_COPY_STATISTICS,
+  ID_EXPORT_PICTURE,
+  ID_EXPORT_PDF
 };
 
 // Indexes of the eight series records; each set owns four.
@@ -120,6 +124,12 @@ class MainFrame : public wxFrame {
       std::function<wxString(const wxString&, const wxString&, const wxString&, const wxString&,
                              const wxString&, int, wxWindow*)>;
   static FileSelector toolkitFileSelector();
+  // MainFrameExport.cpp. Files dropped on the window: the first loads as data into
+  // the set on show, one undo step. exportPicture asks for the file (".png" or
+  // ".svg") and, for PNG, the scale; exportPdf writes the printed page to the file.
+  bool dropFiles(const wxArrayString& files);
+  bool exportPicture(BufferedGraphView* view);
+  bool exportPdf(const wxString& path);
   FileSelector fileSelector = toolkitFileSelector();
 
   // The data type in force, and the layout it writes the grid in.
@@ -284,6 +294,12 @@ class MainFrame : public wxFrame {
   void onColumnWidth(wxCommandEvent& event);
   void onPreview(wxCommandEvent& event);
   bool confirmDataLoss();
+
+  // MainFrameExport.cpp: Ctrl+Shift+C copies the statistics, Ctrl+Shift+E exports
+  // the PDF; each graph's right-click menu exports its picture.
+  void bindExports();
+  void onCopyStatistics(wxCommandEvent& event);
+  void onExportPdf(wxCommandEvent& event);
 
   // MainFrameFiles.cpp
   void onLoadData(wxCommandEvent& event);

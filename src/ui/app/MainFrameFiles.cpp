@@ -15,6 +15,7 @@
 #include "core/FileAccess.h"
 #include "core/description/DescriptionReader.h"
 #include "core/grid/DataFile.h"
+#include "core/grid/SpreadsheetImport.h"
 #include "ui/WxBridge.h"
 #include "ui/grid/VardenGrid.h"
 #include "ui/stats/GroupingDialog.h"
@@ -59,10 +60,29 @@ bool MainFrame::readDataText(const wxString& path, std::string& text) {
 }
 
 bool MainFrame::loadDataFile(const wxString& path) {
-  std::string text;
-  if (!readDataText(path, text)) return false;
+  const tally::DataImport data = tally::importDataFile(systemName(path), toStd(path));
+  if (data.problem == tally::DataImport::Unreadable) {
+    showMessage(wxString::Format(_("The data file \"%s\" could not be loaded. %s"), path,
+                                 wxGetTranslation(toWx(data.error))),
+                _("Error"), wxOK | wxICON_ERROR);
+    return false;
+  }
+  if (data.problem == tally::DataImport::NoNumbers) {
+    showMessage(toWx(tally::noNumbersMessage(toStd(path),
+                                             toStd(wxGetTranslation(tally::kNoNumbersMessage)))),
+                _("Error"), wxOK | wxICON_ERROR);
+    return false;
+  }
+  // Values with their frequencies would lose the frequencies under an ungrouped type.
+  const tally::DataType type = model.type();
+  if (data.frequencies &&
+      (type == tally::UngroupedDiscrete || type == tally::UngroupedContinuous) &&
+      wxMessageDialog(this, _("The file has frequencies. Switch to Grouped Discrete to keep them?"),
+                      _("Frequencies"), wxYES_NO | wxICON_QUESTION)
+              .ShowModal() == wxID_YES)
+    show(model.chooseType(tally::GroupedDiscrete));
   grid->SetGridCursor(0, 0);
-  show(model.loadFile(text));
+  show(model.loadImport(data));
   return true;
 }
 
@@ -77,9 +97,11 @@ void MainFrame::onSaveData(wxCommandEvent&) {
 }
 
 bool MainFrame::saveDataFile() {
-  const wxString path = fileSelector(_("Save Data As"), wxString(), wxString(), "csv",
-                                     dataFileWildcard(), wxFD_SAVE, nullptr);
-  if (path.empty()) return false;
+  const wxString chosen = fileSelector(_("Save Data As"), wxString(), wxString(), "csv",
+                                       dataFileWildcard(), wxFD_SAVE, nullptr);
+  if (chosen.empty()) return false;
+  // A name without an extension gets ".csv", so that Load Data lists the file.
+  const wxString path = shownName(tally::withDefaultExtension(systemName(chosen), ".csv"));
   if (wxFileExists(path) &&
       wxMessageDialog(nullptr, _("File already exists. Do you want to replace it?"),
                       _("File Exists"), wxYES_NO)

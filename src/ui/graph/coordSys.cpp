@@ -466,12 +466,13 @@ void coordSys::onKeyDown(wxKeyEvent& event) {
 }
 
 void coordSys::onRightUp(wxMouseEvent& event) {
-  if (!propertiesMenuEnabled) {
+  if (!propertiesMenuEnabled && menuEntries.empty()) {
     event.Skip();
     return;
   }
   wxMenu menu;
-  menu.Append(PropertiesMenuId, _("&Properties..."), wxEmptyString);
+  if (propertiesMenuEnabled) menu.Append(PropertiesMenuId, _("&Properties..."), wxEmptyString);
+  for (const auto& entry : menuEntries) menu.Append(entry.first, entry.second);
   PopupMenu(&menu, event.GetPosition());
 }
 

@@ -100,6 +100,9 @@ class coordSys : public wxWindow, public GraphPropertiesHost {
   tally::WorldPoint getAxisIntersection() const { return layout.axisIntersection; }
   void setPropertiesMenuEnabled(bool on) { propertiesMenuEnabled = on; }
   bool getPropertiesMenuEnabled() const { return propertiesMenuEnabled; }
+  // An entry of the right-click menu after Properties; its menu event reaches this
+  // window first, then its parents.
+  void addMenuEntry(int id, const wxString& text) { menuEntries.emplace_back(id, text); }
 
   // The axis records and the whole model, for the properties window and the settings reader.
   tally::AxisScale& getXScale() { return layout.xScale; }
@@ -207,6 +210,7 @@ class coordSys : public wxWindow, public GraphPropertiesHost {
 
  protected:
   bool propertiesMenuEnabled = false;
+  std::vector<std::pair<int, wxString>> menuEntries;
   tally::GraphLayout layout;
   SeriesStore store;
   SeriesAnimation animation;

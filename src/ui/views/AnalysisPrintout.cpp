@@ -66,7 +66,9 @@ bool AnalysisPrintout::OnPrintPage(int) {
   GetPPIPrinter(&m.printerPpi, &unused);
   GetPageSizePixels(&pagePixelsX, &unused);
   // A preview draws the page into a smaller bitmap than the printer's pixels.
-  const wxSize device = dc->GetSize();
+  // A context that knows no size of its own (a PDF surface) is the page itself.
+  wxSize device = dc->GetSize();
+  if (device.x <= 0 || device.y <= 0) GetPageSizePixels(&device.x, &device.y);
   m.deviceScale = pagePixelsX > 0 ? static_cast<double>(device.x) / pagePixelsX : 0;
   const int margin = static_cast<int>(marginInches * m.printerPpi * m.deviceScale);
   m.pageLeft = m.pageTop = margin;
