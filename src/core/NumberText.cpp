@@ -78,16 +78,6 @@ std::string trimBlanks(const std::string& text) {
 
 std::string formatNumber(const char* format, double value) { return vformat(format, value); }
 
-namespace {
-
-// A finite nonzero magnitude as decimal digits: 0.d1d2...dk times 10^point, no
-// leading or trailing zero digit. Zero has no digits.
-struct DecimalDigits {
-  bool negative = false;
-  std::string digits;
-  int point = 0;
-};
-
 DecimalDigits shortestDigits(double value) {
   DecimalDigits d;
   d.negative = std::signbit(value);
@@ -103,6 +93,8 @@ DecimalDigits shortestDigits(double value) {
   while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
   return d;
 }
+
+namespace {
 
 // Keeps the first `keep` digits, rounding half up on the digit after them: the
 // digits are the exact decimal, so a 5 there is a tie or more, never less.

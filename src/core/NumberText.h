@@ -5,6 +5,16 @@
 
 namespace tally {
 
+// A finite nonzero magnitude as the decimal digits of the shortest text that reads
+// back as it: 0.d1d2...dk times 10^point, no leading or trailing zero digit. Zero
+// has no digits. Rounding or truncating these digits is exact decimal work.
+struct DecimalDigits {
+  bool negative = false;
+  std::string digits;
+  int point = 0;
+};
+DecimalDigits shortestDigits(double value);
+
 // printf-style formatting of one double ("%g", "%.4g", "%.5g", "%.12g", "%g%%").
 std::string formatNumber(const char* format, double value);
 

@@ -4,7 +4,6 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstdlib>
 
 #include "core/NumberText.h"
 
@@ -28,15 +27,9 @@ Decimal decimalOf(double v) {
   Decimal d;
   d.negative = std::signbit(v) && v != 0;
   if (v == 0) return d;
-  char buffer[64];
-  const auto r = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(v),
-                               std::chars_format::scientific);
-  const std::string text(buffer, r.ptr);
-  const size_t e = text.find('e');
-  for (size_t i = 0; i < e; ++i)
-    if (text[i] >= '0' && text[i] <= '9') d.digits += text[i];
-  while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
-  d.top = std::atoi(text.c_str() + e + 1);
+  const DecimalDigits shortest = shortestDigits(v);
+  d.digits = shortest.digits;
+  d.top = shortest.point - 1;
   d.zero = false;
   return d;
 }
