@@ -216,3 +216,20 @@ TEST(AxisGeometry, TickLabelsCutByTheWindowEdgeAreDropped) {
   for (const tally::LabelBox& b : geo.axes[0].tickLabels)
     EXPECT_TRUE(b.x >= 0 && b.x + b.extent.width <= 120) << b.text;
 }
+
+TEST(AxisGeometry, WideTickLabelsAreThinnedUntilTheyStandApart) {
+  // Populations in the millions on a graph of 330 pixels: every digit is written, so
+  // the labels "1000000" (49 px wide) are wider than their spacing.
+  GraphLayout g;
+  g.xMin = 0;
+  g.xMax = 12000000;
+  g.updateScales(330, H, fakeMeasure);
+  const AxesGeometry geo = tally::axesGeometry(g, 330, H, fakeMeasure);
+  ASSERT_EQ(geo.axes.size(), 2u);
+  const auto& kept = geo.axes[0].tickLabels;
+  ASSERT_GE(kept.size(), 2u);
+  EXPECT_LT(kept.size(), g.tickLabels(tally::XAxis).size());
+  for (size_t i = 0; i + 1 < kept.size(); ++i)
+    EXPECT_GE(kept[i + 1].x - (kept[i].x + kept[i].extent.width), 4)
+        << kept[i].text << " " << kept[i + 1].text;
+}

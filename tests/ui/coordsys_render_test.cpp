@@ -262,7 +262,8 @@ TEST_F(CoordSysTest, TickLabelsFarFromZeroAreDistinct) {
     const int x = graph->worldToPixelX(v);
     return img.GetSubImage(wxRect(x - 24, 156, 48, 18));
   };
-  const wxImage a = label(100001), b = label(100002);
+  // Six digits are wider than a unit's 50 px less the gap: every second tick is named.
+  const wxImage a = label(100002), b = label(100004);
   EXPECT_GT(darkCount(a, 0, 0, 47, 17), 5);
   EXPECT_NE(std::vector<unsigned char>(a.GetData(), a.GetData() + 48 * 18 * 3),
             std::vector<unsigned char>(b.GetData(), b.GetData() + 48 * 18 * 3));

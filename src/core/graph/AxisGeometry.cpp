@@ -1,5 +1,8 @@
 #include "core/graph/AxisGeometry.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tally {
 
 namespace {
@@ -8,6 +11,45 @@ namespace {
 // so a label is drawn whole or not at all.
 bool fitsClient(int x, int y, const Extent& e, int w, int h) {
   return x >= 0 && y >= 0 && x + e.width <= w && y + e.height <= h;
+}
+
+// Labels wider than their spacing would run into each other ("-4000000-2000000"
+// for populations on a narrow graph): only the labels at every second, third, ...
+// tick are kept, the smallest step at which those kept stand a few pixels apart,
+// and the kept ticks are whole multiples of the step (0, 2000000, 4000000).
+struct PlacedLabel {
+  double position;  // in axis units
+  LabelBox box;
+};
+
+std::vector<LabelBox> standingApart(std::vector<PlacedLabel> labels) {
+  std::vector<LabelBox> all;
+  for (const PlacedLabel& l : labels) all.push_back(l.box);
+  std::sort(labels.begin(), labels.end(),
+            [](const PlacedLabel& a, const PlacedLabel& b) { return a.position < b.position; });
+  const size_t n = labels.size();
+  auto gapAfter = [&](size_t i, size_t j) {
+    const LabelBox &a = labels[i].box, &b = labels[j].box;
+    return b.x > a.x ? b.x - (a.x + a.extent.width) : a.x - (b.x + b.extent.width);
+  };
+  auto clear = [&](size_t step) {
+    for (size_t i = 0; i + step < n; ++i)
+      if (gapAfter(i, i + step) < 4) return false;
+    return true;
+  };
+  size_t step = 1;
+  while (step < n && !clear(step)) ++step;
+  if (step == 1) return all;
+  std::vector<LabelBox> kept;
+  const double unit = labels[1].position - labels[0].position;
+  for (size_t i = 0; i < n; ++i) {
+    // The tick's number of units from 0; past what a whole number holds, its index.
+    const double units = labels[i].position / unit;
+    const long long k = unit > 0 && std::fabs(units) < 1e15 ? std::llround(units)
+                                                             : static_cast<long long>(i);
+    if (k % static_cast<long long>(step) == 0) kept.push_back(labels[i].box);
+  }
+  return kept;
 }
 
 // The pixel ends of an axis and the row or column it runs along.
@@ -33,12 +75,15 @@ AxisGeometry horizontalAxis(const GraphLayout& g, int w, int h, const TextMeasur
     for (double p : positions) a.majorTicks.push_back({{column(p), row + 4}, {column(p), row - 5}});
   }
   if (scale.showTickLabels) {
+    std::vector<PlacedLabel> labels;
     for (const TickLabel& label : g.tickLabels(XAxis)) {
       const Extent e = measure(label.text, false);
       const int x = column(label.position) - e.width / 2;
       const int y = g.xTickLabelPosition == 1 ? row + 6 : row - e.height - 6;
-      if (fitsClient(x, y, e, w, h)) a.tickLabels.push_back({label.text, x, y, e});
+      labels.push_back({label.position, {label.text, x, y, e}});
     }
+    for (const LabelBox& box : standingApart(labels))
+      if (fitsClient(box.x, box.y, box.extent, w, h)) a.tickLabels.push_back(box);
   }
   if (scale.showMinorTicks) {
     scale.tickPositions(positions, MinorTicks);
