@@ -10,6 +10,7 @@
 #include "core/lesson/StemAndLeaf.h"
 #include "core/stats/Refresh.h"
 #include "core/stats/Statistics.h"
+#include "TestSets.h"
 
 using namespace tally;
 
@@ -21,19 +22,6 @@ DataSet pairsOf(std::vector<FrequencyPair> pairs) {
   return s;
 }
 
-DataSet valuesOf(std::vector<double> values) {
-  DataSet s;
-  for (double v : values) {
-    bool found = false;
-    for (auto& p : s.pairs)
-      if (p.value == v) {
-        p.frequency += 1;
-        found = true;
-      }
-    if (!found) s.pairs.push_back({v, 1});
-  }
-  return s;
-}
 
 RefreshInputs inputsFor(DataType type, Grouping grouping = Grouping{}) {
   RefreshInputs in;
@@ -60,7 +48,7 @@ TEST(FrequencyTable, RowsForEachDataTypeWithEmptyClassesAndValuesOutside) {
     std::vector<Row> rows;
   } cases[] = {
       // 1, 2, 2, 3 (n = 4): 25 %, 50 %, 25 %; cumulative 1, 3, 4 -> 25, 75, 100.
-      {"values", UngroupedDiscrete, Grouping{}, valuesOf({2, 1, 3, 2}), false,
+      {"values", UngroupedDiscrete, Grouping{}, setOfValues({2, 1, 3, 2}), false,
        {{"1", 1, 25, 1, 25}, {"2", 2, 50, 3, 75}, {"3", 1, 25, 4, 100}}},
       // 1 x2, 4 x1, 7 x5 (n = 8): 25, 12.5, 62.5; cumulative 2, 3, 8 -> 25, 37.5, 100.
       {"values with frequencies", GroupedDiscrete, Grouping{}, pairsOf({{7, 5}, {1, 2}, {4, 1}}),
@@ -68,7 +56,7 @@ TEST(FrequencyTable, RowsForEachDataTypeWithEmptyClassesAndValuesOutside) {
       // Columns 0-5 .. 15-20 of 1, 2, 12, 13, 14, 25: 25 lies in none; of 6,
       // 2 -> 33.33 %, 3 -> 50 %, the closing row 1 -> 16.67 %.
       {"histogram columns", UngroupedContinuous, Grouping{0, 5, 4},
-       valuesOf({1, 2, 12, 13, 14, 25}), true,
+       setOfValues({1, 2, 12, 13, 14, 25}), true,
        {{"0 - < 5", 2, 100.0 * 2 / 6, 2, 100.0 * 2 / 6},
         {"5 - < 10", 0, 0, 2, 100.0 * 2 / 6},
         {"10 - < 15", 3, 50, 5, 100.0 * 5 / 6},
@@ -109,7 +97,7 @@ TEST(FrequencyTable, RowsForEachDataTypeWithEmptyClassesAndValuesOutside) {
 }
 
 TEST(FrequencyTable, CopyTextIsTabSeparatedWithAHeader) {
-  DataSet a = valuesOf({1, 2, 12, 13, 14, 25}), b;
+  DataSet a = setOfValues({1, 2, 12, 13, 14, 25}), b;
   const RefreshInputs in = inputsFor(UngroupedContinuous, Grouping{0, 5, 4});
   const RefreshResult r = refreshAnalysis(a, b, in);
   EXPECT_EQ(frequencyTableText(buildFrequencyTable(a, r.sets[0], in)),
@@ -269,16 +257,16 @@ TEST(MoreStatistics, SumsBothDeviationsAndDistinctValuesIncludingExtremes) {
     const char *sumX, *sumX2, *sample, *population, *distinct;
   } cases[] = {
       // 2,4,4,4,5,5,7,9: Σx 40, Σx² 4 + 48 + 50 + 49 + 81 = 232; squares 32 -> σ 2, s √(32/7).
-      {"ordinary", UngroupedDiscrete, valuesOf({2, 4, 4, 4, 5, 5, 7, 9}), "40", "232", "2.138",
+      {"ordinary", UngroupedDiscrete, setOfValues({2, 4, 4, 4, 5, 5, 7, 9}), "40", "232", "2.138",
        "2", "5"},
       // Σx 4.2e308 and Σx² 6.14e616 lie beyond the doubles and still show.
-      {"near the largest doubles", UngroupedContinuous, valuesOf({1e308, 1.5e308, 1.7e308}),
+      {"near the largest doubles", UngroupedContinuous, setOfValues({1e308, 1.5e308, 1.7e308}),
        "4.2e+308", "6.14e+616", "", "", "3"},
       // Σx² 1.4e-599 would vanish in doubles.
-      {"near the smallest doubles", UngroupedContinuous, valuesOf({1e-300, 2e-300, 3e-300}),
+      {"near the smallest doubles", UngroupedContinuous, setOfValues({1e-300, 2e-300, 3e-300}),
        "6e-300", "1.4e-599", "1e-300", "8.165e-301", "3"},
       // Two signs cancel in Σx but not in Σx².
-      {"both signs", UngroupedDiscrete, valuesOf({-1e308, 0, 1e308}), "0", "2e+616", "", "", "3"},
+      {"both signs", UngroupedDiscrete, setOfValues({-1e308, 0, 1e308}), "0", "2e+616", "", "", "3"},
       // 2^53 observations of 1e300: Σx 9.007e315.
       {"huge counts", GroupedDiscrete, pairsOf({{1e300, 9007199254740992.0}, {0, 1}, {1, 1}}),
        "9.007e+315", "9.007e+615", "", "", "3"},

@@ -3,24 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "core/stats/Statistics.h"
+#include "TestSets.h"
 
 using namespace tally;
 
 namespace {
 
-DataSet values(std::initializer_list<double> vs) {
-  DataSet s;
-  for (double v : vs) {
-    bool found = false;
-    for (auto& p : s.pairs)
-      if (p.value == v) {
-        p.frequency += 1;
-        found = true;
-      }
-    if (!found) s.pairs.push_back({v, 1});
-  }
-  return s;
-}
 
 RefreshInputs inputs(DataType type) {
   RefreshInputs in;
@@ -33,7 +21,7 @@ RefreshInputs inputs(DataType type) {
 }  // namespace
 
 TEST(Refresh, ThreeDistinctValuesGetStatisticsTwoDoNot) {
-  DataSet a = values({8, 4, 6}), b = values({4, 4, 6});
+  DataSet a = setOfValues({8, 4, 6}), b = setOfValues({4, 4, 6});
   RefreshResult r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
   EXPECT_TRUE(r.sets[0].hasStatistics);
   EXPECT_EQ(r.sets[0].labels.n, "3");
@@ -51,7 +39,7 @@ TEST(Refresh, ThreeDistinctValuesGetStatisticsTwoDoNot) {
 }
 
 TEST(Refresh, UngroupedLabelsAndBoxPlot) {
-  DataSet a = values({3, 1, 2, 4, 5, 6, 7, 8}), b;
+  DataSet a = setOfValues({3, 1, 2, 4, 5, 6, 7, 8}), b;
   RefreshInputs in = inputs(UngroupedDiscrete);
   in.percentile[0] = 25;
   RefreshResult r = refreshAnalysis(a, b, in);
@@ -86,7 +74,7 @@ TEST(Refresh, UngroupedLabelsAndBoxPlot) {
 }
 
 TEST(Refresh, ScalesComeFromTheSetsOnShowOnly) {
-  DataSet a = values({10, 20, 30}), b;
+  DataSet a = setOfValues({10, 20, 30}), b;
   RefreshInputs in = inputs(UngroupedDiscrete);
   // Set 2 never filled gives nothing: 10..30, margin 0.2*20 = 4.
   RefreshResult r = refreshAnalysis(a, b, in);
@@ -94,7 +82,7 @@ TEST(Refresh, ScalesComeFromTheSetsOnShowOnly) {
   EXPECT_DOUBLE_EQ(r.boxYMin, 6);
   EXPECT_DOUBLE_EQ(r.boxYMax, 34);
 
-  b = values({1, 2, 3, 3, 3, 3, 3, 3});
+  b = setOfValues({1, 2, 3, 3, 3, 3, 3, 3});
   refreshAnalysis(a, b, in);
   b.pairs.clear();  // emptied in the grid: its old extremes and frequency 6 are stale
   r = refreshAnalysis(a, b, in);
@@ -143,7 +131,7 @@ TEST(Refresh, ColumnGraphRanges) {
       {{-12.5, 0, 8.3}, {}, -15, 1.2 * 8.3, 0, 1.2, true},
   };
   for (const auto& c : cases) {
-    DataSet a = values(c.set1), b = values(c.set2);
+    DataSet a = setOfValues(c.set1), b = setOfValues(c.set2);
     RefreshResult r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
     ASSERT_TRUE(r.columnRangesSet);
     EXPECT_DOUBLE_EQ(r.xMin, c.xMin);
@@ -235,7 +223,7 @@ TEST(Refresh, EmptyMiddleClassStillCountsInTheDeviation) {
 }
 
 TEST(Refresh, HistogramColumnsForContinuousData) {
-  DataSet a = values({1, 2, 6, 7, 8, 12, 19, 19.5, 20}), b;
+  DataSet a = setOfValues({1, 2, 6, 7, 8, 12, 19, 19.5, 20}), b;
   RefreshInputs in = inputs(UngroupedContinuous);
   in.histogram = Grouping{0, 5, 4};
   RefreshResult r = refreshAnalysis(a, b, in);
@@ -249,7 +237,7 @@ TEST(Refresh, HistogramColumnsForContinuousData) {
   EXPECT_DOUBLE_EQ(r.yMax, 3.6);
 
   // Discrete data ignore the histogram grouping.
-  DataSet c = values({1, 2, 6}), d;
+  DataSet c = setOfValues({1, 2, 6}), d;
   RefreshInputs disc = inputs(GroupedDiscrete);
   disc.histogram = Grouping{0, 5, 4};
   r = refreshAnalysis(c, d, disc);
@@ -281,7 +269,7 @@ TEST(PartialUpdates, SliderSpinAndCycle) {
   EXPECT_EQ(percentileText(grouped, classes, g, AlreadyGroupedContinuous, 25), "11");
   EXPECT_EQ(percentileText(grouped, classes, g, AlreadyGroupedContinuous, 100), "30");
 
-  DataSet tens = values({10, 20, 30, 40});
+  DataSet tens = setOfValues({10, 20, 30, 40});
   tens.count = 4;
   EXPECT_EQ(percentileText(tens, {}, g, UngroupedDiscrete, 25), "17.5");
 
@@ -291,7 +279,7 @@ TEST(PartialUpdates, SliderSpinAndCycle) {
   EXPECT_FALSE(isValidPercentileEntry(101));
 
   // Cycle twice: sample and back to the same population text.
-  DataSet a = values({2, 4, 4, 4, 5, 5, 7, 9}), b;
+  DataSet a = setOfValues({2, 4, 4, 4, 5, 5, 7, 9}), b;
   RefreshResult r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
   EXPECT_EQ(r.sets[0].labels.stdDev, "2");
   EXPECT_EQ(standardDeviationText(a.sumSquares, a.count, true), "2.138");
@@ -318,7 +306,7 @@ TEST(Refresh, ExtremeMagnitudesGiveFiniteStatisticsOrBlanks) {
        "-8e+307"},
   };
   for (const auto& c : cases) {
-    DataSet a = values(c.values), b;
+    DataSet a = setOfValues(c.values), b;
     RefreshInputs in = inputs(UngroupedDiscrete);
     in.percentile[0] = 25;
     const SetLabels l = refreshAnalysis(a, b, in).sets[0].labels;
@@ -353,7 +341,7 @@ TEST(Refresh, SumsBehindTheMeanAndDeviationAreExact) {
       {{0.1, 0.2, 0.3}, "0.2", "0.08165", "0.1"},
   };
   for (const auto& c : cases) {
-    DataSet a = values(c.values), b;
+    DataSet a = setOfValues(c.values), b;
     const SetLabels l = refreshAnalysis(a, b, inputs(UngroupedDiscrete)).sets[0].labels;
     EXPECT_EQ(l.mean, c.mean) << c.mean;
     EXPECT_EQ(l.stdDev, c.population) << c.mean;
@@ -382,7 +370,7 @@ TEST(Refresh, DecimalsApplyToComputedStatisticsOnly) {
       {6, "2010.333333", "2010.000000", "1.247219", "2009.500000"},
   };
   for (const auto& c : cases) {
-    DataSet a = values({2012, 2009, 2010}), b;
+    DataSet a = setOfValues({2012, 2009, 2010}), b;
     RefreshInputs in = inputs(UngroupedDiscrete);
     in.decimals = c.decimals;
     in.percentile[0] = 25;
@@ -403,7 +391,7 @@ TEST(Refresh, DecimalsApplyToComputedStatisticsOnly) {
 
 TEST(Refresh, LargeValuesAndCountsShowEveryDigit) {
   // "1.23457e+06" beside Q1 "1234567" before; n of a million was "1e+06".
-  DataSet a = values({1234567, 5000000, 9876543}), b;
+  DataSet a = setOfValues({1234567, 5000000, 9876543}), b;
   const SetLabels l = refreshAnalysis(a, b, inputs(UngroupedDiscrete)).sets[0].labels;
   EXPECT_EQ(l.minimum, "1234567");
   EXPECT_EQ(l.maximum, "9876543");
@@ -417,7 +405,7 @@ TEST(Refresh, LargeValuesAndCountsShowEveryDigit) {
 TEST(Refresh, DecimalClassesCountEveryValueOnce) {
   // 0.05 0.3 0.6 0.7 in columns of 0.1 from 0: each value in the column its label
   // names (0.3 in "0.3 - < 0.4", 0.6 in "0.6 - < 0.7"), four in all for n = 4.
-  DataSet a = values({0.05, 0.3, 0.6, 0.7}), b;
+  DataSet a = setOfValues({0.05, 0.3, 0.6, 0.7}), b;
   RefreshInputs in = inputs(UngroupedContinuous);
   in.histogram = Grouping{0, 0.1, 10};
   RefreshResult r = refreshAnalysis(a, b, in);
@@ -428,7 +416,7 @@ TEST(Refresh, DecimalClassesCountEveryValueOnce) {
 
   // The same values as already grouped data: midpoints 0.35, 0.65, 0.75 give the
   // mean 1.75/3 = 0.5833 and the median 0.6 + (1.5 - 1)*0.1/1 = 0.65.
-  DataSet c = values({0.3, 0.6, 0.7}), d;
+  DataSet c = setOfValues({0.3, 0.6, 0.7}), d;
   in = inputs(AlreadyGroupedContinuous);
   in.classes = Grouping{0, 0.1, 10};
   r = refreshAnalysis(c, d, in);
@@ -475,13 +463,13 @@ TEST(Refresh, OgiveSliderHitsExactTargets) {
 TEST(Refresh, RangesBeyondTheDoublesAreNotHanded) {
   // 1.2 x 1.6e308 is no double: the column graphs keep their window, and the box
   // plot's margin of 0.2 x 3.2e308 on both sides would not fit either.
-  DataSet a = values({-1.6e308, 0, 1.6e308}), b;
+  DataSet a = setOfValues({-1.6e308, 0, 1.6e308}), b;
   RefreshResult r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
   EXPECT_TRUE(r.sets[0].hasStatistics);
   EXPECT_FALSE(r.columnRangesSet);
   EXPECT_FALSE(r.boxRangeSet);
   // Ordinary extremes still get both.
-  a = values({1e300, 2e300, 3e300});
+  a = setOfValues({1e300, 2e300, 3e300});
   r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
   EXPECT_TRUE(r.columnRangesSet);
   EXPECT_TRUE(r.boxRangeSet);
@@ -490,7 +478,7 @@ TEST(Refresh, RangesBeyondTheDoublesAreNotHanded) {
 TEST(Refresh, AColumnStandingAtZeroIsShownWhole) {
   // 0 0 1 1 1 2 2 2 2 3 4: the column at 0 (width 0.75) spans -0.375..0.375;
   // a = -0.375 <= 0.5 b, so x-min = 1.2 a = -0.45.
-  DataSet a = values({0, 0, 1, 1, 1, 2, 2, 2, 2, 3, 4}), b;
+  DataSet a = setOfValues({0, 0, 1, 1, 1, 2, 2, 2, 2, 3, 4}), b;
   RefreshResult r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
   ASSERT_TRUE(r.columnRangesSet);
   EXPECT_DOUBLE_EQ(r.xMin, -0.45);
@@ -509,7 +497,7 @@ TEST(Refresh, BoxRangeIsFramedToDataFarFromZero) {
       {{10, 20, 30}, 6, 34},
   };
   for (const auto& c : cases) {
-    DataSet a = values(c.set1), b;
+    DataSet a = setOfValues(c.set1), b;
     const RefreshResult r = refreshAnalysis(a, b, inputs(UngroupedDiscrete));
     ASSERT_TRUE(r.boxRangeSet);
     EXPECT_DOUBLE_EQ(r.boxYMin, c.min);
@@ -542,7 +530,7 @@ TEST(Refresh, ValuesOutsideTheColumnsOrClassesAreNamed) {
     RefreshInputs in = inputs(c.type);
     in.classes = {0, 2, 10};
     in.histogram = {0, 2, 10};
-    DataSet a = values(c.set), b;
+    DataSet a = setOfValues(c.set), b;
     const RefreshResult r = refreshAnalysis(a, b, in);
     EXPECT_EQ(r.sets[0].hasStatistics, c.statistics) << c.what;
     EXPECT_EQ(r.sets[0].outsideText, c.text) << c.what;
