@@ -187,6 +187,8 @@ TEST(AnalysisModel, OperationsSayWhatChanged) {
       {"name", m.setName(0, "Class 7A of 2026"), false, false, true, false},
       {"percentile", m.setPercentile(0, 25), false, false, false, false},
       {"cycle", m.cycleDeviation(), false, false, false, false},
+      {"relative frequency", m.setRelativeFrequency(true), false, false, false, true},
+      {"the same choice again", m.setRelativeFrequency(true), false, false, false, false},
       {"same layout", m.chooseType(UngroupedContinuous), false, true, false, true},
       {"other layout", m.chooseType(GroupedContinuous), true, true, false, true},
       {"set", m.selectSet(1), true, false, false, false},
@@ -204,6 +206,27 @@ TEST(AnalysisModel, OperationsSayWhatChanged) {
   EXPECT_EQ(m.state().setNames[0], "x");
   EXPECT_TRUE(m.sampleStdDev());
   EXPECT_EQ(m.percentile(0), 25);
+  EXPECT_TRUE(m.relativeFrequency());
+}
+
+// Relative frequency is a way of looking at the data: no undo step of its own, and
+// undoing a data change keeps the columns in percent.
+TEST(AnalysisModel, RelativeFrequencyIsKeptByUndoAndIsNoStep) {
+  AnalysisModel m;
+  UndoHistory h;
+  h.reset(m.state());
+  typeDown(m, h, {"1", "2", "2", "3"});
+  const size_t steps = h.size();
+  m.setRelativeFrequency(true);
+  EXPECT_FALSE(h.record(m.state()));
+  EXPECT_EQ(h.size(), steps);
+  // 1, 2, 2, 3: the column at 2 holds half of the four observations.
+  EXPECT_EQ(m.result().sets[0].graphColumns[1], (WorldPoint{2, 50}));
+  m.restore(h.undo(), 0);  // back to 1, 2, 2
+  EXPECT_TRUE(m.relativeFrequency());
+  EXPECT_DOUBLE_EQ(m.result().sets[0].graphColumns[1].y, 100.0 * 2 / 3);
+  m.setRelativeFrequency(false);
+  EXPECT_EQ(m.result().sets[0].graphColumns[1], (WorldPoint{2, 2}));
 }
 
 // Reading a file's text replaces the shown table; under already grouped data the

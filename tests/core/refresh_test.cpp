@@ -245,6 +245,99 @@ TEST(Refresh, HistogramColumnsForContinuousData) {
   EXPECT_EQ(r.sets[0].barWidth, 0.75);
 }
 
+// Relative heights: each column's count as a percentage of the set's observations,
+// those the columns or classes leave out included; the counts stay in `columns`
+// for the statistics, and the frequency axis reaches 1.2 times the tallest share.
+TEST(Refresh, RelativeFrequencyColumns) {
+  struct Case {
+    const char* what;
+    DataType type;
+    std::vector<FrequencyPair> set1;
+    Grouping grouping;  // histogram (types 1, 3) or classes (type 4)
+    PointList counts, percents;
+    double yMax;
+  } cases[] = {
+      // 1, 2, 2, 3, 3, 3, 3, 4 (n = 8): 1/8 = 12.5%, 2/8 = 25%, 4/8 = 50%.
+      {"discrete", UngroupedDiscrete, {{1, 1}, {2, 2}, {3, 4}, {4, 1}}, Grouping{},
+       {{1, 1}, {2, 2}, {3, 4}, {4, 1}}, {{1, 12.5}, {2, 25}, {3, 50}, {4, 12.5}}, 60},
+      // Histogram [0,5) [5,10): 1, 2 | 6, 7, 8; 20 lies past the columns but is one of
+      // the 6 observations: 2/6 = 33.33%, 3/6 = 50%.
+      {"histogram", UngroupedContinuous, {{1, 1}, {2, 1}, {6, 1}, {7, 1}, {8, 1}, {20, 1}},
+       Grouping{0, 5, 2}, {{2.5, 2}, {7.5, 3}}, {{2.5, 100.0 * 2 / 6}, {7.5, 50}}, 60},
+      // Classes 0-10, 10-20 holding 1 and 3, and 4 more beyond the classes (n = 8):
+      // 12.5%, 37.5%.
+      {"classes", AlreadyGroupedContinuous, {{5, 1}, {15, 3}, {25, 4}}, Grouping{0, 10, 2},
+       {{5, 1}, {15, 3}}, {{5, 12.5}, {15, 37.5}}, 45},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    RefreshInputs in = inputs(c.type);
+    if (c.type == AlreadyGroupedContinuous)
+      in.classes = c.grouping;
+    else
+      in.histogram = c.grouping;
+    for (bool relative : {false, true}) {
+      DataSet a, b;
+      a.pairs = c.set1;
+      in.relativeFrequency = relative;
+      const RefreshResult r = refreshAnalysis(a, b, in);
+      ASSERT_TRUE(r.sets[0].hasStatistics);
+      EXPECT_EQ(r.sets[0].columns, c.counts);
+      const PointList& drawn = r.sets[0].graphColumns;
+      const PointList& expected = relative ? c.percents : c.counts;
+      ASSERT_EQ(drawn.size(), expected.size());
+      for (size_t k = 0; k < drawn.size(); ++k) {
+        EXPECT_EQ(drawn[k].x, expected[k].x);
+        EXPECT_DOUBLE_EQ(drawn[k].y, expected[k].y);
+      }
+      double tallest = 0;
+      for (const WorldPoint& p : c.counts) tallest = std::max(tallest, p.y);
+      EXPECT_DOUBLE_EQ(r.yMax, relative ? c.yMax : 1.2 * tallest);
+      // The statistics never change with the way the columns are drawn.
+      EXPECT_EQ(r.sets[0].labels.n, c.type == AlreadyGroupedContinuous
+                                        ? valueText(totalHeight(c.counts))
+                                        : valueText(static_cast<double>(observationCount(a))));
+    }
+  }
+  EXPECT_TRUE(relativeColumns({{1, 3}}, 0).empty());
+}
+
+// The box plot's marks: the mean on the box's centre line (x = 4R) and the five
+// numbers with the Statistics page's texts, in the chosen decimals.
+TEST(Refresh, BoxPlotMarksTheMeanAndTheFiveNumbers) {
+  // Set 1: 1, 2, 3, 4, 20 -> mean 6, Q1 1.5, median 3, Q3 12 (halves 1,2 and 4,20).
+  // Set 2: 2, 4, 4, 5 -> mean 3.75, Q1 3, median 4, Q3 4.5.
+  DataSet a = setOfValues({1, 2, 3, 4, 20}), b = setOfValues({2, 4, 4, 5});
+  RefreshInputs in = inputs(UngroupedDiscrete);
+  in.decimals = 2;
+  RefreshResult r = refreshAnalysis(a, b, in);
+  ASSERT_TRUE(r.sets[0].boxMarks);
+  EXPECT_EQ(r.sets[0].boxMean, (WorldPoint{-4, 6}));
+  EXPECT_EQ(r.sets[1].boxMean, (WorldPoint{4, 3.75}));
+  const std::pair<double, std::string> expected[2][5] = {
+      {{1, "1"}, {1.5, "1.50"}, {3, "3.00"}, {12, "12.00"}, {20, "20"}},
+      {{2, "2"}, {3, "3.00"}, {4, "4.00"}, {4.5, "4.50"}, {5, "5"}}};
+  for (int s = 0; s < 2; ++s) {
+    const SetDisplay& d = r.sets[s];
+    ASSERT_EQ(d.boxValues.size(), 5u);
+    for (int k = 0; k < 5; ++k) {
+      EXPECT_EQ(d.boxValues[k].value, expected[s][k].first) << s << " " << k;
+      EXPECT_EQ(d.boxValues[k].text, expected[s][k].second) << s << " " << k;
+    }
+    EXPECT_EQ(d.boxValues[1].text, d.labels.q1);
+    EXPECT_EQ(d.boxValues[4].text, d.labels.maximum);
+  }
+  // Already grouped data draw an ogive, not a box: no marks.
+  DataSet c, e;
+  c.pairs = {{5, 2}, {15, 3}};
+  RefreshInputs g = inputs(AlreadyGroupedContinuous);
+  g.classes = Grouping{0, 10, 2};
+  r = refreshAnalysis(c, e, g);
+  ASSERT_TRUE(r.sets[0].hasStatistics);
+  EXPECT_FALSE(r.sets[0].boxMarks);
+  EXPECT_TRUE(r.sets[0].boxValues.empty());
+}
+
 TEST(Refresh, UnusableClassesBlankTheSetInsteadOfFailing) {
   DataSet a, b;
   a.pairs = {{1, 2}, {2, 3}};

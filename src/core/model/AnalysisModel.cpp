@@ -121,6 +121,7 @@ void AnalysisModel::refresh(ModelChange& change) {
   in.percentile[1] = a.percentiles[1];
   in.sliderPosition = a.sliderPosition;
   in.decimals = a.decimals;
+  in.relativeFrequency = a.relativeFrequency;
   result_ = refreshAnalysis(a.sets[0], a.sets[1], in);
   change.statistics = true;
   change.graphs = true;
@@ -225,6 +226,14 @@ ModelChange AnalysisModel::setDecimals(int decimals) {
   if (decimals != kAutoDecimals && (decimals < 0 || decimals > 6)) return {};
   if (decimals == state_.decimals) return {};
   state_.decimals = decimals;
+  ModelChange change;
+  refresh(change);
+  return change;
+}
+
+ModelChange AnalysisModel::setRelativeFrequency(bool relative) {
+  if (relative == state_.relativeFrequency) return {};
+  state_.relativeFrequency = relative;
   ModelChange change;
   refresh(change);
   return change;
@@ -353,6 +362,7 @@ ModelChange AnalysisModel::restore(const Analysis& step, int shownSet) {
     state_.percentiles[s] = kept.percentiles[s];
   }
   state_.sampleStdDev = kept.sampleStdDev;
+  state_.relativeFrequency = kept.relativeFrequency;
   state_.sliderPosition = kept.sliderPosition;
   state_.shownSet = shownSet == 1 ? 1 : 0;
   ModelChange change;

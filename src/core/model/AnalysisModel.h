@@ -67,6 +67,7 @@ class AnalysisModel {
   bool sampleStdDev() const { return state_.sampleStdDev; }
   int percentile(int s) const { return state_.percentiles[s]; }
   int decimals() const { return state_.decimals; }
+  bool relativeFrequency() const { return state_.relativeFrequency; }
   // The column width of the columns on show: the chosen one, or the one the
   // bars were fitted to (bars 0.375 wide stand for a width of 0.5).
   double shownColumnWidth() const;
@@ -102,6 +103,9 @@ class AnalysisModel {
   // Places of the computed statistics: kAutoDecimals or 0 to 6; anything else
   // changes nothing.
   ModelChange setDecimals(int decimals);
+  // Frequencies or relative frequencies (%) on the column graphs; the same choice
+  // again changes nothing. Not an undo step: it changes no data.
+  ModelChange setRelativeFrequency(bool relative);
   // The first 30 characters of the text (whole UTF-8 letters); an empty text
   // changes nothing.
   ModelChange setName(int set, const std::string& text);

@@ -31,6 +31,8 @@ struct Analysis {
   int sliderPosition = 50;  // 0 at the top of the slider
   // Places of the computed statistics: kAutoDecimals (4 significant digits) or 0 to 6.
   int decimals = kAutoDecimals;
+  // The column graphs show relative frequencies (%): a way of looking, kept by undo.
+  bool relativeFrequency = false;
   // Each set's table as typed, in the layout of the type: order, blank rows and
   // cells that are no number included. Trailing empty rows are left off.
   CellTable cells[2];

@@ -62,6 +62,11 @@ void computeUngrouped(DataSet& set, const ModeTracker& modes, int R, const Refre
   BoxPlot box = buildBoxPlot(set, q, R);
   d.outliers = std::move(box.outliers);
   d.boxLines = std::move(box.lines);
+  // The box stands between 3R and 5R: its centre line is at 4R.
+  d.boxMarks = true;
+  d.boxMean = {4.0 * R, mean};
+  d.boxValues = {{set.minimum, l.minimum}, {q.q1, l.q1}, {q.median, l.median},
+                 {q.q3, l.q3},             {set.maximum, l.maximum}};
 }
 
 void computeGrouped(DataSet& set, const ModeTracker& modes, const RefreshInputs& in, int index,
@@ -176,6 +181,11 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
       d.outside = valuesOutside(set, cls);
       d.outsideText = outsideText(d.outside, GroupClasses);
     }
+    // Relative to every observation, those outside the columns or classes included,
+    // as the Frequency Table counts them.
+    d.graphColumns = in.relativeFrequency
+                         ? relativeColumns(d.columns, static_cast<double>(observationCount(set)))
+                         : d.columns;
   }
 
   // The scales come from the sets on show only: a set without statistics, never
@@ -187,7 +197,10 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
     const DataSet& set = *sets[i];
     lo = anyShown ? std::min(lo, set.minimum) : set.minimum;
     hi = anyShown ? std::max(hi, set.maximum) : set.maximum;
-    E = std::max(E, set.maxFrequency);
+    if (in.relativeFrequency)
+      for (const WorldPoint& c : out.sets[i].graphColumns) E = std::max(E, c.y);
+    else
+      E = std::max(E, set.maxFrequency);
     anyShown = true;
   }
   if (anyShown) {
@@ -248,6 +261,13 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
   for (double v : {out.xMin, out.xMax, out.yMin, out.yMax})
     if (!std::isfinite(v)) out.columnRangesSet = false;
   return out;
+}
+
+PointList relativeColumns(const PointList& columns, double observations) {
+  PointList relative;
+  if (!(observations > 0)) return relative;
+  for (const WorldPoint& c : columns) relative.push_back({c.x, 100 * c.y / observations});
+  return relative;
 }
 
 double fittedBarWidth(const DataSet& set, double columnWidth) {

@@ -36,8 +36,22 @@ struct SetDisplay {
   SetLabels labels;
   double barWidth = 1;         // the column-graph series' bar width
   PointList columns;           // the column-graph series' only point list
+  // The columns as the column graph draws them: their frequencies, or with
+  // relativeFrequency each as a percentage of the set's observations (the
+  // Frequency Table's relative frequency). `columns` always keeps the counts.
+  PointList graphColumns;
   PointList outliers;          // box-plot outliers series: one point list (may be empty)
   std::vector<PointList> boxLines;  // box-plot lines series: five point lists, or none
+  // The box plot's marks of ungrouped data, unset otherwise: the mean (a "+" on
+  // the box's centre line) and the five-number summary (minimum, Q1, median, Q3,
+  // maximum) at their heights, with the texts of the statistics labels.
+  struct BoxValue {
+    double value = 0;
+    std::string text;
+  };
+  bool boxMarks = false;
+  WorldPoint boxMean;
+  std::vector<BoxValue> boxValues;
   PointList ogive;             // ogive series' only point list; empty: the view gets no ogive
   double sliderValue = 0;      // the slider percentile handed to the percentile view
   // Values the histogram columns (types 1, 3) or the classes (type 4) leave out,
@@ -65,6 +79,8 @@ struct RefreshInputs {
   // Places of the computed statistics (kAutoDecimals or 0 to kMaxDecimals); values,
   // counts and class bounds keep their own digits.
   int decimals = kAutoDecimals;
+  // The column graphs show relative frequencies (%) instead of frequencies.
+  bool relativeFrequency = false;
 };
 
 struct RefreshResult {
@@ -90,6 +106,9 @@ struct RefreshResult {
 // sumSquares as the window's refresh does; a set without statistics gets
 // count := number of pairs and adds nothing to any scale.
 RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs& in);
+
+// The columns' heights as percentages of `observations`; nothing for no observations.
+PointList relativeColumns(const PointList& columns, double observations);
 
 // Bar width of discrete data for a column width, and of continuous data.
 inline double discreteBarWidth(double columnWidth) { return 0.75 * columnWidth; }
