@@ -14,8 +14,10 @@
 #include <utility>
 #include <vector>
 
+#include "DotPlotPixels.h"
 #include "PixelTools.h"
 #include "ui/views/ColumnGraphView.h"
+#include "ui/views/DotPlotView.h"
 #include "ui/views/PercentileGraphView.h"
 
 namespace {
@@ -114,6 +116,15 @@ class ViewTest : public ::testing::Test {
 
 using ColumnViewTest = ViewTest<ColumnGraphView>;
 using PercentileViewTest = ViewTest<PercentileGraphView>;
+using DotPlotViewTest = ViewTest<DotPlotView>;
+
+// A set as the grid reading builds it: (value, how many times it is listed).
+tally::DataSet setOf(std::initializer_list<std::pair<double, double>> counts) {
+  tally::DataSet s;
+  for (const auto& [value, n] : counts) s.pairs.push_back({value, n});
+  return s;
+}
+
 
 }  // namespace
 
@@ -509,4 +520,142 @@ TEST_F(PercentileViewTest, EverySetterAndRepaintRequestMarksThePictureStale) {
   view->Refresh(false);
   const wxImage after = view->bufferSnapshot().ConvertToImage();
   EXPECT_NE(count(before, 0, 0, 399, 299, dark), count(after, 0, 0, 399, 299, dark));
+}
+
+// --- The box plot's marks ------------------------------------------------------
+
+// The mean's "+" stands on the box's centre line at the mean's row, its arms
+// reaching meanMarkArm() pixels each way; the five numbers, while shown, are
+// written to the right of the box at their rows, moved up only where they would meet.
+TEST_F(ColumnViewTest, TheMeanIsMarkedWithAPlusAndTheValuesAreWrittenBesideTheBox) {
+  ColumnGraphView::BoxMark mark;
+  mark.centreX = -2;
+  mark.rightX = -1;
+  mark.mean = 1.5;
+  // 2.1 lies a pixel row or three above 2 (30 pixels a unit): its text must go up.
+  mark.values = {{-4, "-4"}, {-1, "-1.0"}, {2, "2.0"}, {2.1, "2.1"}, {4, "4"}};
+  view->setBoxMarks({mark});
+  wxImage img = render();
+  // x = 200 + 40 * -2 = 120, y = 150 - 30 * 1.5 = 105.
+  const wxPoint centre = view->worldToPixel(-2, 1.5);
+  ASSERT_EQ(centre, wxPoint(120, 105));
+  const wxColour red = ColumnGraphView::meanMarkColour();
+  const int arm = view->meanMarkArm();
+  for (const wxPoint& p : {centre, centre + wxPoint(arm - 1, 0), centre - wxPoint(arm - 1, 0),
+                           centre + wxPoint(0, arm - 1), centre - wxPoint(0, arm - 1)})
+    EXPECT_TRUE(near(img, p.x, p.y, red)) << p.x << "," << p.y;
+  // A plus, not a square: the corners between the arms stay clear.
+  for (const wxPoint& p : {centre + wxPoint(arm - 1, arm - 1), centre - wxPoint(arm - 1, arm - 1)})
+    EXPECT_FALSE(coloured(img, p.x, p.y)) << p.x << "," << p.y;
+  EXPECT_TRUE(view->valueLabels().empty());
+  const wxImage without = img;
+
+  view->setShowValues(true);
+  const auto labels = view->valueLabels();
+  ASSERT_EQ(labels.size(), 5u);
+  const char* texts[] = {"-4", "-1.0", "2.0", "2.1", "4"};
+  const double values[] = {-4, -1, 2, 2.1, 4};
+  for (size_t k = 0; k < labels.size(); ++k) {
+    EXPECT_EQ(labels[k].first, texts[k]);
+    EXPECT_EQ(labels[k].second.x, view->worldToPixelX(-1) + 6);
+    if (k > 0) {
+      EXPECT_LE(labels[k].second.GetBottom(), labels[k - 1].second.y) << k;
+    }
+  }
+  // Those with room stand centred on their value's row.
+  for (size_t k : {0, 1, 2, 4})
+    EXPECT_NEAR(labels[k].second.y + labels[k].second.height / 2.0,
+                view->worldToPixelY(values[k]), 1)
+        << k;
+  // Each text is drawn where it says: more dark pixels there than without it.
+  img = render();
+  for (const auto& [text, r] : labels)
+    EXPECT_GT(count(img, r.x, r.y, r.GetRight(), r.GetBottom(), dark),
+              count(without, r.x, r.y, r.GetRight(), r.GetBottom(), dark))
+        << text;
+}
+
+// --- The dot plot ----------------------------------------------------------------
+
+// Set 1: 2, 3, 3, 5, 5, 5; Set 2: 1, 4, 4. The axis runs from 1 to 5 with a
+// twentieth of the span (0.2) to spare; Set 1's band lies above Set 2's; every dot
+// is full-size and one observation, so there is no key.
+TEST_F(DotPlotViewTest, OneDotPerObservationStackedOverItsValue) {
+  const tally::DataSet a = setOf({{2, 1}, {3, 2}, {5, 3}}), b = setOf({{1, 1}, {4, 2}});
+  view->setSets(&a, &b);
+  EXPECT_DOUBLE_EQ(view->getXMin(), 0.8);
+  EXPECT_DOUBLE_EQ(view->getXMax(), 5.2);
+  EXPECT_LT(view->baselineY(0), view->baselineY(1));
+  EXPECT_LT(view->baselineY(1), view->worldToPixelY(0));  // Set 2 stands clear of the axis
+  const tally::DotPlotModel m = view->plotModel();
+  ASSERT_EQ(m.stacks[0].size(), 3u);
+  EXPECT_EQ(m.stacks[0][2].dots, 3u);
+  EXPECT_EQ(m.stacks[1][1].dots, 2u);
+  EXPECT_EQ(m.scale.dotScale, 1);
+  EXPECT_DOUBLE_EQ(view->dotDiameter(), view->fullDotDiameter());
+  EXPECT_TRUE(view->keyText().empty());
+  const wxImage img = render();
+  EXPECT_EQ(expectStacksDrawn(img, *view), 9u);
+  // Dots of Set 1 only in the upper band, of Set 2 only in the lower.
+  auto red = [](const wxImage& i, int x, int y) { return i.GetRed(x, y) > 150 && i.GetBlue(x, y) < 80; };
+  auto blue = [](const wxImage& i, int x, int y) { return i.GetBlue(x, y) > 150 && i.GetRed(x, y) < 80; };
+  EXPECT_EQ(count(img, 0, view->baselineY(0) + 1, 399, 299, red), 0);
+  EXPECT_EQ(count(img, 0, 0, 399, view->baselineY(0), blue), 0);
+
+  // Grouped data: the reason in place of the dots.
+  view->setReason("No dots for grouped data.");
+  EXPECT_EQ(colouredCount(render()), 0);
+  view->setSets(&a, nullptr);
+  EXPECT_TRUE(view->getReason().empty());
+  EXPECT_EQ(expectStacksDrawn(render(), *view), 6u);
+}
+
+// A stack taller than the band: first the dots shrink until it fits; past the
+// smallest size each dot stands for several observations, and the key says how many.
+TEST_F(DotPlotViewTest, TallStacksShrinkTheDotsThenADotStandsForSeveral) {
+  const tally::DataSet empty;
+  view->setSets(&empty, &empty);
+  const int band = static_cast<int>(std::floor(view->stackRoom() / view->fullDotDiameter()));
+  ASSERT_GE(band, 3);
+
+  // Twice the band: dots of half the size, still one each.
+  tally::DataSet a = setOf({{1, 1}, {2, 2.0 * band}, {3, 3}});
+  view->setSets(&a, nullptr);
+  tally::DotPlotModel m = view->plotModel();
+  EXPECT_EQ(m.scale.perDot, 1);
+  EXPECT_DOUBLE_EQ(view->dotDiameter(), view->fullDotDiameter() / 2);
+  EXPECT_TRUE(view->keyText().empty());
+  EXPECT_EQ(expectStacksDrawn(render(), *view), 2u * band + 4);
+  // The tallest stack's top stays inside the band, under the set's name.
+  EXPECT_GE(view->baselineY(0) - 2.0 * band * view->dotDiameter(),
+            view->baselineY(0) - view->stackRoom());
+
+  // 1000 observations, 400 of them at 7: a dot stands for 1, 2 or 5 times a power of ten.
+  tally::DataSet big = setOf({{1, 100}, {2, 100}, {3, 100}, {4, 100}, {5, 100}, {6, 100}, {7, 400}});
+  view->setSets(&big, &a);
+  m = view->plotModel();
+  const double k = m.scale.perDot;
+  EXPECT_GT(k, 1);
+  EXPECT_EQ(view->keyText(), wxString::Format("Each dot stands for %d observations", int(k)));
+  EXPECT_EQ(m.stacks[0][6].dots, static_cast<std::uint64_t>(std::ceil(400 / k)));
+  // Both sets by the same key: Set 2's stack of 2 * band observations has fewer dots.
+  EXPECT_EQ(m.stacks[1][1].dots, static_cast<std::uint64_t>(std::ceil(2 * band / k)));
+  EXPECT_GE(view->baselineY(0) - m.stacks[0][6].dots * view->dotDiameter(),
+            view->baselineY(0) - view->stackRoom() - 1);
+  expectStacksDrawn(render(), *view);
+}
+
+TEST_F(DotPlotViewTest, EverySetterMarksThePictureStale) {
+  const tally::DataSet a = setOf({{2, 1}, {3, 2}});
+  const std::vector<std::function<void()>> setters = {
+      [&] { view->setSets(&a, nullptr); },
+      [&] { view->setReason("why"); },
+      [&] { view->setSetNames("A", "B"); },
+  };
+  for (const auto& set : setters) {
+    view->bufferSnapshot();
+    ASSERT_FALSE(view->isPictureStale());
+    set();
+    EXPECT_TRUE(view->isPictureStale());
+  }
 }

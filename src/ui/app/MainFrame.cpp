@@ -26,6 +26,7 @@
 #include "ui/stats/GroupingDialog.h"
 #include "ui/stats/StatisticsPanel.h"
 #include "ui/views/ColumnGraphView.h"
+#include "ui/views/DotPlotView.h"
 #include "ui/views/PercentileGraphView.h"
 #include "ui/resources/Resources.h"
 
@@ -223,6 +224,8 @@ void MainFrame::setTextScale(double scale) {
     view->setFontSize(points);
     view->redrawPicture();
   }
+  dotPlot->setFontSize(points);
+  dotPlot->redrawPicture();
   percentileGraph->setFontSize(points);
   percentileGraph->setMarkerFontSize(static_cast<int>(std::lround(9 * scale)));
   percentileGraph->Refresh(false);

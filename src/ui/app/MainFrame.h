@@ -32,6 +32,8 @@ class wxSpinEvent;
 class wxStaticText;
 class wxTextCtrl;
 class BufferedGraphView;
+class DotPlotView;
+class wxCheckBox;
 class GroupingDialog;
 class StatisticsPanel;
 class VardenGrid;
@@ -63,7 +65,9 @@ enum MainFrameId {
   ID_DECIMALS,
   ID_COPY_STATISTICS,
   ID_EXPORT_PICTURE,
-  ID_EXPORT_PDF
+  ID_EXPORT_PDF,
+  ID_FREQUENCY_KIND,
+  ID_SHOW_VALUES
 };
 
 // Indexes of the eight series records; each set owns four.
@@ -166,6 +170,14 @@ class MainFrame : public wxFrame {
   wxSlider* percentileSlider = nullptr;
   wxTextCtrl* percentageText = nullptr;
 
+  // "Column Graph" page: "Frequency" or "Relative frequency (%)" on the columns.
+  wxChoice* frequencyChoice = nullptr;
+  // "Box && Whisker" page: the five-number summary written beside each box.
+  wxCheckBox* showValuesCheck = nullptr;
+  // "Dot Plot" page: the dots of ungrouped data, or why grouped data have none.
+  wxPanel* dotPlotPage = nullptr;
+  DotPlotView* dotPlot = nullptr;
+
   // The series the window hands the graph views, written from the last refresh.
   const tally::Series& shownSeries(int index) const { return series[index]; }
 
@@ -204,6 +216,15 @@ class MainFrame : public wxFrame {
   void buildPages();
   void buildColumnPage();
   void buildBoxPage();
+  // MainFrameGraphChoices.cpp: the dot plot page, the frequency choice and the
+  // box plot's values.
+  void buildDotPlotPage();
+  void buildGraphChoices();
+  void handDotPlot();
+  void handBoxMarks();
+  void showFrequencyKind();
+  void onFrequencyKind(wxCommandEvent& event);
+  void onShowValues(wxCommandEvent& event);
   void createGraphViews();
   void fitInstructions(wxSizer* frameSizer);
   void bindKeys();

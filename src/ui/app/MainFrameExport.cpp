@@ -24,6 +24,7 @@
 #include "ui/WxBridge.h"
 #include "ui/views/AnalysisPrintout.h"
 #include "ui/views/BufferedGraphView.h"
+#include "ui/views/DotPlotView.h"
 
 namespace {
 
@@ -49,7 +50,8 @@ void MainFrame::bindExports() {
   for (BufferedGraphView* view : {static_cast<BufferedGraphView*>(set1Graph),
                                   static_cast<BufferedGraphView*>(set2Graph),
                                   static_cast<BufferedGraphView*>(boxPlot),
-                                  static_cast<BufferedGraphView*>(percentileGraph)}) {
+                                  static_cast<BufferedGraphView*>(percentileGraph),
+                                  static_cast<BufferedGraphView*>(dotPlot)}) {
     view->addMenuEntry(ID_EXPORT_PICTURE, _("Export Picture..."));
     view->Bind(
         wxEVT_MENU, [this, view](wxCommandEvent&) { exportPicture(view); }, ID_EXPORT_PICTURE);

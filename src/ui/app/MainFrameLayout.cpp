@@ -151,16 +151,22 @@ void MainFrame::buildPages() {
                                    wxDefaultPosition, wxSize(80, 20));
   columnWidthButton->SetFont(boldFont(8));
   createGraphViews();
+  buildGraphChoices();
   buildColumnPage();
   buildBoxPage();
+  buildDotPlotPage();
   notebook->AddPage(statistics, _("Statistics"), true);
   notebook->AddPage(columnGraphPage, _("Column Graph"));
   notebook->AddPage(boxPage, _("Box && Whisker"));
+  notebook->AddPage(dotPlotPage, _("Dot Plot"));
 }
 
 void MainFrame::buildColumnPage() {
   auto* columnPageSizer = new wxBoxSizer(wxVERTICAL);
-  columnPageSizer->Add(columnWidthButton, 0, wxALIGN_RIGHT | wxRIGHT, 5);
+  auto* columnControls = new wxBoxSizer(wxHORIZONTAL);
+  columnControls->Add(frequencyChoice, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 10);
+  columnControls->Add(columnWidthButton, 0, wxALIGN_CENTER_VERTICAL);
+  columnPageSizer->Add(columnControls, 0, wxALIGN_RIGHT | wxRIGHT, 5);
   auto* columnGraphs = new wxBoxSizer(wxHORIZONTAL);
   ColumnGraphView* graphs[2] = {set1Graph, set2Graph};
   for (int s = 0; s < 2; ++s) {
@@ -200,6 +206,7 @@ void MainFrame::buildBoxPage() {
 
   boxPageSizer = new wxBoxSizer(wxVERTICAL);
   boxPlotSizer = new wxBoxSizer(wxVERTICAL);
+  boxPlotSizer->Add(showValuesCheck, 0, wxALIGN_RIGHT | wxRIGHT | wxTOP, 5);
   boxPlotSizer->Add(boxPlot, 1, wxEXPAND | wxALL, 5);
   percentileSizer = new wxBoxSizer(wxVERTICAL);
   auto* ogiveRow = new wxBoxSizer(wxHORIZONTAL);

@@ -23,6 +23,7 @@
 #include "ui/stats/StatisticsPanel.h"
 #include "ui/views/ColumnGraphView.h"
 #include "ui/views/PercentileGraphView.h"
+#include "ui/views/DotPlotView.h"
 
 namespace {
 
@@ -135,6 +136,7 @@ void MainFrame::showNames() {
   for (int s = 0; s < 2; ++s) statistics->showName(s, model.setName(s));
   nameGraphs();
   for (ColumnGraphView* view : {set1Graph, set2Graph, boxPlot}) view->redrawPicture();
+  dotPlot->redrawPicture();
 }
 
 void MainFrame::showStatistics() {
@@ -183,7 +185,7 @@ void MainFrame::showGraphs() {
       handColumnGraph(s, false);
       continue;
     }
-    columns.segments.assign(1, d.columns);
+    columns.segments.assign(1, d.graphColumns);
     // Ungrouped sets get box-plot series, already grouped ones an ogive instead.
     if (!grouped) outliers.segments.push_back(d.outliers);
     lines.segments = d.boxLines;
@@ -198,6 +200,9 @@ void MainFrame::showGraphs() {
     boxPlot->setYMax(result.boxYMax);
   }
   handBoxPlot();
+  handBoxMarks();
+  handDotPlot();
+  showFrequencyKind();
   if (result.sliderPercentShown) handPercentage(result.sliderPercent);
   // Without new ranges the column graphs keep theirs, but a set that shows
   // statistics always gets its columns.
@@ -248,6 +253,7 @@ void MainFrame::nameGraphs() {
     if (!model.result().sets[s].boxLines.empty() && model.result().sets[s].hasStatistics)
       under.push_back({s == 0 ? -4.0 : 4.0, names[s]});
   boxPlot->setNamesUnder(under);
+  dotPlot->setSetNames(names[0], names[1]);
 }
 
 // A typed or spun percentile of a set.

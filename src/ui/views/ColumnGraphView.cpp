@@ -1,6 +1,7 @@
 #include "ui/views/ColumnGraphView.h"
 
 #include <algorithm>
+#include <climits>
 
 ColumnGraphView::ColumnGraphView(wxWindow* parent, wxWindowID id, const wxPoint& pos,
                                  const wxSize& size, long style)
@@ -38,7 +39,65 @@ void ColumnGraphView::draw(wxDC& dc) {
   for (const Slot& slot : slots)
     if (slot.filled) drawSeries(dc, slot.copy);
   drawAxes(dc);
+  drawBoxMarks(dc);
   drawNames(dc);
+}
+
+void ColumnGraphView::setBoxMarks(const std::vector<BoxMark>& marks) {
+  boxMarks = marks;
+  redrawPicture();
+}
+
+void ColumnGraphView::setShowValues(bool on) {
+  showValues = on;
+  redrawPicture();
+}
+
+int ColumnGraphView::meanMarkArm() const { return std::max(4, getFontSize() - 2); }
+
+wxColour ColumnGraphView::meanMarkColour() { return wxColour(200, 0, 0); }
+
+wxFont ColumnGraphView::valueFont() const {
+  return wxFont(wxFontInfo(getFontSize()).Family(wxFONTFAMILY_SWISS));
+}
+
+std::vector<std::pair<wxString, wxRect>> ColumnGraphView::valueLabels() const {
+  std::vector<std::pair<wxString, wxRect>> labels;
+  if (!showValues) return labels;
+  const wxFont font = valueFont();
+  for (const BoxMark& mark : boxMarks) {
+    const int left = worldToPixelX(mark.rightX) + 6;
+    int above = INT_MAX;  // the top of the text below, on screen
+    for (const auto& [value, text] : mark.values) {
+      if (text.empty()) continue;
+      wxSize e;
+      GetTextExtent(text, &e.x, &e.y, nullptr, nullptr, &font);
+      // Centred on the value's row; a quartile close to the median goes up.
+      int top = worldToPixelY(value) - e.y / 2;
+      if (top + e.y > above) top = above - e.y;
+      above = top;
+      labels.push_back({text, wxRect(left, top, e.x, e.y)});
+    }
+  }
+  return labels;
+}
+
+void ColumnGraphView::drawBoxMarks(wxDC& dc) {
+  if (boxMarks.empty()) return;
+  const int arm = meanMarkArm();
+  dc.SetPen(wxPen(meanMarkColour(), 2));
+  for (const BoxMark& mark : boxMarks) {
+    const int x = worldToPixelX(mark.centreX), y = worldToPixelY(mark.mean);
+    dc.DrawLine(x - arm, y, x + arm + 1, y);
+    dc.DrawLine(x, y - arm, x, y + arm + 1);
+  }
+  dc.SetPen(wxNullPen);
+  const auto labels = valueLabels();
+  if (labels.empty()) return;
+  dc.SetFont(valueFont());
+  dc.SetTextForeground(*wxBLACK);
+  for (const auto& [text, r] : labels) dc.DrawText(text, r.x, r.y);
+  dc.SetFont(wxNullFont);
 }
 
 wxFont ColumnGraphView::nameFont() const {

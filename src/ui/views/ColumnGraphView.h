@@ -37,6 +37,28 @@ class ColumnGraphView : public BufferedGraphView {
   wxRect yCaptionRect() const;
   wxRect titleRect() const;
 
+  // The box plot's marks of each box: its mean as a "+" on the centre line at
+  // `centreX`, and, while values are shown, the five-number summary written at
+  // the values' heights to the right of `rightX` (world x of the box's right side).
+  struct BoxMark {
+    double centreX = 0;
+    double rightX = 0;
+    double mean = 0;
+    std::vector<std::pair<double, wxString>> values;
+  };
+  // Marks the picture stale.
+  void setBoxMarks(const std::vector<BoxMark>& marks);
+  const std::vector<BoxMark>& getBoxMarks() const { return boxMarks; }
+  void setShowValues(bool on);
+  bool getShowValues() const { return showValues; }
+  // Half the length of a "+" arm in pixels, and its colour.
+  int meanMarkArm() const;
+  static wxColour meanMarkColour();
+  // The value texts as drawn at the present size: each text with its rectangle.
+  // Texts that would meet are moved apart upwards, in value order. Empty while
+  // values are not shown.
+  std::vector<std::pair<wxString, wxRect>> valueLabels() const;
+
   // The record a slot was last filled from (which series is on show), null for an
   // empty slot. The view never reads through it.
   const tally::Series* getSlot(int i) const;
@@ -45,6 +67,8 @@ class ColumnGraphView : public BufferedGraphView {
 
  private:
   void drawNames(wxDC& dc);
+  void drawBoxMarks(wxDC& dc);
+  wxFont valueFont() const;
 
   struct Slot {
     const tally::Series* source = nullptr;
@@ -54,4 +78,6 @@ class ColumnGraphView : public BufferedGraphView {
   std::array<Slot, SlotCount> slots{};
   wxString title;
   std::vector<std::pair<double, wxString>> namesUnder;
+  std::vector<BoxMark> boxMarks;
+  bool showValues = false;
 };
