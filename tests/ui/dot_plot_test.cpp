@@ -6,6 +6,9 @@
 #include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/choicdlg.h>
+#include <wx/filefn.h>
+#include <wx/filename.h>
 #include <wx/notebook.h>
 #include <wx/utils.h>
 
@@ -19,6 +22,16 @@
 #include "ui/views/DotPlotView.h"
 
 namespace {
+
+// Answers the picture's scale with its first entry, 1:1.
+class ScaleOne : public wxExpectModalBase<wxSingleChoiceDialog, ScaleOne> {
+ protected:
+  int OnInvoked(wxSingleChoiceDialog* dlg) const override {
+    dlg->SetSelection(0);
+    return wxID_OK;
+  }
+  wxString GetDefaultDescription() const override { return "the picture's scale"; }
+};
 
 class LessonGraphsTest : public ::testing::Test, protected MainFrameDriver {
  protected:
@@ -272,4 +285,19 @@ TEST_F(LessonGraphsTest, BoxPlotMarksTheMeansAndShowsTheFiveNumbers) {
   EXPECT_EQ(labelTexts(), pageTexts());
   check(frame->showValuesCheck, false);
   EXPECT_TRUE(box->valueLabels().empty());
+}
+
+// The dot plot's right-click menu exports its picture as the other graphs' do.
+TEST_F(LessonGraphsTest, TheDotPlotExportsItsPicture) {
+  showPage(pageNamed("Dot Plot"));
+  const wxString path = wxFileName::CreateTempFileName("dotplot") + ".png";
+  frame->fileSelector = [&](auto&&...) { return path; };
+  wxCommandEvent exportPicture(wxEVT_MENU, ID_EXPORT_PICTURE);
+  wxTEST_DIALOG(frame->dotPlot->GetEventHandler()->ProcessEvent(exportPicture), ScaleOne());
+  wxImage picture;
+  ASSERT_TRUE(picture.LoadFile(path, wxBITMAP_TYPE_PNG));
+  EXPECT_EQ(picture.GetSize(), frame->dotPlot->GetClientSize());
+  EXPECT_EQ(expectStacksDrawn(picture, *frame->dotPlot), 51u);
+  wxRemoveFile(path);
+  wxRemoveFile(path.BeforeLast('.'));
 }
