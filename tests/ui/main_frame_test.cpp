@@ -140,8 +140,8 @@ TEST_F(MainFrameTest, EveryStatisticStartsBlank) {
   }
 }
 
-TEST_F(MainFrameTest, NotebookHasThreePagesWithTabsAtTheBottom) {
-  ASSERT_EQ(frame->notebook->GetPageCount(), 3u);
+TEST_F(MainFrameTest, NotebookHasItsPagesWithTabsAtTheBottom) {
+  ASSERT_EQ(frame->notebook->GetPageCount(), 4u);
   EXPECT_TRUE(frame->notebook->HasFlag(wxNB_BOTTOM));
   EXPECT_EQ(frame->notebook->GetSelection(), 0);
   EXPECT_EQ(frame->notebook->GetPageText(0), "Statistics");
@@ -149,6 +149,8 @@ TEST_F(MainFrameTest, NotebookHasThreePagesWithTabsAtTheBottom) {
   // The caption is written "Box && Whisker"; the tab shows one ampersand.
   EXPECT_EQ(frame->notebook->GetPageText(2), "Box & Whisker");
   EXPECT_EQ(frame->notebook->GetPage(2), frame->boxPage);
+  EXPECT_EQ(frame->notebook->GetPageText(3), "Dot Plot");
+  EXPECT_EQ(frame->notebook->GetPage(3), frame->dotPlotPage);
 }
 
 TEST_F(MainFrameTest, StatisticsGridHasSixteenRowsOfFour) {

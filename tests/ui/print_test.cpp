@@ -162,11 +162,26 @@ TEST_F(PrintTest, PageShowsNamesGraphsAndTableWhereTheLayoutPutsThem) {
         ogive ? frame->percentileGraph->GetSize() : frame->boxPlot->GetSize();
     const wxRect third = graphRect(2, thirdSize);
     EXPECT_GT(count(page, third, dark), 200);
-    // The ogive of Set 1 is red; the box plot draws in black alone.
-    if (ogive)
+    // The ogive of Set 1 is red; the box plot draws in black, but for the red
+    // "+" on each mean.
+    if (ogive) {
       EXPECT_GT(count(page, third, red), 50);
-    else
-      EXPECT_EQ(count(page, third, red), 0);
+    } else {
+      int marks = 0;
+      const double g = layout.graphScale;
+      // The arm and the view's border (the page draws the whole window) to spare.
+      const int half = static_cast<int>((frame->boxPlot->meanMarkArm() + 6) * g) + 2;
+      for (const auto& mark : frame->boxPlot->getBoxMarks()) {
+        const wxPoint p = frame->boxPlot->worldToPixel(mark.centreX, mark.mean);
+        const wxRect around(third.x + static_cast<int>(p.x * g) - half,
+                            third.y + static_cast<int>(p.y * g) - half, 2 * half, 2 * half);
+        const int inside = count(page, around, red);
+        EXPECT_GT(inside, 0);
+        marks += inside;
+      }
+      EXPECT_EQ(frame->boxPlot->getBoxMarks().size(), 2u);
+      EXPECT_EQ(count(page, third, red), marks);
+    }
 
     // Heading, the captions of both blocks and both sets' values, down to the
     // population deviation on line 15.

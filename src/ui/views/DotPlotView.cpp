@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "ui/WxBridge.h"
 
@@ -110,15 +111,6 @@ tally::DotPlotModel DotPlotView::plotModel() const {
 
 double DotPlotView::dotDiameter() const {
   return fullDotDiameter() * plotModel().scale.dotScale;
-}
-
-wxPoint DotPlotView::dotCentre(int set, size_t stack, std::uint64_t k) const {
-  const tally::DotPlotModel m = plotModel();
-  const auto& stacks = m.stacks[set == 1 ? 1 : 0];
-  const double value = stack < stacks.size() ? stacks[stack].value : 0;
-  const double d = fullDotDiameter() * m.scale.dotScale;
-  return wxPoint(worldToPixelX(value),
-                 static_cast<int>(std::lround(baselineY(set) - (static_cast<double>(k) + 0.5) * d)));
 }
 
 wxString DotPlotView::keyText() const { return toWx(tally::dotKeyText(plotModel().scale)); }

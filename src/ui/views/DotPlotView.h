@@ -5,8 +5,6 @@
 // for the band height of the window; the view only places and draws the dots.
 #include <wx/string.h>
 
-#include <cstdint>
-
 #include "core/lesson/DotPlot.h"
 #include "core/stats/DataSet.h"
 #include "ui/views/BufferedGraphView.h"
@@ -41,8 +39,6 @@ class DotPlotView : public BufferedGraphView {
   int baselineY(int set) const;
   // Pixel height of a band available to the stacks, under the set's name.
   int stackRoom() const;
-  // The centre of dot k (0 at the bottom) of a set's stack number `stack`.
-  wxPoint dotCentre(int set, size_t stack, std::uint64_t k) const;
   // "Each dot stands for 5 observations", or empty when a dot is one observation.
   wxString keyText() const;
 
