@@ -35,7 +35,7 @@ struct SetDisplay {
   bool tooFewValues = false;
   SetLabels labels;
   double barWidth = 1;         // the column-graph series' bar width
-  PointList columns;           // the column-graph series' only point list
+  PointList columns;           // the columns' counts: value (or class midpoint), frequency
   // The columns as the column graph draws them: their frequencies, or with
   // relativeFrequency each as a percentage of the set's observations (the
   // Frequency Table's relative frequency). `columns` always keeps the counts.
