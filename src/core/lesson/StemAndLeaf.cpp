@@ -249,4 +249,29 @@ std::string backToBackText(const StemAndLeafPlot& plot) {
   return text + keyLine(plot);
 }
 
+std::string backToBackText(const StemAndLeafPlot& plot, const std::string& leftName,
+                           const std::string& rightName) {
+  const std::string body = backToBackText(plot);
+  if (body.empty()) return body;
+  // Every line starts "LEAVES | STEM |", lined up: the first tells the widths.
+  const std::string first = body.substr(0, body.find('\n'));
+  const size_t leftWidth = first.find(" | ");
+  const size_t stemWidth = first.find(" |", leftWidth + 3) - (leftWidth + 3);
+  size_t nameWidth = 0;
+  for (unsigned char c : leftName)
+    if ((c & 0xC0) != 0x80) ++nameWidth;
+  const size_t shift = nameWidth > leftWidth ? nameWidth - leftWidth : 0;
+  const std::string pad(shift, ' ');
+  std::string text = std::string(leftWidth + shift - nameWidth, ' ') + leftName + " | " +
+                     std::string(stemWidth, ' ') + " |" +
+                     (rightName.empty() ? std::string() : " " + rightName) + "\n";
+  size_t from = 0;
+  for (size_t end; (end = body.find('\n', from)) != std::string::npos; from = end + 1) {
+    const std::string line = body.substr(from, end - from);
+    // The key line keeps its place at the left.
+    text += (line.rfind("Key: ", 0) == 0 ? std::string() : pad) + line + "\n";
+  }
+  return text;
+}
+
 }  // namespace tally

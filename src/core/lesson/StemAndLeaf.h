@@ -51,6 +51,11 @@ std::string stemAndLeafText(const StemAndLeafPlot& plot, int side);
 // Both sets back to back, for the page's copy: "L L L | STEM | L L L", the left
 // leaves ascending outward (right to left), stems lined up, then the key line.
 std::string backToBackText(const StemAndLeafPlot& plot);
+// The same under a line naming the sets over their leaves: the first name ending
+// where the left leaves end, the second starting where the right leaves start (the
+// plot moves right when the first name is the wider).
+std::string backToBackText(const StemAndLeafPlot& plot, const std::string& leftName,
+                           const std::string& rightName);
 
 // The leaves of one side of a line, ascending: "1 3 3 7" ("(N)" for a set above
 // kMaxLeavesListed observations, given its total).
