@@ -22,7 +22,10 @@
 #include "ui/grid/VardenGrid.h"
 #include "ui/stats/StatisticsPanel.h"
 #include "ui/views/ColumnGraphView.h"
+#include "ui/views/FrequencyTablePage.h"
 #include "ui/views/PercentileGraphView.h"
+#include "ui/views/StemAndLeafPage.h"
+#include "ui/views/WorkingPage.h"
 
 namespace {
 
@@ -57,6 +60,12 @@ void MainFrame::show(const tally::ModelChange& change) {
     showSliderReadOuts(change.percentage);
   if (change.statistics) showColumnOutside();
   if (change.names) showNames();
+  // The text pages: built now when on show, else when shown.
+  if (change.any())
+    for (LessonPage* page : {static_cast<LessonPage*>(frequencyTablePage),
+                             static_cast<LessonPage*>(stemAndLeafPage),
+                             static_cast<LessonPage*>(workingPage)})
+      if (page) page->modelChanged();
 }
 
 // The shown set's table as typed, in the layout of the type.
@@ -149,6 +158,10 @@ void MainFrame::showStatistics() {
   }
   statistics->showDeviationCaption(model.sampleStdDev());
   statistics->showDecimals(model.decimals());
+  statistics->showMore([this](int s) {
+    return tally::moreStatistics(model.set(s), model.result().sets[s], model.type(),
+                                 model.decimals());
+  });
   layOutGrownLabels();
 }
 
