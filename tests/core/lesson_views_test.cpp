@@ -224,6 +224,16 @@ TEST(StemAndLeaf, NamesStandOverTheirLeaves) {
             "       | 6 | 0\n"
             "Key: 4 | 3 means 43\n");
   EXPECT_TRUE(backToBackText(StemAndLeafPlot{}, "A", "B").empty());
+  // Past the page's limit a side counts its leaves; the other side keeps them.
+  DataSet big = pairsOf({{43, 60}, {51, 41}});
+  const StemAndLeafPlot counted = buildStemAndLeaf(&big, &b, false);
+  EXPECT_EQ(backToBackText(counted, "A", "B", 100),
+            "   A |   | B\n"
+            "(60) | 4 | 7\n"
+            "(41) | 5 | 2 2\n"
+            "     | 6 | 0\n"
+            "Key: 4 | 3 means 43\n");
+  EXPECT_NE(backToBackText(counted, "A", "B", 101).find("1 1 1 1"), std::string::npos);
 }
 
 TEST(DotPlot, FullDotsThenSmallerThenSeveralObservationsPerDot) {

@@ -184,10 +184,11 @@ StemAndLeafPlot buildStemAndLeaf(const DataSet* first, const DataSet* second, bo
   return plot;
 }
 
-std::string leafText(const StemLine& line, int side, std::uint64_t setTotal) {
+std::string leafText(const StemLine& line, int side, std::uint64_t setTotal,
+                     std::uint64_t maxListed) {
   std::uint64_t count = 0;
   for (std::uint64_t c : line.leaves[side]) count += c;
-  if (setTotal > kMaxLeavesListed) return count ? "(" + std::to_string(count) + ")" : std::string();
+  if (setTotal > maxListed) return count ? "(" + std::to_string(count) + ")" : std::string();
   std::string text;
   for (int leaf = 0; leaf < 10; ++leaf) {
     for (std::uint64_t i = 0; i < line.leaves[side][leaf]; ++i) {
@@ -224,15 +225,15 @@ std::string stemAndLeafText(const StemAndLeafPlot& plot, int side) {
   return text + keyLine(plot);
 }
 
-std::string backToBackText(const StemAndLeafPlot& plot) {
+std::string backToBackText(const StemAndLeafPlot& plot, std::uint64_t maxListed) {
   if (plot.empty()) return std::string();
   const std::uint64_t totals[2] = {sideTotal(plot, 0), sideTotal(plot, 1)};
   std::vector<std::string> left;
   size_t leftWidth = 0, stemWidth = 0;
   for (const StemLine& line : plot.lines) {
-    std::string l = leafText(line, 0, totals[0]);
+    std::string l = leafText(line, 0, totals[0], maxListed);
     std::reverse(l.begin(), l.end());  // ascending outward; "(N)" reads ")N(" reversed
-    if (!l.empty() && l.front() == ')') l = leafText(line, 0, totals[0]);
+    if (!l.empty() && l.front() == ')') l = leafText(line, 0, totals[0], maxListed);
     leftWidth = std::max(leftWidth, l.size());
     stemWidth = std::max(stemWidth, line.stem.size());
     left.push_back(l);
@@ -240,7 +241,7 @@ std::string backToBackText(const StemAndLeafPlot& plot) {
   std::string text;
   for (size_t k = 0; k < plot.lines.size(); ++k) {
     const StemLine& line = plot.lines[k];
-    const std::string right = leafText(line, 1, totals[1]);
+    const std::string right = leafText(line, 1, totals[1], maxListed);
     std::string row = std::string(leftWidth - left[k].size(), ' ') + left[k] + " | " +
                       std::string(stemWidth - line.stem.size(), ' ') + line.stem + " |";
     if (!right.empty()) row += " " + right;
@@ -250,8 +251,8 @@ std::string backToBackText(const StemAndLeafPlot& plot) {
 }
 
 std::string backToBackText(const StemAndLeafPlot& plot, const std::string& leftName,
-                           const std::string& rightName) {
-  const std::string body = backToBackText(plot);
+                           const std::string& rightName, std::uint64_t maxListed) {
+  const std::string body = backToBackText(plot, maxListed);
   if (body.empty()) return body;
   // Every line starts "LEAVES | STEM |", lined up: the first tells the widths.
   const std::string first = body.substr(0, body.find('\n'));

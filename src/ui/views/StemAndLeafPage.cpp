@@ -43,7 +43,18 @@ std::string StemAndLeafPage::plotTextNow() const {
   if (plot.empty())
     return std::string(_("No set shows statistics yet: at least three different values are "
                          "needed.").utf8_str());
-  return tally::backToBackText(plot, model.setName(0), model.setName(1));
+  std::string shown =
+      tally::backToBackText(plot, model.setName(0), model.setName(1), tally::kMaxLeavesShown);
+  for (int s = 0; s < 2; ++s)
+    if (tally::observationCount(*sets[s]) > tally::kMaxLeavesShown) {
+      shown += std::string(wxString::Format(_("(N): %s has more than %d values; each stem "
+                                              "shows how many leaves it holds."),
+                                            toWx(model.setName(s)),
+                                            static_cast<int>(tally::kMaxLeavesShown))
+                               .utf8_str()) +
+               "\n";
+    }
+  return shown;
 }
 
 void StemAndLeafPage::build() { text->ChangeValue(toWx(plotTextNow())); }
