@@ -388,6 +388,34 @@ TEST_F(LessonPagesTest, MoreRowsOpenWithBothDeviationsAndFollowTheDecimals) {
   EXPECT_EQ(text(panel->moreLabel(0, MoreRow::DistinctValues)), "14");
 }
 
+TEST_F(LessonPagesTest, ZoomKeysGrowTheTextPagesAndTheMoreRows) {
+  StatisticsPanel* panel = frame->statistics;
+  showPage(frame->frequencyTablePage);
+  const int columnWidth = frame->frequencyTablePage->table(0)->GetColumnWidth(4);
+  showPage(frame->workingPage);
+  const double points[] = {
+      frame->workingPage->workingText()->GetFont().GetFractionalPointSize(),
+      frame->stemAndLeafPage->plotText()->GetFont().GetFractionalPointSize(),
+      frame->frequencyTablePage->table(1)->GetFont().GetFractionalPointSize(),
+      panel->moreLabel(1, MoreRow::SumX2)->GetFont().GetFractionalPointSize()};
+  for (int i = 0; i < 2; ++i) {
+    wxCommandEvent key(wxEVT_MENU, ID_ZOOM_IN);
+    frame->GetEventHandler()->ProcessEvent(key);
+  }
+  wxTheApp->ProcessPendingEvents();
+  const double scale = frame->getTextScale();
+  ASSERT_GT(scale, 1.5);
+  const double zoomed[] = {
+      frame->workingPage->workingText()->GetFont().GetFractionalPointSize(),
+      frame->stemAndLeafPage->plotText()->GetFont().GetFractionalPointSize(),
+      frame->frequencyTablePage->table(1)->GetFont().GetFractionalPointSize(),
+      panel->moreLabel(1, MoreRow::SumX2)->GetFont().GetFractionalPointSize()};
+  for (int i = 0; i < 4; ++i) EXPECT_NEAR(zoomed[i], points[i] * scale, 0.5) << i;
+  // The table, built again in the larger font, widens its columns to their texts.
+  showPage(frame->frequencyTablePage);
+  EXPECT_GT(frame->frequencyTablePage->table(0)->GetColumnWidth(4), columnWidth * 1.3);
+}
+
 namespace {
 
 // Classroom data sets for the pictures, two of each kind: each page must show them whole.

@@ -233,6 +233,7 @@ class MainFrame : public wxFrame {
   void showStatistics();
   void showGraphs();
   void showSliderReadOuts(bool percentage);
+  void showLessonPages();
   void layOutGrownLabels();
   void keepPagesInView();
   void showMessage(const wxString& message, const wxString& title, long style);

@@ -60,12 +60,15 @@ void MainFrame::show(const tally::ModelChange& change) {
     showSliderReadOuts(change.percentage);
   if (change.statistics) showColumnOutside();
   if (change.names) showNames();
-  // The text pages: built now when on show, else when shown.
-  if (change.any())
-    for (LessonPage* page : {static_cast<LessonPage*>(frequencyTablePage),
-                             static_cast<LessonPage*>(stemAndLeafPage),
-                             static_cast<LessonPage*>(workingPage)})
-      if (page) page->modelChanged();
+  if (change.any()) showLessonPages();
+}
+
+// The text pages: built now when on show, else when shown.
+void MainFrame::showLessonPages() {
+  for (LessonPage* page : {static_cast<LessonPage*>(frequencyTablePage),
+                           static_cast<LessonPage*>(stemAndLeafPage),
+                           static_cast<LessonPage*>(workingPage)})
+    if (page) page->modelChanged();
 }
 
 // The shown set's table as typed, in the layout of the type.

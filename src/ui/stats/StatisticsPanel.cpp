@@ -213,6 +213,9 @@ wxCollapsiblePane* StatisticsPanel::buildMore() {
       grid->Add(boldCaption(pane, wxGetTranslation(wxString::FromUTF8(captions[r]))), 0,
                 wxALIGN_CENTER_VERTICAL);
       auto* value = new wxStaticText(pane, wxID_ANY, wxString());
+      // The font of the page's other values (a label without one of its own answers
+      // font queries with a fresh style lookup).
+      if (valueFont.IsOk()) value->SetFont(valueFont);
       value->SetMinSize(wxSize(value->GetTextExtent(nine).x / 2, -1));
       moreValues[s][r] = value;
       grid->Add(value, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 20);

@@ -31,8 +31,9 @@ FrequencyTablePage::FrequencyTablePage(wxNotebook* book, const tally::AnalysisMo
     names[s] = new wxStaticText(this, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
                                 wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
     names[s]->SetFont(boldFont(9));
-    tables[s] = new wxListCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(200, 150),
+    tables[s] = new wxListCtrl(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES);
+    tables[s]->SetMinSize(wxSize(120, 100));
     auto* column = new wxBoxSizer(wxVERTICAL);
     column->Add(names[s], 0, wxEXPAND | wxBOTTOM, 4);
     column->Add(tables[s], 1, wxEXPAND);

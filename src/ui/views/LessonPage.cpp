@@ -36,8 +36,10 @@ wxFont lessonTextFont() {
 }
 
 wxTextCtrl* lessonText(wxWindow* parent) {
-  auto* text = new wxTextCtrl(parent, wxID_ANY, wxString(), wxDefaultPosition, wxSize(200, 150),
+  auto* text = new wxTextCtrl(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
                               wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP | wxHSCROLL);
+  // Small at the start: the window's zoom scales it with the text.
+  text->SetMinSize(wxSize(120, 100));
   text->SetFont(lessonTextFont());
   return text;
 }
