@@ -107,6 +107,22 @@ TEST(FrequencyTable, CopyTextIsTabSeparatedWithAHeader) {
             "10 - < 15\t3\t50\t5\t83.33\n"
             "15 - < 20\t0\t0\t5\t83.33\n"
             "Outside the classes\t1\t16.67\t6\t100\n");
+  // Both sets: each under its name, a blank line between; a set without rows is left out.
+  DataSet c = setOfValues({3, 3, 4, 5});
+  const RefreshInputs discrete = inputsFor(UngroupedDiscrete);
+  const RefreshResult both = refreshAnalysis(c, a, discrete);
+  const FrequencyTableRows tables[2] = {buildFrequencyTable(c, both.sets[0], discrete),
+                                        buildFrequencyTable(a, both.sets[1], discrete)};
+  const std::string names[2] = {"Class A", "Class B"};
+  const std::string text = frequencyTablesText(names, tables);
+  EXPECT_EQ(text.substr(0, text.find("Class B")),
+            "Class A\nValue\tFrequency\tRelative frequency (%)\tCumulative frequency\tCumulative %\n"
+            "3\t2\t50\t2\t50\n"
+            "4\t1\t25\t3\t75\n"
+            "5\t1\t25\t4\t100\n\n");
+  EXPECT_EQ(text.substr(text.find("Class B")), "Class B\n" + frequencyTableText(tables[1]));
+  const FrequencyTableRows onlySecond[2] = {FrequencyTableRows{}, tables[1]};
+  EXPECT_EQ(frequencyTablesText(names, onlySecond), "Class B\n" + frequencyTableText(tables[1]));
 }
 
 TEST(StemAndLeaf, TextbookCases) {
@@ -186,6 +202,38 @@ TEST(StemAndLeaf, BackToBackSharesTheStemsAndLeavesGrowOutward) {
   EXPECT_EQ(stemAndLeafText(buildStemAndLeaf(&many, nullptr, false), 0),
             "4 | (20000)\n5 | (3)\nKey: 4 | 3 means 43\n");
   EXPECT_TRUE(buildStemAndLeaf(nullptr, nullptr, false).empty());
+}
+
+TEST(StemAndLeaf, NamesStandOverTheirLeaves) {
+  DataSet a = pairsOf({{43, 1}, {45, 1}, {51, 1}});
+  DataSet b = pairsOf({{47, 1}, {52, 2}, {60, 1}});
+  const StemAndLeafPlot plot = buildStemAndLeaf(&a, &b, false);
+  // Short names: the plot stays where it is, the first name ends over the left leaves.
+  EXPECT_EQ(backToBackText(plot, "7A", "7B"),
+            " 7A |   | 7B\n"
+            "5 3 | 4 | 7\n"
+            "  1 | 5 | 2 2\n"
+            "    | 6 | 0\n"
+            "Key: 4 | 3 means 43\n");
+  // A first name wider than the leaves moves the plot right; "\xC3\xA9" is one letter.
+  const std::string wide = backToBackText(plot, "Caf\xC3\xA9 7", "B");
+  EXPECT_EQ(wide,
+            "Caf\xC3\xA9 7 |   | B\n"
+            "   5 3 | 4 | 7\n"
+            "     1 | 5 | 2 2\n"
+            "       | 6 | 0\n"
+            "Key: 4 | 3 means 43\n");
+  EXPECT_TRUE(backToBackText(StemAndLeafPlot{}, "A", "B").empty());
+  // Past the page's limit a side counts its leaves; the other side keeps them.
+  DataSet big = pairsOf({{43, 60}, {51, 41}});
+  const StemAndLeafPlot counted = buildStemAndLeaf(&big, &b, false);
+  EXPECT_EQ(backToBackText(counted, "A", "B", 100),
+            "   A |   | B\n"
+            "(60) | 4 | 7\n"
+            "(41) | 5 | 2 2\n"
+            "     | 6 | 0\n"
+            "Key: 4 | 3 means 43\n");
+  EXPECT_NE(backToBackText(counted, "A", "B", 101).find("1 1 1 1"), std::string::npos);
 }
 
 TEST(DotPlot, FullDotsThenSmallerThenSeveralObservationsPerDot) {
@@ -295,5 +343,66 @@ TEST(MoreStatistics, SumsBothDeviationsAndDistinctValuesIncludingExtremes) {
     for (const std::string* t : {&m.sumX, &m.sumX2, &m.sampleStdDev, &m.populationStdDev})
       EXPECT_EQ(t->find_first_of("in"), std::string::npos) << c.what << ": " << *t;
     EXPECT_TRUE(moreStatistics(other, r.sets[1], c.type).sumX.empty());
+  }
+}
+
+TEST(MoreStatistics, SumsAreTheExactSumsRoundedOnce) {
+  struct Case {
+    const char* what;
+    DataSet set;
+    const char *sumX, *sumX2;
+  } cases[] = {
+      // 1e20 + 1 - 1e20: the 1 is below the last digit of 1e20 in any running sum
+      // of doubles or long doubles, but the exact sum keeps it. Σx² = 2e40 + 1.
+      {"cancelling", setOfValues({1e20, 1, -1e20}), "1", "2e+40"},
+      // 0.1 + 0.2 + 0.3 as doubles: each term's binary value summed exactly is
+      // 0.6000000000000000055..., which rounds to the double nearest 0.6.
+      {"tenths", setOfValues({0.1, 0.2, 0.3}), "0.6", "0.14"},
+      // 2^53 observations of 1 beside a 3 and a 5: Σx = 2^53 + 8, Σx² = 2^53 + 34.
+      {"large count", pairsOf({{1, 9007199254740992.0}, {3, 1}, {5, 1}}), "9.007e+15", "9.007e+15"},
+  };
+  for (auto& c : cases) {
+    DataSet other;
+    const RefreshInputs in = inputsFor(UngroupedContinuous);
+    const RefreshResult r = refreshAnalysis(c.set, other, in);
+    ASSERT_TRUE(r.sets[0].hasStatistics) << c.what;
+    const ObservationSums s =
+        observationSums(observationPoints(c.set, r.sets[0], UngroupedContinuous));
+    const MoreLabels m = moreStatistics(c.set, r.sets[0], UngroupedContinuous);
+    EXPECT_EQ(m.sumX, c.sumX) << c.what;
+    EXPECT_EQ(m.sumX2, c.sumX2) << c.what;
+    // The mean the page shows is Σx / n of these very sums.
+    EXPECT_EQ(statisticText(static_cast<double>(s.sumX / s.n)), r.sets[0].labels.mean) << c.what;
+  }
+  // The cancelling case exactly, not only as four digits.
+  DataSet set = setOfValues({1e20, 1, -1e20}), other;
+  const RefreshInputs in = inputsFor(UngroupedContinuous);
+  const RefreshResult r = refreshAnalysis(set, other, in);
+  const ObservationSums s = observationSums(observationPoints(set, r.sets[0], UngroupedContinuous));
+  EXPECT_EQ(s.sumX, 1.0L);
+  EXPECT_EQ(s.n, 3.0L);
+}
+
+TEST(MoreStatistics, SumsAndDeviationsFollowTheDecimals) {
+  // 2,4,4,4,5,5,7,9: Σx 40, Σx² 232, σ 2, s = √(32/7) = 2.13809...
+  DataSet set = setOfValues({2, 4, 4, 4, 5, 5, 7, 9}), other;
+  const RefreshInputs in = inputsFor(UngroupedDiscrete);
+  const RefreshResult r = refreshAnalysis(set, other, in);
+  struct Case {
+    int decimals;
+    const char *sumX, *sumX2, *sample, *population;
+  } cases[] = {
+      {kAutoDecimals, "40", "232", "2.138", "2"},
+      {0, "40", "232", "2", "2"},
+      {2, "40.00", "232.00", "2.14", "2.00"},
+      {5, "40.00000", "232.00000", "2.13809", "2.00000"},
+  };
+  for (const Case& c : cases) {
+    const MoreLabels m = moreStatistics(set, r.sets[0], UngroupedDiscrete, c.decimals);
+    EXPECT_EQ(m.sumX, c.sumX) << c.decimals;
+    EXPECT_EQ(m.sumX2, c.sumX2) << c.decimals;
+    EXPECT_EQ(m.sampleStdDev, c.sample) << c.decimals;
+    EXPECT_EQ(m.populationStdDev, c.population) << c.decimals;
+    EXPECT_EQ(m.distinctValues, "5") << "a count keeps its digits";
   }
 }

@@ -13,6 +13,7 @@
 
 #include "core/NumberText.h"
 #include "core/stats/Refresh.h"
+#include "core/stats/Statistics.h"
 
 using namespace tally;
 
@@ -488,4 +489,87 @@ TEST(Working, TooFewValuesGetOneLineAndNoDataNone) {
   EXPECT_EQ(setWorking(a, r.sets[0], in, 0),
             (std::vector<std::string>{"n = 3: At least three different values are needed"}));
   EXPECT_TRUE(setWorking(b, r.sets[1], in, 1).empty());
+}
+
+TEST(Working, StepsFollowTheDecimalsChoice) {
+  // Class 7B: Σx 295, n 26, mean 11.346153..., as the page shows it in 0, 3 and 6 places.
+  DataSet a, b;
+  b.pairs = counted({11, 9, 13, 15, 8, 10, 12, 14, 7, 11, 16, 9, 12, 10, 13, 11, 5, 14, 12, 10, 9,
+                     20, 11, 13, 12, 8});
+  for (int decimals : {0, 3, 6}) {
+    SCOPED_TRACE(decimals);
+    RefreshInputs in;
+    in.decimals = decimals;
+    const RefreshResult r = refreshAnalysis(a, b, in);
+    const SetLabels& l = r.sets[1].labels;
+    const std::vector<std::string> lines = setWorking(b, r.sets[1], in, 1);
+    EXPECT_EQ(segments(lineOf(lines, "mean = ")).back(), l.mean);
+    EXPECT_EQ(segments(lineOf(lines, "\xCE\xA3x = ")).back(), fixedText(295, decimals));
+    // Both deviations in the chosen places, the page's own texts.
+    const std::string pop =
+        standardDeviationText(b.sumSquares, b.count, false, b.deviationScale, decimals);
+    const std::string sample =
+        standardDeviationText(b.sumSquares, b.count, true, b.deviationScale, decimals);
+    int popLines = 0, sampleLines = 0;
+    for (const std::string& line : lines) {
+      if (line.rfind("  \xCF\x83 = ", 0) == 0) {
+        EXPECT_EQ(segments(line).back(), pop) << line;
+        ++popLines;
+      }
+      if (line.rfind("  s = ", 0) == 0) {
+        EXPECT_EQ(segments(line).back(), sample) << line;
+        ++sampleLines;
+      }
+    }
+    EXPECT_EQ(popLines, 2);
+    EXPECT_EQ(sampleLines, 2);
+    // The fences are statistics too: Q1 - 1.5 IQR = 9 - 1.5 * 4 = 3, Q3 + 1.5 IQR = 19.
+    EXPECT_EQ(segments(lineOf(lines, "lower fence = ")).back(), fixedText(3, decimals));
+    EXPECT_EQ(segments(lineOf(lines, "upper fence = ")).back(), fixedText(19, decimals));
+  }
+}
+
+TEST(Working, AlignedLinesLineUpEachTableByLetters) {
+  // Two tables between ordinary lines; "−" and "²" are one letter in three or two bytes.
+  const std::vector<std::string> lines = {
+      "Heading",
+      "  x\tf\tx \xE2\x88\x92 mean",
+      "  12\t3\t-0.5",
+      "  7\t10\t4",
+      "plain\tbut\tnot",  // a table of one row right after another is the same table
+      "  between",
+      "a\tb\xC2\xB2",
+      "longer\tc",
+  };
+  const std::vector<std::string> expected = {
+      "Heading",
+      "  x    f    x \xE2\x88\x92 mean",
+      "  12   3    -0.5",
+      "  7    10   4",
+      "plain  but  not",
+      "  between",
+      "a       b\xC2\xB2",
+      "longer  c",
+  };
+  EXPECT_EQ(alignedLines(lines), expected);
+  EXPECT_TRUE(alignedLines({}).empty());
+  // The working itself keeps every line, tables aligned, nothing else changed.
+  DataSet a, b;
+  a.pairs = {{1, 2}, {3, 1}, {5, 2}, {8, 3}};
+  RefreshInputs in;
+  in.type = GroupedDiscrete;
+  const RefreshResult r = refreshAnalysis(a, b, in);
+  const std::vector<std::string> working = setWorking(a, r.sets[0], in, 0);
+  const std::vector<std::string> aligned = alignedLines(working);
+  ASSERT_EQ(aligned.size(), working.size());
+  int tableRows = 0;
+  for (size_t k = 0; k < working.size(); ++k) {
+    EXPECT_EQ(aligned[k].find('\t'), std::string::npos) << aligned[k];
+    if (working[k].find('\t') == std::string::npos) {
+      EXPECT_EQ(aligned[k], working[k]);
+    } else {
+      ++tableRows;
+    }
+  }
+  EXPECT_EQ(tableRows, 5);  // the header and one row per value
 }

@@ -21,6 +21,9 @@
 #include "ui/app/MainFrame.h"
 #include "ui/stats/StatisticsPanel.h"
 #include "ui/grid/VardenGrid.h"
+#include "ui/views/FrequencyTablePage.h"
+#include "ui/views/StemAndLeafPage.h"
+#include "ui/views/WorkingPage.h"
 
 namespace {
 
@@ -140,8 +143,9 @@ TEST_F(MainFrameTest, EveryStatisticStartsBlank) {
   }
 }
 
-TEST_F(MainFrameTest, NotebookHasItsPagesWithTabsAtTheBottom) {
-  ASSERT_EQ(frame->notebook->GetPageCount(), 4u);
+TEST_F(MainFrameTest, NotebookPagesWithTabsAtTheBottom) {
+  // The pages of the analysis first, then the lesson's pages.
+  ASSERT_EQ(frame->notebook->GetPageCount(), 7u);
   EXPECT_TRUE(frame->notebook->HasFlag(wxNB_BOTTOM));
   EXPECT_EQ(frame->notebook->GetSelection(), 0);
   EXPECT_EQ(frame->notebook->GetPageText(0), "Statistics");
@@ -151,6 +155,15 @@ TEST_F(MainFrameTest, NotebookHasItsPagesWithTabsAtTheBottom) {
   EXPECT_EQ(frame->notebook->GetPage(2), frame->boxPage);
   EXPECT_EQ(frame->notebook->GetPageText(3), "Dot Plot");
   EXPECT_EQ(frame->notebook->GetPage(3), frame->dotPlotPage);
+  const std::pair<wxWindow*, const char*> lessonPages[] = {
+      {frame->frequencyTablePage, "Frequency Table"},
+      {frame->stemAndLeafPage, "Stem-and-leaf"},
+      {frame->workingPage, "Working"}};
+  for (const auto& [page, caption] : lessonPages) {
+    const int index = frame->notebook->FindPage(page);
+    ASSERT_GE(index, 4) << caption;
+    EXPECT_EQ(frame->notebook->GetPageText(static_cast<size_t>(index)), caption);
+  }
 }
 
 TEST_F(MainFrameTest, StatisticsGridHasSixteenRowsOfFour) {

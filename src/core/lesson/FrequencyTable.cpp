@@ -59,4 +59,14 @@ std::string frequencyTableText(const FrequencyTableRows& table) {
   return text;
 }
 
+std::string frequencyTablesText(const std::string names[2], const FrequencyTableRows tables[2]) {
+  std::string text;
+  for (int s = 0; s < 2; ++s) {
+    if (tables[s].rows.empty()) continue;
+    if (!text.empty()) text += "\n";
+    text += names[s] + "\n" + frequencyTableText(tables[s]);
+  }
+  return text;
+}
+
 }  // namespace tally

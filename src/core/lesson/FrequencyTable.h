@@ -40,4 +40,8 @@ std::string percentageText(double percent);
 // frequency, relative frequency (%), cumulative frequency, cumulative %.
 std::string frequencyTableText(const FrequencyTableRows& table);
 
+// The page's copy: for each set with rows its name on a line, then its copy text;
+// an empty line between the two sets.
+std::string frequencyTablesText(const std::string names[2], const FrequencyTableRows tables[2]);
+
 }  // namespace tally

@@ -10,8 +10,10 @@
 
 namespace tally {
 
-// Σf, Σfx and Σfx² over the observations, in long double: its wider exponent keeps
-// the sums of data near the largest or smallest doubles (1e308 squared) finite.
+// Σf, Σfx and Σfx² over the observations: the exact sums the mean is taken from,
+// each rounded once to a double's digits, held in long double, whose wider
+// exponent keeps the sums of data near the largest or smallest doubles (1e308
+// squared) finite.
 struct ObservationSums {
   long double n = 0;
   long double sumX = 0;
@@ -24,10 +26,10 @@ struct ObservationSums {
 PointList observationPoints(const DataSet& set, const SetDisplay& d, DataType type);
 ObservationSums observationSums(const PointList& points);
 
-// A sum as the page writes statistics (formatStatistic); a sum beyond the doubles
-// keeps its four significant digits with an exponent ("3e+616"). Empty when it has
-// no finite value.
-std::string sumText(long double v);
+// A sum as the page writes statistics (formatStatistic, in the chosen decimals); a
+// sum beyond the doubles keeps its four significant digits with an exponent
+// ("3e+616"). Empty when it has no finite value.
+std::string sumText(long double v, int decimals = kAutoDecimals);
 
 struct MoreLabels {
   std::string sumX, sumX2;
@@ -40,7 +42,9 @@ constexpr const char* kSumXCaption = "\xCE\xA3x:";                  // Σx:
 constexpr const char* kSumX2Caption = "\xCE\xA3x\xC2\xB2:";         // Σx²:
 constexpr const char* kDistinctValuesCaption = "Distinct values:";
 
-// All empty for a set that shows no statistics.
-MoreLabels moreStatistics(const DataSet& set, const SetDisplay& d, DataType type);
+// All empty for a set that shows no statistics. The sums and deviations in the
+// chosen decimals, as the page's other statistics.
+MoreLabels moreStatistics(const DataSet& set, const SetDisplay& d, DataType type,
+                          int decimals = kAutoDecimals);
 
 }  // namespace tally

@@ -184,10 +184,11 @@ StemAndLeafPlot buildStemAndLeaf(const DataSet* first, const DataSet* second, bo
   return plot;
 }
 
-std::string leafText(const StemLine& line, int side, std::uint64_t setTotal) {
+std::string leafText(const StemLine& line, int side, std::uint64_t setTotal,
+                     std::uint64_t maxListed) {
   std::uint64_t count = 0;
   for (std::uint64_t c : line.leaves[side]) count += c;
-  if (setTotal > kMaxLeavesListed) return count ? "(" + std::to_string(count) + ")" : std::string();
+  if (setTotal > maxListed) return count ? "(" + std::to_string(count) + ")" : std::string();
   std::string text;
   for (int leaf = 0; leaf < 10; ++leaf) {
     for (std::uint64_t i = 0; i < line.leaves[side][leaf]; ++i) {
@@ -224,15 +225,15 @@ std::string stemAndLeafText(const StemAndLeafPlot& plot, int side) {
   return text + keyLine(plot);
 }
 
-std::string backToBackText(const StemAndLeafPlot& plot) {
+std::string backToBackText(const StemAndLeafPlot& plot, std::uint64_t maxListed) {
   if (plot.empty()) return std::string();
   const std::uint64_t totals[2] = {sideTotal(plot, 0), sideTotal(plot, 1)};
   std::vector<std::string> left;
   size_t leftWidth = 0, stemWidth = 0;
   for (const StemLine& line : plot.lines) {
-    std::string l = leafText(line, 0, totals[0]);
+    std::string l = leafText(line, 0, totals[0], maxListed);
     std::reverse(l.begin(), l.end());  // ascending outward; "(N)" reads ")N(" reversed
-    if (!l.empty() && l.front() == ')') l = leafText(line, 0, totals[0]);
+    if (!l.empty() && l.front() == ')') l = leafText(line, 0, totals[0], maxListed);
     leftWidth = std::max(leftWidth, l.size());
     stemWidth = std::max(stemWidth, line.stem.size());
     left.push_back(l);
@@ -240,13 +241,38 @@ std::string backToBackText(const StemAndLeafPlot& plot) {
   std::string text;
   for (size_t k = 0; k < plot.lines.size(); ++k) {
     const StemLine& line = plot.lines[k];
-    const std::string right = leafText(line, 1, totals[1]);
+    const std::string right = leafText(line, 1, totals[1], maxListed);
     std::string row = std::string(leftWidth - left[k].size(), ' ') + left[k] + " | " +
                       std::string(stemWidth - line.stem.size(), ' ') + line.stem + " |";
     if (!right.empty()) row += " " + right;
     text += row + "\n";
   }
   return text + keyLine(plot);
+}
+
+std::string backToBackText(const StemAndLeafPlot& plot, const std::string& leftName,
+                           const std::string& rightName, std::uint64_t maxListed) {
+  const std::string body = backToBackText(plot, maxListed);
+  if (body.empty()) return body;
+  // Every line starts "LEAVES | STEM |", lined up: the first tells the widths.
+  const std::string first = body.substr(0, body.find('\n'));
+  const size_t leftWidth = first.find(" | ");
+  const size_t stemWidth = first.find(" |", leftWidth + 3) - (leftWidth + 3);
+  size_t nameWidth = 0;
+  for (unsigned char c : leftName)
+    if ((c & 0xC0) != 0x80) ++nameWidth;
+  const size_t shift = nameWidth > leftWidth ? nameWidth - leftWidth : 0;
+  const std::string pad(shift, ' ');
+  std::string text = std::string(leftWidth + shift - nameWidth, ' ') + leftName + " | " +
+                     std::string(stemWidth, ' ') + " |" +
+                     (rightName.empty() ? std::string() : " " + rightName) + "\n";
+  size_t from = 0;
+  for (size_t end; (end = body.find('\n', from)) != std::string::npos; from = end + 1) {
+    const std::string line = body.substr(from, end - from);
+    // The key line keeps its place at the left.
+    text += (line.rfind("Key: ", 0) == 0 ? std::string() : pad) + line + "\n";
+  }
+  return text;
 }
 
 }  // namespace tally

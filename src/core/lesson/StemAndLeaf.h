@@ -33,6 +33,9 @@ constexpr int kMaxStems = 20;
 // Beyond this many observations of a set a line lists its leaf count "(N)" instead
 // of the leaves.
 constexpr std::uint64_t kMaxLeavesListed = 10000;
+// The window's page counts the leaves of a larger set than this: back to back, the
+// leaves of a few hundred values would push the stems out of sight.
+constexpr std::uint64_t kMaxLeavesShown = 100;
 
 // The plot of `first` (left) and `second` (right; may be null) over their whole
 // counts. Values are truncated to the leaf unit, never rounded; negative values
@@ -50,10 +53,18 @@ std::string stemAndLeafText(const StemAndLeafPlot& plot, int side);
 
 // Both sets back to back, for the page's copy: "L L L | STEM | L L L", the left
 // leaves ascending outward (right to left), stems lined up, then the key line.
-std::string backToBackText(const StemAndLeafPlot& plot);
+std::string backToBackText(const StemAndLeafPlot& plot,
+                           std::uint64_t maxListed = kMaxLeavesListed);
+// The same under a line naming the sets over their leaves: the first name ending
+// where the left leaves end, the second starting where the right leaves start (the
+// plot moves right when the first name is the wider).
+std::string backToBackText(const StemAndLeafPlot& plot, const std::string& leftName,
+                           const std::string& rightName,
+                           std::uint64_t maxListed = kMaxLeavesListed);
 
 // The leaves of one side of a line, ascending: "1 3 3 7" ("(N)" for a set above
-// kMaxLeavesListed observations, given its total).
-std::string leafText(const StemLine& line, int side, std::uint64_t setTotal);
+// `maxListed` observations, given its total).
+std::string leafText(const StemLine& line, int side, std::uint64_t setTotal,
+                     std::uint64_t maxListed = kMaxLeavesListed);
 
 }  // namespace tally

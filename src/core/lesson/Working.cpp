@@ -19,9 +19,9 @@ const std::string kTimes = "\xC2\xB7";        // ·
 const std::string kTo = "\xE2\x80\x93";       // – between positions
 const std::string kSigma = "\xCF\x83";        // σ
 
-// Values and counts as the page writes them (valueText), statistics as it writes them.
+// Values and counts as the page writes them (valueText); statistics as it writes
+// them, in the chosen decimals, are the writer's stat().
 std::string val(double v) { return std::isfinite(v) ? valueText(v) : std::string(); }
-std::string stat(double v) { return statisticText(v); }
 std::string whole(std::uint64_t k) { return std::to_string(k); }
 std::string at(std::uint64_t k) { return "x" + whole(k); }
 std::string positions(std::uint64_t from, std::uint64_t to) {
@@ -139,6 +139,8 @@ class WorkingWriter {
   }
 
  private:
+  std::string stat(double v) const { return statisticText(v, in_.decimals); }
+  std::string sum(long double v) const { return sumText(v, in_.decimals); }
   void heading(const std::string& text) { out_.push_back(text); }
   void step(const std::string& text) { out_.push_back("  " + text); }
   double x(std::uint64_t k) const { return rankValue(set_, static_cast<double>(k), false); }
@@ -147,10 +149,10 @@ class WorkingWriter {
     const ObservationSums s = observationSums(points_);
     heading(grouped_ ? "Count and sums (x is the class midpoint)" : "Count and sums");
     step(nName_ + " = " + l_.n);
-    step(xName_ + " = " + sumText(s.sumX));
-    step(x2Name_ + " = " + sumText(s.sumX2));
-    sumX_ = sumText(s.sumX);
-    sumX2_ = sumText(s.sumX2);
+    sumX_ = sum(s.sumX);
+    sumX2_ = sum(s.sumX2);
+    step(xName_ + " = " + sumX_);
+    step(x2Name_ + " = " + sumX2_);
   }
 
   void mean() {
@@ -160,8 +162,10 @@ class WorkingWriter {
 
   void deviation() {
     const double n = set_.count;
-    const std::string pop = standardDeviationText(set_.sumSquares, n, false, set_.deviationScale);
-    const std::string sample = standardDeviationText(set_.sumSquares, n, true, set_.deviationScale);
+    const std::string pop =
+        standardDeviationText(set_.sumSquares, n, false, set_.deviationScale, in_.decimals);
+    const std::string sample =
+        standardDeviationText(set_.sumSquares, n, true, set_.deviationScale, in_.decimals);
     const std::string n1 = val(n - 1);
     heading("Standard deviation");
     step(kSigma + " = " + kRoot + "(" + x2Name_ + "/" + nName_ + kMinus + "mean" + kSquare + ") = " +
@@ -184,7 +188,7 @@ class WorkingWriter {
       }
     }
     const long double scale = set_.deviationScale;
-    const std::string ss = sumText(static_cast<long double>(set_.sumSquares) * scale * scale);
+    const std::string ss = sum(static_cast<long double>(set_.sumSquares) * scale * scale);
     step(kSum + fdev2 + " = " + ss);
     step(kSigma + " = " + kRoot + "(" + kSum + fdev2 + " / " + nName_ + ") = " + kRoot + "(" + ss +
          " / " + l_.n + ") = " + pop);
@@ -390,6 +394,58 @@ std::string workingText(const std::string& name, const std::vector<std::string>&
   std::string text = name + "\n";
   for (const std::string& line : lines) text += line + "\n";
   return text;
+}
+
+namespace {
+
+// Letters of a UTF-8 text: every byte but the continuation bytes.
+size_t letters(const std::string& s) {
+  size_t n = 0;
+  for (unsigned char c : s)
+    if ((c & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+std::vector<std::string> cellsOf(const std::string& line) {
+  std::vector<std::string> cells;
+  size_t from = 0;
+  for (size_t tab; (tab = line.find('\t', from)) != std::string::npos; from = tab + 1)
+    cells.push_back(line.substr(from, tab - from));
+  cells.push_back(line.substr(from));
+  return cells;
+}
+
+}  // namespace
+
+std::vector<std::string> alignedLines(const std::vector<std::string>& lines) {
+  std::vector<std::string> out;
+  out.reserve(lines.size());
+  for (size_t k = 0; k < lines.size();) {
+    if (lines[k].find('\t') == std::string::npos) {
+      out.push_back(lines[k++]);
+      continue;
+    }
+    size_t end = k;
+    while (end < lines.size() && lines[end].find('\t') != std::string::npos) ++end;
+    std::vector<std::vector<std::string>> rows;
+    std::vector<size_t> widths;
+    for (size_t r = k; r < end; ++r) {
+      rows.push_back(cellsOf(lines[r]));
+      if (widths.size() < rows.back().size()) widths.resize(rows.back().size(), 0);
+      for (size_t c = 0; c < rows.back().size(); ++c)
+        widths[c] = std::max(widths[c], letters(rows.back()[c]));
+    }
+    for (const auto& row : rows) {
+      std::string line;
+      for (size_t c = 0; c < row.size(); ++c) {
+        line += row[c];
+        if (c + 1 < row.size()) line += std::string(widths[c] - letters(row[c]) + 2, ' ');
+      }
+      out.push_back(line);
+    }
+    k = end;
+  }
+  return out;
 }
 
 }  // namespace tally

@@ -33,4 +33,9 @@ std::vector<std::string> setWorking(const DataSet& set, const SetDisplay& d,
 // The set's name on a line of its own, then its working, each line ending "\n".
 std::string workingText(const std::string& name, const std::vector<std::string>& lines);
 
+// The lines for a fixed-width font: each run of TAB-separated lines becomes a table
+// whose columns line up, two blanks apart, every column as wide as its widest cell
+// (counted in letters, not bytes: "Σ" and "−" take one place each).
+std::vector<std::string> alignedLines(const std::vector<std::string>& lines);
+
 }  // namespace tally

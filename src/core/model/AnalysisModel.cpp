@@ -104,11 +104,8 @@ void AnalysisModel::readShownTable(ModelChange& change) {
                            read.duplicates.end());
 }
 
-void AnalysisModel::refresh(ModelChange& change) {
-  Analysis& a = state_;
-  // Until the user or the description sets the histogram grouping, it follows the data.
-  if (a.histogramFollowsData && isContinuousType(a.type))
-    a.histogram = fitHistogram(a.sets[0], a.sets[1]);
+RefreshInputs AnalysisModel::inputs() const {
+  const Analysis& a = state_;
   RefreshInputs in;
   in.type = a.type;
   in.classes = a.classes;
@@ -122,6 +119,15 @@ void AnalysisModel::refresh(ModelChange& change) {
   in.sliderPosition = a.sliderPosition;
   in.decimals = a.decimals;
   in.relativeFrequency = a.relativeFrequency;
+  return in;
+}
+
+void AnalysisModel::refresh(ModelChange& change) {
+  Analysis& a = state_;
+  // Until the user or the description sets the histogram grouping, it follows the data.
+  if (a.histogramFollowsData && isContinuousType(a.type))
+    a.histogram = fitHistogram(a.sets[0], a.sets[1]);
+  const RefreshInputs in = inputs();
   result_ = refreshAnalysis(a.sets[0], a.sets[1], in);
   change.statistics = true;
   change.graphs = true;

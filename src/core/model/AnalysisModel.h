@@ -53,6 +53,8 @@ class AnalysisModel {
   // The whole state, as an undo step keeps it.
   const Analysis& state() const { return state_; }
   const RefreshResult& result() const { return result_; }
+  // The settings the last refresh ran with (the lesson pages build on them).
+  RefreshInputs inputs() const;
   // A set as the last refresh left it: sorted, with its count and sums.
   const DataSet& set(int s) const { return state_.sets[s]; }
   DataType type() const { return state_.type; }

@@ -90,7 +90,8 @@ std::string frequencyTableWithPercentages(const DataSet sets[2], const RefreshRe
 
 // The "More" rows (caption TAB Set 1 TAB Set 2): Σx, Σx², both standard deviations
 // and the number of distinct values.
-std::string moreRows(const DataSet sets[2], const RefreshResult& result, DataType type);
+std::string moreRows(const DataSet sets[2], const RefreshResult& result, DataType type,
+                     int decimals = kAutoDecimals);
 
 // For each set that shows statistics (not already grouped data): its name, one line
 // "STEM | L L L" per stem, then "Key: STEM | LEAF means VALUE".

@@ -52,9 +52,10 @@ std::string frequencyTableWithPercentages(const DataSet sets[2], const RefreshRe
   return table;
 }
 
-std::string moreRows(const DataSet sets[2], const RefreshResult& result, DataType type) {
-  const MoreLabels a = moreStatistics(sets[0], result.sets[0], type);
-  const MoreLabels b = moreStatistics(sets[1], result.sets[1], type);
+std::string moreRows(const DataSet sets[2], const RefreshResult& result, DataType type,
+                     int decimals) {
+  const MoreLabels a = moreStatistics(sets[0], result.sets[0], type, decimals);
+  const MoreLabels b = moreStatistics(sets[1], result.sets[1], type, decimals);
   std::string rows;
   auto row = [&](const std::string& caption, const std::string MoreLabels::*field) {
     rows += caption + "\t" + a.*field + "\t" + b.*field + "\n";
@@ -100,7 +101,7 @@ std::string reportOutput(const ReportOptions& o, const DataSet sets[2], const Re
   if (!o.frequencyTable && !o.stemAndLeaf && !o.working) {
     std::string page = statisticsPage(result, in.sampleStdDev, in.percentile[0], in.percentile[1],
                                       name1, name2);
-    if (o.more) page += moreRows(sets, result, in.type);
+    if (o.more) page += moreRows(sets, result, in.type, in.decimals);
     return page;
   }
   std::string text;

@@ -9,6 +9,7 @@
 #include <wx/accel.h>
 #include <wx/button.h>
 #include <wx/choice.h>
+#include <wx/collpane.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
 #include <wx/radiobut.h>
@@ -27,7 +28,10 @@
 #include "ui/stats/StatisticsPanel.h"
 #include "ui/views/ColumnGraphView.h"
 #include "ui/views/DotPlotView.h"
+#include "ui/views/FrequencyTablePage.h"
 #include "ui/views/PercentileGraphView.h"
+#include "ui/views/StemAndLeafPage.h"
+#include "ui/views/WorkingPage.h"
 #include "ui/resources/Resources.h"
 
 wxBEGIN_EVENT_TABLE(MainFrame, wxFrame)
@@ -175,7 +179,13 @@ void MainFrame::initialiseSeries() {
 // read-outs: their fonts and minimum sizes at scale 1.
 void MainFrame::rememberScaledTexts() {
   scaledTexts.clear();
-  for (wxWindow* page : {static_cast<wxWindow*>(statistics), static_cast<wxWindow*>(boxPage)}) {
+  // The statistics page with the rows of its "More" expander, the ogive page, and
+  // the text pages of a lesson.
+  for (wxWindow* page : {static_cast<wxWindow*>(statistics), statistics->morePane()->GetPane(),
+                         static_cast<wxWindow*>(boxPage),
+                         static_cast<wxWindow*>(frequencyTablePage),
+                         static_cast<wxWindow*>(stemAndLeafPage),
+                         static_cast<wxWindow*>(workingPage)}) {
     for (wxWindow* child : page->GetChildren()) {
       // coordSys answers with wxWindow's class information: wxDynamicCast matches any window.
       if (child == percentileSlider || dynamic_cast<coordSys*>(child)) continue;
@@ -233,4 +243,6 @@ void MainFrame::setTextScale(double scale) {
   // The pages now need another minimum; the window's follows.
   keepPagesInView();
   Layout();
+  // The frequency tables' columns fit their texts in the new size.
+  showLessonPages();
 }

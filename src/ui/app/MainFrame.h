@@ -34,6 +34,9 @@ class wxTextCtrl;
 class BufferedGraphView;
 class DotPlotView;
 class wxCheckBox;
+class FrequencyTablePage;
+class StemAndLeafPage;
+class WorkingPage;
 class GroupingDialog;
 class StatisticsPanel;
 class VardenGrid;
@@ -97,6 +100,9 @@ class MainFrame : public wxFrame {
   // The print command: dialog, printout, messages; keeps the user's choices in
   // printData after a successful print. The preview window's Print button runs it too.
   bool printAnalysis(wxWindow* parent);
+  // Prints any printout through runPrinter (or the toolkit's dialog), with the
+  // messages and the kept choices of printAnalysis.
+  bool printPrintout(wxWindow* parent, wxPrintout& printout);
 
   // Keeps what is typed in an open grid cell, in the set it was typed into. Runs
   // before any other control acts, before closing and before the grouping dialogs.
@@ -156,6 +162,10 @@ class MainFrame : public wxFrame {
   StatisticsPanel* statistics = nullptr;
   wxPanel* columnGraphPage = nullptr;
   wxPanel* boxPage = nullptr;
+  // Views of the model's last refresh, built when on show (src/ui/views).
+  FrequencyTablePage* frequencyTablePage = nullptr;
+  StemAndLeafPage* stemAndLeafPage = nullptr;
+  WorkingPage* workingPage = nullptr;
 
   // "Column Graph" page.
   wxButton* columnWidthButton = nullptr;
@@ -225,6 +235,7 @@ class MainFrame : public wxFrame {
   void showFrequencyKind();
   void onFrequencyKind(wxCommandEvent& event);
   void onShowValues(wxCommandEvent& event);
+  void buildLessonPages();
   void createGraphViews();
   void fitInstructions(wxSizer* frameSizer);
   void bindKeys();
@@ -243,6 +254,7 @@ class MainFrame : public wxFrame {
   void showStatistics();
   void showGraphs();
   void showSliderReadOuts(bool percentage);
+  void showLessonPages();
   void layOutGrownLabels();
   void keepPagesInView();
   void showMessage(const wxString& message, const wxString& title, long style);

@@ -50,8 +50,12 @@ void MainFrame::onPrint(wxCommandEvent&) {
 }
 
 bool MainFrame::printAnalysis(wxWindow* parent) {
-  wxPrintDialogData dialogData(printData);
   AnalysisPrintout printout(this, _("Tallyscope"));
+  return printPrintout(parent, printout);
+}
+
+bool MainFrame::printPrintout(wxWindow* parent, wxPrintout& printout) {
+  wxPrintDialogData dialogData(printData);
   const wxPrinterError result =
       runPrinter ? runPrinter(parent, dialogData, printout) : showPrinter(parent, dialogData, printout);
   if (result == wxPRINTER_NO_ERROR) {

@@ -19,7 +19,10 @@
 #include "ui/resources/Resources.h"
 #include "ui/stats/StatisticsPanel.h"
 #include "ui/views/ColumnGraphView.h"
+#include "ui/views/FrequencyTablePage.h"
 #include "ui/views/PercentileGraphView.h"
+#include "ui/views/StemAndLeafPage.h"
+#include "ui/views/WorkingPage.h"
 
 namespace {
 
@@ -159,6 +162,17 @@ void MainFrame::buildPages() {
   notebook->AddPage(columnGraphPage, _("Column Graph"));
   notebook->AddPage(boxPage, _("Box && Whisker"));
   notebook->AddPage(dotPlotPage, _("Dot Plot"));
+  buildLessonPages();
+}
+
+void MainFrame::buildLessonPages() {
+  frequencyTablePage = new FrequencyTablePage(notebook, model);
+  stemAndLeafPage = new StemAndLeafPage(notebook, model);
+  workingPage = new WorkingPage(notebook, model, ID_DECIMALS);
+  workingPage->printer = [this](wxPrintout& printout) { printPrintout(this, printout); };
+  notebook->AddPage(frequencyTablePage, _("Frequency Table"));
+  notebook->AddPage(stemAndLeafPage, _("Stem-and-leaf"));
+  notebook->AddPage(workingPage, _("Working"));
 }
 
 void MainFrame::buildColumnPage() {

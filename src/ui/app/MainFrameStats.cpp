@@ -22,8 +22,11 @@
 #include "ui/grid/VardenGrid.h"
 #include "ui/stats/StatisticsPanel.h"
 #include "ui/views/ColumnGraphView.h"
+#include "ui/views/FrequencyTablePage.h"
 #include "ui/views/PercentileGraphView.h"
 #include "ui/views/DotPlotView.h"
+#include "ui/views/StemAndLeafPage.h"
+#include "ui/views/WorkingPage.h"
 
 namespace {
 
@@ -58,6 +61,15 @@ void MainFrame::show(const tally::ModelChange& change) {
     showSliderReadOuts(change.percentage);
   if (change.statistics) showColumnOutside();
   if (change.names) showNames();
+  if (change.any()) showLessonPages();
+}
+
+// The text pages: built now when on show, else when shown.
+void MainFrame::showLessonPages() {
+  for (LessonPage* page : {static_cast<LessonPage*>(frequencyTablePage),
+                           static_cast<LessonPage*>(stemAndLeafPage),
+                           static_cast<LessonPage*>(workingPage)})
+    if (page) page->modelChanged();
 }
 
 // The shown set's table as typed, in the layout of the type.
@@ -151,6 +163,10 @@ void MainFrame::showStatistics() {
   }
   statistics->showDeviationCaption(model.sampleStdDev());
   statistics->showDecimals(model.decimals());
+  statistics->showMore([this](int s) {
+    return tally::moreStatistics(model.set(s), model.result().sets[s], model.type(),
+                                 model.decimals());
+  });
   layOutGrownLabels();
 }
 

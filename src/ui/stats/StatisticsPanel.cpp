@@ -5,6 +5,7 @@
 
 #include <wx/button.h>
 #include <wx/choice.h>
+#include <wx/collpane.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
@@ -189,11 +190,64 @@ StatisticsPanel::StatisticsPanel(wxWindow* parent, const int nameIds[2], const i
   auto* pageSizer = new wxBoxSizer(wxVERTICAL);
   // Expanding fills the page, so centring would have no effect here.
   pageSizer->Add(grid, 1, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 15);
+  pageSizer->Add(buildMore(), 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 10);
   pageSizer->Add(buildOutsideRow(), 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 15);
   pageSizer->Add(buildDecimalsRow(decimalsId), 0, wxALL, 15);
   SetAutoLayout(true);
   SetSizer(pageSizer);
   pageSizer->SetSizeHints(this);
+}
+
+wxCollapsiblePane* StatisticsPanel::buildMore() {
+  more = new wxCollapsiblePane(this, wxID_ANY, _("More"), wxDefaultPosition, wxDefaultSize,
+                               wxCP_DEFAULT_STYLE | wxCP_NO_TLW_RESIZE);
+  more->SetToolTip(_("Sums and both standard deviations, to check work done by hand"));
+  wxWindow* pane = more->GetPane();
+  auto* grid = new wxFlexGridSizer(static_cast<int>(MoreRow::Count), 4, 2, 8);
+  const char* captions[] = {tally::kSumXCaption, tally::kSumX2Caption,
+                            tally::standardDeviationCaption(true),
+                            tally::standardDeviationCaption(false),
+                            tally::kDistinctValuesCaption};
+  for (int r = 0; r < static_cast<int>(MoreRow::Count); ++r) {
+    for (int s = 0; s < 2; ++s) {
+      grid->Add(boldCaption(pane, wxGetTranslation(wxString::FromUTF8(captions[r]))), 0,
+                wxALIGN_CENTER_VERTICAL);
+      auto* value = new wxStaticText(pane, wxID_ANY, wxString());
+      // The font of the page's other values (a label without one of its own answers
+      // font queries with a fresh style lookup).
+      if (valueFont.IsOk()) value->SetFont(valueFont);
+      value->SetMinSize(wxSize(value->GetTextExtent(nine).x / 2, -1));
+      moreValues[s][r] = value;
+      grid->Add(value, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 20);
+    }
+  }
+  auto* paneSizer = new wxBoxSizer(wxVERTICAL);
+  paneSizer->Add(grid, 0, wxLEFT, 5);
+  pane->SetSizer(paneSizer);
+  more->Bind(wxEVT_COLLAPSIBLEPANE_CHANGED, [this](wxCollapsiblePaneEvent&) {
+    if (more->IsExpanded() && !moreWritten) writeMore();
+    Layout();
+  });
+  return more;
+}
+
+void StatisticsPanel::showMore(std::function<tally::MoreLabels(int set)> rows) {
+  moreRows = std::move(rows);
+  moreWritten = false;
+  if (more->IsExpanded()) writeMore();
+}
+
+void StatisticsPanel::writeMore() {
+  if (!moreRows) return;
+  moreWritten = true;
+  for (int s = 0; s < 2; ++s) {
+    const tally::MoreLabels l = moreRows(s);
+    const std::string* texts[] = {&l.sumX, &l.sumX2, &l.sampleStdDev, &l.populationStdDev,
+                                  &l.distinctValues};
+    for (int r = 0; r < static_cast<int>(MoreRow::Count); ++r)
+      moreValues[s][r]->SetLabel(toWx(*texts[r]));
+  }
+  more->GetPane()->Layout();
 }
 
 // One line per set under its own column; a long list ends in "...".

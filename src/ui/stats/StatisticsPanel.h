@@ -5,15 +5,21 @@
 // refresh's result and never is read back.
 #include <wx/panel.h>
 
+#include <functional>
 #include <string>
 
+#include "core/lesson/MoreStatistics.h"
 #include "core/stats/Refresh.h"
 
 class wxChoice;
+class wxCollapsiblePane;
 class wxFlexGridSizer;
 class wxSizer;
 class wxSpinCtrl;
 class wxStaticText;
+
+// The rows of the "More" expander, in order.
+enum class MoreRow { SumX, SumX2, SampleStdDev, PopulationStdDev, DistinctValues, Count };
 
 // The value labels of a set, in the order the page lists them.
 enum class Statistic {
@@ -60,6 +66,14 @@ class StatisticsPanel : public wxPanel {
   // out ("1 value outside the classes: 20"): hidden when the text is empty.
   void showOutside(int set, const std::string& text);
   wxStaticText* outsideLabel(int set) const { return outside[set]; }
+  // The "More" expander: Σx, Σx², both standard deviations and the number of
+  // distinct values of each set. `rows` gives a set's texts; it is asked at once
+  // while the expander is open, else when it is opened (no work while closed).
+  void showMore(std::function<tally::MoreLabels(int set)> rows);
+  wxCollapsiblePane* morePane() const { return more; }
+  wxStaticText* moreLabel(int set, MoreRow row) const {
+    return moreValues[set][static_cast<int>(row)];
+  }
   // True once since a value label grew beyond its room; the owner lays out again.
   bool takeGrownLabels();
 
@@ -68,6 +82,9 @@ class StatisticsPanel : public wxPanel {
   wxSizer* buildDecimalsRow(int id);
   // The lines naming values outside the classes, one per set.
   wxSizer* buildOutsideRow();
+  // The "More" expander, closed.
+  wxCollapsiblePane* buildMore();
+  void writeMore();
   // A value label keeps its width, so that both columns keep their places
   // whatever their texts; a longer text wraps and the label grows downwards only,
   // never shrinking below what it once needed, so the page does not jump.
@@ -78,6 +95,10 @@ class StatisticsPanel : public wxPanel {
   wxStaticText* extremeCaptions[2][3] = {};
   wxStaticText* deviationCaptions[2] = {};
   wxStaticText* outside[2] = {};
+  wxCollapsiblePane* more = nullptr;
+  wxStaticText* moreValues[2][static_cast<int>(MoreRow::Count)] = {};
+  std::function<tally::MoreLabels(int)> moreRows;
+  bool moreWritten = false;
   wxSpinCtrl* spins[2] = {};
   wxChoice* decimals = nullptr;
   wxFlexGridSizer* rows = nullptr;
