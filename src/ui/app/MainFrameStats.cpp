@@ -57,6 +57,7 @@ void MainFrame::show(const tally::ModelChange& change) {
     showSliderReadOuts(change.percentage);
   if (change.statistics) showColumnOutside();
   if (change.names) showNames();
+  describeForReaders();
 }
 
 // The shown set's table as typed, in the layout of the type.
@@ -113,7 +114,7 @@ void MainFrame::showType() {
   groupingDetailsButton->GetParent()->Layout();
   columnWidthButton->Show(!grouped);
   if (!grouped)
-    columnWidthButton->SetLabel(tally::isDiscreteType(type) ? _("Col Width...") : _("Grouping..."));
+    columnWidthButton->SetLabel(tally::isDiscreteType(type) ? _("Col &Width...") : _("&Grouping..."));
   columnGraphPage->Layout();
   showOgivePage(grouped);
 }
