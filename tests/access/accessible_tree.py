@@ -51,8 +51,9 @@ def find_app(pid):
 
 
 def text_of(o):
-    t = o.get_text_iface()
-    return t.get_text(0, t.get_character_count()) if t else ""
+    if "Text" not in o.get_interfaces():
+        return ""
+    return Atspi.Text.get_text(o, 0, Atspi.Text.get_character_count(o))
 
 
 def showing(o):
@@ -112,6 +113,8 @@ def main():
     env = dict(os.environ)
     env.pop("NO_AT_BRIDGE", None)
     env.pop("GTK_A11Y", None)
+    # The accessibility bus and its registry start before the program does.
+    Atspi.get_desktop(0).get_child_count()
     # On a loaded machine the toolkit now and then fails to open the new X
     # server's display at its first try; that is no fault of the program's.
     for attempt in range(3):
@@ -195,7 +198,7 @@ def main():
         instructions = one("Instructions", "text")
         if instructions is None:
             return 1
-        instructions.get_component_iface().grab_focus()
+        Atspi.Component.grab_focus(instructions)
         start = wait_for(lambda: instructions if focused_object(app) == instructions else None,
                          "the instructions to take the focus")
         if not check(start is not None, "the instructions take the focus"):
