@@ -247,3 +247,24 @@ TEST(AccessKeys, CtrlPageDownAndUpTurnThePagesFromAnywhere) {
   EXPECT_EQ(wxWindow::FindFocus(), f->grid)
       << "the focus stays where it was, not on " << focusText();
 }
+
+TEST(AccessNames, GroupingFieldsAreNamedAndLabelledByTheirCaptions) {
+  wxFrame parent(nullptr, wxID_ANY, "parent");
+  GroupingDialog dlg(&parent, 0, 10, 5);
+  struct Field {
+    wxWindow* field;
+    const char* name;
+    const char* caption;
+  };
+  const Field fields[] = {{dlg.startField(), "Start value", "Start Value:"},
+                          {dlg.sizeField(), "Group size", "Group Size:"},
+                          {dlg.countSpin(), "Number of groups", "Number of Groups:"}};
+  for (const Field& f : fields) {
+    EXPECT_EQ(nameOf(f.field), f.name);
+    bool labelled = false;
+    for (wxWindow* w : dlg.GetChildren())
+      if (auto* t = wxDynamicCast(w, wxStaticText); t && t->GetLabelText() == f.caption)
+        labelled = a11y::isLabelledBy(f.field, t);
+    EXPECT_TRUE(labelled) << f.name << " is not labelled by \"" << f.caption << "\"";
+  }
+}
