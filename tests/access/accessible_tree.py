@@ -254,6 +254,22 @@ def main():
                         check(name_of(out) == "Save Data",
                               "Shift+Ctrl+Tab leaves the table backwards for Save Data: %r"
                               % name_of(out))
+
+        # The graphs with data take the focus: Ctrl+PageDown turns to the column
+        # graphs, and Tab goes from the Col Width button to each graph in turn.
+        key("ctrl+Next")
+        width = wait_for(lambda: next((o for o, _ in walk(app) if o.get_name() == "Col Width..."
+                                       and showing(o)), None), "the Column Graph page", 10.0)
+        if check(width is not None, "Ctrl+PageDown shows the Column Graph page"):
+            Atspi.Component.grab_focus(width)
+            wait_for(lambda: focused_object(app) == width, "the Col Width button's focus", 10.0)
+            first = focus_after(app, ["Tab"], width)
+            check(name_of(first) == "Column graph of Class 7A",
+                  "Tab reaches the first column graph: %r" % name_of(first))
+            if first not in (None, UNSEEN):
+                second = focus_after(app, ["Tab"], first)
+                check(name_of(second) == "Column graph of Class 7B",
+                      "Tab reaches the second column graph: %r" % name_of(second))
     finally:
         proc.terminate()
         try:
