@@ -149,6 +149,10 @@ TEST(AccessNames, EachStatisticIsReadWithItsCaptionAndShownText) {
     }
     EXPECT_NE(caption, nullptr) << c.spoken << " is not labelled by \"" << c.caption << "\"";
   }
+  // A value labels no control (the mode's text was made just before a Cycle button).
+  for (int s = 0; s < 2; ++s)
+    for (Statistic which : {Statistic::Mode, Statistic::Iqr, Statistic::StdDev})
+      EXPECT_EQ(a11y::labelledCount(f->statistics->label(s, which)), 0) << "set " << s;
   // 12 14 14 17: mean 14.25; a new value changes the spoken text with the shown one.
   EXPECT_EQ(nameOf(f->statistics->label(0, Statistic::Mean)), "Mean of Set 1: 14.25");
   d.type(4, 0, "23");

@@ -69,6 +69,25 @@ void setLabelledBy(wxWindow* target, wxWindow* label) {
   atk_object_add_relationship(l, ATK_RELATION_LABEL_FOR, t);
 }
 
+void labelsNothing(wxWindow* window) {
+  // A GTK label reports its mnemonic widget as the one it labels, whatever the
+  // relation set says: wx gives a text made just before a control that role.
+  GtkWidget* widget = window ? window->GetConnectWidget() : nullptr;
+  if (widget && GTK_IS_LABEL(widget)) gtk_label_set_mnemonic_widget(GTK_LABEL(widget), nullptr);
+  if (AtkObject* object = objectOf(window)) dropRelation(object, ATK_RELATION_LABEL_FOR);
+}
+
+int labelledCount(wxWindow* window) {
+  AtkObject* object = objectOf(window);
+  AtkRelationSet* relations = object ? atk_object_ref_relation_set(object) : nullptr;
+  if (!relations) return 0;
+  int count = 0;
+  if (AtkRelation* r = atk_relation_set_get_relation_by_type(relations, ATK_RELATION_LABEL_FOR))
+    if (GPtrArray* targets = atk_relation_get_target(r)) count = static_cast<int>(targets->len);
+  g_object_unref(relations);
+  return count;
+}
+
 wxString nameOf(wxWindow* window) {
   AtkObject* object = objectOf(window);
   return object ? fromUtf8(atk_object_get_name(object)) : wxString();
@@ -114,6 +133,8 @@ void setName(wxWindow*, const wxString&) {}
 void setDescription(wxWindow*, const wxString&) {}
 void setRole(wxWindow*, Role) {}
 void setLabelledBy(wxWindow*, wxWindow*) {}
+void labelsNothing(wxWindow*) {}
+int labelledCount(wxWindow*) { return 0; }
 wxString nameOf(wxWindow*) { return wxString(); }
 wxString descriptionOf(wxWindow*) { return wxString(); }
 bool isLabelledBy(wxWindow*, wxWindow*) { return false; }

@@ -23,6 +23,13 @@ void setRole(wxWindow* window, Role role);
 // its label).
 void setLabelledBy(wxWindow* target, wxWindow* label);
 
+// The window is the label of no other: drops the label-for relations the toolkit
+// guessed from the order the windows were made in (a value text made just
+// before a button became that button's label).
+void labelsNothing(wxWindow* window);
+// The targets the window is the label of, for checks.
+int labelledCount(wxWindow* window);
+
 // What the objects now say, for checks.
 wxString nameOf(wxWindow* window);
 wxString descriptionOf(wxWindow* window);

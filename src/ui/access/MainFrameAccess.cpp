@@ -1,5 +1,7 @@
 // What a screen reader hears of the main window, and the keys that reach every
 // part of it without a mouse.
+#include <memory>
+
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/notebook.h>
@@ -69,6 +71,24 @@ void describeGraph(coordSys* view, const tally::GraphText& text, bool onShow) {
   view->SetCanFocus(text.hasData && onShow);
 }
 
+// Each value is read with its caption and labels nothing itself (the mode's text
+// was made just before a Cycle button); each Cycle button with its caption.
+void relateStatistics(StatisticsPanel* statistics) {
+  for (int s = 0; s < 2; ++s) {
+    for (int k = 0; k < static_cast<int>(Statistic::Count); ++k) {
+      wxStaticText* value = statistics->label(s, static_cast<Statistic>(k));
+      a11y::labelsNothing(value);
+      if (auto* caption = wxDynamicCast(windowBefore(value), wxStaticText))
+        a11y::setLabelledBy(value, caption);
+    }
+  }
+  for (int id : {ID_CYCLE_SET1, ID_CYCLE_SET2}) {
+    wxWindow* cycle = statistics->FindWindow(id);
+    if (auto* caption = wxDynamicCast(windowBefore(cycle), wxStaticText))
+      a11y::setLabelledBy(cycle, caption);
+  }
+}
+
 }  // namespace
 
 void MainFrame::setUpAccess() {
@@ -95,14 +115,16 @@ void MainFrame::setUpAccess() {
   a11y::setName(percentageText, _("Slider percentage"));
   a11y::setName(statistics->decimalsChoice(), _("Decimals"));
   a11y::setName(notebook, _("Details"));
-  for (int s = 0; s < 2; ++s) {
-    for (int k = 0; k < static_cast<int>(Statistic::Count); ++k) {
-      wxStaticText* value = statistics->label(s, static_cast<Statistic>(k));
-      if (auto* caption = wxDynamicCast(windowBefore(value), wxStaticText))
-        a11y::setLabelledBy(value, caption);
-    }
-  }
   describeForReaders();
+  // Showing the window gives the mode's text its label-for relation again; the
+  // relations are set right once the window is on screen.
+  auto done = std::make_shared<bool>(false);
+  Bind(wxEVT_IDLE, [this, done](wxIdleEvent& event) {
+    event.Skip();
+    if (*done || !IsShownOnScreen()) return;
+    *done = true;
+    relateStatistics(statistics);
+  });
 }
 
 void MainFrame::describeForReaders() {
@@ -138,6 +160,7 @@ void MainFrame::describeForReaders() {
   }
   a11y::setDescription(set1Radio, wxString::Format(_("Shows the table of %s"), names[0]));
   a11y::setDescription(set2Radio, wxString::Format(_("Shows the table of %s"), names[1]));
+  relateStatistics(statistics);
   grid->setReaderTitle(
       wxString::Format(_("Table of %s"), names[model.shownSet() == 1 ? 1 : 0]));
 
