@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/NumberText.h"
+#include "core/graph/GraphDescription.h"
 #include "core/grid/PasteText.h"
 #include "ui/WxBridge.h"
 #include "ui/access/Accessible.h"
@@ -240,7 +241,7 @@ wxString VardenGrid::readerCellText(int row, int col) const {
                           text.empty() ? _("empty") : text);
 }
 
-// The rows with text, one by one ("1: 12; 2: 14, 3"), up to a screenful of them.
+// The rows with text, one by one ("1: 12; 2: 14, 3"), as many as a graph reads out.
 void VardenGrid::describeForReaders() {
   // The grid's own window holds the keyboard focus; its cells draw in a child.
   a11y::setRole(this, a11y::Role::Table);
@@ -256,7 +257,7 @@ void VardenGrid::describeForReaders() {
     }
     if (cells.empty()) continue;
     ++filled;
-    if (++listed > 40) continue;
+    if (++listed > tally::kDescribedPointsMax) continue;
     if (!rows.empty()) rows += "; ";
     rows += wxString::Format("%d: %s", r + 1, cells);
   }
@@ -269,7 +270,9 @@ void VardenGrid::describeForReaders() {
     description += _("No row holds data.");
   else
     description += wxString::Format(_("Rows with data: %s"), rows) +
-                   (filled > 40 ? wxString::Format(_("; and %d more."), filled - 40) : ".");
+                   (filled > tally::kDescribedPointsMax
+                        ? wxString::Format(_("; and %d more."), filled - tally::kDescribedPointsMax)
+                        : wxString("."));
   a11y::setDescription(this, description);
   a11y::setName(GetGridColLabelWindow(), _("Column headers"));
   a11y::setDescription(GetGridColLabelWindow(), columns);
