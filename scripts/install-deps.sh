@@ -7,7 +7,8 @@ set -euo pipefail
 packages=(g++ cmake make pkg-config libwxgtk3.2-dev libgtk-3-dev libexpat1-dev libcairo2-dev
           libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core locales
           librsvg2-bin desktop-file-utils appstream libxml2-utils shared-mime-info
-          libglib2.0-bin dpkg-dev file gzip clang libclang-rt-14-dev ccache)
+          libglib2.0-bin dpkg-dev file gzip clang libclang-rt-14-dev ccache
+          dbus at-spi2-core python3-gi gir1.2-atspi-2.0 xdotool)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -283,7 +283,7 @@ TEST_F(CommandsTest, TheSameColumnWidthDoesNotRefresh) {
 
 TEST_F(CommandsTest, GroupingButtonOpensTheHistogramGroupingNeverThePrompt) {
   chooseType(tally::UngroupedContinuous);
-  ASSERT_EQ(toStd(frame->columnWidthButton->GetLabel()), "Grouping...");
+  ASSERT_EQ(toStd(frame->columnWidthButton->GetLabelText()), "Grouping...");
   typeValues({"1", "2", "3", "7"});
   // Only the grouping dialog is expected: a prompt would fail the test.
   wxTEST_DIALOG(click(frame->columnWidthButton), AnswerGrouping("0", "5", 2));

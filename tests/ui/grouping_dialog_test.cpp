@@ -146,8 +146,8 @@ TEST(GroupingDialog, ControlsCarryTheEventTableIds) {
   auto* cancel = dynamic_cast<wxButton*>(dlg.FindWindow(16));
   ASSERT_NE(ok, nullptr);
   ASSERT_NE(cancel, nullptr);
-  EXPECT_EQ(toStd(ok->GetLabel()), "OK");
-  EXPECT_EQ(toStd(cancel->GetLabel()), "Cancel");
+  EXPECT_EQ(toStd(ok->GetLabelText()), "OK");
+  EXPECT_EQ(toStd(cancel->GetLabelText()), "Cancel");
   EXPECT_EQ(dlg.GetDefaultItem(), ok);
 }
 

@@ -89,7 +89,7 @@ TEST_F(MainFrameTest, StartsEmptyOnSet1UngroupedDiscrete) {
   EXPECT_FALSE(frame->set2Radio->GetValue());
   EXPECT_FALSE(frame->groupingDetailsButton->IsShown());
   EXPECT_TRUE(frame->columnWidthButton->IsShown());
-  EXPECT_EQ(frame->columnWidthButton->GetLabel(), "Col Width...");
+  EXPECT_EQ(frame->columnWidthButton->GetLabelText(), "Col Width...");
 
   EXPECT_EQ(frame->statistics->percentileSpin(0)->GetValue(), 50);
   EXPECT_EQ(frame->statistics->percentileSpin(1)->GetValue(), 50);
@@ -241,20 +241,20 @@ TEST_F(MainFrameTest, EachControlHasItsOwnIdentifierAndReachesOnlyItsHandler) {
     const char* handler;
   };
   const std::vector<Route> routes = {
-      {"Clear Data", byLabel("Clear Data"), wxEVT_BUTTON, ID_CLEAR_DATA, "onClearData"},
+      {"Clear Data", byLabel("&Clear Data"), wxEVT_BUTTON, ID_CLEAR_DATA, "onClearData"},
       {"data-type choice", frame->dataTypeChoice, wxEVT_CHOICE, ID_DATA_TYPE, "onDataTypeChanged"},
       {"Set 1 radio", frame->set1Radio, wxEVT_RADIOBUTTON, ID_SET1_RADIO, "onSetSelected"},
       {"Set 2 radio", frame->set2Radio, wxEVT_RADIOBUTTON, ID_SET2_RADIO, "onSetSelected"},
-      {"Print", byLabel("Print"), wxEVT_BUTTON, ID_PRINT, "onPrint"},
-      {"Auto Data", byLabel("Auto Data"), wxEVT_BUTTON, ID_AUTO_DATA, "onAutoData"},
+      {"Print", byLabel("&Print"), wxEVT_BUTTON, ID_PRINT, "onPrint"},
+      {"Auto Data", byLabel("&Auto Data"), wxEVT_BUTTON, ID_AUTO_DATA, "onAutoData"},
       {"Cycle 1", frame->FindWindow(ID_CYCLE_SET1), wxEVT_BUTTON, ID_CYCLE_SET1, "onCycleStdDev"},
       {"Cycle 2", frame->FindWindow(ID_CYCLE_SET2), wxEVT_BUTTON, ID_CYCLE_SET2, "onCycleStdDev"},
       {"Name 1", frame->FindWindow(ID_NAME_SET1), wxEVT_BUTTON, ID_NAME_SET1, "onSetName"},
       {"Name 2", frame->FindWindow(ID_NAME_SET2), wxEVT_BUTTON, ID_NAME_SET2, "onSetName"},
       {"Col Width", frame->columnWidthButton, wxEVT_BUTTON, ID_COLUMN_WIDTH, "onColumnWidth"},
       {"Grouping Details", frame->groupingDetailsButton, wxEVT_BUTTON, ID_GROUPING_DETAILS, "onGroupingDetails"},
-      {"Load Data", byLabel("Load Data"), wxEVT_BUTTON, ID_LOAD_DATA, "onLoadData"},
-      {"Save Data", byLabel("Save Data"), wxEVT_BUTTON, ID_SAVE_DATA, "onSaveData"},
+      {"Load Data", byLabel("&Load Data"), wxEVT_BUTTON, ID_LOAD_DATA, "onLoadData"},
+      {"Save Data", byLabel("&Save Data"), wxEVT_BUTTON, ID_SAVE_DATA, "onSaveData"},
       {"spin 1 text", frame->statistics->percentileSpin(0), wxEVT_TEXT, ID_PERCENTILE_SET1, "onPercentileText"},
       {"spin 2 text", frame->statistics->percentileSpin(1), wxEVT_TEXT, ID_PERCENTILE_SET2, "onPercentileText"},
   };

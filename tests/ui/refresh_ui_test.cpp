@@ -194,7 +194,7 @@ TEST_F(RefreshUiTest, ColumnGraphRangesFollowTheSpreadOfTheData) {
 
 TEST_F(RefreshUiTest, HistogramGroupingGivesColumnsAtTheGroupMidpoints) {
   chooseType(tally::UngroupedContinuous);
-  ASSERT_EQ(toStd(frame->columnWidthButton->GetLabel()), "Grouping...");
+  ASSERT_EQ(toStd(frame->columnWidthButton->GetLabelText()), "Grouping...");
   paste("1\n2\n4.9\n5\n7\n12\n19.9\n20\n");
   wxTEST_DIALOG(click(frame->columnWidthButton), AcceptGrouping(0, 5, 4));
   // [0,5): 1 2 4.9; [5,10): 5 7; [10,15): 12; [15,20): 19.9; 20 is in no column.

@@ -238,7 +238,7 @@ TEST_P(ReportMatchTest, ProgramShowsTheReportsPage) {
   }
   ASSERT_EQ(frame->shownType(), c.type);
   if (c.histogram.given()) {
-    ASSERT_EQ(toStd(frame->columnWidthButton->GetLabel()), "Grouping...");
+    ASSERT_EQ(toStd(frame->columnWidthButton->GetLabelText()), "Grouping...");
     wxTEST_DIALOG(click(frame->columnWidthButton),
                   AnswerGrouping(c.histogram.start, c.histogram.size, c.histogram.count));
   }

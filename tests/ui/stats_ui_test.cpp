@@ -148,7 +148,7 @@ TEST_F(StatsUiTest, DataTypeSetsBarWidthsAndTheColumnWidthButton) {
                         {tally::UngroupedDiscrete, "Col Width...", 0.75}};
   for (const Step& s : steps) {
     chooseType(s.type);
-    EXPECT_EQ(toStd(frame->columnWidthButton->GetLabel()), s.button) << s.type;
+    EXPECT_EQ(toStd(frame->columnWidthButton->GetLabelText()), s.button) << s.type;
     EXPECT_EQ(frame->shownSeries(COLUMNS_SET1).columnWidth, s.barWidth) << s.type;
     EXPECT_EQ(frame->shownSeries(COLUMNS_SET2).columnWidth, s.barWidth) << s.type;
     EXPECT_TRUE(frame->columnWidthButton->IsShown());

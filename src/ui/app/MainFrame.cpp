@@ -122,6 +122,7 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
       [this] { return tally::fitHistogram(model.set(0), model.set(1)); });
   bindKeys();
   bindExports();
+  setUpAccess();
   history.reset(model.state());
   historyStarted = true;
   markDataSaved();

@@ -246,6 +246,11 @@ class MainFrame : public wxFrame {
 
   bool TryBefore(wxEvent& event) override;
 
+  // src/ui/access/MainFrameAccess.cpp: accessible names, descriptions and label
+  // relations, kept in step with the model after every change; the page keys.
+  void setUpAccess();
+  void describeForReaders();
+
   // The one way the model's changes reach the controls (MainFrameStats.cpp).
   void show(const tally::ModelChange& change);
   void showTable();

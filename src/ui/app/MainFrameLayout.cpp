@@ -90,9 +90,9 @@ wxSizer* MainFrame::buildDataSide(wxPanel* mainPanel, wxNotebook*& pages) {
   auto* buttonRow = new wxBoxSizer(wxHORIZONTAL);
   buttonRow->Add(180, 20, 10);
   const std::pair<int, wxString> buttons[] = {
-      {ID_CLEAR_DATA, _("Clear Data")}, {ID_PRINT, _("Print")},
-      {ID_PREVIEW, _("Preview")},       {ID_AUTO_DATA, _("Auto Data")},
-      {ID_LOAD_DATA, _("Load Data")},   {ID_SAVE_DATA, _("Save Data")}};
+      {ID_CLEAR_DATA, _("&Clear Data")}, {ID_PRINT, _("&Print")},
+      {ID_PREVIEW, _("Pre&view")},       {ID_AUTO_DATA, _("&Auto Data")},
+      {ID_LOAD_DATA, _("&Load Data")},   {ID_SAVE_DATA, _("&Save Data")}};
   for (const auto& [id, text] : buttons)
     buttonRow->Add(new wxButton(mainPanel, id, text), 0, wxALL, 2);
   buttonRow->Add(5, 20, 1);
@@ -100,9 +100,9 @@ wxSizer* MainFrame::buildDataSide(wxPanel* mainPanel, wxNotebook*& pages) {
 
   grid = dataGrid(mainPanel);
   auto* radioPanel = new wxPanel(mainPanel, wxID_ANY);
-  set1Radio = new wxRadioButton(radioPanel, ID_SET1_RADIO, _("Set 1"), wxDefaultPosition,
+  set1Radio = new wxRadioButton(radioPanel, ID_SET1_RADIO, _("Set &1"), wxDefaultPosition,
                                 wxSize(60, 20), wxRB_GROUP);
-  set2Radio = new wxRadioButton(radioPanel, ID_SET2_RADIO, _("Set 2"), wxDefaultPosition,
+  set2Radio = new wxRadioButton(radioPanel, ID_SET2_RADIO, _("Set &2"), wxDefaultPosition,
                                 wxSize(60, 20));
   for (wxRadioButton* radio : {set1Radio, set2Radio}) radio->SetFont(boldFont(8));
   set1Radio->SetValue(true);
@@ -110,7 +110,7 @@ wxSizer* MainFrame::buildDataSide(wxPanel* mainPanel, wxNotebook*& pages) {
                                      wxLI_HORIZONTAL);
   auto* picture = new wxStaticBitmap(mainPanel, wxID_ANY, columnBitmap());
   dataTypeChoice = typeChoice(mainPanel);
-  groupingDetailsButton = new wxButton(mainPanel, ID_GROUPING_DETAILS, _("Grouping Details"));
+  groupingDetailsButton = new wxButton(mainPanel, ID_GROUPING_DETAILS, _("&Grouping Details"));
 
   pages = new wxNotebook(mainPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxNB_BOTTOM);
   notebook = pages;
@@ -150,7 +150,7 @@ void MainFrame::buildPages() {
   statistics = new StatisticsPanel(notebook, nameIds, cycleIds, percentileIds, ID_DECIMALS);
   columnGraphPage = new wxPanel(notebook, wxID_ANY);
   boxPage = new wxPanel(notebook, wxID_ANY);
-  columnWidthButton = new wxButton(columnGraphPage, ID_COLUMN_WIDTH, _("Col Width..."),
+  columnWidthButton = new wxButton(columnGraphPage, ID_COLUMN_WIDTH, _("Col &Width..."),
                                    wxDefaultPosition, wxSize(80, 20));
   columnWidthButton->SetFont(boldFont(8));
   createGraphViews();

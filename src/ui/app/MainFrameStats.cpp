@@ -62,6 +62,7 @@ void MainFrame::show(const tally::ModelChange& change) {
   if (change.statistics) showColumnOutside();
   if (change.names) showNames();
   if (change.any()) showLessonPages();
+  describeForReaders();
 }
 
 // The text pages: built now when on show, else when shown.
@@ -126,7 +127,7 @@ void MainFrame::showType() {
   groupingDetailsButton->GetParent()->Layout();
   columnWidthButton->Show(!grouped);
   if (!grouped)
-    columnWidthButton->SetLabel(tally::isDiscreteType(type) ? _("Col Width...") : _("Grouping..."));
+    columnWidthButton->SetLabel(tally::isDiscreteType(type) ? _("Col &Width...") : _("&Grouping..."));
   columnGraphPage->Layout();
   showOgivePage(grouped);
 }

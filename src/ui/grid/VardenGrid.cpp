@@ -10,8 +10,10 @@
 #include <vector>
 
 #include "core/NumberText.h"
+#include "core/graph/GraphDescription.h"
 #include "core/grid/PasteText.h"
 #include "ui/WxBridge.h"
+#include "ui/access/Accessible.h"
 
 wxBEGIN_EVENT_TABLE(VardenGrid, wxGrid)
   EVT_KEY_DOWN(VardenGrid::onKeyDown)
@@ -94,6 +96,10 @@ void VardenGrid::onKeyDown(wxKeyEvent& event) {
   const bool shift = event.ShiftDown();
   const int key = event.GetKeyCode();
   if (handleUndoKey(event)) return;
+  if (key == WXK_TAB && ctrl && !event.AltDown()) {
+    leaveGrid(!shift);
+    return;
+  }
   if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && tabStartCol >= 0 &&
       !event.HasAnyModifiers()) {
     // After value, Tab, frequency: Enter goes to the first column of the run on
@@ -202,7 +208,74 @@ void VardenGrid::moveByKeys(int row, int col) {
 
 void VardenGrid::onSelectCell(wxGridEvent& event) {
   if (!movingByKeys) tabStartCol = -1;
+  a11y::setName(this, readerCellText(event.GetRow(), event.GetCol()));
   event.Skip();
+}
+
+// wxGrid keeps Tab, even with Ctrl, among its cells; a keyboard alone could then
+// never get past the table.
+void VardenGrid::leaveGrid(bool forward) {
+  commitEditor();
+  tabStartCol = -1;
+  // The toolkit moves the focus on from where it is (NavigateIn; Navigate would
+  // send an event no window of a natively tabbing toolkit handles). Forward it
+  // would first go into the grid's own sub-windows: they take no focus meanwhile.
+  std::vector<std::pair<wxWindow*, bool>> focusable{{this, a11y::takesFocus(this)}};
+  for (wxWindow* child : GetChildren()) focusable.push_back({child, a11y::takesFocus(child)});
+  for (const auto& [window, can] : focusable)
+    if (can) window->SetCanFocus(false);
+  NavigateIn(forward ? wxNavigationKeyEvent::IsForward : wxNavigationKeyEvent::IsBackward);
+  for (const auto& [window, can] : focusable)
+    if (can) window->SetCanFocus(true);
+}
+
+void VardenGrid::setReaderTitle(const wxString& title) {
+  readerTitle = title;
+  describeForReaders();
+}
+
+wxString VardenGrid::readerCellText(int row, int col) const {
+  if (!insideGrid(row, col)) return readerTitle;
+  const wxString text = GetCellValue(row, col);
+  return wxString::Format(_("%s, row %d, %s: %s"), readerTitle, row + 1, GetColLabelValue(col),
+                          text.empty() ? _("empty") : text);
+}
+
+// The rows with text, one by one ("1: 12; 2: 14, 3"), as many as a graph reads out.
+void VardenGrid::describeForReaders() {
+  // The grid's own window holds the keyboard focus; its cells draw in a child.
+  a11y::setRole(this, a11y::Role::Table);
+  a11y::setName(this, readerCellText(GetGridCursorRow(), GetGridCursorCol()));
+  wxString rows;
+  int listed = 0, filled = 0;
+  for (int r = 0; r < GetNumberRows(); ++r) {
+    wxString cells;
+    for (int c = 0; c < GetNumberCols(); ++c) {
+      if (!IsColShown(c) || GetColSize(c) <= 0 || GetCellValue(r, c).empty()) continue;
+      if (!cells.empty()) cells += ", ";
+      cells += GetCellValue(r, c);
+    }
+    if (cells.empty()) continue;
+    ++filled;
+    if (++listed > tally::kDescribedPointsMax) continue;
+    if (!rows.empty()) rows += "; ";
+    rows += wxString::Format("%d: %s", r + 1, cells);
+  }
+  wxString columns;
+  for (int c = 0; c < GetNumberCols(); ++c)
+    if (IsColShown(c) && GetColSize(c) > 0)
+      columns += (columns.empty() ? "" : ", ") + GetColLabelValue(c);
+  wxString description = wxString::Format(_("Columns: %s. "), columns);
+  if (filled == 0)
+    description += _("No row holds data.");
+  else
+    description += wxString::Format(_("Rows with data: %s"), rows) +
+                   (filled > tally::kDescribedPointsMax
+                        ? wxString::Format(_("; and %d more."), filled - tally::kDescribedPointsMax)
+                        : wxString("."));
+  a11y::setDescription(this, description);
+  a11y::setName(GetGridColLabelWindow(), _("Column headers"));
+  a11y::setDescription(GetGridColLabelWindow(), columns);
 }
 
 // The next cell a value can be typed into, row by row, skipping hidden columns
@@ -235,7 +308,10 @@ void VardenGrid::onTabbing(wxGridEvent& event) {
   int col = GetGridCursorCol();
   const bool forward = !event.ShiftDown();
   if (forward && tabStartCol < 0) tabStartCol = col;
-  if (nextEditableCell(row, col, forward)) moveByKeys(row, col);
+  if (nextEditableCell(row, col, forward))
+    moveByKeys(row, col);
+  else
+    leaveGrid(forward);
 }
 
 void VardenGrid::onEditorCreated(wxGridEditorCreatedEvent& event) {
@@ -269,6 +345,10 @@ void VardenGrid::onEditorKey(wxKeyEvent& event) {
     return;
   }
   if (handleUndoKey(event)) return;
+  if (key == WXK_TAB && event.ControlDown() && !event.AltDown()) {
+    leaveGrid(!event.ShiftDown());
+    return;
+  }
   event.Skip();
 }
 

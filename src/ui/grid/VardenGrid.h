@@ -50,6 +50,18 @@ class VardenGrid : public wxGrid {
   int selectionBottom = -1;
   int selectionRight = -1;
 
+  // What a screen reader hears of the table: its title ("Table of Class 7A") and
+  // the cell under the cursor with its row and column ("row 3, Value: 14"); the
+  // rows that hold text are listed in the table's description.
+  void setReaderTitle(const wxString& title);
+  void describeForReaders();
+  // The name the cell gets when the cursor is on it.
+  wxString readerCellText(int row, int col) const;
+
+  // Leaves the table for the next (or previous) control of the window, keeping
+  // what was typed: Ctrl+Tab, Shift+Ctrl+Tab, and Tab past the last cell.
+  void leaveGrid(bool forward);
+
   void onRangeSelect(wxGridRangeSelectEvent& event);
   void onKeyDown(wxKeyEvent& event);
 
@@ -81,6 +93,7 @@ class VardenGrid : public wxGrid {
   // row, as in a spreadsheet. -1 when the cursor last moved some other way.
   int tabStartCol = -1;
   bool movingByKeys = false;
+  wxString readerTitle;
 
   wxDECLARE_EVENT_TABLE();
 };

@@ -15,6 +15,7 @@
 #include "core/NumberText.h"
 #include "core/stats/Grouping.h"
 #include "ui/WxBridge.h"
+#include "ui/access/Accessible.h"
 
 wxBEGIN_EVENT_TABLE(GroupingDialog, wxDialog)
   EVT_TEXT(GroupingDialog::ID_START, GroupingDialog::onStartText)
@@ -88,14 +89,15 @@ void GroupingDialog::buildControls() {
                                    wxALIGN_RIGHT);
     label->SetFont(ownFont);
     grid->Add(label, wxSizerFlags().Right().CentreVertical());
+    return label;
   };
-  addLabel(_("Start Value:"));
+  wxStaticText* startLabel = addLabel(_("Start Value:"));
   startCtrl = new wxTextCtrl(this, ID_START, numberText(startValue), wxDefaultPosition, fieldSize);
   grid->Add(startCtrl, wxSizerFlags().CentreVertical());
-  addLabel(_("Group Size:"));
+  wxStaticText* sizeLabel = addLabel(_("Group Size:"));
   sizeCtrl = new wxTextCtrl(this, ID_SIZE, numberText(groupSize), wxDefaultPosition, fieldSize);
   grid->Add(sizeCtrl, wxSizerFlags().CentreVertical());
-  addLabel(_("Number of Groups:"));
+  wxStaticText* countLabel = addLabel(_("Number of Groups:"));
   countCtrl = new wxSpinCtrl(this, ID_COUNT, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                              wxSP_ARROW_KEYS, minGroups, maxGroups, groupCount);
   // GTK draws its two step buttons beside the text and cannot squeeze them into 80 pixels.
@@ -104,7 +106,8 @@ void GroupingDialog::buildControls() {
   top->Add(grid, wxSizerFlags().Centre().Border(wxLEFT | wxRIGHT, 10));
 
   auto* rangeRow = new wxBoxSizer(wxHORIZONTAL);
-  rangeRow->Add(new wxStaticText(this, wxID_ANY, _(" Range: ")), wxSizerFlags().CentreVertical());
+  auto* rangeLabel = new wxStaticText(this, wxID_ANY, _(" Range: "));
+  rangeRow->Add(rangeLabel, wxSizerFlags().CentreVertical());
   // At least 100 pixels, and wider as the texts need: "123.457 - 1234.57" must not
   // lose its end value.
   rangeCtrl = new wxStaticText(this, wxID_ANY, wxEmptyString);
@@ -113,9 +116,9 @@ void GroupingDialog::buildControls() {
   top->Add(rangeRow, wxSizerFlags().Centre().Border(wxALL, 10));
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  auto* ok = new wxButton(this, ID_OK, _("OK"));
-  auto* cancel = new wxButton(this, ID_CANCEL, _("Cancel"));
-  fitButton = new wxButton(this, ID_FIT, _("Fit to data"));
+  auto* ok = new wxButton(this, ID_OK, _("&OK"));
+  auto* cancel = new wxButton(this, ID_CANCEL, _("&Cancel"));
+  fitButton = new wxButton(this, ID_FIT, _("&Fit to data"));
   ok->SetFont(ownFont);
   cancel->SetFont(ownFont);
   fitButton->SetFont(ownFont);
@@ -125,6 +128,15 @@ void GroupingDialog::buildControls() {
   buttons->Add(cancel);
   fitButton->Show(static_cast<bool>(dataFit));
   top->Add(buttons, wxSizerFlags().Centre().Border(wxLEFT | wxRIGHT | wxBOTTOM, 10));
+
+  // A screen reader reads each field with its caption.
+  a11y::setLabelledBy(startCtrl, startLabel);
+  a11y::setLabelledBy(sizeCtrl, sizeLabel);
+  a11y::setLabelledBy(countCtrl, countLabel);
+  a11y::setLabelledBy(rangeCtrl, rangeLabel);
+  a11y::setName(startCtrl, _("Start value"));
+  a11y::setName(sizeCtrl, _("Group size"));
+  a11y::setName(countCtrl, _("Number of groups"));
 
   updateRangeText();
   SetSizerAndFit(top);

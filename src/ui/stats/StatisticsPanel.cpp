@@ -113,14 +113,17 @@ StatisticsPanel::StatisticsPanel(wxWindow* parent, const int nameIds[2], const i
                                 wxST_NO_AUTORESIZE);
     names[s]->SetFont(nameFont);
     names[s]->SetMinSize(wxSize(textSize(names[s]).x, -1));
-    nameButton[s] = new wxButton(this, nameIds[s], _("Name..."), wxDefaultPosition, wxSize(60, 15));
+    // Alt+N and Alt+M name the sets, Alt+Y and Alt+E cycle their deviations.
+    nameButton[s] = new wxButton(this, nameIds[s], s == 0 ? _("&Name...") : _("Na&me..."),
+                                 wxDefaultPosition, wxSize(60, 15));
     wxStaticText** v = values[s];
     using S = Statistic;
     for (S which : {S::N, S::Mean, S::Minimum, S::Q1, S::Median, S::Q3, S::Maximum, S::Range,
                     S::Iqr, S::Percentile})
       v[static_cast<int>(which)] = valueLabel(this, nine);
     v[static_cast<int>(S::Mode)] = valueLabel(this, nine);
-    cycleButton[s] = new wxButton(this, cycleIds[s], _("Cycle"), wxDefaultPosition, wxSize(40, 15));
+    cycleButton[s] = new wxButton(this, cycleIds[s], s == 0 ? _("C&ycle") : _("Cycl&e"),
+                                  wxDefaultPosition, wxSize(40, 15));
     v[static_cast<int>(S::StdDev)] = valueLabel(this, nine);
     pCaption[s] = boldCaption(this, _("p"));
     pCaption[s]->SetToolTip(

@@ -1,0 +1,119 @@
+#include "core/graph/GraphDescription.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace tally {
+
+namespace {
+
+// "Frequency axis from 0 to 10"; an axis without a caption is "Horizontal axis".
+std::string axisText(const GraphAxis& axis, const char* unnamed) {
+  const std::string label = axis.label.empty() ? std::string(unnamed) : axis.label;
+  return label + " axis from " + readoutText(axis.min) + " to " + readoutText(axis.max);
+}
+
+// Items joined by "; ", the ones beyond the limit counted instead of read.
+std::string listText(const std::vector<std::string>& items) {
+  std::string text;
+  const size_t shown = std::min(items.size(), static_cast<size_t>(kDescribedPointsMax));
+  for (size_t i = 0; i < shown; ++i) {
+    if (i > 0) text += "; ";
+    text += items[i];
+  }
+  if (items.size() > shown) text += "; and " + std::to_string(items.size() - shown) + " more";
+  return text;
+}
+
+std::string plural(size_t count, const char* one, const char* many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+std::string bothNames(const std::string& first, const std::string& second) {
+  return first + " and " + second;
+}
+
+}  // namespace
+
+GraphText describeColumnGraph(const std::string& setName, const GraphAxis& x,
+                              const GraphAxis& y, const PointList& columns, double barWidth,
+                              bool classes) {
+  GraphText text;
+  text.name = "Column graph of " + setName;
+  text.hasData = !columns.empty();
+  std::string d = text.name + ". " + axisText(x, "Horizontal") + ", " +
+                  axisText(y, "Vertical") + ". ";
+  if (columns.empty()) {
+    text.description = d + "No columns are drawn.";
+    return text;
+  }
+  std::vector<std::string> items;
+  for (const WorldPoint& c : columns) {
+    // Columns stand centred on their x; a class runs half a width either side.
+    const std::string where = classes ? valueText(c.x - barWidth / 2) + " to " +
+                                            valueText(c.x + barWidth / 2)
+                                      : valueText(c.x);
+    items.push_back(where + ": " + valueText(c.y));
+  }
+  const std::string what = classes ? "class and frequency" : "value and frequency";
+  text.description =
+      d + plural(columns.size(), "column", "columns") + " (" + what + "): " + listText(items) + ".";
+  return text;
+}
+
+GraphText describeBoxPlots(const BoxPlotSet sets[2], const GraphAxis& valueAxis, int decimals) {
+  GraphText text;
+  text.name = "Box-and-whisker plots of " + bothNames(sets[0].name, sets[1].name);
+  std::string d = text.name + ". " + axisText(valueAxis, "Value") + ".";
+  for (int s = 0; s < 2; ++s) {
+    const BoxPlotSet& set = sets[s];
+    d += " " + set.name + ": ";
+    // Box (q1 .. q3 .. q1), median, upper whisker, lower whisker.
+    const auto& l = set.lines;
+    if (l.size() < 4 || l[0].size() < 3 || l[1].empty() || l[2].size() < 2 || l[3].size() < 2) {
+      d += "no box is drawn.";
+      continue;
+    }
+    text.hasData = true;
+    d += "lower whisker " + valueText(l[3][1].y) + ", lower quartile " +
+         formatStatistic(l[0][0].y, decimals) + ", median " +
+         formatStatistic(l[1][0].y, decimals) + ", upper quartile " +
+         formatStatistic(l[0][2].y, decimals) + ", upper whisker " + valueText(l[2][1].y);
+    if (set.outliers.empty()) {
+      d += ", no outliers.";
+    } else {
+      std::vector<std::string> values;
+      for (const WorldPoint& p : set.outliers) values.push_back(valueText(p.y));
+      d += ", " + plural(values.size(), "outlier", "outliers") + ": " + listText(values) + ".";
+    }
+  }
+  text.description = d;
+  return text;
+}
+
+GraphText describeCumulativeCurves(const CurveSet sets[2], const GraphAxis& x, const GraphAxis& y,
+                                   int sliderPercent, int decimals) {
+  GraphText text;
+  text.name = "Cumulative percentage graph of " + bothNames(sets[0].name, sets[1].name);
+  std::string d = text.name + ". " + axisText(x, "Horizontal") + ", " +
+                  axisText(y, "Vertical") + ".";
+  for (int s = 0; s < 2; ++s) {
+    const CurveSet& set = sets[s];
+    d += " " + set.name + ": ";
+    if (set.points.empty()) {
+      d += "no curve is drawn.";
+      continue;
+    }
+    text.hasData = true;
+    std::vector<std::string> items;
+    for (const WorldPoint& p : set.points)
+      items.push_back(valueText(p.x) + ": " + readoutText(p.y) + "%");
+    d += "curve through (value: cumulative percent) " + listText(items) + "; at " +
+         std::to_string(sliderPercent) + "% the value is " +
+         formatStatistic(set.sliderValue, decimals) + ".";
+  }
+  text.description = d;
+  return text;
+}
+
+}  // namespace tally

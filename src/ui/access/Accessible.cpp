@@ -1,0 +1,150 @@
+#include "ui/access/Accessible.h"
+
+#include <wx/window.h>
+
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
+namespace a11y {
+
+#ifdef __WXGTK__
+
+namespace {
+
+// The object a reader meets when the window has the focus: that of the widget
+// wx connects its events to (the client area of a custom window, the text view
+// of a multi-line text, the scale of a slider).
+AtkObject* objectOf(wxWindow* window) {
+  if (!window) return nullptr;
+  GtkWidget* widget = window->GetConnectWidget();
+  if (!widget) widget = static_cast<GtkWidget*>(window->GetHandle());
+  return widget ? gtk_widget_get_accessible(widget) : nullptr;
+}
+
+wxString fromUtf8(const gchar* text) { return text ? wxString::FromUTF8(text) : wxString(); }
+
+void dropRelation(AtkObject* object, AtkRelationType type) {
+  AtkRelationSet* relations = atk_object_ref_relation_set(object);
+  if (!relations) return;
+  while (AtkRelation* r = atk_relation_set_get_relation_by_type(relations, type))
+    atk_relation_set_remove(relations, r);
+  g_object_unref(relations);
+}
+
+}  // namespace
+
+void setName(wxWindow* window, const wxString& name) {
+  AtkObject* object = objectOf(window);
+  if (!object || fromUtf8(atk_object_get_name(object)) == name) return;
+  atk_object_set_name(object, name.utf8_str());
+}
+
+void setDescription(wxWindow* window, const wxString& description) {
+  AtkObject* object = objectOf(window);
+  if (!object || fromUtf8(atk_object_get_description(object)) == description) return;
+  atk_object_set_description(object, description.utf8_str());
+}
+
+void setRole(wxWindow* window, Role role) {
+  AtkObject* object = objectOf(window);
+  if (!object) return;
+  AtkRole atkRole = ATK_ROLE_FILLER;
+  switch (role) {
+    case Role::Image: atkRole = ATK_ROLE_IMAGE; break;
+    case Role::Table: atkRole = ATK_ROLE_TABLE; break;
+    case Role::Label: atkRole = ATK_ROLE_LABEL; break;
+    case Role::Filler: atkRole = ATK_ROLE_FILLER; break;
+  }
+  if (atk_object_get_role(object) != atkRole) atk_object_set_role(object, atkRole);
+}
+
+void setLabelledBy(wxWindow* target, wxWindow* label) {
+  AtkObject* t = objectOf(target);
+  AtkObject* l = objectOf(label);
+  if (!t || !l || isLabelledBy(target, label)) return;
+  dropRelation(t, ATK_RELATION_LABELLED_BY);
+  dropRelation(l, ATK_RELATION_LABEL_FOR);
+  atk_object_add_relationship(t, ATK_RELATION_LABELLED_BY, l);
+  atk_object_add_relationship(l, ATK_RELATION_LABEL_FOR, t);
+}
+
+void labelsNothing(wxWindow* window) {
+  // A GTK label reports its mnemonic widget as the one it labels, whatever the
+  // relation set says: wx gives a text made just before a control that role.
+  GtkWidget* widget = window ? window->GetConnectWidget() : nullptr;
+  if (widget && GTK_IS_LABEL(widget)) gtk_label_set_mnemonic_widget(GTK_LABEL(widget), nullptr);
+  if (AtkObject* object = objectOf(window)) dropRelation(object, ATK_RELATION_LABEL_FOR);
+}
+
+int labelledCount(wxWindow* window) {
+  AtkObject* object = objectOf(window);
+  AtkRelationSet* relations = object ? atk_object_ref_relation_set(object) : nullptr;
+  if (!relations) return 0;
+  int count = 0;
+  if (AtkRelation* r = atk_relation_set_get_relation_by_type(relations, ATK_RELATION_LABEL_FOR))
+    if (GPtrArray* targets = atk_relation_get_target(r)) count = static_cast<int>(targets->len);
+  g_object_unref(relations);
+  return count;
+}
+
+wxString nameOf(wxWindow* window) {
+  AtkObject* object = objectOf(window);
+  return object ? fromUtf8(atk_object_get_name(object)) : wxString();
+}
+
+wxString descriptionOf(wxWindow* window) {
+  AtkObject* object = objectOf(window);
+  return object ? fromUtf8(atk_object_get_description(object)) : wxString();
+}
+
+bool isLabelledBy(wxWindow* target, wxWindow* label) {
+  AtkObject* t = objectOf(target);
+  AtkObject* l = objectOf(label);
+  if (!t || !l) return false;
+  AtkRelationSet* relations = atk_object_ref_relation_set(t);
+  if (!relations) return false;
+  bool found = false;
+  if (AtkRelation* r = atk_relation_set_get_relation_by_type(relations, ATK_RELATION_LABELLED_BY)) {
+    GPtrArray* targets = atk_relation_get_target(r);
+    for (guint i = 0; targets && i < targets->len && !found; ++i)
+      found = g_ptr_array_index(targets, i) == l;
+  }
+  g_object_unref(relations);
+  return found;
+}
+
+bool takesFocus(wxWindow* window) {
+  GtkWidget* widget = window ? window->GetConnectWidget() : nullptr;
+  return widget && gtk_widget_get_can_focus(widget);
+}
+
+bool holdsFocus(wxWindow* window) {
+  GtkWidget* widget = window ? static_cast<GtkWidget*>(window->GetHandle()) : nullptr;
+  if (!widget) return false;
+  GtkWidget* top = gtk_widget_get_toplevel(widget);
+  GtkWidget* focus = GTK_IS_WINDOW(top) ? gtk_window_get_focus(GTK_WINDOW(top)) : nullptr;
+  return focus && (focus == widget || gtk_widget_is_ancestor(focus, widget));
+}
+
+#else
+
+void setName(wxWindow*, const wxString&) {}
+void setDescription(wxWindow*, const wxString&) {}
+void setRole(wxWindow*, Role) {}
+void setLabelledBy(wxWindow*, wxWindow*) {}
+void labelsNothing(wxWindow*) {}
+int labelledCount(wxWindow*) { return 0; }
+wxString nameOf(wxWindow*) { return wxString(); }
+wxString descriptionOf(wxWindow*) { return wxString(); }
+bool isLabelledBy(wxWindow*, wxWindow*) { return false; }
+bool takesFocus(wxWindow* window) { return window && window->AcceptsFocus(); }
+bool holdsFocus(wxWindow* window) {
+  for (wxWindow* w = wxWindow::FindFocus(); w; w = w->GetParent())
+    if (w == window) return true;
+  return false;
+}
+
+#endif
+
+}  // namespace a11y

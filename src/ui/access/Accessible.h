@@ -1,0 +1,43 @@
+#pragma once
+// What assistive technology (a screen reader over AT-SPI) learns about a window:
+// its accessible name, description, role and which label it is read with. wx's
+// own wxAccessible works only on Windows; on GTK these go through the ATK object
+// of the widget that takes the focus (a text view inside a scrolled window, a
+// slider's scale, a custom window's client area). Elsewhere they do nothing.
+#include <wx/string.h>
+
+class wxWindow;
+
+namespace a11y {
+
+enum class Role { Image, Table, Label, Filler };
+
+// Each setter changes the object only when the text differs, so that a reader is
+// not told of a change that is none.
+void setName(wxWindow* window, const wxString& name);
+void setDescription(wxWindow* window, const wxString& description);
+void setRole(wxWindow* window, Role role);
+// `target` is read with `label`'s text: the pair gets a labelled-by relation one
+// way and a label-for relation the other. Relations the toolkit guessed for the
+// target before are dropped first (GTK makes a text that stands beside a button
+// its label).
+void setLabelledBy(wxWindow* target, wxWindow* label);
+
+// The window is the label of no other: drops the label-for relations the toolkit
+// guessed from the order the windows were made in (a value text made just
+// before a button became that button's label).
+void labelsNothing(wxWindow* window);
+// The targets the window is the label of, for checks.
+int labelledCount(wxWindow* window);
+
+// What the objects now say, for checks.
+wxString nameOf(wxWindow* window);
+wxString descriptionOf(wxWindow* window);
+bool isLabelledBy(wxWindow* target, wxWindow* label);
+// Whether the toolkit lets the keyboard focus reach the window.
+bool takesFocus(wxWindow* window);
+// Whether the keyboard focus is on the window or on a widget inside it (a choice
+// gives it to its inner button, which wx knows nothing of).
+bool holdsFocus(wxWindow* window);
+
+}  // namespace a11y
