@@ -12,6 +12,7 @@
 #include <wx/stattext.h>
 #include <wx/utils.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -21,6 +22,7 @@
 #include "ui/app/MainFrame.h"
 #include "ui/stats/StatisticsPanel.h"
 #include "ui/views/AnalysisPrintout.h"
+#include "AxesAnswer.h"
 #include "MainFrameDriver.h"
 #include "PixelTools.h"
 
@@ -90,10 +92,31 @@ class PrintTest : public ::testing::Test, protected MainFrameDriver {
       }
     return n;
   }
-  wxRect graphRect(int i, const wxSize& size) const {
+  // Graph i's box on the page, as the layout placed it.
+  wxRect graphRect(int i) const {
     const double s = layout.graphScale;
     return wxRect(layout.graphOrigin[i].x, layout.graphOrigin[i].y,
-                  static_cast<int>(size.x * s), static_cast<int>(size.y * s));
+                  static_cast<int>(std::ceil(layout.viewWidth[i] * s)),
+                  static_cast<int>(std::ceil(layout.viewHeight[i] * s)));
+  }
+  // Where the page may have ink: the names' line, the three graphs' boxes and the table.
+  bool onSomethingPlaced(int x, int y) const {
+    const wxPoint p(x, y);
+    for (int i = 0; i < 3; ++i)
+      if (graphRect(i).Contains(p)) return true;
+    const int namesBottom = layout.textOrigin.y +
+                            static_cast<int>(std::ceil(layout.textScale * (layout.nameY + 40)));
+    if (y >= layout.textOrigin.y && y < std::min(namesBottom, layout.graphOrigin[0].y)) return true;
+    return wxRect(wxPoint(layout.tableOrigin.x, layout.tableOrigin.y),
+                  wxPoint(layout.tableRight, layout.tableBottom))
+        .Contains(p);
+  }
+  int inkOutsideWhatWasPlaced(const wxImage& img) const {
+    int n = 0;
+    for (int y = 0; y < img.GetHeight(); ++y)
+      for (int x = 0; x < img.GetWidth(); ++x)
+        if (!white(img, x, y) && !onSomethingPlaced(x, y)) ++n;
+    return n;
   }
   // A band of the table in device pixels: lines first to last, columns from x to x + width
   // (text units).
@@ -104,6 +127,14 @@ class PrintTest : public ::testing::Test, protected MainFrameDriver {
     return wxRect(layout.tableOrigin.x + static_cast<int>(x * r),
                   layout.tableOrigin.y + static_cast<int>(top * r), static_cast<int>(width * r),
                   static_cast<int>((bottom - top) * r));
+  }
+
+  // A value axis set by hand through its page's "Axes..." button.
+  void setAxes(int page, const std::string& from, const std::string& to, const std::string& unit) {
+    AxesAnswer answer{from, to, unit};
+    wxTEST_DIALOG(click(frame->axesButton[page]), AnswerAxes(answer));
+    ASSERT_EQ(answer.problem, "");
+    ASSERT_TRUE(frame->analysis().axisRange(page));
   }
 
   void saveShot(const wxImage& img, const char* name) {
@@ -151,16 +182,13 @@ TEST_F(PrintTest, PageShowsNamesGraphsAndTableWhereTheLayoutPutsThem) {
                         static_cast<int>(40 * r), static_cast<int>(20 * r));
       EXPECT_GT(count(page, name, dark), 20) << "name " << s;
     }
-    const wxSize columnSize = frame->set1Graph->GetSize();
-    for (int g = 0; g < 2; ++g) EXPECT_GT(count(page, graphRect(g, columnSize), green), 500) << g;
+    for (int g = 0; g < 2; ++g) EXPECT_GT(count(page, graphRect(g), green), 500) << g;
     // Nothing of the column graphs' green outside their rectangles.
     EXPECT_EQ(count(page, wxRect(0, 0, page.GetWidth(), page.GetHeight()), green),
-              count(page, graphRect(0, columnSize), green) +
-                  count(page, graphRect(1, columnSize), green));
+              count(page, graphRect(0), green) + count(page, graphRect(1), green));
+    EXPECT_EQ(inkOutsideWhatWasPlaced(page), 0);
 
-    const wxSize thirdSize =
-        ogive ? frame->percentileGraph->GetSize() : frame->boxPlot->GetSize();
-    const wxRect third = graphRect(2, thirdSize);
+    const wxRect third = graphRect(2);
     EXPECT_GT(count(page, third, dark), 200);
     // The ogive of Set 1 is red; the box plot draws in black alone.
     if (ogive)
@@ -177,6 +205,8 @@ TEST_F(PrintTest, PageShowsNamesGraphsAndTableWhereTheLayoutPutsThem) {
     for (int x : {layout.labelX[0], layout.labelX[1], layout.valueX[0], layout.valueX[1]}) {
       EXPECT_GT(count(page, tableBand(x, 40, 0, 0), dark), 5) << x;
       EXPECT_GT(count(page, tableBand(x, 40, 15, 15), dark), 5) << x;
+      // The percentile row, captions and values.
+      EXPECT_GT(count(page, tableBand(x, 40, 17, 17), dark), 5) << x;
     }
     EXPECT_GE(layout.tableOrigin.y + 1, layout.graphsBottom);
   }
@@ -206,6 +236,8 @@ TEST_F(PrintTest, EverythingFitsOnA4AndLetterInBothOrientationsAtEveryWindowSize
         EXPECT_EQ(inkOutsideMargins(page), 0);
         EXPECT_LE(layout.tableBottom, h - kMargin);
         EXPECT_LE(layout.graphsRight, w - kMargin);
+        EXPECT_LE(layout.tableRight, w - kMargin);
+        EXPECT_EQ(inkOutsideWhatWasPlaced(page), 0);
         // Still a full table: its last line has ink in both value columns.
         for (int x : {layout.valueX[0], layout.valueX[1]})
           EXPECT_GT(count(page, tableBand(x, 40, 15, 15),
@@ -318,4 +350,53 @@ TEST_F(PrintTest, PreviewShowsThePageAndPrintsThroughThePrintCommand) {
   EXPECT_EQ(frame->printData.GetNoCopies(), 2);
   window->Close(true);
   settle();
+}
+
+namespace {
+
+std::string yearsText(int from, int to) {
+  std::string text;
+  for (int y = from; y <= to; ++y) text += std::to_string(y) + "\n";
+  return text;
+}
+
+}  // namespace
+
+// Years are far from 0: an ogive or a column drawn from x = 0 would run from the
+// sheet's left edge to the graph. Axes set by hand narrower than the data put
+// columns, curves and markers past the boxes' edges too: the boxes cut them.
+TEST_F(PrintTest, ClassesFarFromZeroLeaveNoInkOutsideTheGraphsBoxes) {
+  loadText(yearsText(1995, 2024));
+  selectSet(1);
+  loadText(yearsText(2001, 2019) + yearsText(2005, 2012));
+  for (int step = 0; step < 4; ++step) {
+    SCOPED_TRACE(step);
+    if (step == 1) {
+      // Classes of five years from 1980: the ogive in place of the box plot.
+      wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AnswerGrouping("1980", "5", 10));
+      settle();
+      ASSERT_EQ(frame->shownType(), tally::AlreadyGroupedContinuous);
+    }
+    if (step == 2) {
+      setAxes(tally::kOgiveAxis, "2000", "2010", "2");
+      setAxes(tally::kColumnAxis, "2004", "2012", "1");
+    }
+    if (step == 3) {
+      selectSet(0);
+      chooseType(tally::UngroupedDiscrete);
+      setAxes(tally::kBoxAxis, "2000", "2010", "5");
+    }
+    settle();
+    for (bool landscape : {false, true}) {
+      const int w = landscape ? kA4.height : kA4.width, h = landscape ? kA4.width : kA4.height;
+      const wxImage page = printPage(w, h);
+      ASSERT_TRUE(layout.drawable);
+      EXPECT_EQ(inkOutsideWhatWasPlaced(page), 0) << (landscape ? "landscape" : "portrait");
+      // Something was drawn in every box: the clipping cut the overflow, not the graphs.
+      for (int i = 0; i < 3; ++i)
+        EXPECT_GT(count(page, graphRect(i), [&](int x, int y) { return dark(page, x, y); }), 200)
+            << i;
+      if (step == 1 && !landscape) saveShot(page, "printed-years-ogive.png");
+    }
+  }
 }

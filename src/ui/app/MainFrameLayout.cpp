@@ -160,7 +160,10 @@ void MainFrame::buildPages() {
 
 void MainFrame::buildColumnPage() {
   auto* columnPageSizer = new wxBoxSizer(wxVERTICAL);
-  columnPageSizer->Add(columnWidthButton, 0, wxALIGN_RIGHT | wxRIGHT, 5);
+  auto* columnButtons = new wxBoxSizer(wxHORIZONTAL);
+  columnButtons->Add(makeAxesButton(columnGraphPage, tally::kColumnAxis), 0, wxRIGHT, 5);
+  columnButtons->Add(columnWidthButton);
+  columnPageSizer->Add(columnButtons, 0, wxALIGN_RIGHT | wxRIGHT, 5);
   auto* columnGraphs = new wxBoxSizer(wxHORIZONTAL);
   ColumnGraphView* graphs[2] = {set1Graph, set2Graph};
   for (int s = 0; s < 2; ++s) {
@@ -200,6 +203,7 @@ void MainFrame::buildBoxPage() {
 
   boxPageSizer = new wxBoxSizer(wxVERTICAL);
   boxPlotSizer = new wxBoxSizer(wxVERTICAL);
+  boxPlotSizer->Add(makeAxesButton(boxPage, tally::kBoxAxis), 0, wxALIGN_RIGHT | wxRIGHT | wxTOP, 5);
   boxPlotSizer->Add(boxPlot, 1, wxEXPAND | wxALL, 5);
   percentileSizer = new wxBoxSizer(wxVERTICAL);
   auto* ogiveRow = new wxBoxSizer(wxHORIZONTAL);
@@ -218,6 +222,7 @@ void MainFrame::buildBoxPage() {
   readOutRow->Add(readOut[0], 0, wxALL, 5);
   readOutRow->Add(set2PercentileCaption, 0, wxALL, 5);
   readOutRow->Add(readOut[1], 0, wxALL, 5);
+  readOutRow->Add(makeAxesButton(boxPage, tally::kOgiveAxis), 0, wxLEFT, 15);
   percentileSizer->Add(readOutRow, 0, wxALL, 5);
   boxPageSizer->Add(boxPlotSizer, 1, wxEXPAND);
   boxPageSizer->Add(percentileSizer, 1, wxEXPAND);
