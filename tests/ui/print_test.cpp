@@ -9,12 +9,18 @@
 #include <wx/ffile.h>
 #include <wx/filename.h>
 #include <wx/print.h>
+#include <wx/cmndata.h>
 #include <wx/stattext.h>
 #include <wx/utils.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <iostream>
+#include <limits>
+#include <locale>
+#include <sstream>
+#include <vector>
 #include <string>
 
 #include "core/NumberText.h"
@@ -399,4 +405,135 @@ TEST_F(PrintTest, ClassesFarFromZeroLeaveNoInkOutsideTheGraphsBoxes) {
       if (step == 1 && !landscape) saveShot(page, "printed-years-ogive.png");
     }
   }
+}
+
+namespace {
+
+// The sizes, in points on the paper, of every font a PostScript page selects: the
+// number before each "scalefont", times the scale the page's coordinates are
+// drawn at (the last "sx sy scale" of the pages before it, 1 when there is none;
+// the prolog's procedures use "scale" on operands of their own).
+std::vector<double> postScriptFontSizes(const std::string& ps) {
+  std::vector<double> sizes;
+  const size_t pages = ps.find("%%EndProlog");
+  std::istringstream words(pages == std::string::npos ? ps : ps.substr(pages));
+  words.imbue(std::locale::classic());
+  std::vector<std::string> recent;
+  double scale = 1;
+  std::string word;
+  auto number = [&recent](size_t back) {
+    double v = 0;
+    if (recent.size() < back) return std::numeric_limits<double>::quiet_NaN();
+    std::istringstream in(recent[recent.size() - back]);
+    in.imbue(std::locale::classic());
+    return (in >> v) ? v : std::numeric_limits<double>::quiet_NaN();
+  };
+  while (words >> word) {
+    if (word == "scale" && std::isfinite(number(1)) && std::isfinite(number(2)))
+      scale = std::min(number(1), number(2));
+    if (word == "scalefont") sizes.push_back(number(1) * scale);
+    recent.push_back(word);
+    if (recent.size() > 4) recent.erase(recent.begin());
+  }
+  return sizes;
+}
+
+}  // namespace
+
+// Every text on the printed page, the graphs' tick labels included, is at least 7
+// points on A4 and Letter, portrait and landscape, from any window size.
+TEST_F(PrintTest, EveryPrintedFontIsAtLeastSevenPoints) {
+  click(frame->FindWindow(ID_AUTO_DATA));
+  const wxSize sizes[] = {frame->GetMinSize(), wxSize(1000, 700), wxSize(1920, 1080)};
+  const wxString path = wxFileName::CreateTempFileName("tallyscope-fonts");
+  for (bool ogive : {false, true}) {
+    if (ogive) {
+      wxTEST_DIALOG(chooseType(tally::AlreadyGroupedContinuous), AnswerGrouping("4", "1", 10));
+    }
+    for (const wxSize& size : sizes) {
+      frame->SetSize(size);
+      frame->Layout();
+      settle();
+      for (wxPaperSize paper : {wxPAPER_A4, wxPAPER_LETTER})
+        for (wxPrintOrientation orientation : {wxPORTRAIT, wxLANDSCAPE}) {
+          SCOPED_TRACE(testing::Message()
+                       << (paper == wxPAPER_A4 ? "A4 " : "Letter ")
+                       << (orientation == wxLANDSCAPE ? "landscape " : "portrait ") << size.x
+                       << "x" << size.y << (ogive ? " ogive" : " box plot"));
+          wxPrintDialogData data;
+          data.GetPrintData().SetPaperId(paper);
+          data.GetPrintData().SetOrientation(orientation);
+          data.GetPrintData().SetPrintMode(wxPRINT_MODE_FILE);
+          data.GetPrintData().SetFilename(path);
+          data.SetFromPage(1);
+          data.SetToPage(9);
+          wxPostScriptPrinter printer(&data);
+          AnalysisPrintout printout(frame);
+          ASSERT_TRUE(printer.Print(frame, &printout, false));
+          ASSERT_TRUE(printout.lastLayout().drawable);
+          wxString ps;
+          ASSERT_TRUE(wxFFile(path).ReadAll(&ps));
+          const std::vector<double> fonts = postScriptFontSizes(toStd(ps));
+          // Names, heading, table, tick labels, captions, titles: many selections.
+          EXPECT_GE(fonts.size(), 8u);
+          for (double points : fonts) EXPECT_GE(points, 7.0);
+          // Nothing printed large by mistake either: the largest is the 17-point title.
+          for (double points : fonts) EXPECT_LE(points, 18.0);
+        }
+    }
+  }
+  // Kept to be read when a size was wrong.
+  if (HasFailure())
+    std::cerr << "last page printed: " << path << "\n";
+  else
+    wxRemoveFile(path);
+}
+
+// A set of one or two distinct values prints its n as the window shows it, and
+// the reason it has no statistics stays in its own column, wrapped onto the lines
+// below rather than running across the other set's captions.
+TEST_F(PrintTest, ASetOfTooFewValuesPrintsItsCountAndKeepsItsReasonInItsColumn) {
+  click(frame->FindWindow(ID_AUTO_DATA));
+  std::string many;
+  for (int i = 0; i < 23; ++i) many += i % 2 ? "7.5\n" : "8.5\n";
+  loadText(many);
+  ASSERT_EQ(text(frame->statistics->label(0, Statistic::N)), "23");
+  ASSERT_EQ(text(frame->statistics->label(0, Statistic::Mean)),
+            "At least three different values are needed");
+  const wxImage page = printPage(kA4.width, kA4.height);
+  ASSERT_TRUE(layout.drawable);
+  auto ink = [&](int x, int y) { return dark(page, x, y); };
+  // Between the end of Set 1's value column and Set 2's captions: nothing, on
+  // every line the reason could take.
+  const int columnEnd = layout.valueX[0] + layout.valueWidth + 1;
+  const int gapWidth = layout.labelX[1] - columnEnd - 1;
+  ASSERT_GT(gapWidth, 2);
+  EXPECT_EQ(count(page, tableBand(columnEnd, gapWidth, 0, 16), ink), 0);
+  // The reason is there, over more than one line; n on its own line.
+  EXPECT_GT(count(page, tableBand(layout.valueX[0], 40, 0, 0), ink), 5);
+  EXPECT_GT(count(page, tableBand(layout.valueX[0], 40, 1, 1), ink), 5);
+  EXPECT_GT(count(page, tableBand(layout.valueX[0], 40, 2, 2), ink), 5);
+
+  // In the PostScript: n as the window shows it, and every word of the reason.
+  const wxString path = wxFileName::CreateTempFileName("tallyscope-few");
+  frame->runPrinter = [&](wxWindow* parent, wxPrintDialogData& data, wxPrintout& printout) {
+    data.GetPrintData().SetPrintMode(wxPRINT_MODE_FILE);
+    data.GetPrintData().SetFilename(path);
+    data.SetFromPage(1);
+    data.SetToPage(9);
+    wxPostScriptPrinter printer(&data);
+    return printer.Print(parent, &printout, false) ? wxPRINTER_NO_ERROR : wxPrinter::GetLastError();
+  };
+  click(frame->FindWindow(ID_PRINT));
+  wxString ps;
+  ASSERT_TRUE(wxFFile(path).ReadAll(&ps));
+  wxRemoveFile(path);
+  const std::string out = toStd(ps);
+  EXPECT_NE(out.find("(23)"), std::string::npos);
+  for (const char* word : {"At", "least", "three", "different", "values", "are", "needed"})
+    EXPECT_NE(out.find(word), std::string::npos) << word;
+  // The percentile row of the other set.
+  EXPECT_NE(out.find("(Percentile \\(p = 50\\))"), std::string::npos);
+  EXPECT_NE(out.find("(" + text(frame->statistics->label(1, Statistic::Percentile)) + ")"),
+            std::string::npos);
 }
