@@ -69,8 +69,9 @@ TEST(PrintPage, PortraitPageStacksTheGraphsAboveTheTableAtFullSize) {
   EXPECT_EQ(p.tableBottom, 1679);    // 1149 + 530
 }
 
-// Landscape: the table (1.5625 * 738 = 1153.1 wide) leaves 1680 - 1153.1 - 12.5 =
-// 514.4 beside it, more than a quarter of the page: the third graph stands there.
+// Landscape: the table's ink (its captions from x1 = 98 to its right end 738, so
+// 1.5625 * 640 = 1000 wide) leaves 1680 - 1000 - 12.5 = 667.5 beside it, more than
+// a quarter of the page: the third graph stands there.
 TEST(PrintPage, LandscapePagePutsTheThirdGraphBesideTheTable) {
   const PageLayout p = layoutPage(measures(1680, 1166));
   ASSERT_TRUE(p.drawable);
@@ -80,13 +81,14 @@ TEST(PrintPage, LandscapePagePutsTheThirdGraphBesideTheTable) {
   EXPECT_EQ(p.viewHeight[0], 344);  // 538.44 / 1.5625 = 344.6
   EXPECT_EQ(p.graphOrigin[2].x, 0);
   EXPECT_EQ(p.graphOrigin[2].y, 635);  // 84.375 + 538.44 + 12.5
-  EXPECT_EQ(p.viewWidth[2], 329);      // 514.4 / 1.5625
+  EXPECT_EQ(p.viewWidth[2], 427);      // 667.5 / 1.5625
   EXPECT_EQ(p.viewHeight[2], 339);     // the table's 529.69 / 1.5625
-  EXPECT_EQ(p.tableOrigin.x, 526);     // 1680 - 1153.1
+  EXPECT_EQ(p.tableOrigin.x, 526);     // 1680 - 1.5625 * 738: the table ends at the right edge
   EXPECT_EQ(p.tableOrigin.y, 635);
   EXPECT_LE(p.tableRight, 1680);
-  // The third graph ends before the table begins.
-  EXPECT_LE(p.graphOrigin[2].x + p.viewWidth[2] * p.graphScale, p.tableOrigin.x);
+  // The third graph ends before the table's captions begin.
+  EXPECT_LE(p.graphOrigin[2].x + p.viewWidth[2] * p.graphScale,
+            p.tableOrigin.x + p.labelX[0] * p.textScale);
 }
 
 TEST(PrintPage, EverythingStaysOnThePageAndNoTextShrinksBelowSevenTenths) {
@@ -137,7 +139,8 @@ TEST(PrintPage, EverythingStaysOnThePageAndNoTextShrinksBelowSevenTenths) {
         // The column graphs do not meet.
         EXPECT_LT(p.graphOrigin[0].x + p.viewWidth[0] * p.graphScale, p.graphOrigin[1].x);
         if (p.thirdBesideTable) {
-          EXPECT_LE(p.graphOrigin[2].x + p.viewWidth[2] * p.graphScale, p.tableOrigin.x);
+          EXPECT_LE(p.graphOrigin[2].x + p.viewWidth[2] * p.graphScale,
+                    p.tableOrigin.x + p.labelX[0] * p.textScale);
         } else {
           EXPECT_LE(p.graphsBottom, p.tableOrigin.y + 1);  // rounding may touch, never overlap
         }

@@ -189,6 +189,22 @@ TEST_F(PrintTest, PageShowsNamesGraphsAndTableWhereTheLayoutPutsThem) {
       EXPECT_GT(count(page, name, dark), 20) << "name " << s;
     }
     for (int g = 0; g < 2; ++g) EXPECT_GT(count(page, graphRect(g), green), 500) << g;
+    // Every column of the box-plot types is whole on paper: as many green runs
+    // across the graph, a little above the axis (clear of its tick marks), as
+    // the set has values; none cut away at the window's edge.
+    for (int g = 0; g < 2 && !ogive; ++g) {
+      const wxRect box = graphRect(g);
+      int foot = -1;
+      for (int y = box.y; y < box.GetBottom(); ++y)
+        for (int x = box.x; x < box.GetRight() && foot != y; ++x)
+          if (greenish(page, x, y)) foot = y;
+      ASSERT_GT(foot, 0) << g;
+      const int y = foot - static_cast<int>(12 * layout.graphScale);
+      int runs = 0;
+      for (int x = box.x + 1; x < box.GetRight(); ++x)
+        if (greenish(page, x, y) && !greenish(page, x - 1, y)) ++runs;
+      EXPECT_EQ(runs, static_cast<int>(frame->analysis().set(g).pairs.size())) << g;
+    }
     // Nothing of the column graphs' green outside their rectangles.
     EXPECT_EQ(count(page, wxRect(0, 0, page.GetWidth(), page.GetHeight()), green),
               count(page, graphRect(0), green) + count(page, graphRect(1), green));

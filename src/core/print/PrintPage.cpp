@@ -50,12 +50,14 @@ PageLayout layoutPage(const PageMeasures& m) {
   const double gap = 8 * g;
   const double namesBottom = r * (top + 2.0 * ch);
   const double tableHeight = r * (out.firstRowY + static_cast<double>(kTableLines) * lh);
+  // Beside a graph the table's own left margin (up to its captions) is room for it.
   const double tableWidth = std::min(pw, r * rightEnd);
+  const double tableInk = std::min(pw, r * (rightEnd - out.labelX[0]));
   // One pixel spare for rounding each origin down and each extent up.
   const double room = ph - namesBottom - 1;
 
   double row1 = 0, row2 = 0, thirdWidth = pw;
-  const double besideWidth = pw - tableWidth - gap;
+  const double besideWidth = pw - tableInk - gap;
   if (pw > ph && besideWidth >= pw / 4) {
     out.thirdBesideTable = true;
     row2 = tableHeight;

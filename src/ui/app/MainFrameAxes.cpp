@@ -16,7 +16,8 @@ const int kAxesIds[3] = {ID_AXES_COLUMN, ID_AXES_BOX, ID_AXES_OGIVE};
 
 // The page's button; the graphs of the page get the same entry on their context menu.
 wxButton* MainFrame::makeAxesButton(wxWindow* parent, int page) {
-  auto* button = new wxButton(parent, kAxesIds[page], _("Axes..."));
+  auto* button = new wxButton(parent, kAxesIds[page], _("Axes..."), wxDefaultPosition,
+                              wxSize(80, 20));
   button->SetFont(boldFont(8));  // as "Col Width..." beside it
   button->SetToolTip(_("Set the range and tick unit of the value axis, or fit it to the data."));
   axesButton[page] = button;
@@ -49,16 +50,22 @@ void MainFrame::askAxes(int page) {
   if (handSet) {
     shown = *handSet;
   } else {
-    // The window the view was handed (the axis may add room for its labels
-    // beyond it), with the tick unit the axis chose for it.
+    // The frame fitted to the data, as the last refresh gave it, with the tick
+    // unit the axis chose for it.
+    const tally::RefreshResult& fitted = model.result();
     coordSys* view = page == tally::kColumnAxis ? static_cast<coordSys*>(set1Graph)
                      : page == tally::kBoxAxis  ? static_cast<coordSys*>(boxPlot)
                                                 : static_cast<coordSys*>(percentileGraph);
     view->updateScales();
-    if (page == tally::kBoxAxis)
-      shown = {view->getYMin(), view->getYMax(), view->getYTickUnit()};
-    else
+    if (page == tally::kColumnAxis) {
       shown = {view->getXMin(), view->getXMax(), view->getXTickUnit()};
+      if (fitted.columnRangesSet) shown = {fitted.xMin, fitted.xMax, shown.unit};
+    } else if (page == tally::kBoxAxis) {
+      shown = {view->getYMin(), view->getYMax(), view->getYTickUnit()};
+      if (fitted.boxRangeSet) shown = {fitted.boxYMin, fitted.boxYMax, shown.unit};
+    } else {
+      shown = {view->getXMin(), view->getXMax(), view->getXTickUnit()};
+    }
   }
   const wxString titles[3] = {_("Axes of the Column Graphs"), _("Axes of the Box Plot"),
                               _("Axes of the Ogive")};
