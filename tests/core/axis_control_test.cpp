@@ -107,6 +107,13 @@ TEST(AxisControl, ModelKeepsAHandSetRangeUntilFitToDataOrClearData) {
   m.setAxisRange(kOgiveAxis, AxisRange{0, 100, 10});
   m.clearData();
   for (int page : {kColumnAxis, kBoxAxis, kOgiveAxis}) EXPECT_FALSE(m.axisRange(page)) << page;
+
+  // So does opening another analysis.
+  enterYears(m);
+  m.setAxisRange(kColumnAxis, years);
+  const std::optional<std::string> none[2];
+  m.applyDescription(AnalysisDescription(), none);
+  EXPECT_FALSE(m.axisRange(kColumnAxis));
 }
 
 TEST(AxisControl, HandSetRangeIsAnUndoStep) {

@@ -324,6 +324,8 @@ ModelChange AnalysisModel::applyDescription(const AnalysisDescription& d,
   state_.histogramFollowsData =
       d.start == defaults.start && d.size == defaults.size && d.number == defaults.number;
   if (d.has("decimals")) state_.decimals = d.decimals;
+  // Another analysis: axes set by hand for the last one's data do not carry over.
+  for (std::optional<AxisRange>& axis : state_.axes) axis.reset();
 
   // Each file is read one value per line, into its own set.
   ModelChange change;
