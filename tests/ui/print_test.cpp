@@ -325,6 +325,16 @@ TEST_F(PrintTest, PrintCommandWritesOnePageWithTheStatisticsToAFile) {
     EXPECT_NE(out.find("(" + shown + ")"), std::string::npos) << shown;
   }
   EXPECT_NE(out.find("(" + text(frame->statistics->label(0, Statistic::Mode)) + ")"), std::string::npos);
+  // The names as on the preview: over its column of the page, as its column
+  // graph's title and under its box (Set 2, with no statistics, has no box).
+  const std::pair<std::string, size_t> names[] = {{name, 3}, {"Set 2", 2}};
+  for (const auto& [shown, expected] : names) {
+    size_t times = 0;
+    for (size_t at = out.find("(" + shown + ")"); at != std::string::npos;
+         at = out.find("(" + shown + ")", at + 1))
+      ++times;
+    EXPECT_EQ(times, expected) << shown;
+  }
   // Set 2's stale deviations (its stale count of 1 cannot be told from a tick label).
   EXPECT_EQ(out.find("(1.414)"), std::string::npos);
   EXPECT_EQ(out.find("(inf)"), std::string::npos);
