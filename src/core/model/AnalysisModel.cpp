@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/graph/AxisControl.h"
 #include "core/grid/DataFile.h"
 #include "core/grid/PasteText.h"
 #include "core/stats/HistogramFit.h"
@@ -302,6 +303,7 @@ ModelChange AnalysisModel::clearData() {
     }
     state_.cellsCut[s] = false;
   }
+  for (std::optional<AxisRange>& axis : state_.axes) axis.reset();
   ModelChange change;
   change.table = true;
   refresh(change);
@@ -337,6 +339,8 @@ ModelChange AnalysisModel::applyDescription(const AnalysisDescription& d,
   state_.histogramFollowsData =
       d.start == defaults.start && d.size == defaults.size && d.number == defaults.number;
   if (d.has("decimals")) state_.decimals = d.decimals;
+  // Another analysis: axes set by hand for the last one's data do not carry over.
+  for (std::optional<AxisRange>& axis : state_.axes) axis.reset();
 
   // Each file is read one value per line, into its own set.
   ModelChange change;
@@ -357,6 +361,22 @@ ModelChange AnalysisModel::applyDescription(const AnalysisDescription& d,
   change.rowsExceeded = shown.rowsExceeded;
   change.type = change.names = change.classes = true;
   refresh(change);
+  return change;
+}
+
+std::optional<AxisRange> AnalysisModel::axisRange(int page) const {
+  if (page < kColumnAxis || page > kOgiveAxis) return std::nullopt;
+  return state_.axes[page];
+}
+
+ModelChange AnalysisModel::setAxisRange(int page, std::optional<AxisRange> range) {
+  if (page < kColumnAxis || page > kOgiveAxis) return {};
+  if (range && !axisRangeProblem(*range).empty()) return {};
+  if (state_.axes[page] == range) return {};
+  state_.axes[page] = range;
+  // The refresh's result stands; only the views' ranges change.
+  ModelChange change;
+  change.graphs = true;
   return change;
 }
 

@@ -123,6 +123,12 @@ class AnalysisModel {
   // (absent: not read), read under Ungrouped Discrete, then the description's type.
   ModelChange applyDescription(const AnalysisDescription& d,
                                const std::optional<std::string> fileTexts[2]);
+  // The value axis of a graph page (AxisPage) as set by hand; unset: framed to the data.
+  std::optional<AxisRange> axisRange(int page) const;
+  // Sets a page's value axis by hand, or (nullopt, "Fit to data") frames it to the
+  // data again. A page out of range, a range axisRangeProblem refuses or the range
+  // in force changes nothing. Kept until Clear Data; undo brings it back.
+  ModelChange setAxisRange(int page, std::optional<AxisRange> range);
   // An undo step put back: its data, tables, names, groupings, width and type,
   // shown with `shownSet`; the percentiles and the deviation switch stay.
   ModelChange restore(const Analysis& step, int shownSet);

@@ -1,9 +1,11 @@
 #pragma once
 // The analysis as one value: what undo restores and what "unsaved data" compares.
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/NumberText.h"
+#include "core/description/AnalysisFile.h"
 #include "core/stats/DataSet.h"
 #include "core/stats/GridData.h"
 #include "core/stats/Grouping.h"
@@ -38,12 +40,16 @@ struct Analysis {
   CellTable cells[2];
   // Whether writing a set out in its layout cut it at the table's last row.
   bool cellsCut[2] = {false, false};
+  // The value axes set by hand (by AxisPage: column graphs, box plot, ogive);
+  // unset, a graph is framed to its data.
+  std::optional<AxisRange> axes[3];
 
   // The data both sets hold: what a data file keeps.
   bool sameData(const Analysis& o) const {
     return sets[0].pairs == o.sets[0].pairs && sets[1].pairs == o.sets[1].pairs;
   }
-  // Everything an undo step restores: the data and how they are typed and grouped.
+  // Everything an undo step restores: the data, how they are typed and grouped,
+  // and the axes set by hand.
   // The shown set, the deviation switch and the percentiles are ways of looking at
   // the data, not changes to them.
   bool sameContent(const Analysis& o) const {
@@ -51,7 +57,8 @@ struct Analysis {
            type == o.type && classes == o.classes && histogram == o.histogram &&
            histogramFollowsData == o.histogramFollowsData && columnWidth == o.columnWidth &&
            columnWidthChosen == o.columnWidthChosen && cells[0] == o.cells[0] &&
-           cells[1] == o.cells[1];
+           cells[1] == o.cells[1] && axes[0] == o.axes[0] && axes[1] == o.axes[1] &&
+           axes[2] == o.axes[2];
   }
 };
 

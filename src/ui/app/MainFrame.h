@@ -70,7 +70,10 @@ enum MainFrameId {
   ID_EXPORT_PICTURE,
   ID_EXPORT_PDF,
   ID_FREQUENCY_KIND,
-  ID_SHOW_VALUES
+  ID_SHOW_VALUES,
+  ID_AXES_COLUMN,  // "Axes..." of the column graphs, the box plot and the ogive (by AxisPage)
+  ID_AXES_BOX,
+  ID_AXES_OGIVE
 };
 
 // Indexes of the eight series records; each set owns four.
@@ -208,6 +211,11 @@ class MainFrame : public wxFrame {
   std::function<wxPrinterError(wxWindow* parent, wxPrintDialogData& data, wxPrintout& printout)>
       runPrinter;
 
+  // "Axes..." of a graph page (AxisPage): the dialog, then the model's range. The
+  // pages' buttons and the graphs' context menus run it.
+  void askAxes(int page);
+  wxButton* axesButton[3] = {};
+
   // Lines the slider's track up with the percentile graph's 0% and 100% rows.
   void alignPercentileSlider();
 
@@ -321,6 +329,9 @@ class MainFrame : public wxFrame {
   void handSliderPercentile(int set, double value);
   void handPercentage(int p);
   void handPercentileRange();
+  // MainFrameAxes.cpp: the value axes set by hand, over the fitted ones.
+  wxButton* makeAxesButton(wxWindow* parent, int page);
+  void applyAxisRanges();
   // Hands the set names to the views without redrawing them.
   void nameGraphs();
 

@@ -179,6 +179,8 @@ void MainFrame::buildColumnPage() {
   auto* columnPageSizer = new wxBoxSizer(wxVERTICAL);
   auto* columnControls = new wxBoxSizer(wxHORIZONTAL);
   columnControls->Add(frequencyChoice, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 10);
+  columnControls->Add(makeAxesButton(columnGraphPage, tally::kColumnAxis), 0,
+                      wxALIGN_CENTER_VERTICAL | wxRIGHT, 5);
   columnControls->Add(columnWidthButton, 0, wxALIGN_CENTER_VERTICAL);
   columnPageSizer->Add(columnControls, 0, wxALIGN_RIGHT | wxRIGHT, 5);
   auto* columnGraphs = new wxBoxSizer(wxHORIZONTAL);
@@ -220,7 +222,10 @@ void MainFrame::buildBoxPage() {
 
   boxPageSizer = new wxBoxSizer(wxVERTICAL);
   boxPlotSizer = new wxBoxSizer(wxVERTICAL);
-  boxPlotSizer->Add(showValuesCheck, 0, wxALIGN_RIGHT | wxRIGHT | wxTOP, 5);
+  auto* boxControls = new wxBoxSizer(wxHORIZONTAL);
+  boxControls->Add(showValuesCheck, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 10);
+  boxControls->Add(makeAxesButton(boxPage, tally::kBoxAxis), 0, wxALIGN_CENTER_VERTICAL);
+  boxPlotSizer->Add(boxControls, 0, wxALIGN_RIGHT | wxRIGHT | wxTOP, 5);
   boxPlotSizer->Add(boxPlot, 1, wxEXPAND | wxALL, 5);
   percentileSizer = new wxBoxSizer(wxVERTICAL);
   auto* ogiveRow = new wxBoxSizer(wxHORIZONTAL);
@@ -239,6 +244,7 @@ void MainFrame::buildBoxPage() {
   readOutRow->Add(readOut[0], 0, wxALL, 5);
   readOutRow->Add(set2PercentileCaption, 0, wxALL, 5);
   readOutRow->Add(readOut[1], 0, wxALL, 5);
+  readOutRow->Add(makeAxesButton(boxPage, tally::kOgiveAxis), 0, wxLEFT, 15);
   percentileSizer->Add(readOutRow, 0, wxALL, 5);
   boxPageSizer->Add(boxPlotSizer, 1, wxEXPAND);
   boxPageSizer->Add(percentileSizer, 1, wxEXPAND);

@@ -228,6 +228,7 @@ void MainFrame::showGraphs() {
   else
     for (int s = 0; s < 2; ++s)
       if (result.sets[s].hasStatistics) handColumnGraph(s, true);
+  applyAxisRanges();
 }
 
 // Columns of continuous data are a grouping too: what they leave out is named

@@ -89,6 +89,15 @@ tally::TextMeasure coordSys::dcMeasure(wxDC& dc) const {
 
 // ---- layout and transforms
 
+void coordSys::DoGetClientSize(int* width, int* height) const {
+  if (drawingSize.x > 0 && drawingSize.y > 0) {
+    if (width) *width = drawingSize.x;
+    if (height) *height = drawingSize.y;
+    return;
+  }
+  wxWindow::DoGetClientSize(width, height);
+}
+
 void coordSys::updateScales() {
   wxSize c = GetClientSize();
   layout.updateScales(c.x, c.y, windowMeasure());

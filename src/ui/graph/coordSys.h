@@ -112,6 +112,11 @@ class coordSys : public wxWindow, public GraphPropertiesHost {
   tally::GraphLayout& getLayout() { return layout; }
   const tally::GraphLayout& getLayout() const { return layout; }
 
+  // While set to a size (the printed page), the graph lays itself out and draws as
+  // if its client area had that size; wxDefaultSize returns to the window's own.
+  void setDrawingSize(const wxSize& size) { drawingSize = size; }
+  wxSize getDrawingSize() const { return drawingSize; }
+
   // Layout and transforms on the client size. World values are real (times pi on a trig axis).
   void updateScales();
   tally::Margins computeMargins(bool adjust) const;
@@ -209,6 +214,8 @@ class coordSys : public wxWindow, public GraphPropertiesHost {
   void onMotion(wxMouseEvent& event);
 
  protected:
+  void DoGetClientSize(int* width, int* height) const override;
+
   bool propertiesMenuEnabled = false;
   std::vector<std::pair<int, wxString>> menuEntries;
   tally::GraphLayout layout;
@@ -219,6 +226,7 @@ class coordSys : public wxWindow, public GraphPropertiesHost {
 
  private:
   GraphFonts fonts;
+  wxSize drawingSize = wxDefaultSize;
 
   tally::TextMeasure windowMeasure() const;
   tally::TextMeasure dcMeasure(wxDC& dc) const;

@@ -7,6 +7,8 @@
 
 #include "ui/WxBridge.h"
 #include "ui/app/MainFrame.h"
+#include "ui/views/BufferedGraphView.h"
+#include "ui/views/PercentileGraphView.h"
 
 namespace {
 
@@ -28,7 +30,7 @@ tally::PrintedSet printedSet(const tally::AnalysisModel& m, int s) {
   p.sumSquares = m.set(s).sumSquares;
   p.deviationScale = m.set(s).deviationScale;
   p.decimals = m.decimals();
-  p.mean = d.tooFewValues ? toStd(_("At least three different values are needed")) : l.mean;
+  p.mean = l.mean;
   p.mode = l.mode;
   p.minimum = l.minimum;
   p.q1 = l.q1;
@@ -37,8 +39,44 @@ tally::PrintedSet printedSet(const tally::AnalysisModel& m, int s) {
   p.maximum = l.maximum;
   p.range = l.range;
   p.iqr = l.iqr;
+  p.percentile = l.percentile;
+  if (d.tooFewValues) {
+    p.shownN = l.n;
+    p.reason = toStd(_("At least three different values are needed"));
+  }
   return p;
 }
+
+// A graph laid out at its box on the page with the page's fonts, then given back
+// to the window as it was.
+class PrintedGraph {
+ public:
+  PrintedGraph(BufferedGraphView* view, int width, int height) : view(view) {
+    keptSize = view->getDrawingSize();
+    keptFont = view->getFontSize();
+    view->setDrawingSize(wxSize(width, height));
+    view->setFontSize(tally::kPrintedGraphFont);
+    if (auto* ogive = dynamic_cast<PercentileGraphView*>(view)) {
+      keptMarker = ogive->getMarkerFontSize();
+      ogive->setMarkerFontSize(tally::kPrintedMarkerFont);
+    }
+  }
+  ~PrintedGraph() {
+    view->setDrawingSize(keptSize);
+    view->setFontSize(keptFont);
+    if (auto* ogive = dynamic_cast<PercentileGraphView*>(view)) ogive->setMarkerFontSize(keptMarker);
+    view->updateScales();
+    view->redrawPicture();
+  }
+  PrintedGraph(const PrintedGraph&) = delete;
+  PrintedGraph& operator=(const PrintedGraph&) = delete;
+
+ private:
+  BufferedGraphView* view;
+  wxSize keptSize;
+  int keptFont = 0;
+  int keptMarker = 0;
+};
 
 }  // namespace
 
@@ -53,6 +91,13 @@ bool AnalysisPrintout::HasPage(int page) { return page == 1; }
 
 void AnalysisPrintout::GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) {
   *minPage = *maxPage = *pageFrom = *pageTo = 1;
+}
+
+BufferedGraphView* AnalysisPrintout::printedGraph(int i) const {
+  if (i == 0) return frame->set1Graph;
+  if (i == 1) return frame->set2Graph;
+  if (frame->shownType() == tally::AlreadyGroupedContinuous) return frame->percentileGraph;
+  return frame->boxPlot;
 }
 
 bool AnalysisPrintout::OnPrintPage(int) {
@@ -75,30 +120,22 @@ bool AnalysisPrintout::OnPrintPage(int) {
   m.pageWidth = device.x - 2 * margin;
   m.pageHeight = device.y - 2 * margin;
 
-  const bool ogive = frame->shownType() == tally::AlreadyGroupedContinuous;
-  coordSys* third = ogive ? static_cast<coordSys*>(frame->percentileGraph)
-                          : static_cast<coordSys*>(frame->boxPlot);
-  const wxSize graph = frame->set1Graph->GetSize();
-  const wxSize below = third->GetSize();
-  m.graphWidth = graph.x;
-  m.graphHeight = graph.y;
-  m.thirdWidth = below.x;
-  m.thirdHeight = below.y;
-
   const double r = tally::pageTextScale(m);
   if (!(r > 0)) return true;
   dc->SetUserScale(r, r);
   dc->SetFont(bodyFont());
   m.lineHeight = dc->GetTextExtent("Car").y;
-  for (const tally::TableText& t : tally::tableLabels())
-    m.widestLabel = std::max(m.widestLabel, dc->GetTextExtent(wxGetTranslation(toWx(t.text))).x);
-  for (const tally::TableText& t : tally::tableValues(printedSet(frame->analysis(), 1)))
+  const tally::AnalysisModel& analysis = frame->analysis();
+  for (int s = 0; s < 2; ++s)
+    for (const tally::TableText& t : tally::tableLabels(analysis.percentile(s)))
+      m.widestLabel = std::max(m.widestLabel, dc->GetTextExtent(wxGetTranslation(toWx(t.text))).x);
+  for (const tally::TableText& t : tally::tableValues(printedSet(analysis, 1)))
     m.widestSet2Value = std::max(m.widestSet2Value, dc->GetTextExtent(toWx(t.text)).x);
   dc->SetFont(titleFont());
   const wxSize cat = dc->GetTextExtent("Cat");
   m.titleWidth = cat.x;
   m.titleHeight = cat.y;
-  m.set2NameWidth = dc->GetTextExtent(toWx(frame->analysis().setName(1))).x;
+  m.set2NameWidth = dc->GetTextExtent(toWx(analysis.setName(1))).x;
   layout = tally::layoutPage(m);
   if (!layout.drawable) {
     dc->SetUserScale(1, 1);
@@ -109,19 +146,20 @@ bool AnalysisPrintout::OnPrintPage(int) {
   dc->SetDeviceOrigin(layout.textOrigin.x, layout.textOrigin.y);
   dc->SetTextForeground(*wxBLACK);
   for (int s = 0; s < 2; ++s)
-    dc->DrawText(toWx(frame->analysis().setName(s)), layout.nameX[s], layout.nameY);
+    dc->DrawText(toWx(analysis.setName(s)), layout.nameX[s], layout.nameY);
 
-  // The graphs, each at its own window size.
+  // The graphs, each laid out at its box and kept inside it: a line or a text
+  // that would run past the box's edge is cut there, never drawn on the page
+  // round it.
   dc->SetUserScale(layout.graphScale, layout.graphScale);
-  dc->SetDeviceOrigin(layout.graphOrigin[0].x, layout.graphOrigin[0].y);
-  frame->set1Graph->draw(*dc);
-  dc->SetDeviceOrigin(layout.graphOrigin[1].x, layout.graphOrigin[1].y);
-  frame->set2Graph->draw(*dc);
-  dc->SetDeviceOrigin(layout.graphOrigin[2].x, layout.graphOrigin[2].y);
-  if (ogive)
-    frame->percentileGraph->draw(*dc);
-  else
-    frame->boxPlot->draw(*dc);
+  for (int i = 0; i < 3; ++i) {
+    BufferedGraphView* view = printedGraph(i);
+    PrintedGraph printed(view, layout.viewWidth[i], layout.viewHeight[i]);
+    dc->SetDeviceOrigin(layout.graphOrigin[i].x, layout.graphOrigin[i].y);
+    dc->SetClippingRegion(0, 0, layout.viewWidth[i], layout.viewHeight[i]);
+    view->draw(*dc);
+    dc->DestroyClippingRegion();
+  }
 
   dc->SetDeviceOrigin(layout.tableOrigin.x, layout.tableOrigin.y);
   dc->SetUserScale(layout.textScale, layout.textScale);
@@ -136,11 +174,19 @@ void AnalysisPrintout::drawTable(wxDC& dc) {
   dc.DrawText(wxGetTranslation(tally::kPrintHeading), layout.labelX[0], layout.headingY);
   dc.SetFont(bodyFont());
   auto rowY = [this](int line) { return layout.firstRowY + line * layout.lineHeight; };
-  for (const tally::TableText& t : tally::tableLabels())
-    for (int x : layout.labelX) dc.DrawText(wxGetTranslation(toWx(t.text)), x, rowY(t.line));
+  const tally::AnalysisModel& analysis = frame->analysis();
   for (int s = 0; s < 2; ++s)
-    for (const tally::TableText& t : tally::tableValues(printedSet(frame->analysis(), s)))
-      dc.DrawText(toWx(t.text), layout.valueX[s], rowY(t.line));
+    for (const tally::TableText& t : tally::tableLabels(analysis.percentile(s)))
+      dc.DrawText(wxGetTranslation(toWx(t.text)), layout.labelX[s], rowY(t.line));
+  auto measure = [&dc](const std::string& text) { return dc.GetTextExtent(toWx(text)).x; };
+  for (int s = 0; s < 2; ++s)
+    for (const tally::TableText& t : tally::tableValues(printedSet(analysis, s))) {
+      // A text wider than its column (the reason a set has no statistics) goes
+      // on the lines below, never across the other set's captions.
+      int line = t.line;
+      for (const std::string& part : tally::wrapWords(t.text, layout.valueWidth, measure))
+        dc.DrawText(toWx(part), layout.valueX[s], rowY(line++));
+    }
 }
 
 AnalysisPreview::AnalysisPreview(MainFrame* frame, wxPrintDialogData* data)

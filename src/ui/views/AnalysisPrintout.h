@@ -1,11 +1,13 @@
 #pragma once
 // The whole analysis on one printed page: the set names, both column graphs, the
 // box plot (or, for already grouped data, the percentile graph) and the table of
-// statistics: the texts from the analysis model's last refresh, the graphs as drawn.
+// statistics: the texts from the analysis model's last refresh, the graphs drawn
+// by their views, each laid out for its box on the paper with the page's fonts.
 #include <wx/print.h>
 
 #include "core/print/PrintPage.h"
 
+class BufferedGraphView;
 class MainFrame;
 
 class AnalysisPrintout : public wxPrintout {
@@ -24,6 +26,10 @@ class AnalysisPrintout : public wxPrintout {
   const tally::PageLayout& lastLayout() const { return layout; }
   // Kept clear on every side, since the toolkit does not tell a printer's own margins.
   static constexpr double marginInches = 0.25;
+
+  // The graph printed in box i: Set 1's and Set 2's column graphs, then the box
+  // plot or, for already grouped data, the ogive.
+  BufferedGraphView* printedGraph(int i) const;
 
  private:
   void drawTable(wxDC& dc);

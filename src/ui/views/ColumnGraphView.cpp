@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "ui/views/WindowClip.h"
+
 ColumnGraphView::ColumnGraphView(wxWindow* parent, wxWindowID id, const wxPoint& pos,
                                  const wxSize& size, long style)
     : BufferedGraphView(parent, id, pos, size, style, wxSize(150, 150)) {}
@@ -36,8 +38,11 @@ void ColumnGraphView::draw(wxDC& dc) {
   drawGrid(dc);
   // Slot order is drawing order: a later series covers an earlier one. The axes
   // come last: a column standing at 0 would hide the vertical axis and its labels.
-  for (const Slot& slot : slots)
-    if (slot.filled) drawSeries(dc, slot.copy);
+  {
+    const WindowClip inside(dc, *this);
+    for (const Slot& slot : slots)
+      if (slot.filled) drawSeries(dc, slot.copy);
+  }
   drawAxes(dc);
   drawBoxMarks(dc);
   drawNames(dc);

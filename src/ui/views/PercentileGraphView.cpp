@@ -8,6 +8,7 @@
 
 #include "core/NumberText.h"
 #include "ui/WxBridge.h"
+#include "ui/views/WindowClip.h"
 
 PercentileGraphView::PercentileGraphView(wxWindow* parent, wxWindowID id, const wxPoint& pos,
                                          const wxSize& size, long style)
@@ -100,8 +101,11 @@ void PercentileGraphView::draw(wxDC& dc) {
     dc.DrawText(number, inside(x + 4, dc.GetTextExtent(number).x), y0 - titleRise + 14);
   };
   const bool set1Shown = set1Curve.source != nullptr, set2Shown = set2Curve.source != nullptr;
-  if (set1Shown) drawSeries(dc, set1Curve.copy);
-  if (set2Shown) drawSeries(dc, set2Curve.copy);
+  {
+    const WindowClip inside(dc, *this);
+    if (set1Shown) drawSeries(dc, set1Curve.copy);
+    if (set2Shown) drawSeries(dc, set2Curve.copy);
+  }
   // The axes over the curves, the markers and their texts over everything.
   drawAxes(dc);
   dc.SetFont(markerFont(markerPoints));

@@ -39,6 +39,7 @@ class PercentileGraphView : public BufferedGraphView {
   // (the main window grows it with its text scale).
   static wxFont markerFont(int points = 9);
   void setMarkerFontSize(int points);
+  int getMarkerFontSize() const { return markerPoints; }
 
  private:
   struct Curve {
