@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -375,4 +376,27 @@ TEST(AnalysisModel, OpeningReplacesEverythingAndAutoDataTakesItsGrouping) {
   EXPECT_EQ(m.type(), GroupedDiscrete);
   m.autoData();
   EXPECT_EQ(m.classes(), (Grouping{10, 5, 3}));
+}
+
+// A set read from a data file is shown sorted in the type's layout, its frequencies
+// kept; the file's own order is not the table's.
+TEST(AnalysisModel, ASetFromADataFileIsShownAsTheWindowWritesItOut) {
+  const std::string dir = ::testing::TempDir();
+  const std::string file = dir + "analysis_model_open.csv";
+  {
+    std::FILE* f = std::fopen(file.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("7\t2\n5\t3\n", f);
+    std::fclose(f);
+  }
+  AnalysisDescription d;
+  DescriptionProblems problems;
+  ASSERT_TRUE(parseDescription("<analysis><type>2</type><set1File>" + file +
+                                   "</set1File></analysis>",
+                               d, problems));
+  AnalysisModel m;
+  m.openAnalysis(openAnalysis(d), &d);
+  EXPECT_EQ(m.cells(0), (CellTable{{"5", "3"}, {"7", "2"}}));
+  EXPECT_EQ(m.set(0).pairs, (std::vector<FrequencyPair>{{5, 3}, {7, 2}}));
+  std::remove(file.c_str());
 }

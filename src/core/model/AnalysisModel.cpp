@@ -386,8 +386,18 @@ ModelChange AnalysisModel::openAnalysis(const OpenedAnalysis& opened,
   // The slider keeps its place: it is a way of looking, not part of the file.
   next.sliderPosition = state_.sliderPosition;
   state_ = next;
+  // A set read from a data file is shown as the window writes it out: sorted, in
+  // the type's layout (an inline table is shown as it was saved, as typed).
+  for (int s = 0; s < 2; ++s) {
+    if (opened.files[s].empty() || opened.problem[s] != DataImport::None) continue;
+    std::vector<FrequencyPair>& pairs = state_.sets[s].pairs;
+    std::stable_sort(pairs.begin(), pairs.end(),
+                     [](const FrequencyPair& a, const FrequencyPair& b) { return a.value < b.value; });
+    writeTable(s);
+  }
 
   ModelChange change;
+  change.rowsExceeded = state_.cellsCut[0];
   for (int s = 0; s < 2; ++s)
     change.duplicates.insert(change.duplicates.end(), opened.duplicates[s].begin(),
                              opened.duplicates[s].end());

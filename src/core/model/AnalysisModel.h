@@ -125,8 +125,10 @@ class AnalysisModel {
                                const std::optional<std::string> fileTexts[2]);
   // An opened analysis file or description in place of everything: its sets and
   // tables as read, names, type, groupings, width, percentiles, deviation choice
-  // and decimals; Set 1 shown. Auto Data later takes its grouping and width from
-  // `autoSource` when given, else from the description the content writes.
+  // and decimals; Set 1 shown. A table read from a data file is written out from
+  // its set (sorted, in the type's layout), an inline one kept as typed. Auto Data
+  // later takes its grouping and width from `autoSource` when given, else from the
+  // description the content writes.
   ModelChange openAnalysis(const OpenedAnalysis& opened,
                            const AnalysisDescription* autoSource = nullptr);
   // An undo step put back: its data, tables, names, groupings, width and type,
