@@ -65,7 +65,7 @@ double totalFrequency(const std::vector<tally::FrequencyPair>& pairs) {
 }  // namespace
 
 TEST_F(MainFrameTest, StartsEmptyOnSet1UngroupedDiscrete) {
-  EXPECT_EQ(frame->GetTitle(), "Tallyscope");
+  EXPECT_EQ(frame->GetTitle(), "Untitled - Tallyscope");
   EXPECT_EQ(frame->statistics->nameLabel(0)->GetLabel(), "Set 1");
   EXPECT_EQ(frame->statistics->nameLabel(1)->GetLabel(), "Set 2");
 
