@@ -22,11 +22,13 @@ wxIMPLEMENT_APP_NO_MAIN(TestApp);
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  // The windows keep settings (the recent analyses): the tests keep theirs in a
-  // fresh folder of their own, never in the user's.
+  // The windows keep settings (the recent analyses, which GTK also lists among the
+  // desktop's recent files): the tests keep theirs in a fresh folder of their own,
+  // never in the user's.
   char folder[] = "/tmp/tallyscope-ui-config-XXXXXX";
   if (!mkdtemp(folder)) return 1;
   setenv("XDG_CONFIG_HOME", folder, 1);
+  setenv("XDG_DATA_HOME", folder, 1);
   if (!wxEntryStart(argc, argv)) return 1;
   wxConfigBase::Set(new wxFileConfig("tallyscope", wxEmptyString,
                                      std::string(folder) + "/tallyscope.conf", wxEmptyString,
