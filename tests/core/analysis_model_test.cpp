@@ -1,8 +1,12 @@
 #include "core/model/AnalysisModel.h"
 
+#include "core/description/AnalysisWriter.h"
+#include "core/description/DescriptionReader.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -281,4 +285,144 @@ TEST(AnalysisModel, ClassesThatLeaveValuesOutAreWidenedOnlyWhenTheAnswerSaysSo) 
     EXPECT_EQ(m.set(0).count, 5);
     EXPECT_EQ(m.shownCells(), column({"4", "5", "6", "7", "20"}));
   }
+}
+
+namespace {
+
+// A model's content written as an analysis file, read back and opened in a fresh model.
+AnalysisModel reopened(const AnalysisModel& m) {
+  AnalysisDescription read;
+  DescriptionProblems problems;
+  const std::string text = analysisFileText(describeAnalysis(m.content()));
+  EXPECT_TRUE(parseDescription(text, read, problems)) << problems.error;
+  EXPECT_TRUE(problems.invalid.empty());
+  AnalysisModel opened;
+  opened.openAnalysis(openAnalysis(read), &read);
+  return opened;
+}
+
+}  // namespace
+
+// Everything Save Analysis keeps comes back on opening, in every type: the tables
+// as typed (a blank row and a cell that is no number included), the sets read from
+// them, names, groupings, the chosen width, percentiles, deviation and decimals.
+TEST(AnalysisModel, ContentWrittenAndOpenedGivesTheSameAnalysisBack) {
+  for (int t = UngroupedDiscrete; t <= AlreadyGroupedContinuous; ++t) {
+    SCOPED_TRACE(t);
+    AnalysisModel m;
+    m.setClasses(Grouping{0, 5, 4});
+    m.chooseType(static_cast<DataType>(t));
+    const bool classes = t == AlreadyGroupedContinuous;
+    CellTable typed = m.shownCells();
+    typed.resize(4);
+    for (int r = 0; r < 4; ++r) {
+      const char* values[4] = {"3", "", "x", "12.5"};
+      const char* freqs[4] = {"2", "", "1", "4"};
+      if (!classes) typed[r][0] = values[r];
+      typed[r][1] = freqs[r];
+    }
+    m.enterTable(typed);
+    m.selectSet(1);
+    CellTable second = m.shownCells();
+    second.resize(std::max<size_t>(second.size(), 2));
+    second[0][classes ? 1 : 0] = "7";
+    second[1][classes ? 1 : 0] = "8";
+    m.enterTable(second);
+    m.setName(0, "Class 7A");
+    m.setName(1, "Gr\xC3\xB6\xC3\x9F" "e & <Gewicht>");
+    m.setHistogram(Grouping{1, 2, 7}, false);
+    m.setColumnWidth(3);
+    m.setPercentile(0, 25);
+    m.setPercentile(1, 90);
+    m.cycleDeviation();
+    m.setDecimals(2);
+
+    const AnalysisModel o = reopened(m);
+    EXPECT_EQ(o.type(), m.type());
+    for (int s = 0; s < 2; ++s) {
+      EXPECT_EQ(o.setName(s), m.setName(s));
+      EXPECT_EQ(o.cells(s), m.cells(s));
+      EXPECT_EQ(o.set(s).pairs, m.set(s).pairs);
+      EXPECT_EQ(o.percentile(s), m.percentile(s));
+    }
+    EXPECT_EQ(o.classes(), m.classes());
+    EXPECT_EQ(o.histogram(), m.histogram());
+    EXPECT_FALSE(o.histogramFollowsData());
+    EXPECT_EQ(o.state().columnWidth, 3);
+    EXPECT_TRUE(o.state().columnWidthChosen);
+    EXPECT_TRUE(o.sampleStdDev());
+    EXPECT_EQ(o.decimals(), 2);
+    EXPECT_EQ(o.shownSet(), 0);
+    // Nothing differs: the file the reopened analysis writes is the same.
+    EXPECT_EQ(analysisFileText(describeAnalysis(o.content())),
+              analysisFileText(describeAnalysis(m.content())));
+  }
+}
+
+// A fresh analysis keeps the choices that follow the data: no width, a histogram
+// fitted to the data, the automatic decimals; and it opens as it was.
+TEST(AnalysisModel, AFreshAnalysisKeepsItsFittedChoicesThroughTheFile) {
+  AnalysisModel m;
+  m.enterTable(column({"1.5", "2", "4"}));
+  const AnalysisContent c = m.content();
+  EXPECT_FALSE(c.columnWidth.has_value());
+  EXPECT_FALSE(c.histogram.has_value());
+  ASSERT_TRUE(c.decimals.has_value());
+  EXPECT_EQ(*c.decimals, kAutoDecimals);
+  EXPECT_EQ(c.names[0], "Set 1");
+  for (const auto& axis : c.axes) EXPECT_FALSE(axis.has_value());
+
+  const AnalysisModel o = reopened(m);
+  EXPECT_FALSE(o.state().columnWidthChosen);
+  EXPECT_TRUE(o.histogramFollowsData());
+  EXPECT_EQ(o.decimals(), kAutoDecimals);
+  EXPECT_EQ(o.shownColumnWidth(), m.shownColumnWidth());
+  EXPECT_EQ(o.set(0).pairs, m.set(0).pairs);
+  EXPECT_TRUE(o.set(1).pairs.empty());
+}
+
+// Opening replaces what was there, and Auto Data then takes the opened grouping.
+TEST(AnalysisModel, OpeningReplacesEverythingAndAutoDataTakesItsGrouping) {
+  AnalysisModel m;
+  m.enterTable(column({"1", "2", "3"}));
+  m.setName(1, "Old");
+  AnalysisDescription d;
+  DescriptionProblems problems;
+  ASSERT_TRUE(parseDescription(
+      "<analysis><type>2</type><start>10</start><size>5</size><number>3</number>"
+      "<set2Data>4\t2\n5\t1\n4\t3\n</set2Data></analysis>",
+      d, problems));
+  const ModelChange change = m.openAnalysis(openAnalysis(d));
+  EXPECT_TRUE(change.table && change.type && change.names && change.statistics);
+  // The repeated 4 of a value-and-frequency table is named once.
+  EXPECT_EQ(change.duplicates, (std::vector<double>{4}));
+  EXPECT_TRUE(m.set(0).pairs.empty());
+  EXPECT_TRUE(m.cells(0).empty());
+  EXPECT_EQ(m.setName(1), "Set 2");
+  EXPECT_EQ(m.type(), GroupedDiscrete);
+  m.autoData();
+  EXPECT_EQ(m.classes(), (Grouping{10, 5, 3}));
+}
+
+// A set read from a data file is shown sorted in the type's layout, its frequencies
+// kept; the file's own order is not the table's.
+TEST(AnalysisModel, ASetFromADataFileIsShownAsTheWindowWritesItOut) {
+  const std::string dir = ::testing::TempDir();
+  const std::string file = dir + "analysis_model_open.csv";
+  {
+    std::FILE* f = std::fopen(file.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("7\t2\n5\t3\n", f);
+    std::fclose(f);
+  }
+  AnalysisDescription d;
+  DescriptionProblems problems;
+  ASSERT_TRUE(parseDescription("<analysis><type>2</type><set1File>" + file +
+                                   "</set1File></analysis>",
+                               d, problems));
+  AnalysisModel m;
+  m.openAnalysis(openAnalysis(d), &d);
+  EXPECT_EQ(m.cells(0), (CellTable{{"5", "3"}, {"7", "2"}}));
+  EXPECT_EQ(m.set(0).pairs, (std::vector<FrequencyPair>{{5, 3}, {7, 2}}));
+  std::remove(file.c_str());
 }

@@ -3,6 +3,7 @@
 // say which set a control is for and follow the names and values, and graphs
 // that take the focus only while they show something.
 #include <gtest/gtest.h>
+#include <wx/menu.h>
 #include <wx/checkbox.h>
 #include <wx/notebook.h>
 #include <wx/toplevel.h>
@@ -80,7 +81,15 @@ TEST(AccessKeys, EveryVisibleButtonHasItsOwnAltKeyOnEveryPageAndType) {
       collectButtons(d.frame, buttons);
       // The data side's six buttons and the two sets at least.
       EXPECT_GE(buttons.size(), 8u) << "type " << type << " page " << page;
+      // The menu bar's titles take their Alt keys first.
       std::map<char, std::string> taken;
+      wxMenuBar* bar = d.frame->GetMenuBar();
+      ASSERT_NE(bar, nullptr);
+      for (size_t m = 0; m < bar->GetMenuCount(); ++m) {
+        const char key = mnemonicOf(bar->GetMenuLabel(m));
+        EXPECT_NE(key, 0) << toStd(bar->GetMenuLabel(m));
+        EXPECT_TRUE(taken.emplace(key, toStd(bar->GetMenuLabel(m))).second);
+      }
       for (wxControl* b : buttons) {
         const std::string label = toStd(b->GetLabel());
         const char key = mnemonicOf(b->GetLabel());

@@ -88,7 +88,7 @@ class AnswerQuestion : public wxExpectModalBase<wxMessageDialog, AnswerQuestion>
 // A closed frame waits in the toolkit's list of windows to delete at the next idle time.
 bool closing(wxWindow* frame) { return wxPendingDelete.Member(frame); }
 
-const char* const kCloseQuestion = "The data have not been saved. Close anyway?";
+const char* const kCloseQuestion = "Save changes to \xE2\x80\x9CUntitled\xE2\x80\x9D before closing?";
 
 }  // namespace
 
@@ -174,7 +174,7 @@ TEST(DataEntryCommit, EveryOtherControlFirstKeepsTheOpenCell) {
        {1, 2, 3}},
       {"closing the window",
        [](MainFrameDriver& d) {
-         wxTEST_DIALOG(d.frame->Close(), AnswerQuestion(kCloseQuestion, wxID_NO));
+         wxTEST_DIALOG(d.frame->Close(), AnswerQuestion(kCloseQuestion, wxID_CANCEL));
          EXPECT_FALSE(closing(d.frame));
        },
        {1, 2, 3}},
@@ -451,26 +451,36 @@ TEST(DataEntryUndo, KeepsMoreThanAHundredSteps) {
 
 // ---- Closing ---------------------------------------------------------------------
 
-TEST(DataEntryClose, AsksOnlyWhenTypedDataWouldBeLost) {
+TEST(DataEntryClose, AsksOnlyWhenUnsavedWorkWouldBeLost) {
   {
     auto d = freshWindow();
     d->frame->Close();  // nothing typed: no question
     EXPECT_TRUE(closing(d->frame));
   }
   {
+    // A data file keeps one set's table, not the analysis: still asked.
     auto d = freshWindow();
     d->type(0, 0, "4");
     d->frame->markDataSaved();
+    wxTEST_DIALOG(d->frame->Close(), AnswerQuestion(kCloseQuestion, wxID_NO));
+    EXPECT_TRUE(closing(d->frame));
+  }
+  {
+    // Typed and taken back again: nothing to lose.
+    auto d = freshWindow();
+    d->type(0, 0, "4");
+    d->type(0, 0, "");
     d->frame->Close();
     EXPECT_TRUE(closing(d->frame));
   }
   {
     auto d = freshWindow();
     d->type(0, 0, "4");
-    wxTEST_DIALOG(d->frame->Close(), AnswerQuestion(kCloseQuestion, wxID_NO));
+    wxTEST_DIALOG(d->frame->Close(), AnswerQuestion(kCloseQuestion, wxID_CANCEL));
     EXPECT_FALSE(closing(d->frame));
     EXPECT_EQ(observations(d->pairs(0)), (Values{4}));
-    wxTEST_DIALOG(d->frame->Close(), AnswerQuestion(kCloseQuestion, wxID_YES));
+    // "Close Without Saving"
+    wxTEST_DIALOG(d->frame->Close(), AnswerQuestion(kCloseQuestion, wxID_NO));
     EXPECT_TRUE(closing(d->frame));
   }
   {

@@ -432,7 +432,7 @@ class DescriptionTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(DescriptionTest, NamesFilesTypeColumnWidthAndGroupingAreApplied) {
-  spit(dir + "a.csv", "1\t9\n1\t9\n2\t9\n");  // read one value per line: 9 is no frequency
+  spit(dir + "a.csv", "1\t2\n2\t1\n");  // read in the type: values and frequencies
   spit(dir + "b.csv", "4\n5\n5\n6\n");
   open(describe("class.xml",
                 "<set1Name>Mathematics Class 7A, Mr Ng's afternoon</set1Name>"

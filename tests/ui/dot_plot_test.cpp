@@ -254,7 +254,7 @@ TEST_F(LessonGraphsTest, BoxPlotMarksTheMeansAndShowsTheFiveNumbers) {
   EXPECT_TRUE(box->valueLabels().empty());
 
   ASSERT_NE(frame->showValuesCheck, nullptr);
-  EXPECT_EQ(frame->showValuesCheck->GetLabel(), "Show values");
+  EXPECT_EQ(frame->showValuesCheck->GetLabelText(), "Show values");
   check(frame->showValuesCheck, true);
   auto labelTexts = [&] {
     std::vector<std::string> texts;

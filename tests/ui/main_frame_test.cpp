@@ -68,7 +68,7 @@ double totalFrequency(const std::vector<tally::FrequencyPair>& pairs) {
 }  // namespace
 
 TEST_F(MainFrameTest, StartsEmptyOnSet1UngroupedDiscrete) {
-  EXPECT_EQ(frame->GetTitle(), "Tallyscope");
+  EXPECT_EQ(frame->GetTitle(), "Untitled - Tallyscope");
   EXPECT_EQ(frame->statistics->nameLabel(0)->GetLabel(), "Set 1");
   EXPECT_EQ(frame->statistics->nameLabel(1)->GetLabel(), "Set 2");
 
@@ -241,7 +241,7 @@ TEST_F(MainFrameTest, EachControlHasItsOwnIdentifierAndReachesOnlyItsHandler) {
     const char* handler;
   };
   const std::vector<Route> routes = {
-      {"Clear Data", byLabel("&Clear Data"), wxEVT_BUTTON, ID_CLEAR_DATA, "onClearData"},
+      {"Clear Data", byLabel("Clear &Data"), wxEVT_BUTTON, ID_CLEAR_DATA, "onClearData"},
       {"data-type choice", frame->dataTypeChoice, wxEVT_CHOICE, ID_DATA_TYPE, "onDataTypeChanged"},
       {"Set 1 radio", frame->set1Radio, wxEVT_RADIOBUTTON, ID_SET1_RADIO, "onSetSelected"},
       {"Set 2 radio", frame->set2Radio, wxEVT_RADIOBUTTON, ID_SET2_RADIO, "onSetSelected"},

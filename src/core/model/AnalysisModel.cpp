@@ -380,6 +380,72 @@ ModelChange AnalysisModel::setAxisRange(int page, std::optional<AxisRange> range
   return change;
 }
 
+AnalysisContent AnalysisModel::content() const {
+  AnalysisContent c;
+  for (int s = 0; s < 2; ++s) {
+    c.names[s] = state_.setNames[s];
+    c.tables[s] = state_.cells[s];
+    c.percentile[s] = state_.percentiles[s];
+  }
+  c.type = state_.type;
+  c.classes = state_.classes;
+  if (!state_.histogramFollowsData) c.histogram = state_.histogram;
+  if (state_.columnWidthChosen) c.columnWidth = state_.columnWidth;
+  c.sampleStdDev = state_.sampleStdDev;
+  c.decimals = state_.decimals;
+  for (int page = kColumnAxis; page <= kOgiveAxis; ++page) c.axes[page] = state_.axes[page];
+  return c;
+}
+
+ModelChange AnalysisModel::openAnalysis(const OpenedAnalysis& opened,
+                                        const AnalysisDescription* autoSource) {
+  const AnalysisContent& c = opened.content;
+  description_ = autoSource ? *autoSource : describeAnalysis(c);
+  Analysis next;
+  next.type = static_cast<DataType>(std::clamp(static_cast<int>(c.type), 0, 4));
+  for (int s = 0; s < 2; ++s) {
+    next.sets[s] = opened.sets[s];
+    next.setNames[s] = next.sets[s].name = setNameFrom(c.names[s]);
+    next.cells[s] = c.tables[s];
+    if (next.cells[s].size() > static_cast<size_t>(kGridRows)) next.cells[s].resize(kGridRows);
+    trimTable(next.cells[s]);
+    next.percentiles[s] = std::clamp(c.percentile[s], 0, 100);
+  }
+  next.classes = c.classes;
+  next.histogramFollowsData = !c.histogram;
+  next.histogram = c.histogram ? *c.histogram : c.classes;
+  next.columnWidthChosen = c.columnWidth.has_value();
+  next.columnWidth = c.columnWidth ? *c.columnWidth : 1.0;
+  next.sampleStdDev = c.sampleStdDev;
+  if (c.decimals && (*c.decimals == kAutoDecimals || (*c.decimals >= 0 && *c.decimals <= 6)))
+    next.decimals = *c.decimals;
+  for (int page = kColumnAxis; page <= kOgiveAxis; ++page)
+    if (c.axes[page] && axisRangeProblem(*c.axes[page]).empty()) next.axes[page] = c.axes[page];
+  // The slider and the frequency kind keep their place: ways of looking, not part
+  // of the file.
+  next.sliderPosition = state_.sliderPosition;
+  next.relativeFrequency = state_.relativeFrequency;
+  state_ = next;
+  // A set read from a data file is shown as the window writes it out: sorted, in
+  // the type's layout (an inline table is shown as it was saved, as typed).
+  for (int s = 0; s < 2; ++s) {
+    if (opened.files[s].empty() || opened.problem[s] != DataImport::None) continue;
+    std::vector<FrequencyPair>& pairs = state_.sets[s].pairs;
+    std::stable_sort(pairs.begin(), pairs.end(),
+                     [](const FrequencyPair& a, const FrequencyPair& b) { return a.value < b.value; });
+    writeTable(s);
+  }
+
+  ModelChange change;
+  change.rowsExceeded = state_.cellsCut[0];
+  for (int s = 0; s < 2; ++s)
+    change.duplicates.insert(change.duplicates.end(), opened.duplicates[s].begin(),
+                             opened.duplicates[s].end());
+  change.table = change.type = change.names = change.classes = true;
+  refresh(change);
+  return change;
+}
+
 ModelChange AnalysisModel::restore(const Analysis& step, int shownSet) {
   const Analysis kept = state_;
   state_ = step;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/description/AnalysisDescription.h"
+#include "core/description/AnalysisFile.h"
 #include "core/grid/SpreadsheetImport.h"
 #include "core/stats/Analysis.h"
 #include "core/stats/DataSet.h"
@@ -77,6 +78,11 @@ class AnalysisModel {
   // A set holds data while it has any pair, even one that counts 0.
   bool holdsData() const;
 
+  // What Save Analysis writes: names, type, tables as typed, groupings, the chosen
+  // width, percentiles, the deviation choice and the decimals. Hand-set axis
+  // ranges are not held here.
+  AnalysisContent content() const;
+
   // Data files: the sets as last loaded or saved.
   void markSaved(int set = -1);
   bool hasUnsavedData() const;
@@ -129,6 +135,14 @@ class AnalysisModel {
   // data again. A page out of range, a range axisRangeProblem refuses or the range
   // in force changes nothing. Kept until Clear Data; undo brings it back.
   ModelChange setAxisRange(int page, std::optional<AxisRange> range);
+  // An opened analysis file or description in place of everything: its sets and
+  // tables as read, names, type, groupings, width, percentiles, deviation choice
+  // and decimals; Set 1 shown. A table read from a data file is written out from
+  // its set (sorted, in the type's layout), an inline one kept as typed. Auto Data
+  // later takes its grouping and width from `autoSource` when given, else from the
+  // description the content writes.
+  ModelChange openAnalysis(const OpenedAnalysis& opened,
+                           const AnalysisDescription* autoSource = nullptr);
   // An undo step put back: its data, tables, names, groupings, width and type,
   // shown with `shownSet`; the percentiles and the deviation switch stay.
   ModelChange restore(const Analysis& step, int shownSet);

@@ -1,6 +1,7 @@
 #include "ui/app/AnalysisApp.h"
 
 #include <wx/image.h>
+#include <wx/stdpaths.h>
 
 #include <cstdlib>
 
@@ -16,6 +17,9 @@ AnalysisApp::AnalysisApp() { setenv("GDK_GL", "disable", 0); }
 
 // Only the first argument names the analysis description; the rest are ignored.
 bool AnalysisApp::OnInit() {
+  // Settings (the recent analyses) go under ~/.config, where the desktop keeps them.
+  SetAppName("tallyscope");
+  wxStandardPaths::Get().SetFileLayout(wxStandardPaths::FileLayout_XDG);
   installFirstPaintProbe();
   wxInitAllImageHandlers();
   preferBitmapThemeAssets();

@@ -126,6 +126,7 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
   history.reset(model.state());
   historyStarted = true;
   markDataSaved();
+  buildMenuBar();
 }
 
 MainFrame::~MainFrame() = default;

@@ -3,10 +3,12 @@
 // A view of the analysis model it holds: handlers call one model operation and
 // show what it changed; nothing is read back from a control to compute anything.
 #include <wx/cmndata.h>
+#include <wx/filehistory.h>
 #include <wx/frame.h>
 #include <wx/prntbase.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -99,7 +101,10 @@ class MainFrame : public wxFrame {
 
   // Enters the grid's table as it now stands (a paste, a load) into the shown set.
   void extractGridData();
-  void openAnalysisDescription(const wxString& fileName);
+  // Puts the analysis of a description or analysis file in place (start-up and
+  // openAnalysisFile); one that cannot be used is reported and changes nothing.
+  // True when it was applied.
+  bool openAnalysisDescription(const wxString& fileName);
   // The print command: dialog, printout, messages; keeps the user's choices in
   // printData after a successful print. The preview window's Print button runs it too.
   bool printAnalysis(wxWindow* parent);
@@ -137,13 +142,30 @@ class MainFrame : public wxFrame {
       std::function<wxString(const wxString&, const wxString&, const wxString&, const wxString&,
                              const wxString&, int, wxWindow*)>;
   static FileSelector toolkitFileSelector();
-  // MainFrameExport.cpp. Files dropped on the window: the first loads as data into
-  // the set on show, one undo step. exportPicture asks for the file (".png" or
+  // MainFrameExport.cpp. Files dropped on the window: the first opens as the
+  // analysis when it is a ".tally" file, else loads as data into the set on show,
+  // one undo step. exportPicture asks for the file (".png" or
   // ".svg") and, for PNG, the scale; exportPdf writes the printed page to the file.
   bool dropFiles(const wxArrayString& files);
   bool exportPicture(BufferedGraphView* view);
   bool exportPdf(const wxString& path);
   FileSelector fileSelector = toolkitFileSelector();
+
+  // The analysis file (MainFrameFiles.cpp). openAnalysisFile puts the file's
+  // analysis in place of the window's, after the save question when there are
+  // unsaved changes; saveAnalysis writes the analysis to its file, asking for a
+  // name when it has none (or `askName`). Both false when nothing was done.
+  bool openAnalysisFile(const wxString& path);
+  bool saveAnalysis(bool askName = false);
+  // The analysis differs from what was last opened or saved.
+  bool hasUnsavedChanges() const;
+  // "Save changes to ... before closing?" when there are unsaved changes: true to
+  // go on (saved, or closed without saving), false on Cancel or a failed save.
+  bool askSaveChanges();
+  // The analysis file's full path; empty while the analysis has none.
+  const wxString& analysisPath() const { return analysisFile; }
+  // Analysis files lately opened or saved, newest first (kept in wxConfigBase::Get()).
+  wxFileHistory* recentAnalyses() const { return recentFiles.get(); }
 
   // The data type in force, and the layout it writes the grid in.
   tally::DataType shownType() const { return model.type(); }
@@ -349,6 +371,23 @@ class MainFrame : public wxFrame {
   void bindExports();
   void onCopyStatistics(wxCommandEvent& event);
   void onExportPdf(wxCommandEvent& event);
+
+  // MainFrameMenu.cpp: the menu bar, the title, the guide and About.
+  void buildMenuBar();
+  void showTitle();
+  void onOpenAnalysis(wxCommandEvent& event);
+  void onSaveAnalysis(wxCommandEvent& event);
+  void onRecentAnalysis(wxCommandEvent& event);
+  void onQuit(wxCommandEvent& event);
+  void onGuide(wxCommandEvent& event);
+  void onAbout(wxCommandEvent& event);
+  void onExportShownPicture(wxCommandEvent& event);
+  void rememberRecent(const wxString& path);
+  wxString analysisFile;
+  // The analysis file text of what was last opened or saved.
+  std::string savedText;
+  std::unique_ptr<wxFileHistory> recentFiles;
+  int firstPageItem = wxID_NONE;
 
   // MainFrameFiles.cpp
   void onLoadData(wxCommandEvent& event);

@@ -120,7 +120,10 @@ bool MainFrame::ProcessEvent(wxEvent& event) {
   if (eventDepth == 0) recordUndoStep();
   ++eventDepth;
   const bool handled = wxFrame::ProcessEvent(event);
-  if (--eventDepth == 0) recordUndoStep();
+  if (--eventDepth == 0) {
+    recordUndoStep();
+    showTitle();
+  }
   return handled;
 }
 
@@ -168,16 +171,12 @@ void MainFrame::onUndo(wxCommandEvent&) { undo(); }
 
 void MainFrame::onRedo(wxCommandEvent&) { redo(); }
 
-// Asks before typed data are lost with the window.
+// Asks before unsaved work is lost with the window.
 void MainFrame::onClose(wxCloseEvent& event) {
   commitGridEditor();
-  if (event.CanVeto() && hasUnsavedData()) {
-    wxMessageDialog ask(this, _("The data have not been saved. Close anyway?"), _("Tallyscope"),
-                        wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
-    if (ask.ShowModal() != wxID_YES) {
-      event.Veto();
-      return;
-    }
+  if (event.CanVeto() && !askSaveChanges()) {
+    event.Veto();
+    return;
   }
   event.Skip();
 }

@@ -18,6 +18,7 @@
 #include <wx/imagpng.h>
 #include <wx/msgdlg.h>
 #include <wx/paper.h>
+#include <wx/dcsvg.h>
 
 #include "core/FileAccess.h"
 #include "core/stats/Report.h"
@@ -31,7 +32,8 @@ namespace {
 std::string systemName(const wxString& path) { return std::string(path.fn_str()); }
 wxString shownName(const std::string& path) { return wxString(path.c_str(), *wxConvFileName); }
 
-// Files dropped anywhere on the window load as data into the set on show.
+// Files dropped anywhere on the window: an analysis file opens, any other file
+// loads as data into the set on show.
 class DataFileDrop : public wxFileDropTarget {
  public:
   explicit DataFileDrop(MainFrame* frame) : frame(frame) {}
@@ -72,6 +74,8 @@ void MainFrame::onCopyStatistics(wxCommandEvent&) {
 bool MainFrame::dropFiles(const wxArrayString& files) {
   probe("dropFiles");
   commitGridEditor();
+  // An analysis file opens in place of the analysis, after the save question.
+  if (wxFileName(files[0]).GetExt().Lower() == "tally") return openAnalysisFile(files[0]);
   recordUndoStep();
   // One set takes one file: the first.
   const bool loaded = loadDataFile(files[0]);
@@ -80,21 +84,40 @@ bool MainFrame::dropFiles(const wxArrayString& files) {
   return loaded;
 }
 
-// The graph as a PNG picture, 1, 2 or 3 times its size on screen; a name without
-// an extension gets ".png".
+// The graph as a picture file, by the name's extension: PNG, 1, 2 or 3 times its
+// size on screen, or SVG; a name without an extension gets ".png".
 bool MainFrame::exportPicture(BufferedGraphView* view) {
   const wxString chosen =
       fileSelector(_("Export Picture"), wxString(), wxString(), "png",
-                   _("PNG pictures (*.png)|*.png"), wxFD_SAVE, this);
+                   _("PNG pictures (*.png)|*.png|SVG pictures (*.svg)|*.svg"), wxFD_SAVE, this);
   if (chosen.empty()) return false;
   const wxString path = shownName(tally::withDefaultExtension(systemName(chosen), ".png"));
   const wxString extension = wxFileName(path).GetExt().Lower();
-  if (extension != "png") {
-    showMessage(_("A picture is saved as a .png file."), _("Export Picture"),
+  if (extension != "png" && extension != "svg") {
+    showMessage(_("A picture is saved as a .png or .svg file."), _("Export Picture"),
                 wxOK | wxICON_ERROR);
     return false;
   }
   const wxSize size = view->GetClientSize();
+  if (extension == "svg") {
+    bool written = false;
+    {
+      wxSVGFileDC dc(path, size.x, size.y, 96, _("Tallyscope graph"));
+      if (dc.IsOk()) {
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        view->draw(dc);
+        written = true;
+      }
+    }
+    // The DC writes its file as it closes; an empty or missing file did not work.
+    if (!written || !wxFileName(path).FileExists() || wxFileName(path).GetSize() == 0) {
+      showMessage(wxString::Format(_("The picture could not be saved as \"%s\"."), path),
+                  _("Export Picture"), wxOK | wxICON_ERROR);
+      return false;
+    }
+    return true;
+  }
   const wxString scales[] = {_("1x (as on screen)"), _("2x"), _("3x")};
   wxSingleChoiceDialog ask(this, _("Size of the picture:"), _("Export Picture"), 3, scales);
   if (ask.ShowModal() != wxID_OK) return false;

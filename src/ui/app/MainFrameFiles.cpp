@@ -1,4 +1,4 @@
-// Data files and the analysis description.
+// Data files and the analysis file.
 #include "ui/app/MainFrame.h"
 
 #include <cmath>
@@ -8,11 +8,14 @@
 #include <wx/choice.h>
 #include <wx/filedlg.h>
 #include <wx/filefn.h>
+#include <wx/filename.h>
 #include <wx/msgdlg.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
 
 #include "core/FileAccess.h"
+#include "core/description/AnalysisFile.h"
+#include "core/description/AnalysisWriter.h"
 #include "core/description/DescriptionReader.h"
 #include "core/grid/DataFile.h"
 #include "core/grid/SpreadsheetImport.h"
@@ -125,11 +128,22 @@ bool MainFrame::saveDataFile() {
   return true;
 }
 
-// Applies the analysis description named on the command line: set names, data
-// files, column width, grouping and data type. A description that cannot be read
-// or is not well formed is reported and the window starts in its default state, so
-// that Auto Data later takes the defaults, not half a file.
-void MainFrame::openAnalysisDescription(const wxString& fileName) {
+namespace {
+
+wxString analysisFileWildcard() {
+  return _("Analysis files (*.tally)|*.tally|All files (*.*)|*.*");
+}
+
+}  // namespace
+
+// Applies an analysis description or analysis file: set names, the tables (inline
+// or from data files, read in the description's type), groupings, width, type,
+// percentiles, deviation and decimals. At start-up a description that cannot be
+// read or is not well formed is reported and the window starts in its default
+// state, so that Auto Data later takes the defaults, not half a file; later it is
+// reported and the analysis on show stays.
+bool MainFrame::openAnalysisDescription(const wxString& fileName) {
+  const bool starting = classDialog == nullptr;
   bool usable = false;
   tally::AnalysisDescription description;
   if (fileName.length() >= 2) {
@@ -137,10 +151,15 @@ void MainFrame::openAnalysisDescription(const wxString& fileName) {
     tally::DescriptionProblems problems;
     usable = tally::loadDescription(systemName(fileName), read, problems);
     if (!usable) {
-      showMessage(wxString::Format(_("The analysis description \"%s\" could not be used. "
-                                     "%s\nThe program starts without it."),
-                                   fileName, toWx(problems.error)),
-                  _("Error"), wxOK | wxICON_ERROR);
+      if (starting)
+        showMessage(wxString::Format(_("The analysis description \"%s\" could not be used. "
+                                       "%s\nThe program starts without it."),
+                                     fileName, toWx(problems.error)),
+                    _("Error"), wxOK | wxICON_ERROR);
+      else
+        showMessage(wxString::Format(_("The analysis file \"%s\" could not be opened. %s"),
+                                     fileName, toWx(problems.error)),
+                    _("Error"), wxOK | wxICON_ERROR);
     } else {
       description = read;
       if (!problems.invalid.empty()) {
@@ -154,28 +173,116 @@ void MainFrame::openAnalysisDescription(const wxString& fileName) {
     }
   }
 
-  if (!classDialog)
+  if (starting) {
     classDialog = new GroupingDialog(this, description.start, description.size, description.number);
-  if (!histogramDialog)
     histogramDialog =
         new GroupingDialog(this, description.start, description.size, description.number);
+  }
   if (!usable) {
-    // Nothing to draw yet: the views keep the empty axes they were made with.
-    tally::ModelChange start;
-    start.table = start.type = start.names = start.statistics = true;
-    show(start);
-    return;
+    if (starting) {
+      // Nothing to draw yet: the views keep the empty axes they were made with.
+      tally::ModelChange start;
+      start.table = start.type = start.names = start.statistics = true;
+      show(start);
+      savedText = tally::analysisFileText(tally::describeAnalysis(model.content()));
+    }
+    return false;
   }
 
-  // Set 2's file is read only when Set 1's is named.
-  std::optional<std::string> texts[2];
-  const std::string files[2] = {description.set1File, description.set2File};
-  for (int s = 0; s < 2 && !files[s].empty(); ++s) {
-    std::string text;
-    if (readDataText(shownName(tally::setFilePath(description, files[s])), text)) texts[s] = text;
+  const tally::OpenedAnalysis opened = tally::openAnalysis(description);
+  for (int s = 0; s < 2; ++s) {
+    const wxString file = shownName(opened.files[s]);
+    if (opened.problem[s] == tally::DataImport::Unreadable)
+      showMessage(wxString::Format(_("The data file \"%s\" could not be loaded. %s"), file,
+                                   wxGetTranslation(toWx(opened.error[s]))),
+                  _("Error"), wxOK | wxICON_ERROR);
+    else if (opened.problem[s] == tally::DataImport::NoNumbers)
+      showMessage(toWx(tally::noNumbersMessage(
+                      toStd(file), toStd(wxGetTranslation(tally::kNoNumbersMessage)))),
+                  _("Error"), wxOK | wxICON_ERROR);
   }
-  tally::ModelChange change = model.applyDescription(description, texts);
+  tally::ModelChange change = model.openAnalysis(opened, &description);
   change.graphs = change.statistics = true;
   show(change);
-  if (model.type() == tally::AlreadyGroupedContinuous) show(model.setClasses(askClasses()));
+  // Classes counted from a data file are asked for again, as when the type is
+  // chosen; a table kept inline was saved under its classes.
+  if (model.type() == tally::AlreadyGroupedContinuous && !description.has("set1Data") &&
+      !description.has("set2Data"))
+    show(model.setClasses(askClasses()));
+  wxFileName name(fileName);
+  name.MakeAbsolute();
+  analysisFile = name.GetFullPath();
+  savedText = tally::analysisFileText(tally::describeAnalysis(model.content()));
+  rememberRecent(analysisFile);
+  return true;
+}
+
+bool MainFrame::openAnalysisFile(const wxString& path) {
+  commitGridEditor();
+  if (!askSaveChanges()) return false;
+  if (!openAnalysisDescription(path)) return false;
+  // A file opened is a fresh start: undo does not go back into the analysis before it.
+  history.reset(model.state());
+  markDataSaved();
+  showTitle();
+  return true;
+}
+
+bool MainFrame::hasUnsavedChanges() const {
+  return tally::analysisFileText(tally::describeAnalysis(model.content())) != savedText;
+}
+
+bool MainFrame::askSaveChanges() {
+  commitGridEditor();
+  if (!hasUnsavedChanges()) return true;
+  const wxString name =
+      analysisFile.empty() ? _("Untitled") : wxFileName(analysisFile).GetFullName();
+  wxMessageDialog ask(this,
+                      wxString::Format(_(L"Save changes to \u201C%s\u201D before closing?"), name),
+                      _("Tallyscope"), wxYES_NO | wxCANCEL | wxICON_QUESTION);
+  ask.SetYesNoCancelLabels(_("Save"), _("Close Without Saving"), _("Cancel"));
+  switch (ask.ShowModal()) {
+    case wxID_YES:
+      return saveAnalysis();
+    case wxID_NO:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Writes the whole analysis, its tables inline, atomically over its file.
+bool MainFrame::saveAnalysis(bool askName) {
+  commitGridEditor();
+  wxString path = analysisFile;
+  if (askName || path.empty()) {
+    const wxFileName current(analysisFile);
+    const wxString chosen =
+        fileSelector(_("Save Analysis As"), analysisFile.empty() ? wxString() : current.GetPath(),
+                     analysisFile.empty() ? wxString() : current.GetFullName(), "tally",
+                     analysisFileWildcard(), wxFD_SAVE, this);
+    if (chosen.empty()) return false;
+    // A name without an extension gets ".tally", so that Open Analysis lists the file.
+    path = shownName(tally::withDefaultExtension(systemName(chosen), ".tally"));
+    wxFileName absolute(path);
+    absolute.MakeAbsolute();
+    path = absolute.GetFullPath();
+    if (path != analysisFile && wxFileExists(path) &&
+        wxMessageDialog(this, _("File already exists. Do you want to replace it?"),
+                        _("File Exists"), wxYES_NO)
+                .ShowModal() != wxID_YES)
+      return false;
+  }
+  const tally::AnalysisDescription description = tally::describeAnalysis(model.content());
+  std::string reason;
+  if (!tally::saveAnalysisFile(systemName(path), description, reason)) {
+    showMessage(wxString::Format(_("File could not be saved. %s"), wxGetTranslation(toWx(reason))),
+                _("File Creation Error"), wxOK | wxICON_ERROR);
+    return false;
+  }
+  analysisFile = path;
+  savedText = tally::analysisFileText(description);
+  rememberRecent(path);
+  showTitle();
+  return true;
 }

@@ -21,7 +21,7 @@ void MainFrame::buildGraphChoices() {
   frequencyChoice->SetSelection(0);
   Bind(wxEVT_CHOICE, &MainFrame::onFrequencyKind, this, ID_FREQUENCY_KIND);
 
-  showValuesCheck = new wxCheckBox(boxPage, ID_SHOW_VALUES, _("Show values"));
+  showValuesCheck = new wxCheckBox(boxPage, ID_SHOW_VALUES, _("Sho&w values"));
   Bind(wxEVT_CHECKBOX, &MainFrame::onShowValues, this, ID_SHOW_VALUES);
 }
 

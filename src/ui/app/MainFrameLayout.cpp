@@ -90,8 +90,8 @@ wxSizer* MainFrame::buildDataSide(wxPanel* mainPanel, wxNotebook*& pages) {
   auto* buttonRow = new wxBoxSizer(wxHORIZONTAL);
   buttonRow->Add(180, 20, 10);
   const std::pair<int, wxString> buttons[] = {
-      {ID_CLEAR_DATA, _("&Clear Data")}, {ID_PRINT, _("&Print")},
-      {ID_PREVIEW, _("Pre&view")},       {ID_AUTO_DATA, _("&Auto Data")},
+      {ID_CLEAR_DATA, _("Clear &Data")}, {ID_PRINT, _("&Print")},
+      {ID_PREVIEW, _("P&review")},       {ID_AUTO_DATA, _("&Auto Data")},
       {ID_LOAD_DATA, _("&Load Data")},   {ID_SAVE_DATA, _("&Save Data")}};
   for (const auto& [id, text] : buttons)
     buttonRow->Add(new wxButton(mainPanel, id, text), 0, wxALL, 2);

@@ -206,9 +206,9 @@ void coordSys::drawGrid(wxDC& dc) {
     };
     for (double p : xs) ring(layout.xWorld(p));
     for (double p : ys) ring(layout.yWorld(p));
-    dc.SetBrush(wxNullBrush);
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
   }
-  dc.SetPen(wxNullPen);
+  dc.SetPen(*wxTRANSPARENT_PEN);
 }
 
 void coordSys::drawAxes(wxDC& dc) {
@@ -248,8 +248,8 @@ void coordSys::drawAxes(wxDC& dc) {
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
     dc.DrawCircle(toPoint(geometry.crossing), geometry.originRingRadius);
   }
-  dc.SetPen(wxNullPen);
-  dc.SetBrush(wxNullBrush);
+  dc.SetPen(*wxTRANSPARENT_PEN);
+  dc.SetBrush(*wxTRANSPARENT_BRUSH);
   dc.SetFont(wxNullFont);
 }
 
@@ -311,8 +311,8 @@ void coordSys::drawSeries(wxDC& dc, const tally::Series& s) {
         break;
     }
   }
-  dc.SetPen(wxNullPen);
-  dc.SetBrush(wxNullBrush);
+  dc.SetPen(*wxTRANSPARENT_PEN);
+  dc.SetBrush(*wxTRANSPARENT_BRUSH);
 }
 
 void coordSys::drawMarker(wxDC& dc, double x, double y, int shape, int s) {
@@ -344,8 +344,8 @@ void coordSys::drawPointLabels(wxDC& dc) {
     dc.SetBrush(wxBrush(toWx(l.colour), wxBRUSHSTYLE_SOLID));
     drawMarker(dc, l.x, l.y, l.markerShape, l.markerSize);
   }
-  dc.SetPen(wxNullPen);
-  dc.SetBrush(wxNullBrush);
+  dc.SetPen(*wxTRANSPARENT_PEN);
+  dc.SetBrush(*wxTRANSPARENT_BRUSH);
 }
 
 void coordSys::drawSeriesById(int id) {

@@ -122,7 +122,7 @@ StatisticsPanel::StatisticsPanel(wxWindow* parent, const int nameIds[2], const i
                     S::Iqr, S::Percentile})
       v[static_cast<int>(which)] = valueLabel(this, nine);
     v[static_cast<int>(S::Mode)] = valueLabel(this, nine);
-    cycleButton[s] = new wxButton(this, cycleIds[s], s == 0 ? _("C&ycle") : _("Cycl&e"),
+    cycleButton[s] = new wxButton(this, cycleIds[s], s == 0 ? _("C&ycle") : _("&Cycle"),
                                   wxDefaultPosition, wxSize(40, 15));
     v[static_cast<int>(S::StdDev)] = valueLabel(this, nine);
     pCaption[s] = boldCaption(this, _("p"));

@@ -23,7 +23,7 @@ tally::FrequencyTableRows rowsOf(const tally::AnalysisModel& model, int set) {
 
 FrequencyTablePage::FrequencyTablePage(wxNotebook* book, const tally::AnalysisModel& model)
     : LessonPage(book, model) {
-  copy = new wxButton(this, wxID_ANY, _("Copy"));
+  copy = new wxButton(this, wxID_ANY, _("C&opy"));
   copy->SetToolTip(_("Copy both tables as TAB-separated text, for a spreadsheet"));
   copy->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { copyToClipboard(toWx(copyText())); });
   auto* columns = new wxBoxSizer(wxHORIZONTAL);

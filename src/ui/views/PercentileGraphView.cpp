@@ -122,7 +122,7 @@ void PercentileGraphView::draw(wxDC& dc) {
     dc.DrawText(text, inside(7, dc.GetTextExtent(text).x), y);
   }
 
-  dc.SetPen(wxNullPen);
+  dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetFont(kept.IsOk() ? kept : wxNullFont);
   dc.SetTextForeground(*wxBLACK);
 }

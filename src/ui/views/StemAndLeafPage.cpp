@@ -11,9 +11,9 @@
 
 StemAndLeafPage::StemAndLeafPage(wxNotebook* book, const tally::AnalysisModel& model)
     : LessonPage(book, model) {
-  split = new wxCheckBox(this, wxID_ANY, _("Split stems"));
+  split = new wxCheckBox(this, wxID_ANY, _("Spli&t stems"));
   split->SetToolTip(_("Each stem on two lines: leaves 0 to 4, then 5 to 9"));
-  copy = new wxButton(this, wxID_ANY, _("Copy"));
+  copy = new wxButton(this, wxID_ANY, _("C&opy"));
   text = lessonText(this);
   // The check box changes this view only: the plot is built again at once.
   split->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { build(); });

@@ -19,8 +19,8 @@ WorkingPage::WorkingPage(wxNotebook* book, const tally::AnalysisModel& model, in
                           places);
   decimals->SetSelection(StatisticsPanel::decimalsItem(tally::kAutoDecimals));
   decimals->SetToolTip(_("Places of the computed statistics, as on the Statistics page"));
-  copy = new wxButton(this, wxID_ANY, _("Copy"));
-  print = new wxButton(this, wxID_ANY, _("Print"));
+  copy = new wxButton(this, wxID_ANY, _("C&opy"));
+  print = new wxButton(this, wxID_ANY, _("Pr&int"));
   print->SetToolTip(_("Print the working on pages of its own"));
   text = lessonText(this);
   copy->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { copyToClipboard(toWx(copyText())); });
