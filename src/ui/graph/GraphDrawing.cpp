@@ -136,6 +136,8 @@ cairo_t* nativeCairo(wxDC& dc) {
   return gc ? static_cast<cairo_t*>(gc->GetNativeContext()) : nullptr;
 }
 
+bool layersEnabled = true;
+
 // Side of the square parts the picture is cut into; only parts holding anything are laid over.
 constexpr int kTile = 32;
 
@@ -152,8 +154,10 @@ void GraphLayer::clear() {
   empty = true;
 }
 
+void GraphLayer::setEnabled(bool on) { layersEnabled = on; }
+
 bool GraphLayer::suits(wxDC& dc) {
-  if (!wxDynamicCast(&dc, wxMemoryDC) || !nativeCairo(dc)) return false;
+  if (!layersEnabled || !wxDynamicCast(&dc, wxMemoryDC) || !nativeCairo(dc)) return false;
   double ux = 0, uy = 0, lx = 0, ly = 0;
   dc.GetUserScale(&ux, &uy);
   dc.GetLogicalScale(&lx, &ly);

@@ -84,8 +84,11 @@ class GraphLayer {
   GraphLayer& operator=(const GraphLayer&) = delete;
 
   // Whether `dc` can take a kept layer: a memory context with cairo underneath,
-  // unscaled and unmoved.
+  // unscaled and unmoved, while layers are on.
   static bool suits(wxDC& dc);
+  // Layers are on unless turned off, which makes every drawing draw directly:
+  // for comparing the two.
+  static void setEnabled(bool on);
   // Lays the layer over `dc`, first drawing it anew with `paint` unless it was
   // drawn for the same key at the context's size and scale. `parts`, when given,
   // are the rectangles `paint` draws within (in the context's units): only they
