@@ -204,8 +204,9 @@ void coordSys::drawGrid(wxDC& dc) {
 
 namespace {
 
-// Everything the axes' picture depends on besides the font size: two drawings
-// with the same key draw the same pixels.
+// Everything the axes' picture depends on: two drawings with the same key draw the
+// same pixels. Whatever else strokeAxes comes to read (a colour, a pen, a setting)
+// must be added here, or the kept picture would go on showing the old axes.
 std::string axesKey(const tally::AxesGeometry& g, int fontSize) {
   std::string key;
   key.reserve(1024);
