@@ -11,7 +11,19 @@
 // show) the percentile view draws into an 800 x 600 memory context.
 //
 // Run under a display, e.g.:  xvfb-run -a build/release/refresh_bench
+//
+// TALLYSCOPE_BENCH_BASELINE=path/to/older/refresh_bench compares with an older
+// build instead: each round launches the older benchmark and this one, one after
+// the other, for each case, so that both feel the same load on a busy machine,
+// and reads the median each reports. The summary gives the medians of the rounds'
+// medians side by side and their ratio. The older program needs nothing but
+// Google Benchmark's own flags, so any build of this benchmark will do.
+// TALLYSCOPE_BENCH_ROUNDS sets the number of rounds (7 unless set).
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <wx/app.h>
 #include <wx/bitmap.h>
 #include <wx/button.h>
@@ -22,9 +34,13 @@
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "core/NumberText.h"
 #include "ui/app/MainFrame.h"
@@ -228,9 +244,120 @@ BENCHMARK(AlreadyGroupedHundredClasses)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
 
+// ---- Side by side with an older build
+
+extern "C" char** environ;
+
+struct Timing {
+  double realMs = 0;
+  double cpuMs = 0;
+};
+
+// The value of `"key": number` after `from` in Google Benchmark's JSON report.
+bool jsonNumber(const std::string& json, size_t from, const char* key, double& out) {
+  const std::string quoted = std::string("\"") + key + "\":";
+  const size_t at = json.find(quoted, from);
+  if (at == std::string::npos) return false;
+  out = std::strtod(json.c_str() + at + quoted.size(), nullptr);
+  return true;
+}
+
+// Runs `program` on one case and reads the median of its repetitions, in ms.
+bool timeCase(const std::string& program, const std::string& name, Timing& timing) {
+  int fds[2];
+  if (pipe2(fds, O_CLOEXEC) != 0) return false;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+  std::vector<std::string> args = {program, "--benchmark_filter=^" + name + "(/|$)",
+                                   "--benchmark_format=json", "--benchmark_min_time=0.2"};
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  close(fds[1]);
+  std::string json;
+  char buffer[4096];
+  ssize_t got = 0;
+  while (spawned == 0 && (got = read(fds[0], buffer, sizeof buffer)) > 0) json.append(buffer, got);
+  close(fds[0]);
+  int status = 0;
+  if (spawned != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
+      WEXITSTATUS(status) != 0)
+    return false;
+  // The one case run reports one median among its aggregates.
+  const size_t median = json.find("\"aggregate_name\": \"median\"");
+  if (median == std::string::npos) return false;
+  double real = 0, cpu = 0;
+  if (!jsonNumber(json, median, "real_time", real) || !jsonNumber(json, median, "cpu_time", cpu))
+    return false;
+  // Both times are in the report's unit, milliseconds for these cases.
+  timing = {real, cpu};
+  return true;
+}
+
+double median(std::vector<double> v) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  const size_t n = v.size();
+  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+int compareWith(const std::string& baseline, const std::string& self) {
+  const char* roundsText = std::getenv("TALLYSCOPE_BENCH_ROUNDS");
+  const int rounds = roundsText && std::atoi(roundsText) > 0 ? std::atoi(roundsText) : 7;
+  const char* cases[] = {"UngroupedContinuousHistogram", "AlreadyGroupedHundredClasses"};
+  struct Column {
+    std::vector<double> real, cpu;
+  };
+  Column older[2], newer[2];
+  for (int r = 0; r < rounds; ++r) {
+    for (int c = 0; c < 2; ++c) {
+      Timing before, now;
+      if (!timeCase(baseline, cases[c], before)) {
+        std::fprintf(stderr, "refresh_bench: %s gave no median for %s\n", baseline.c_str(),
+                     cases[c]);
+        return 1;
+      }
+      if (!timeCase(self, cases[c], now)) {
+        std::fprintf(stderr, "refresh_bench: this build gave no median for %s\n", cases[c]);
+        return 1;
+      }
+      older[c].real.push_back(before.realMs);
+      older[c].cpu.push_back(before.cpuMs);
+      newer[c].real.push_back(now.realMs);
+      newer[c].cpu.push_back(now.cpuMs);
+      std::printf("round %d %-30s older %6.3f ms  this %6.3f ms\n", r + 1, cases[c],
+                  before.realMs, now.realMs);
+      std::fflush(stdout);
+    }
+  }
+  std::printf("\nMedians of %d rounds (each the median of one run's repetitions), side by side:\n",
+              rounds);
+  std::printf("  %-30s %10s %10s %7s   %10s %10s %7s\n", "", "older", "this", "ratio",
+              "older CPU", "this CPU", "ratio");
+  for (int c = 0; c < 2; ++c) {
+    const double o = median(older[c].real), n = median(newer[c].real);
+    const double oc = median(older[c].cpu), nc = median(newer[c].cpu);
+    std::printf("  %-30s %7.3f ms %7.3f ms %6.2fx   %7.3f ms %7.3f ms %6.2fx\n", cases[c], o, n,
+                n > 0 ? o / n : 0.0, oc, nc, nc > 0 ? oc / nc : 0.0);
+  }
+  std::printf("  (ratio = older / this; targets: this at most 2 ms, ratio at least 1.4)\n");
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (const char* baseline = std::getenv("TALLYSCOPE_BENCH_BASELINE"); baseline && *baseline) {
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    // The children are plain runs of the two benchmarks.
+    unsetenv("TALLYSCOPE_BENCH_BASELINE");
+    return compareWith(baseline, n > 0 ? std::string(self, n) : std::string(argv[0]));
+  }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   if (!wxEntryStart(argc, argv)) {

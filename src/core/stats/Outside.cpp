@@ -34,9 +34,11 @@ std::string listText(const OutsideValues& outside) {
 
 OutsideValues valuesOutside(const DataSet& set, const Grouping& g) {
   OutsideValues out;
+  // Whether the classes are usable is the same for every value: asked once.
+  const bool usable = g.usable();
   for (const FrequencyPair& p : set.pairs) {
     const double f = wholeCount(p.frequency);
-    if (f <= 0 || g.classOf(p.value) >= 0) continue;
+    if (f <= 0 || (usable && g.locate(p.value) >= 0)) continue;
     out.values.push_back({p.value, f});
     out.count += f;
   }

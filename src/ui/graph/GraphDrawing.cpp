@@ -1,8 +1,12 @@
 #include "ui/graph/GraphDrawing.h"
 
-#include <wx/graphics.h>
+#include <cairo.h>
+#include <wx/dcgraph.h>
+#include <wx/dcmemory.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 void LineBatch::stroke(wxDC& dc) {
   if (lines.empty()) return;
@@ -14,6 +18,7 @@ void LineBatch::stroke(wxDC& dc) {
   }
   wxGraphicsPath path = gc->CreatePath();
   int minX = lines[0].x1, minY = lines[0].y1, maxX = minX, maxY = minY;
+  bool straight = true;
   for (const Line& l : lines) {
     path.MoveToPoint(l.x1, l.y1);
     path.AddLineToPoint(l.x2, l.y2);
@@ -21,12 +26,93 @@ void LineBatch::stroke(wxDC& dc) {
     maxX = std::max({maxX, l.x1, l.x2});
     minY = std::min({minY, l.y1, l.y2});
     maxY = std::max({maxY, l.y1, l.y2});
+    straight = straight && (l.x1 == l.x2 || l.y1 == l.y2);
   }
-  gc->StrokePath(path);
+  if (straight) {
+    AntialiasOff crisp(dc);
+    gc->StrokePath(path);
+  } else {
+    gc->StrokePath(path);
+  }
   // The clipboard picture is cut to the drawn bounding box, which DrawLine would have grown.
   dc.CalcBoundingBox(minX, minY);
   dc.CalcBoundingBox(maxX, maxY);
   lines.clear();
+}
+
+AntialiasOff::AntialiasOff(wxDC& dc) : gc(dc.GetGraphicsContext()) {
+  if (!gc) return;
+  kept = gc->GetAntialiasMode();
+  gc->SetAntialiasMode(wxANTIALIAS_NONE);
+}
+
+AntialiasOff::~AntialiasOff() {
+  if (gc) gc->SetAntialiasMode(kept);
+}
+
+// A rectangle DrawRectangle(x, y, w, h) draws with a one-pixel pen covers the
+// columns x to x + w - 1: its fill the first w - 1, its outline the first and the
+// last. A rectangle whose first column is at or right of every earlier one's last
+// column can only meet them in that one column, where its own outline covers its
+// own rows and theirs keep the rest: one fill of all, then one stroke of all,
+// leaves every pixel as drawing them in turn would.
+void RectangleBatch::draw(wxDC& dc) {
+  if (rects.empty()) return;
+  wxGraphicsContext* gc = dc.GetGraphicsContext();
+  const wxPen pen = dc.GetPen();
+  const wxBrush brush = dc.GetBrush();
+  const bool outlined = pen.IsOk() && pen.GetStyle() != wxPENSTYLE_TRANSPARENT && pen.GetWidth() > 0;
+  const bool filled = brush.IsOk() && brush.GetStyle() != wxBRUSHSTYLE_TRANSPARENT;
+  const bool batchable = gc && (!outlined || (pen.GetWidth() == 1 && pen.GetStyle() == wxPENSTYLE_SOLID &&
+                                              pen.GetColour().Alpha() == wxALPHA_OPAQUE)) &&
+                         (!filled || (brush.GetStyle() == wxBRUSHSTYLE_SOLID &&
+                                      brush.GetColour().Alpha() == wxALPHA_OPAQUE));
+  if (!batchable) {
+    for (const wxRect& r : rects) dc.DrawRectangle(r);
+    rects.clear();
+    return;
+  }
+  // Without an outline the fill covers the whole w x h.
+  const int shrink = outlined ? 1 : 0;
+  wxGraphicsPath run = gc->CreatePath();
+  int count = 0;
+  int lastColumn = 0;
+  int minX = 0, minY = 0, maxX = 0, maxY = 0;
+  auto flush = [&] {
+    if (count == 0) return;
+    if (filled) gc->FillPath(run, wxWINDING_RULE);
+    if (outlined) gc->StrokePath(run);
+    run = gc->CreatePath();
+    count = 0;
+  };
+  bool anyBox = false;
+  for (const wxRect& r : rects) {
+    // Thin or reversed rectangles have outlines of their own shape: drawn as they are.
+    if (r.width < 2 || r.height < 2) {
+      flush();
+      dc.DrawRectangle(r);
+      continue;
+    }
+    if (count > 0 && r.x < lastColumn) flush();
+    run.AddRectangle(r.x, r.y, r.width - shrink, r.height - shrink);
+    lastColumn = count == 0 ? r.x + r.width - 1 : std::max(lastColumn, r.x + r.width - 1);
+    ++count;
+    if (!anyBox) {
+      minX = r.x, minY = r.y, maxX = r.x + r.width, maxY = r.y + r.height;
+      anyBox = true;
+    } else {
+      minX = std::min(minX, r.x);
+      minY = std::min(minY, r.y);
+      maxX = std::max(maxX, r.x + r.width);
+      maxY = std::max(maxY, r.y + r.height);
+    }
+  }
+  flush();
+  if (anyBox) {
+    dc.CalcBoundingBox(minX, minY);
+    dc.CalcBoundingBox(maxX, maxY);
+  }
+  rects.clear();
 }
 
 void drawMeasuredText(wxDC& dc, const wxString& text, int x, int y, const tally::Extent& e) {
@@ -39,4 +125,155 @@ void drawMeasuredText(wxDC& dc, const wxString& text, int x, int y, const tally:
   gc->DrawText(text, x, y);
   dc.CalcBoundingBox(x, y);
   dc.CalcBoundingBox(x + e.width, y + e.height);
+}
+
+// ---- GraphLayer
+
+namespace {
+
+cairo_t* nativeCairo(wxDC& dc) {
+  wxGraphicsContext* gc = dc.GetGraphicsContext();
+  return gc ? static_cast<cairo_t*>(gc->GetNativeContext()) : nullptr;
+}
+
+bool layersEnabled = true;
+
+// Side of the square parts the picture is cut into; only parts holding anything are laid over.
+constexpr int kTile = 32;
+
+}  // namespace
+
+GraphLayer::~GraphLayer() { clear(); }
+
+void GraphLayer::clear() {
+  surface = nullptr;
+  picture.reset();
+  bitmap = wxBitmap();
+  key.clear();
+  tiles.clear();
+  empty = true;
+}
+
+void GraphLayer::setEnabled(bool on) { layersEnabled = on; }
+
+bool GraphLayer::suits(wxDC& dc) {
+  if (!layersEnabled || !wxDynamicCast(&dc, wxMemoryDC) || !nativeCairo(dc)) return false;
+  double ux = 0, uy = 0, lx = 0, ly = 0;
+  dc.GetUserScale(&ux, &uy);
+  dc.GetLogicalScale(&lx, &ly);
+  return ux == 1 && uy == 1 && lx == 1 && ly == 1 && dc.GetDeviceOrigin() == wxPoint(0, 0) &&
+         dc.GetLogicalOrigin() == wxPoint(0, 0) && dc.GetTransformMatrix().IsIdentity();
+}
+
+bool GraphLayer::record(wxDC& target, const std::function<void(wxDC&)>& paint,
+                        const std::vector<wxRect>& parts) {
+  // A picture of the same size is drawn over again, cleared, instead of made anew.
+  // It is a memory context like the one it is laid over, so that its texts come
+  // out as they would there.
+  const wxSize dipSize(std::max(width, 1), std::max(height, 1));
+  if (!picture || pictureSize != dipSize || pictureScale != scale) {
+    picture.reset();
+    bitmap = wxBitmap();
+    if (!bitmap.CreateWithDIPSize(dipSize, scale, 32)) return false;
+    bitmap.UseAlpha();
+    picture = std::make_unique<wxMemoryDC>(bitmap);
+    pictureSize = dipSize;
+    pictureScale = scale;
+  }
+  cairo_t* cr = nativeCairo(*picture);
+  if (!cr) {
+    picture.reset();
+    return false;
+  }
+  cairo_save(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+  cairo_paint(cr);
+  cairo_restore(cr);
+  wxMemoryDC& layerDc = *picture;
+  layerDc.SetFont(target.GetFont());
+  layerDc.SetTextForeground(target.GetTextForeground());
+  layerDc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+  layerDc.ResetBoundingBox();
+  paint(layerDc);
+  empty = layerDc.MinX() > layerDc.MaxX() || layerDc.MinY() > layerDc.MaxY();
+  if (!empty)
+    box = wxRect(wxPoint(layerDc.MinX(), layerDc.MinY()), wxPoint(layerDc.MaxX(), layerDc.MaxY()));
+  surface = cairo_get_target(cr);
+  cairo_surface_flush(surface);
+  const int pw = cairo_image_surface_get_width(surface);
+  const int ph = cairo_image_surface_get_height(surface);
+
+  tiles.clear();
+  const wxRect whole(0, 0, pw, ph);
+  if (!parts.empty()) {
+    for (const wxRect& p : parts) {
+      const int left = static_cast<int>(std::floor(p.x * scale));
+      const int top = static_cast<int>(std::floor(p.y * scale));
+      const int right = static_cast<int>(std::ceil((p.x + p.width) * scale));
+      const int bottom = static_cast<int>(std::ceil((p.y + p.height) * scale));
+      const wxRect device = wxRect(left, top, right - left, bottom - top).Intersect(whole);
+      if (!device.IsEmpty()) tiles.push_back(device);
+    }
+    ++drawn;
+    return true;
+  }
+  // Runs of tiles along each row of tiles that hold a pixel that is not transparent.
+  const unsigned char* data = cairo_image_surface_get_data(surface);
+  const int stride = cairo_image_surface_get_stride(surface);
+  for (int ty = 0; ty < ph; ty += kTile) {
+    const int th = std::min(kTile, ph - ty);
+    int runStart = -1;
+    for (int tx = 0; tx <= pw; tx += kTile) {
+      bool used = false;
+      if (tx < pw) {
+        const int tw = std::min(kTile, pw - tx);
+        for (int y = ty; y < ty + th && !used; ++y) {
+          const auto* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
+          for (int x = tx; x < tx + tw; ++x)
+            if (row[x] != 0) {
+              used = true;
+              break;
+            }
+        }
+      }
+      if (used && runStart < 0) runStart = tx;
+      if (!used && runStart >= 0) {
+        tiles.emplace_back(runStart, ty, std::min(tx, pw) - runStart, th);
+        runStart = -1;
+      }
+    }
+  }
+  ++drawn;
+  return true;
+}
+
+bool GraphLayer::paintOver(wxDC& dc, const std::string& wanted,
+                           const std::function<void(wxDC&)>& paint,
+                           const std::vector<wxRect>& parts) {
+  if (!suits(dc)) return false;
+  const wxSize size = dc.GetSize();
+  const double factor = dc.GetContentScaleFactor() > 0 ? dc.GetContentScaleFactor() : 1.0;
+  if (!surface || key != wanted || size.x != width || size.y != height || factor != scale) {
+    key.clear();
+    width = size.x;
+    height = size.y;
+    scale = factor;
+    if (!record(dc, paint, parts)) return false;
+    key = wanted;
+  }
+  if (tiles.empty()) return true;
+  cairo_t* cr = nativeCairo(dc);
+  cairo_save(cr);
+  cairo_new_path(cr);
+  for (const wxRect& t : tiles)
+    cairo_rectangle(cr, t.x / scale, t.y / scale, t.width / scale, t.height / scale);
+  cairo_clip(cr);
+  cairo_set_source_surface(cr, surface, 0, 0);
+  cairo_paint(cr);
+  cairo_restore(cr);
+  if (!empty) {
+    dc.CalcBoundingBox(box.GetLeft(), box.GetTop());
+    dc.CalcBoundingBox(box.GetRight(), box.GetBottom());
+  }
+  return true;
 }

@@ -1,16 +1,27 @@
 #pragma once
-// Drawing helpers for the graph: many short lines in one stroke, and text whose
-// extent is already known.
+// Drawing helpers for the graph: many short lines in one stroke, many columns in
+// one fill, text whose extent is already known, shapes at whole pixels without
+// antialiasing, and a layer kept between drawings.
+#include <wx/bitmap.h>
 #include <wx/dc.h>
+#include <wx/dcmemory.h>
+#include <wx/graphics.h>
 
+#include <functional>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "core/graph/GraphLayout.h"
 
+typedef struct _cairo_surface cairo_surface_t;
+
 // Many short lines in one pen. DrawLine strokes each line on its own, and on a
 // graphics context every stroke costs far more than its few pixels; the batch
 // strokes them all as one path. The lines of one batch must not overlap, so that
-// the one stroke covers exactly the pixels the separate ones would.
+// the one stroke covers exactly the pixels the separate ones would. A batch of
+// only horizontal and vertical lines is stroked without antialiasing: at whole
+// pixels it covers the same pixels, faster and without faint ends.
 class LineBatch {
  public:
   void add(int x1, int y1, int x2, int y2) { lines.push_back({x1, y1, x2, y2}); }
@@ -25,6 +36,87 @@ class LineBatch {
   std::vector<Line> lines;
 };
 
+// Turns antialiasing off on the context's graphics context for the scope: for
+// shapes whose edges all lie on whole pixels (columns, boxes, axis-aligned lines),
+// which it then fills far faster, with crisp corners. No effect without one.
+class AntialiasOff {
+ public:
+  explicit AntialiasOff(wxDC& dc);
+  ~AntialiasOff();
+  AntialiasOff(const AntialiasOff&) = delete;
+  AntialiasOff& operator=(const AntialiasOff&) = delete;
+
+ private:
+  wxGraphicsContext* gc = nullptr;
+  wxAntialiasMode kept = wxANTIALIAS_DEFAULT;
+};
+
+// Rectangles in the context's current pen and brush, given in DrawRectangle's
+// terms and drawn with the same pixels as DrawRectangle would draw them one after
+// the other, but as one fill and one stroke for each run of rectangles that do not
+// overlap beyond a shared edge. Rectangles the batch cannot draw that way (too
+// thin, or a wide or translucent pen) are drawn one by one, in their turn.
+class RectangleBatch {
+ public:
+  void add(int x, int y, int w, int h) { rects.push_back({x, y, w, h}); }
+
+  // Draws the rectangles added since the last draw and forgets them.
+  void draw(wxDC& dc);
+
+ private:
+  std::vector<wxRect> rects;
+};
+
 // DrawText lays a text out twice, once to draw it and once more to measure it for
 // the bounding box. With its extent already known it is laid out once.
 void drawMeasuredText(wxDC& dc, const wxString& text, int x, int y, const tally::Extent& e);
+
+// A drawing kept as a transparent picture and laid over a context again while
+// what it shows stays the same: the axes, ticks and labels of a graph whose size,
+// scale and ranges did not change. It is used only on contexts that paint into a
+// bitmap through cairo (the view's buffer, the clipboard picture); anywhere else
+// (a printer, a PostScript or SVG file) the caller draws as usual.
+class GraphLayer {
+ public:
+  GraphLayer() = default;
+  ~GraphLayer();
+  GraphLayer(const GraphLayer&) = delete;
+  GraphLayer& operator=(const GraphLayer&) = delete;
+
+  // Whether `dc` can take a kept layer: a memory context with cairo underneath,
+  // unscaled and unmoved, while layers are on.
+  static bool suits(wxDC& dc);
+  // Layers are on unless turned off, which makes every drawing draw directly:
+  // for comparing the two.
+  static void setEnabled(bool on);
+  // Lays the layer over `dc`, first drawing it anew with `paint` unless it was
+  // drawn for the same key at the context's size and scale. `parts`, when given,
+  // are the rectangles `paint` draws within (in the context's units): only they
+  // are laid over; otherwise the picture is searched for them. False (and nothing
+  // drawn) when the context does not suit.
+  bool paintOver(wxDC& dc, const std::string& key, const std::function<void(wxDC&)>& paint,
+                 const std::vector<wxRect>& parts = {});
+  // Forgets the picture.
+  void clear();
+  // How many times the picture was drawn anew, for tests.
+  int drawings() const { return drawn; }
+
+ private:
+  bool record(wxDC& target, const std::function<void(wxDC&)>& paint,
+              const std::vector<wxRect>& parts);
+
+  // The picture's own context keeps it selected; surface is the context's target.
+  wxBitmap bitmap;
+  std::unique_ptr<wxMemoryDC> picture;
+  wxSize pictureSize;
+  double pictureScale = 0;
+  cairo_surface_t* surface = nullptr;
+  std::string key;
+  int width = 0, height = 0;
+  double scale = 1.0;
+  // The parts of the picture holding anything, in device pixels: only these are laid over.
+  std::vector<wxRect> tiles;
+  bool empty = true;
+  wxRect box;  // what the drawing covered, in the context's units
+  int drawn = 0;
+};

@@ -79,3 +79,11 @@ tally::TextMeasure dcTextMeasure(wxDC& dc, const wxFont& tick, const wxFont& axi
     return tally::Extent{w, h};
   };
 }
+
+bool surelyOneLine(const wxWindow& window, const wxString& text, const wxFont& font, int width) {
+  if (text.find('\n') != wxString::npos) return false;
+  int w = 0, h = 0;
+  window.GetTextExtent(text, &w, &h, nullptr, nullptr, &font);
+  // A wrapper keeps a line whole while its width stays below the limit.
+  return w + 2 < width;
+}

@@ -211,10 +211,109 @@ void coordSys::drawGrid(wxDC& dc) {
   dc.SetPen(*wxTRANSPARENT_PEN);
 }
 
+namespace {
+
+// Everything the axes' picture depends on: two drawings with the same key draw the
+// same pixels. Whatever else strokeAxes comes to read (a colour, a pen, a setting)
+// must be added here, or the kept picture would go on showing the old axes.
+std::string axesKey(const tally::AxesGeometry& g, int fontSize) {
+  std::string key;
+  key.reserve(1024);
+  auto number = [&key](int v) {
+    key += std::to_string(v);
+    key += ',';
+  };
+  auto point = [&](const tally::PixelPoint& p) {
+    number(p.x);
+    number(p.y);
+  };
+  auto segments = [&](const std::vector<tally::PixelSegment>& list) {
+    key += '[';
+    for (const tally::PixelSegment& s : list) {
+      point(s.from);
+      point(s.to);
+    }
+    key += ']';
+  };
+  auto label = [&](const tally::LabelBox& l) {
+    number(l.x);
+    number(l.y);
+    number(static_cast<int>(l.text.size()));
+    key += l.text;
+    key += ';';
+  };
+  number(fontSize);
+  point(g.crossing);
+  number(g.originRing ? g.originRingRadius : -1);
+  for (const tally::AxisGeometry& a : g.axes) {
+    key += '|';
+    number(a.axis);
+    point(a.line.from);
+    point(a.line.to);
+    for (const tally::PixelPoint& p : a.startHead) point(p);
+    for (const tally::PixelPoint& p : a.endHead) point(p);
+    segments(a.majorTicks);
+    segments(a.minorTicks);
+    for (const tally::LabelBox& l : a.tickLabels) label(l);
+    key += '/';
+    label(a.axisLabel);
+  }
+  return key;
+}
+
+// Where the axes' drawing can leave pixels: around each axis with its heads and
+// ticks, and around each label, with a few pixels more for antialiased edges and
+// letters reaching past their measured box (an italic's last stroke).
+std::vector<wxRect> axesParts(const tally::AxesGeometry& g) {
+  constexpr int kRoom = 4;
+  std::vector<wxRect> parts;
+  auto label = [&](const tally::LabelBox& l) {
+    if (l.text.empty()) return;
+    parts.push_back(wxRect(l.x, l.y, l.extent.width, l.extent.height).Inflate(kRoom));
+  };
+  for (const tally::AxisGeometry& a : g.axes) {
+    int left = std::min(a.line.from.x, a.line.to.x), right = std::max(a.line.from.x, a.line.to.x);
+    int top = std::min(a.line.from.y, a.line.to.y), bottom = std::max(a.line.from.y, a.line.to.y);
+    auto take = [&](const tally::PixelPoint& p) {
+      left = std::min(left, p.x);
+      right = std::max(right, p.x);
+      top = std::min(top, p.y);
+      bottom = std::max(bottom, p.y);
+    };
+    for (const tally::PixelPoint& p : a.startHead) take(p);
+    for (const tally::PixelPoint& p : a.endHead) take(p);
+    for (const auto* ticks : {&a.majorTicks, &a.minorTicks})
+      for (const tally::PixelSegment& t : *ticks) {
+        take(t.from);
+        take(t.to);
+      }
+    parts.push_back(wxRect(wxPoint(left, top), wxPoint(right, bottom)).Inflate(kRoom));
+    for (const tally::LabelBox& l : a.tickLabels) label(l);
+    label(a.axisLabel);
+  }
+  if (g.originRing) {
+    const int r = g.originRingRadius + kRoom;
+    parts.push_back(wxRect(g.crossing.x - r, g.crossing.y - r, 2 * r + 1, 2 * r + 1));
+  }
+  return parts;
+}
+
+}  // namespace
+
 void coordSys::drawAxes(wxDC& dc) {
   const wxSize c = GetClientSize();
   const tally::AxesGeometry geometry = tally::axesGeometry(layout, c.x, c.y, dcMeasure(dc));
   if (geometry.axes.empty()) return;
+  auto stroke = [this, &geometry](wxDC& dc) { strokeAxes(dc, geometry); };
+  // Laying out the labels' texts is most of the axes' cost: on the screen's buffer
+  // the finished axes are kept and laid over again while they stay the same.
+  if (GraphLayer::suits(dc) &&
+      axesLayer.paintOver(dc, axesKey(geometry, layout.fontSize), stroke, axesParts(geometry)))
+    return;
+  stroke(dc);
+}
+
+void coordSys::strokeAxes(wxDC& dc, const tally::AxesGeometry& geometry) {
   const wxFont tick = tickFont(), axisFont = axisLabelFont();
   dc.SetPen(*wxBLACK_PEN);
   dc.SetBrush(*wxBLACK_BRUSH);
@@ -288,14 +387,18 @@ void coordSys::drawSeries(wxDC& dc, const tally::Series& s) {
       case tally::ColumnsStyle: {
         const int f = layout.worldWidthToPixels(s.columnWidth, c.x);
         const int y0 = layout.worldToPixelY(0, c.y);
+        // Whole-pixel boxes: no antialiasing, and one fill and stroke for many.
+        AntialiasOff crisp(dc);
+        RectangleBatch columns;
         for (const tally::WorldPoint& p : seg) {
           int left = layout.worldToPixelX(p.x, c.x);
           if (s.columnAlign == tally::ColumnCentredOnX) left -= f / 2;
           if (s.columnAlign == tally::ColumnEndsAtX) left -= f;
           const int y = layout.worldToPixelY(p.y, c.y);
           // Columns stand on y = 0 and hang down for negative values.
-          dc.DrawRectangle(left, std::min(y, y0), f + 1, std::abs(y - y0) + 1);
+          columns.add(left, std::min(y, y0), f + 1, std::abs(y - y0) + 1);
         }
+        columns.draw(dc);
         break;
       }
       case tally::PointsStyle:

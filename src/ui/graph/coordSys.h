@@ -16,8 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "core/graph/AxisGeometry.h"
 #include "core/graph/GraphLayout.h"
 #include "core/graph/Series.h"
+#include "ui/graph/GraphDrawing.h"
 #include "ui/graph/GraphPropertiesHost.h"
 #include "ui/graph/SeriesStore.h"
 #include "ui/graph/TextMeasure.h"
@@ -227,11 +229,14 @@ class coordSys : public wxWindow, public GraphPropertiesHost {
  private:
   GraphFonts fonts;
   wxSize drawingSize = wxDefaultSize;
+  // The axes as last drawn on a bitmap, laid over again while they stay the same.
+  GraphLayer axesLayer;
 
   tally::TextMeasure windowMeasure() const;
   tally::TextMeasure dcMeasure(wxDC& dc) const;
   wxPoint toPixel(double x, double y, const wxSize& client) const;
   void drawMarkerAt(wxDC& dc, const wxPoint& centre, int shape, int size);
+  void strokeAxes(wxDC& dc, const tally::AxesGeometry& geometry);
   bool startAnimationCursor(const tally::Series& s);
   void lineAnimationStep();
   void pointAnimationStep();

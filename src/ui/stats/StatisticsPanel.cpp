@@ -14,6 +14,7 @@
 #include "core/NumberText.h"
 #include "core/stats/Statistics.h"
 #include "ui/WxBridge.h"
+#include "ui/graph/TextMeasure.h"
 
 wxFont boldFont(int points) {
   return wxFont(points, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD);
@@ -54,9 +55,10 @@ int wrappedHeight(wxStaticText* label, int width) {
     void OnOutputLine(const wxString&) override {}
     void OnNewLine() override { ++lines; }
   } counter;
-  counter.Wrap(label, label->GetLabelText(), width);
-  int w = 0, h = 0;
   const wxFont font = label->GetFont();
+  if (!surelyOneLine(*label, label->GetLabelText(), font, width))
+    counter.Wrap(label, label->GetLabelText(), width);
+  int w = 0, h = 0;
   label->GetTextExtent("W", &w, &h, nullptr, nullptr, &font);
   return counter.lines * h;
 }

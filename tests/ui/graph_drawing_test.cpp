@@ -1,0 +1,208 @@
+// The graph's drawing shortcuts against plain drawing: batched columns, the kept
+// axes layer, and the one-line test that spares a statistics text its wrapping.
+#include <wx/dcmemory.h>
+#include <wx/stattext.h>
+#include <wx/textwrapper.h>
+
+#include <string>
+#include <vector>
+
+#include "coordsys_fixture.h"
+#include "ui/graph/GraphDrawing.h"
+#include "ui/graph/TextMeasure.h"
+
+namespace {
+
+// Pixels whose channels differ by more than `tolerance` in the two pictures.
+int differingPixels(const wxImage& a, const wxImage& b, int tolerance = 0) {
+  if (a.GetSize() != b.GetSize()) return -1;
+  int n = 0;
+  for (int y = 0; y < a.GetHeight(); ++y)
+    for (int x = 0; x < a.GetWidth(); ++x)
+      n += std::abs(a.GetRed(x, y) - b.GetRed(x, y)) > tolerance ||
+           std::abs(a.GetGreen(x, y) - b.GetGreen(x, y)) > tolerance ||
+           std::abs(a.GetBlue(x, y) - b.GetBlue(x, y)) > tolerance;
+  return n;
+}
+
+struct Box {
+  int x, y, w, h;
+};
+
+}  // namespace
+
+// Every arrangement columns come in: side by side sharing an edge, with a gap,
+// overlapping their neighbour, one pixel high (an empty class), reaching back
+// left of earlier ones, of varied heights, hanging below zero.
+TEST(RectangleBatch, DrawsThePixelsOfDrawRectangleOneAfterAnother) {
+  const std::vector<std::vector<Box>> cases = {
+      {{10, 50, 11, 100}, {20, 80, 11, 70}, {30, 20, 11, 130}, {40, 149, 11, 1}},
+      {{10, 40, 8, 60}, {25, 60, 8, 40}, {40, 10, 8, 90}},
+      {{10, 40, 12, 60}, {18, 30, 12, 70}, {26, 90, 12, 10}},
+      {{60, 40, 10, 60}, {20, 50, 10, 50}, {65, 70, 20, 30}, {0, 0, 1, 1}},
+      {{10, 100, 15, 40}, {24, 100, 15, 80}, {38, 60, 15, 41}, {52, 100, 2, 2}},
+  };
+  const wxColour pen(0, 0, 160), fill(120, 200, 255);
+  for (size_t i = 0; i < cases.size(); ++i) {
+    SCOPED_TRACE(i);
+    auto prepare = [&](wxDC& dc) {
+      dc.SetPen(wxPen(pen, 1));
+      dc.SetBrush(wxBrush(fill));
+    };
+    const wxImage plain = renderOnWhite(120, 200, [&](wxDC& dc) {
+      prepare(dc);
+      AntialiasOff crisp(dc);
+      for (const Box& b : cases[i]) dc.DrawRectangle(b.x, b.y, b.w, b.h);
+    });
+    const wxImage batched = renderOnWhite(120, 200, [&](wxDC& dc) {
+      prepare(dc);
+      AntialiasOff crisp(dc);
+      RectangleBatch batch;
+      for (const Box& b : cases[i]) batch.add(b.x, b.y, b.w, b.h);
+      batch.draw(dc);
+    });
+    EXPECT_EQ(differingPixels(plain, batched), 0);
+    // Without antialiasing every pixel is white, the fill or the outline: no blends.
+    int blends = 0;
+    for (int y = 0; y < batched.GetHeight(); ++y)
+      for (int x = 0; x < batched.GetWidth(); ++x) {
+        const wxColour c(batched.GetRed(x, y), batched.GetGreen(x, y), batched.GetBlue(x, y));
+        blends += c != *wxWHITE && c != pen && c != fill;
+      }
+    EXPECT_EQ(blends, 0);
+  }
+}
+
+TEST(RectangleBatch, GrowsTheBoundingBoxAsDrawRectangleWould) {
+  wxBitmap bmp(100, 100, 24);
+  wxMemoryDC dc(bmp);
+  dc.SetPen(*wxBLACK_PEN);
+  dc.SetBrush(*wxRED_BRUSH);
+  dc.ResetBoundingBox();
+  RectangleBatch batch;
+  batch.add(10, 20, 11, 30);
+  batch.add(20, 5, 11, 45);
+  batch.draw(dc);
+  EXPECT_EQ(dc.MinX(), 10);
+  EXPECT_EQ(dc.MinY(), 5);
+  EXPECT_EQ(dc.MaxX(), 31);
+  EXPECT_EQ(dc.MaxY(), 50);
+}
+
+// The axes laid over from the kept layer look as drawn directly, and the layer is
+// drawn anew exactly when the axes change.
+TEST_F(CoordSysTest, KeptAxesLookAsDrawnDirectlyAndFollowEveryChange) {
+  struct Turn {
+    const char* what;
+    std::function<void()> change;
+  };
+  const std::vector<Turn> turns = {
+      {"new graph", [] {}},
+      {"wider x range", [this] { graph->setXMax(12); }},
+      {"font size", [this] { graph->setFontSize(16); }},
+      {"axis label", [this] { graph->setXAxisLabel("value"); }},
+      {"no grid", [this] { graph->setGridStyle(0); }},
+      {"axes at the edges", [this] { graph->setAxisIntersection(-5, -5); }},
+  };
+  for (const Turn& turn : turns) {
+    SCOPED_TRACE(turn.what);
+    turn.change();
+    graph->updateScales();
+    GraphLayer::setEnabled(false);
+    const wxImage direct = render();
+    GraphLayer::setEnabled(true);
+    const wxImage kept = render();
+    const wxImage again = render();
+    // Texts laid over from the layer may round their edge pixels differently.
+    EXPECT_EQ(differingPixels(direct, kept, 8), 0);
+    EXPECT_EQ(differingPixels(kept, again), 0);
+  }
+}
+
+TEST(GraphLayerTest, DrawsAnewOnlyForANewKeySizeOrScaleAndLaysOverOnlyItsParts) {
+  GraphLayer layer;
+  int painted = 0;
+  auto paint = [&painted](wxDC& dc) {
+    ++painted;
+    dc.SetPen(*wxBLACK_PEN);
+    dc.SetBrush(*wxBLACK_BRUSH);
+    dc.DrawRectangle(10, 10, 20, 20);
+    dc.DrawRectangle(60, 60, 20, 20);
+  };
+  auto over = [&](int w, int h, const std::string& key, const std::vector<wxRect>& parts) {
+    bool used = false;
+    const wxImage img = renderOnWhite(w, h, [&](wxDC& dc) {
+      used = layer.paintOver(dc, key, paint, parts);
+    });
+    EXPECT_TRUE(used);
+    return img;
+  };
+  wxImage img = over(100, 100, "a", {});
+  EXPECT_TRUE(dark(img, 20, 20));
+  EXPECT_TRUE(dark(img, 70, 70));
+  EXPECT_TRUE(white(img, 45, 45));
+  over(100, 100, "a", {});
+  EXPECT_EQ(painted, 1);
+  EXPECT_EQ(layer.drawings(), 1);
+  over(100, 100, "b", {});
+  EXPECT_EQ(layer.drawings(), 2);
+  over(120, 100, "b", {});
+  EXPECT_EQ(layer.drawings(), 3);
+  // Only the parts named are laid over.
+  img = over(120, 100, "c", {wxRect(0, 0, 40, 40)});
+  EXPECT_TRUE(dark(img, 20, 20));
+  EXPECT_TRUE(white(img, 70, 70));
+  EXPECT_EQ(painted, 4);
+}
+
+TEST(GraphLayerTest, OnlyAnUnscaledMemoryContextTakesALayer) {
+  wxBitmap bmp(50, 50, 24);
+  wxMemoryDC dc(bmp);
+  EXPECT_TRUE(GraphLayer::suits(dc));
+  dc.SetUserScale(2, 2);
+  EXPECT_FALSE(GraphLayer::suits(dc));
+  dc.SetUserScale(1, 1);
+  dc.SetDeviceOrigin(5, 0);
+  EXPECT_FALSE(GraphLayer::suits(dc));
+  dc.SetDeviceOrigin(0, 0);
+  GraphLayer::setEnabled(false);
+  EXPECT_FALSE(GraphLayer::suits(dc));
+  GraphLayer::setEnabled(true);
+  EXPECT_TRUE(GraphLayer::suits(dc));
+}
+
+// Whenever the quick test says one line, wrapping agrees; it says nothing for
+// texts near the limit, longer ones, or ones with a line break.
+TEST(SurelyOneLine, AgreesWithWrappingWheneverItAnswers) {
+  auto* frame = new wxFrame(nullptr, wxID_ANY, "labels");
+  auto* label = new wxStaticText(frame, wxID_ANY, "0");
+  frame->Show();
+  const wxFont font = label->GetFont();
+  struct LineCounter : wxTextWrapper {
+    int lines = 1;
+    void OnOutputLine(const wxString&) override {}
+    void OnNewLine() override { ++lines; }
+  };
+  const wxString texts[] = {"12.345", "-0.000125", "1234567.5", "3 outside the classes: 1, 2, 3",
+                            "two\nlines"};
+  int answered = 0;
+  for (const wxString& text : texts) {
+    int w = 0, h = 0;
+    label->GetTextExtent(text, &w, &h, nullptr, nullptr, &font);
+    for (int width : {w / 2, w - 1, w, w + 1, w + 3, w + 40}) {
+      SCOPED_TRACE(text + wxString::Format(" at %d", width));
+      if (!surelyOneLine(*label, text, font, width)) continue;
+      ++answered;
+      LineCounter counter;
+      counter.Wrap(label, text, width);
+      EXPECT_EQ(counter.lines, 1);
+      EXPECT_FALSE(text.Contains("\n"));
+      EXPECT_LT(w, width);
+    }
+  }
+  // The short texts in wide labels, the common case, are answered.
+  EXPECT_GE(answered, 8);
+  EXPECT_FALSE(surelyOneLine(*label, "two\nlines", font, 1000));
+  EXPECT_TRUE(surelyOneLine(*label, "12.345", font, 1000));
+  delete frame;
+}
