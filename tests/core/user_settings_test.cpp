@@ -107,3 +107,55 @@ TEST(UserSettings, WindowSidesAndDecimalsAtTheirLimits) {
     EXPECT_EQ(s.decimals, c.keptDecimals) << c.decimals;
   }
 }
+
+TEST(UserSettings, TextReadsBackAsWritten) {
+  tally::UserSettings s;
+  s.zoomPercent = 250;
+  s.windowWidth = 1400;
+  s.windowHeight = 900;
+  s.maximised = true;
+  s.loadFolder = "/home/t/Klasse 7ä [Mathe] = A";
+  s.saveFolder = "/tmp";
+  s.decimals = 0;
+  const tally::UserSettings back = tally::parseSettingsText(tally::settingsText(s));
+  EXPECT_EQ(back.zoomPercent, 250);
+  EXPECT_EQ(back.windowWidth, 1400);
+  EXPECT_EQ(back.windowHeight, 900);
+  EXPECT_TRUE(back.maximised);
+  EXPECT_EQ(back.loadFolder, s.loadFolder);
+  EXPECT_EQ(back.saveFolder, "/tmp");
+  EXPECT_EQ(back.decimals, 0);
+  // A name with spaces at its end would not read back: it is not written.
+  s.loadFolder = "/tmp/x ";
+  EXPECT_EQ(tally::parseSettingsText(tally::settingsText(s)).loadFolder, "");
+}
+
+// Any text gives settings within their rules; what can be read is read.
+TEST(UserSettings, TextOfAnyKindGivesSoundSettings) {
+  struct Case {
+    const char* name;
+    std::string text;
+    int zoom, width, decimals;
+    const char* loadFolder;
+  };
+  const Case cases[] = {
+      {"empty", "", 100, 0, -1, ""},
+      {"words for numbers", "[View]\nZoom=big\n[Window]\nWidth=wide\nHeight=1\n", 100, 0, -1, ""},
+      {"below range", "[View]\nZoom=-99999999999999999999\n[Statistics]\nDecimals=99\n", 75, 0, -1, ""},
+      {"above range", "[View]\nZoom=" + std::string(400, '9') + "\n", 300, 0, -1, ""},
+      {"off-step zoom, CRLF", "[View]\r\nZoom = 140\r\n[Window]\r\nWidth=900\r\nHeight=600\r\n", 150,
+       900, -1, ""},
+      {"broken groups", "[View\nZoom=200\n[[[]]]\n=\n==\n[Statistics]\nDecimals=2\n", 100, 0, 2, ""},
+      {"key outside a group", "Zoom=200\n[Folders]\nLoadData=/srv/data\n", 100, 0, -1, "/srv/data"},
+      {"binary", std::string("\0\xff\xfe[View]\nZoom=250\x01\n", 20), 100, 0, -1, ""},
+      {"comments and signs", "# a comment\n[View]\n;Zoom=300\nZoom=+175\n", 175, 0, -1, ""},
+      {"later line wins", "[View]\nZoom=90\nZoom=110\n", 110, 0, -1, ""},
+  };
+  for (const Case& c : cases) {
+    const tally::UserSettings s = tally::parseSettingsText(c.text);
+    EXPECT_EQ(s.zoomPercent, c.zoom) << c.name;
+    EXPECT_EQ(s.windowWidth, c.width) << c.name;
+    EXPECT_EQ(s.decimals, c.decimals) << c.name;
+    EXPECT_EQ(s.loadFolder, c.loadFolder) << c.name;
+  }
+}

@@ -51,4 +51,12 @@ struct RawSettings {
 // decimals of the model's choices or automatic.
 UserSettings checkedSettings(const RawSettings& raw);
 
+// The settings file's text: "[Group]" lines and "Key=Value" lines under them
+// (View/Zoom, Window/Width, Window/Height, Window/Maximised, Folders/LoadData,
+// Folders/SaveData, Statistics/Decimals). Reading takes any bytes: unknown
+// groups, keys and lines are skipped, a number out of range counts as the
+// nearest end, and the result is checked as above.
+UserSettings parseSettingsText(const std::string& text);
+std::string settingsText(const UserSettings& settings);
+
 }  // namespace tally
