@@ -257,6 +257,9 @@ class MainFrame : public wxFrame {
   void zoomSeriesPens();
   void fitToToolkit();
   wxTimer fitTimer;
+  // The zoom kept from the last run, taken once the window is on the screen.
+  wxTimer startZoomTimer;
+  int startZoom = 100;
   int fitAttempts = 0;
   void growToContent();
   // The table's column widths for its layout and the zoom.

@@ -276,14 +276,18 @@ void MainFrame::applySettings(const tally::UserSettings& settings) {
     SetSize(wxSize(std::max(least.x, settings.windowWidth), std::max(least.y, settings.windowHeight)));
   }
   if (settings.maximised) Maximize();
-  // GTK measures controls truly only once they are on the screen: a window not yet
-  // shown takes its zoom when it is.
+  // GTK measures controls truly only once they are on the screen and styled: a
+  // window not yet shown takes its zoom a moment after it is.
   if (settings.zoomPercent != zoomPercent) {
     if (IsShownOnScreen()) {
       setZoomPercent(settings.zoomPercent);
     } else {
-      const int percent = settings.zoomPercent;
-      CallAfter([this, percent] { setZoomPercent(percent); });
+      startZoom = settings.zoomPercent;
+      startZoomTimer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+        if (IsShownOnScreen()) setZoomPercent(startZoom);
+        else startZoomTimer.StartOnce(100);
+      });
+      startZoomTimer.StartOnce(300);
     }
   }
   const wxString load = toWx(settings.loadFolder), save = toWx(settings.saveFolder);
