@@ -126,6 +126,15 @@ void MainFrame::onZoom(wxCommandEvent& event) {
 
 void MainFrame::setZoomPercent(int percent) {
   commitGridEditor();
+  // The toolkit's own size of each control, with its text, before the first
+  // zoom: the window is on the screen by then, so GTK's answer is its real one.
+  if (scaledTexts.empty()) rememberScaledTexts();
+  for (ScaledText& t : scaledTexts) {
+    if (t.natural != wxSize() || !keepsNaturalSize(t.window) || wxDynamicCast(t.window, wxStaticText))
+      continue;
+    t.natural = toolkitSize(t.window);
+    t.text = textExtent(t.window, t.window->GetFont());
+  }
   zoomPercent = std::clamp(percent, tally::kZoomMin, tally::kZoomMax);
   userZoom = zoomPercent / 100.0;
   Freeze();
@@ -176,13 +185,7 @@ void MainFrame::setTextScale(double scale) {
   for (ScaledText& t : scaledTexts) {
     if (onlyHolds(t.window)) continue;
     const double s = t.followsWindow ? scale : userZoom;
-    if (!t.font.IsOk()) {
-      t.font = t.window->GetFont();
-      if (keepsNaturalSize(t.window) && !wxDynamicCast(t.window, wxStaticText)) {
-        t.natural = toolkitSize(t.window);
-        t.text = textExtent(t.window, t.font);
-      }
-    }
+    if (!t.font.IsOk()) t.font = t.window->GetFont();
     wxFont font = t.font;
     font.SetFractionalPointSize(t.font.GetFractionalPointSize() * s);
     t.window->SetFont(font);
@@ -199,8 +202,9 @@ void MainFrame::setTextScale(double scale) {
       // little room for rounding.
       // GTK keeps the old font's size until its next frame: a control keeps the
       // larger of the two until then (fitToToolkit gives it its own).
-      wxSize need = label ? textSize(label)
-                          : t.natural + textExtent(t.window, font) - t.text + wxSize(2, 2);
+      wxSize need = label || t.natural == wxSize()
+                        ? (label ? textSize(label) : t.window->GetBestSize())
+                        : t.natural + textExtent(t.window, font) - t.text + wxSize(2, 2);
       if (!label) need.IncTo(shownLeast);
       least.IncTo(need);
     }
