@@ -6,7 +6,10 @@
 //     positions of the allowed codes, tick counts of at least 2, units positive,
 //     at most 1000 custom labels of at most 20 characters;
 //   - the laid-out ranges are finite and not empty, the tick labels of one axis
-//     are distinct, and the transforms stay within their clamp.
+//     are distinct, and the transforms stay within their clamp;
+//   - read as the program's own settings file (zoom, window, folders, decimals),
+//     every value keeps its rules and the text written from it reads back the same.
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <string>
@@ -14,6 +17,7 @@
 #include "FuzzCheck.h"
 #include "core/NumberText.h"
 #include "core/graph/GraphSettings.h"
+#include "core/settings/UserSettings.h"
 
 namespace {
 
@@ -65,6 +69,28 @@ void checkRules(const tally::GraphLayout& g) {
   }
 }
 
+// The same bytes as the program's own settings file: every value within its
+// rules, and what is written reads back the same.
+void checkUserSettings(const std::string& text) {
+  const tally::UserSettings s = tally::parseSettingsText(text);
+  const auto& steps = tally::zoomSteps();
+  fuzz::require(std::find(steps.begin(), steps.end(), s.zoomPercent) != steps.end(),
+                "kept zoom is a step", std::to_string(s.zoomPercent));
+  fuzz::require((s.windowWidth == 0) == (s.windowHeight == 0), "both window sides or neither");
+  fuzz::require(s.windowWidth == 0 || (s.windowWidth >= tally::kLeastWindowSide &&
+                                       s.windowWidth <= tally::kLargestWindowSide),
+                "window width in range");
+  fuzz::require(s.decimals == tally::kAutoDecimals || (s.decimals >= 0 && s.decimals <= 6),
+                "decimals of the choices");
+  for (const std::string* f : {&s.loadFolder, &s.saveFolder}) {
+    fuzz::require(f->size() <= tally::kLongestFolderName, "folder name not too long");
+    for (unsigned char c : *f) fuzz::require(c >= 0x20 && c != 0x7f, "no control character in a folder");
+  }
+  const std::string written = tally::settingsText(s);
+  const tally::UserSettings back = tally::parseSettingsText(written);
+  fuzz::require(tally::settingsText(back) == written, "written settings read back the same", written);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -110,5 +136,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::require(px >= -10000 && px <= 10000 && py >= -10000 && py <= 10000,
                   "transforms within their clamp");
   }
+  checkUserSettings(text);
   return 0;
 }

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 class TestApp : public wxApp {
  public:
@@ -22,21 +23,23 @@ wxIMPLEMENT_APP_NO_MAIN(TestApp);
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  // The windows keep settings (the recent analyses, which GTK also lists among the
-  // desktop's recent files): the tests keep theirs in a fresh folder of their own,
-  // never in the user's.
-  char folder[] = "/tmp/tallyscope-ui-config-XXXXXX";
-  if (!mkdtemp(folder)) return 1;
-  setenv("XDG_CONFIG_HOME", folder, 1);
-  setenv("XDG_DATA_HOME", folder, 1);
+  // The settings the program keeps go to a folder of this run's own, never to the
+  // user's real configuration.
+  const char* tmp = std::getenv("TMPDIR");
+  std::string configHome = std::string(tmp && *tmp ? tmp : "/tmp") + "/tallyscope-ui-config-XXXXXX";
+  if (!mkdtemp(configHome.data())) return 1;
+  setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
+  // GTK lists the recent analyses among the desktop's recent files too.
+  setenv("XDG_DATA_HOME", configHome.c_str(), 1);
   if (!wxEntryStart(argc, argv)) return 1;
   wxConfigBase::Set(new wxFileConfig("tallyscope", wxEmptyString,
-                                     std::string(folder) + "/tallyscope.conf", wxEmptyString,
+                                     configHome + "/tallyscope.conf", wxEmptyString,
                                      wxCONFIG_USE_LOCAL_FILE));
   wxTheApp->CallOnInit();
   int result = RUN_ALL_TESTS();
   wxTheApp->OnExit();
   wxEntryCleanup();
-  std::filesystem::remove_all(folder);
+  std::error_code ignored;
+  std::filesystem::remove_all(configHome, ignored);
   return result;
 }

@@ -404,7 +404,7 @@ TEST_F(RefreshUiTest, ZoomKeysGrowAndShrinkTheStatisticsAndTheGraphLabels) {
   };
   zoom(ID_ZOOM_IN);
   zoom(ID_ZOOM_IN);
-  EXPECT_NEAR(frame->getUserZoom(), 1.5625, 1e-9);
+  EXPECT_NEAR(frame->getUserZoom(), 1.25, 1e-9);
   EXPECT_NEAR(frame->statistics->label(0, Statistic::Mean)->GetFont().GetFractionalPointSize(),
               points * frame->getTextScale(), 0.5);
   EXPECT_GT(frame->set1Graph->getFontSize(), tickPoints);

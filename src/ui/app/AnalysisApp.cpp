@@ -5,8 +5,10 @@
 
 #include <cstdlib>
 
+#include "ui/app/ConsoleTour.h"
 #include "ui/app/FirstPaintProbe.h"
 #include "ui/app/MainFrame.h"
+#include "ui/app/Settings.h"
 #include "ui/app/ThemeAssets.h"
 
 // Runs before the toolkit opens the display. The program draws with cairo and has
@@ -25,7 +27,16 @@ bool AnalysisApp::OnInit() {
   preferBitmapThemeAssets();
   const wxString descriptionFile = argc > 1 ? wxString(argv[1]) : wxString();
   frame = new MainFrame(nullptr, wxID_ANY, descriptionFile, wxDefaultPosition, wxDefaultSize);
+  // The zoom, the window's size, the folders and the decimals of the last run,
+  // kept again when the window closes (a close the user cancels keeps them too).
+  const Settings settings;
+  frame->applySettings(settings.load());
+  frame->Bind(wxEVT_CLOSE_WINDOW, [this, settings](wxCloseEvent& event) {
+    settings.save(frame->currentSettings());
+    event.Skip();
+  });
   SetTopWindow(frame);
   frame->Show();
+  if (consoleTourWanted()) CallAfter([this] { runConsoleTour(frame); });
   return true;
 }

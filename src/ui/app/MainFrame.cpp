@@ -105,8 +105,10 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
   Layout();
 
   rememberScaledTexts();
+  fitTimer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { fitToToolkit(); });
   Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
     event.Skip();
+    if (!IsMaximized()) restoredSize = GetSize();
     CallAfter([this] {
       const double wanted = wantedTextScale();
       if (std::fabs(wanted - textScale) > 0.02) setTextScale(wanted);
@@ -175,76 +177,4 @@ void MainFrame::initialiseSeries() {
     ogive.penWidth = 2;
     ogive.lineColour = s == 0 ? tally::colours::red : tally::colours::blue;
   }
-}
-
-// The statistics page's captions, values, names and buttons, the ogive page's
-// read-outs: their fonts and minimum sizes at scale 1.
-void MainFrame::rememberScaledTexts() {
-  scaledTexts.clear();
-  // The statistics page with the rows of its "More" expander, the ogive page, and
-  // the text pages of a lesson.
-  for (wxWindow* page : {static_cast<wxWindow*>(statistics), statistics->morePane()->GetPane(),
-                         static_cast<wxWindow*>(boxPage),
-                         static_cast<wxWindow*>(frequencyTablePage),
-                         static_cast<wxWindow*>(stemAndLeafPage),
-                         static_cast<wxWindow*>(workingPage)}) {
-    for (wxWindow* child : page->GetChildren()) {
-      // coordSys answers with wxWindow's class information: wxDynamicCast matches any window.
-      if (child == percentileSlider || dynamic_cast<coordSys*>(child)) continue;
-      scaledTexts.push_back({child, wxNullFont, child->GetMinSize()});
-    }
-  }
-}
-
-double MainFrame::wantedTextScale() const {
-  // The window opens at about 1000 x 700; a projector's window is larger.
-  const wxSize c = GetClientSize();
-  const double bySize = std::max(1.0, std::min(c.x / 1000.0, c.y / 700.0));
-  return std::clamp(bySize * userZoom, 0.75, 3.0);
-}
-
-void MainFrame::onZoom(wxCommandEvent& event) {
-  if (event.GetId() == ID_ZOOM_IN)
-    userZoom = std::min(userZoom * 1.25, 3.0);
-  else if (event.GetId() == ID_ZOOM_OUT)
-    userZoom = std::max(userZoom / 1.25, 0.75);
-  else
-    userZoom = 1.0;
-  setTextScale(wantedTextScale());
-}
-
-void MainFrame::setTextScale(double scale) {
-  textScale = scale;
-  for (ScaledText& t : scaledTexts) {
-    if (!t.font.IsOk()) t.font = t.window->GetFont();
-    wxFont font = t.font;
-    font.SetFractionalPointSize(t.font.GetFractionalPointSize() * scale);
-    t.window->SetFont(font);
-    wxSize least = wxDefaultSize;
-    if (t.minSize.x > 0) least.x = static_cast<int>(std::lround(t.minSize.x * scale));
-    if (t.minSize.y > 0) least.y = static_cast<int>(std::lround(t.minSize.y * scale));
-    t.window->SetMinSize(least);
-    t.window->InvalidateBestSize();
-    // A value label keeps room for the longest text it has shown.
-    if (auto* label = wxDynamicCast(t.window, wxStaticText)) {
-      const wxSize need = textSize(label);
-      label->SetMinSize(wxSize(std::max(need.x, least.x), std::max(need.y, least.y)));
-    }
-  }
-  const int points = static_cast<int>(std::lround(8 * scale));
-  for (ColumnGraphView* view : {set1Graph, set2Graph, boxPlot}) {
-    view->setFontSize(points);
-    view->redrawPicture();
-  }
-  dotPlot->setFontSize(points);
-  dotPlot->redrawPicture();
-  percentileGraph->setFontSize(points);
-  percentileGraph->setMarkerFontSize(static_cast<int>(std::lround(9 * scale)));
-  percentileGraph->Refresh(false);
-  columnGraphPage->Layout();
-  // The pages now need another minimum; the window's follows.
-  keepPagesInView();
-  Layout();
-  // The frequency tables' columns fit their texts in the new size.
-  showLessonPages();
 }

@@ -6,6 +6,7 @@
 #include <wx/filehistory.h>
 #include <wx/frame.h>
 #include <wx/prntbase.h>
+#include <wx/timer.h>
 
 #include <functional>
 #include <memory>
@@ -14,6 +15,7 @@
 
 #include "core/graph/Series.h"
 #include "core/model/AnalysisModel.h"
+#include "core/settings/UserSettings.h"
 #include "ui/views/ColumnGraphView.h"
 #include "ui/views/PercentileGraphView.h"
 
@@ -242,13 +244,27 @@ class MainFrame : public wxFrame {
   void alignPercentileSlider();
 
   // Size of the statistics page's texts and of the graphs' labels, 1 at the
-  // opening size: it grows with the window (a projector screen) times the zoom
-  // of Ctrl+plus / Ctrl+minus (Ctrl+0 returns to 1).
+  // opening size: it grows with the window (a projector screen) times the zoom.
   void setTextScale(double scale);
   double getTextScale() const { return textScale; }
   double getUserZoom() const { return userZoom; }
   // The scale the window's client size asks for, times the user's zoom.
   double wantedTextScale() const;
+
+  // The projector zoom of Ctrl+plus / Ctrl+minus / Ctrl+0 (MainFrameZoom.cpp), in
+  // percent, one of tally::zoomSteps(): every control's text and minimum size,
+  // the table's fonts, rows and columns, the graphs' texts and lines.
+  int getZoomPercent() const { return zoomPercent; }
+  void setZoomPercent(int percent);
+  // A length in pixels at 100%, at the zoom in force.
+  int zoomed(int pixels) const;
+  // What is kept between runs: the zoom, the window's size, the data files'
+  // folders, the decimals (an analysis that chose its own decimals keeps them).
+  void applySettings(const tally::UserSettings& settings);
+  tally::UserSettings currentSettings() const;
+  // The folders Load Data and Save Data open in: the last ones used.
+  wxString lastLoadFolder;
+  wxString lastSaveFolder;
 
  private:
   // Building (MainFrameLayout.cpp).
@@ -305,8 +321,22 @@ class MainFrame : public wxFrame {
 
   void rememberScaledTexts();
   void onZoom(wxCommandEvent& event);
+  void zoomGrid();
+  void zoomSeriesPens();
+  void fitToToolkit();
+  wxTimer fitTimer;
+  // The zoom kept from the last run, taken once the window is on the screen.
+  wxTimer startZoomTimer;
+  int startZoom = 100;
+  int fitAttempts = 0;
+  void growToContent();
+  // The table's column widths for its layout and the zoom.
+  void sizeGridColumns();
   double textScale = 1.0;
   double userZoom = 1.0;
+  int zoomPercent = 100;
+  // The window's size before it was maximised.
+  wxSize restoredSize;
   // Every text the scale resizes, with its font (and minimum size) at scale 1.
   // The font is read at the first scaling: asking GTK for a control's default
   // font costs a style lookup per control, too dear to pay for every label at
@@ -315,8 +345,17 @@ class MainFrame : public wxFrame {
     wxWindow* window;
     wxFont font;  // not Ok until the first scaling
     wxSize minSize;
+    bool followsWindow;  // grows with the window as well as with the zoom
+    wxSize natural;      // the toolkit's size of a control at 100%
+    wxSize text;         // its text's size at 100%
   };
   std::vector<ScaledText> scaledTexts;
+  struct GridAtHundred {
+    wxFont cellFont, labelFont;
+    int rowHeight = 0, labelHeight = 0;
+  } gridAtHundred;
+  // Pen width and marker size of each series at 100%.
+  std::vector<std::pair<int, int>> seriesPensAtHundred;
 
   tally::AnalysisModel model;
   // Class grouping of already grouped data, and the histogram columns of

@@ -43,9 +43,10 @@ MainFrame::FileSelector MainFrame::toolkitFileSelector() {
 // Puts a TAB-separated data file in place of the shown set's table.
 void MainFrame::onLoadData(wxCommandEvent&) {
   probe("onLoadData");
-  const wxString path = fileSelector(_("Choose a Data File"), wxString(), wxString(), "csv",
+  const wxString path = fileSelector(_("Choose a Data File"), lastLoadFolder, wxString(), "csv",
                                      dataFileWildcard(), wxFD_OPEN | wxFD_FILE_MUST_EXIST, this);
   if (path.empty()) return;
+  lastLoadFolder = wxPathOnly(path);
   if (!loadDataFile(path)) return;
   markDataSaved(model.shownSet());
 }
@@ -100,9 +101,10 @@ void MainFrame::onSaveData(wxCommandEvent&) {
 }
 
 bool MainFrame::saveDataFile() {
-  const wxString chosen = fileSelector(_("Save Data As"), wxString(), wxString(), "csv",
+  const wxString chosen = fileSelector(_("Save Data As"), lastSaveFolder, wxString(), "csv",
                                        dataFileWildcard(), wxFD_SAVE, nullptr);
   if (chosen.empty()) return false;
+  lastSaveFolder = wxPathOnly(chosen);
   // A name without an extension gets ".csv", so that Load Data lists the file.
   const wxString path = shownName(tally::withDefaultExtension(systemName(chosen), ".csv"));
   if (wxFileExists(path) &&

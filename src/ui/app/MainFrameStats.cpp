@@ -89,21 +89,30 @@ void MainFrame::showTable() {
     grid->SetColAttr(0, nullptr);
   }
   grid->ClearGrid();
-  if (layout == tally::ValuesOnly) {
-    grid->SetColSize(0, 160);
-    grid->SetColSize(1, 0);
-  } else {
-    grid->SetColSize(0, 80);
-    grid->SetColSize(1, 80);
-  }
   const tally::CellTable& cells = model.shownCells();
   const int rows = std::min(static_cast<int>(cells.size()), grid->GetNumberRows());
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < tally::kGridColumns; ++c)
       if (!cells[r][c].empty()) grid->SetCellValue(r, c, toWx(cells[r][c]));
+  sizeGridColumns();
+  grid->EndBatch();
+  grid->ForceRefresh();
+}
+
+void MainFrame::sizeGridColumns() {
+  const tally::GridLayout layout = model.layout();
+  if (layout == tally::ValuesOnly) {
+    grid->SetColSize(0, zoomed(160));
+    grid->SetColSize(1, 0);
+  } else {
+    grid->SetColSize(0, zoomed(80));
+    grid->SetColSize(1, zoomed(80));
+  }
   if (layout == tally::Classes) {
     // A label such as "1980 - < 1985" is wider than 80 pixels: the column grows to
     // the widest one, so that no class bound is cut.
+    const tally::CellTable& cells = model.shownCells();
+    const int rows = std::min(static_cast<int>(cells.size()), grid->GetNumberRows());
     const wxFont font = grid->GetDefaultCellFont();
     int widest = 0;
     for (int r = 0; r < rows; ++r) {
@@ -111,10 +120,8 @@ void MainFrame::showTable() {
       grid->GetTextExtent(toWx(cells[r][0]), &w, &h, nullptr, nullptr, &font);
       widest = std::max(widest, w);
     }
-    grid->SetColSize(0, std::max(80, widest + 8));
+    grid->SetColSize(0, std::max(zoomed(80), widest + zoomed(8)));
   }
-  grid->EndBatch();
-  grid->ForceRefresh();
 }
 
 // The type in the choice; the grouping button, the column-width button and the
@@ -328,7 +335,7 @@ void MainFrame::keepPagesInView() {
   wxWindow* panel = notebook->GetParent();
   panel->SetMinSize(wxDefaultSize);
   panel->SetMinSize(panel->GetSizer()->GetMinSize());
-  GetSizer()->Layout();
+  growToContent();
 }
 
 void MainFrame::layOutGrownLabels() {

@@ -11,6 +11,7 @@
 
 #include "core/NumberText.h"
 #include "core/graph/GraphDescription.h"
+#include "core/graph/Contrast.h"
 #include "core/grid/PasteText.h"
 #include "ui/WxBridge.h"
 #include "ui/access/Accessible.h"
@@ -25,10 +26,6 @@ wxEND_EVENT_TABLE()
 
 namespace {
 
-// Background of a cell whose text is not counted: light enough to read, plain
-// enough to catch the eye in a column of white cells.
-const wxColour kProblemTint(255, 214, 170);
-
 // Draws cells as text, tinting those that do not count as numbers.
 class CheckedCellRenderer : public wxGridCellStringRenderer {
  public:
@@ -39,8 +36,10 @@ class CheckedCellRenderer : public wxGridCellStringRenderer {
       wxGridCellStringRenderer::Draw(grid, attr, dc, rect, row, col, isSelected);
       return;
     }
+    const tally::CellTint tint = VardenGrid::problemTint(attr.GetBackgroundColour(), attr.GetTextColour());
     wxGridCellAttr* tinted = attr.Clone();
-    tinted->SetBackgroundColour(kProblemTint);
+    tinted->SetBackgroundColour(toWx(tint.background));
+    tinted->SetTextColour(toWx(tint.text));
     wxGridCellStringRenderer::Draw(grid, *tinted, dc, rect, row, col, isSelected);
     tinted->DecRef();
   }
@@ -71,6 +70,12 @@ bool clipboardHoldsBlock() {
 }
 
 }  // namespace
+
+// Light enough to read on a light theme, plain enough to catch the eye in a column
+// of white cells; a dark red on a dark theme, where the peach would hold light text.
+tally::CellTint VardenGrid::problemTint(const wxColour& background, const wxColour& text) {
+  return tally::problemCellTint(toCore(background), toCore(text));
+}
 
 VardenGrid::VardenGrid(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
                        long style)

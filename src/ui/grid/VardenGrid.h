@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 
+#include "core/graph/Contrast.h"
 #include "core/grid/PasteText.h"
 
 class VardenGrid : public wxGrid {
@@ -43,6 +44,10 @@ class VardenGrid : public wxGrid {
   // Why the cell does not count as a number (translated), or empty. Only cells
   // the data are read from are checked: shown columns, not read-only.
   wxString cellProblem(int row, int col) const;
+
+  // Background and text of a cell that does not count as a number, for cells
+  // drawn in the given colours (the theme's): readable in light and dark themes.
+  static tally::CellTint problemTint(const wxColour& background, const wxColour& text);
 
   // The selected block; all -1 when none is selected.
   int selectionTop = -1;

@@ -1,0 +1,278 @@
+// The projector zoom over the whole window, the settings kept between runs, and
+// the tint of cells that are not numbers against the theme in force.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/dcmemory.h>
+#include <wx/filename.h>
+#include <wx/notebook.h>
+#include <wx/settings.h>
+#include <wx/spinctrl.h>
+#include <wx/stdpaths.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/NumberText.h"
+#include "core/graph/Contrast.h"
+#include "core/settings/UserSettings.h"
+#include "ui/WxBridge.h"
+#include "ui/app/MainFrame.h"
+#include "ui/app/Settings.h"
+#include "ui/grid/VardenGrid.h"
+#include "ui/stats/StatisticsPanel.h"
+#include "ui/views/ColumnGraphView.h"
+#include "MainFrameDriver.h"
+
+namespace {
+
+class ZoomTest : public ::testing::Test, protected MainFrameDriver {
+ protected:
+  void zoom(int id) {
+    wxCommandEvent key(wxEVT_MENU, id);
+    frame->GetEventHandler()->ProcessEvent(key);
+  }
+  wxButton* button(int id) { return wxDynamicCast(frame->FindWindow(id), wxButton); }
+  static double points(const wxWindow* w) { return w->GetFont().GetFractionalPointSize(); }
+};
+
+// A folder of the test's own, removed afterwards.
+struct ScratchFolder {
+  ScratchFolder() {
+    path = wxFileName::CreateTempFileName("tallyscope-settings");
+    wxRemoveFile(path);
+    wxFileName::Mkdir(path);
+  }
+  ~ScratchFolder() { wxFileName::Rmdir(path, wxPATH_RMDIR_RECURSIVE); }
+  wxString path;
+};
+
+}  // namespace
+
+// Every step up scales the buttons, the tabs, the table's fonts, rows and
+// columns, the graphs' texts and lines by the step; Ctrl+0 brings back the
+// sizes of 100% exactly.
+TEST_F(ZoomTest, EveryStepScalesTheWholeWindowAndCtrl0ReturnsToIt) {
+  paste("4\n6\n8\n");
+  const double clearPoints = points(button(ID_CLEAR_DATA));
+  const double tabPoints = points(frame->notebook);
+  const double cellPoints = frame->grid->GetDefaultCellFont().GetFractionalPointSize();
+  const double labelPoints = frame->grid->GetLabelFont().GetFractionalPointSize();
+  const int rowHeight = frame->grid->GetDefaultRowSize();
+  const int valueWidth = frame->grid->GetColSize(0);
+  ASSERT_EQ(frame->getZoomPercent(), 100);
+
+  std::vector<int> seen;
+  for (int i = 0; i < 12; ++i) {
+    zoom(ID_ZOOM_IN);
+    seen.push_back(frame->getZoomPercent());
+    const double z = frame->getZoomPercent() / 100.0;
+    const std::string at = std::to_string(frame->getZoomPercent()) + "%";
+    EXPECT_NEAR(points(button(ID_CLEAR_DATA)), clearPoints * z, 0.01) << at;
+    EXPECT_NEAR(points(frame->notebook), tabPoints * z, 0.01) << at;
+    EXPECT_NEAR(frame->grid->GetDefaultCellFont().GetFractionalPointSize(), cellPoints * z, 0.01) << at;
+    EXPECT_NEAR(frame->grid->GetLabelFont().GetFractionalPointSize(), labelPoints * z, 0.01) << at;
+    EXPECT_EQ(frame->grid->GetRowSize(3), std::lround(rowHeight * z)) << at;
+    EXPECT_EQ(frame->grid->GetColSize(0), std::lround(valueWidth * z)) << at;
+    // The statistics page also grows with the window: by the text scale.
+    EXPECT_NEAR(points(frame->statistics->label(0, Statistic::Mean)) / frame->getTextScale(),
+                points(frame->statistics->label(1, Statistic::Mean)) / frame->getTextScale(), 1e-9);
+    EXPECT_GE(frame->getTextScale(), z - 1e-9) << at;
+    EXPECT_EQ(frame->set1Graph->getFontSize(), std::lround(8 * frame->getTextScale())) << at;
+    EXPECT_EQ(frame->shownSeries(OGIVE_SET1).penWidth, std::max(1L, std::lround(2 * z))) << at;
+    EXPECT_EQ(frame->shownSeries(COLUMNS_SET1).penWidth, std::max(1L, std::lround(1 * z))) << at;
+    // A button is never given less than its text needs.
+    const wxSize best = button(ID_CLEAR_DATA)->GetBestSize();
+    EXPECT_GE(button(ID_CLEAR_DATA)->GetMinSize().x, best.x) << at;
+  }
+  EXPECT_EQ(seen, (std::vector<int>{110, 125, 150, 175, 200, 250, 300, 300, 300, 300, 300, 300}));
+
+  zoom(ID_ZOOM_RESET);
+  EXPECT_EQ(frame->getZoomPercent(), 100);
+  EXPECT_DOUBLE_EQ(points(button(ID_CLEAR_DATA)), clearPoints);
+  EXPECT_DOUBLE_EQ(points(frame->notebook), tabPoints);
+  EXPECT_DOUBLE_EQ(frame->grid->GetDefaultCellFont().GetFractionalPointSize(), cellPoints);
+  EXPECT_EQ(frame->grid->GetRowSize(3), rowHeight);
+  EXPECT_EQ(frame->grid->GetColSize(0), valueWidth);
+  EXPECT_EQ(frame->shownSeries(OGIVE_SET1).penWidth, 2);
+
+  std::vector<int> down;
+  for (int i = 0; i < 4; ++i) {
+    zoom(ID_ZOOM_OUT);
+    down.push_back(frame->getZoomPercent());
+  }
+  EXPECT_EQ(down, (std::vector<int>{90, 75, 75, 75}));
+  EXPECT_NEAR(points(button(ID_CLEAR_DATA)), clearPoints * 0.75, 0.01);
+  // Lines stay at least a pixel wide.
+  EXPECT_EQ(frame->shownSeries(COLUMNS_SET1).penWidth, 1);
+}
+
+// The table's column widths follow the zoom when the data type changes the layout:
+// one value column of 160 pixels at 100%, or value and frequency of 80 each.
+TEST_F(ZoomTest, TableColumnsOfANewLayoutAreZoomed) {
+  frame->setZoomPercent(200);
+  ASSERT_EQ(frame->shownLayout(), tally::ValuesOnly);
+  EXPECT_EQ(frame->grid->GetColSize(0), 320);
+  EXPECT_EQ(frame->grid->GetColSize(1), 0);
+  wxCommandEvent choose(wxEVT_CHOICE, ID_DATA_TYPE);
+  choose.SetInt(tally::GroupedDiscrete);
+  frame->dataTypeChoice->SetSelection(tally::GroupedDiscrete);
+  frame->dataTypeChoice->GetEventHandler()->ProcessEvent(choose);
+  ASSERT_EQ(frame->shownLayout(), tally::ValueAndFrequency);
+  EXPECT_EQ(frame->grid->GetColSize(0), 160);
+  EXPECT_EQ(frame->grid->GetColSize(1), 160);
+  frame->setZoomPercent(75);
+  EXPECT_EQ(frame->grid->GetColSize(0), 60);
+  EXPECT_EQ(frame->grid->GetColSize(1), 60);
+}
+
+TEST(Settings, TestsKeepTheirSettingsAwayFromTheUsersOwn) {
+  const char* home = std::getenv("XDG_CONFIG_HOME");
+  ASSERT_NE(home, nullptr);
+  const wxString path = Settings::defaultPath();
+  EXPECT_TRUE(path.StartsWith(wxString::FromUTF8(home) + "/tallyscope/")) << path;
+  EXPECT_TRUE(path.EndsWith("settings.conf")) << path;
+}
+
+TEST(Settings, SavedSettingsComeBackAsTheyWere) {
+  ScratchFolder scratch;
+  const Settings settings(scratch.path + "/deeper/tallyscope/settings.conf");
+  EXPECT_FALSE(wxFileName::FileExists(settings.filePath()));
+  // No file yet: the defaults.
+  const tally::UserSettings none = settings.load();
+  EXPECT_EQ(none.zoomPercent, 100);
+  EXPECT_EQ(none.windowWidth, 0);
+
+  tally::UserSettings s;
+  s.zoomPercent = 175;
+  s.windowWidth = 1234;
+  s.windowHeight = 777;
+  s.maximised = true;
+  s.loadFolder = "/tmp/Klasse 7ä";
+  s.saveFolder = "/home/teacher/out";
+  s.decimals = 4;
+  ASSERT_TRUE(settings.save(s));
+  const tally::UserSettings back = settings.load();
+  EXPECT_EQ(back.zoomPercent, 175);
+  EXPECT_EQ(back.windowWidth, 1234);
+  EXPECT_EQ(back.windowHeight, 777);
+  EXPECT_TRUE(back.maximised);
+  EXPECT_EQ(back.loadFolder, s.loadFolder);
+  EXPECT_EQ(back.saveFolder, s.saveFolder);
+  EXPECT_EQ(back.decimals, 4);
+}
+
+// Whatever someone puts in the file, the program starts with sound settings.
+TEST(Settings, HostileFilesGiveSoundSettings) {
+  ScratchFolder scratch;
+  const Settings settings(scratch.path + "/settings.conf");
+  const std::string texts[] = {std::string("\0\xff[View]\nZoom=250\x01\n", 18),
+                               "[View]\nZoom=" + std::string(100000, '9') + "\n=\n[[\n",
+                               std::string(70 * 1024, 'x')};
+  for (const std::string& text : texts) {
+    {
+      std::ofstream out(toStd(settings.filePath()), std::ios::binary);
+      out << text;
+    }
+    const tally::UserSettings s = settings.load();
+    EXPECT_NE(std::find(tally::zoomSteps().begin(), tally::zoomSteps().end(), s.zoomPercent),
+              tally::zoomSteps().end());
+    EXPECT_EQ(s.windowWidth, 0);
+  }
+  // A folder in the settings' place, and a file too large to be ours: the defaults.
+  wxRemoveFile(settings.filePath());
+  wxFileName::Mkdir(settings.filePath());
+  EXPECT_EQ(settings.load().zoomPercent, 100);
+}
+
+// The window takes the settings and gives them back; Load Data and Save Data
+// open in the folders kept, and keep the folders they were last used in.
+TEST_F(ZoomTest, SettingsReachTheWindowAndTheFileSelectors) {
+  ScratchFolder scratch;
+  tally::UserSettings s;
+  s.zoomPercent = 150;
+  s.loadFolder = toStd(scratch.path);
+  s.saveFolder = toStd(scratch.path + "/not-there");
+  s.decimals = 2;
+  frame->applySettings(s);
+  EXPECT_EQ(frame->getZoomPercent(), 150);
+  EXPECT_EQ(frame->lastLoadFolder, scratch.path);
+  EXPECT_EQ(frame->lastSaveFolder, "") << "a folder that is gone is forgotten";
+  EXPECT_EQ(frame->analysis().decimals(), 2);
+
+  wxString askedIn;
+  const wxString data = scratch.path + "/scores.csv";
+  {
+    std::ofstream out(toStd(data));
+    out << "4\n6\n8\n";
+  }
+  frame->fileSelector = [&](const wxString&, const wxString& folder, auto&&...) {
+    askedIn = folder;
+    return data;
+  };
+  wxCommandEvent load(wxEVT_BUTTON, ID_LOAD_DATA);
+  frame->ProcessWindowEvent(load);
+  EXPECT_EQ(askedIn, scratch.path);
+  EXPECT_EQ(frame->lastLoadFolder, scratch.path);
+  EXPECT_EQ(frame->analysis().shownCells()[2][0], "8");
+
+  const tally::UserSettings back = frame->currentSettings();
+  EXPECT_EQ(back.zoomPercent, 150);
+  EXPECT_EQ(back.loadFolder, toStd(scratch.path));
+  EXPECT_EQ(back.decimals, 2);
+  EXPECT_GT(back.windowWidth, 0);
+  EXPECT_GT(back.windowHeight, 0);
+}
+
+// A cell that is not a number is drawn in the tint for the theme in force, and
+// its text reads at least 4.5 : 1 on it. Run under a light and a dark theme.
+TEST_F(ZoomTest, ProblemCellReadsInTheThemeInForce) {
+  paste("5,5\n7\n");
+  VardenGrid* grid = frame->grid;
+  ASSERT_FALSE(grid->cellProblem(0, 0).empty());
+  const wxColour window = wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW);
+  const wxColour windowText = wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOWTEXT);
+  const bool darkTheme = tally::relativeLuminance(toCore(window)) < tally::relativeLuminance(toCore(windowText));
+
+  auto drawCell = [&](int row) {
+    const wxRect rect(0, 0, grid->GetColSize(0), grid->GetRowSize(row));
+    wxBitmap bmp(rect.width, rect.height, 24);
+    wxMemoryDC dc(bmp);
+    dc.SetFont(grid->GetDefaultCellFont());
+    // As the grid draws a cell: its merged attribute and its renderer.
+    wxGridCellAttr* attr = grid->GetOrCreateCellAttr(row, 0);
+    wxGridCellRenderer* renderer = grid->GetCellRenderer(row, 0);
+    renderer->Draw(*grid, *attr, dc, rect, row, 0, false);
+    renderer->DecRef();
+    attr->DecRef();
+    dc.SelectObject(wxNullBitmap);
+    return bmp.ConvertToImage();
+  };
+  auto colourAt = [](const wxImage& img, int x, int y) {
+    return tally::Colour::rgb(img.GetRed(x, y), img.GetGreen(x, y), img.GetBlue(x, y));
+  };
+  // The background at the cell's right end, past its text; the text is the pixel
+  // that differs most from it.
+  auto contrastOf = [&](const wxImage& img, tally::Colour& background) {
+    background = colourAt(img, img.GetWidth() - 4, img.GetHeight() / 2);
+    double most = 1;
+    for (int y = 0; y < img.GetHeight(); ++y)
+      for (int x = 0; x < img.GetWidth() / 2; ++x)
+        most = std::max(most, tally::contrastRatio(colourAt(img, x, y), background));
+    return most;
+  };
+
+  tally::Colour tint, plain;
+  const double tinted = contrastOf(drawCell(0), tint);
+  const double normal = contrastOf(drawCell(1), plain);
+  EXPECT_GE(tinted, tally::kReadableContrast) << (darkTheme ? "dark" : "light") << " theme";
+  EXPECT_NE(tint, plain) << "the cell is not tinted";
+  EXPECT_GE(normal, tally::kReadableContrast);
+  // A dark theme gets a dark tint, a light one a light tint.
+  EXPECT_EQ(tally::relativeLuminance(tint) < 0.2, darkTheme);
+  const tally::CellTint expected = VardenGrid::problemTint(window, windowText);
+  EXPECT_EQ(tint, expected.background);
+}
