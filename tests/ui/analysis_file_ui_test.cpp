@@ -357,7 +357,7 @@ TEST_F(AnalysisFileTest, TheMenuBarOffersTheCommandsAndAPageEntryForEveryPage) {
   }
   // Zoom from the menu uses the zoom keys' handler.
   w->command(ID_ZOOM_IN);
-  EXPECT_DOUBLE_EQ(w->frame->getUserZoom(), 1.25);
+  EXPECT_DOUBLE_EQ(w->frame->getUserZoom(), 1.1);
   w->command(ID_ZOOM_RESET);
   EXPECT_DOUBLE_EQ(w->frame->getUserZoom(), 1.0);
   // About names the version.
@@ -451,7 +451,7 @@ TEST_F(AnalysisFileTest, EachKeyDoesItsCommandOnceWithTheMenuBar) {
   w->press('Y', wxMOD_CONTROL);
   EXPECT_EQ(w->pairs(0), (std::vector<tally::FrequencyPair>{{1, 1}, {2, 1}, {3, 1}}));
   w->press('=', wxMOD_CONTROL);
-  EXPECT_DOUBLE_EQ(w->frame->getUserZoom(), 1.25);
+  EXPECT_DOUBLE_EQ(w->frame->getUserZoom(), 1.1);
   w->press('0', wxMOD_CONTROL);
   EXPECT_DOUBLE_EQ(w->frame->getUserZoom(), 1.0);
 }

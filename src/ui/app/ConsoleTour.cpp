@@ -68,6 +68,13 @@ void press(MainFrame* frame, int id) {
   settle();
 }
 
+void choose(MainFrame* frame, int id) {
+  wxCommandEvent event(wxEVT_MENU, id);
+  event.SetEventObject(frame);
+  frame->ProcessWindowEvent(event);
+  settle();
+}
+
 void chooseType(MainFrame* frame, int type) {
   frame->dataTypeChoice->SetSelection(type);
   wxCommandEvent event(wxEVT_CHOICE, ID_DATA_TYPE);
@@ -92,6 +99,10 @@ void openEveryDialog(MainFrame* frame) {
   chooseType(frame, tally::AlreadyGroupedContinuous);
   press(frame, ID_GROUPING_DETAILS);
   chooseType(frame, tally::UngroupedDiscrete);
+  press(frame, ID_AXES_COLUMN);
+  press(frame, ID_AXES_BOX);
+  choose(frame, wxID_HELP);
+  choose(frame, wxID_ABOUT);
   press(frame, ID_PREVIEW);
   closeOtherWindows(frame);
   frame->set1Graph->showProperties();
