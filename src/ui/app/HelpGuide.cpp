@@ -91,7 +91,7 @@ wxString guideText(const wxArrayString& pageNames) {
        << _("Alt with the underlined letter presses a button: Alt+D Clear Data, Alt+P Print, "
             "Alt+R Preview, Alt+A Auto Data, Alt+L Load Data, Alt+S Save Data, Alt+G Grouping, "
             "Alt+W Col Width (Show values on the box plot), Alt+X Axes, Alt+1 and Alt+2 the "
-            "sets, Alt+N and Alt+M the names, Alt+Y and Alt+C Cycle, Alt+O Copy, Alt+I Print "
+            "sets, Alt+N and Alt+M the names, Alt+Y and Alt+C Cycle, Alt+O Copy, Alt+K Print "
             "the working, Alt+T Split stems; Alt+F, Alt+E, Alt+V, Alt+H the menus.")
        << "\n"
        << _("Ctrl+C on a graph: copy its picture.") << "\n"

@@ -4,6 +4,7 @@
 #include <gtk/gtk.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/collpane.h>
 #include <wx/choice.h>
 #include <wx/filename.h>
 #include <wx/notebook.h>
@@ -36,7 +37,7 @@ bool keepsNaturalSize(wxWindow* w) {
   return wxDynamicCast(w, wxButton) || wxDynamicCast(w, wxSpinCtrl) ||
          wxDynamicCast(w, wxSpinCtrlDouble) || wxDynamicCast(w, wxChoice) ||
          wxDynamicCast(w, wxRadioButton) || wxDynamicCast(w, wxCheckBox) ||
-         wxDynamicCast(w, wxStaticText);
+         wxDynamicCast(w, wxStaticText) || wxDynamicCast(w, wxCollapsiblePane);
 }
 
 // Panels only hold other windows: their own font is never drawn.

@@ -20,7 +20,7 @@ WorkingPage::WorkingPage(wxNotebook* book, const tally::AnalysisModel& model, in
   decimals->SetSelection(StatisticsPanel::decimalsItem(tally::kAutoDecimals));
   decimals->SetToolTip(_("Places of the computed statistics, as on the Statistics page"));
   copy = new wxButton(this, wxID_ANY, _("C&opy"));
-  print = new wxButton(this, wxID_ANY, _("Pr&int"));
+  print = new wxButton(this, wxID_ANY, _("Print Wor&king"));
   print->SetToolTip(_("Print the working on pages of its own"));
   text = lessonText(this);
   copy->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { copyToClipboard(toWx(copyText())); });
