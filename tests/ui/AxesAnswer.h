@@ -4,6 +4,7 @@
 #include <wx/testing.h>
 
 #include <string>
+#include <utility>
 
 #include "ui/WxBridge.h"
 #include "ui/graph/AxesDialog.h"
@@ -11,6 +12,9 @@
 // Types From, To and Tick unit into the dialog and presses OK (or "Fit to data").
 // Records what the dialog offered first and the reason it gave, if any.
 struct AxesAnswer {
+  AxesAnswer() = default;
+  AxesAnswer(std::string from, std::string to, std::string unit)
+      : from(std::move(from)), to(std::move(to)), unit(std::move(unit)) {}
   std::string from, to, unit;
   bool fit = false;
   // Filled when the dialog is answered.

@@ -65,6 +65,26 @@ class PrintTest : public ::testing::Test, protected MainFrameDriver {
     }
   }
 
+  // The Print button's page as PostScript: the printer the window is handed
+  // prints to a file, which is read back and removed.
+  std::string printedPostScript() {
+    const wxString path = wxFileName::CreateTempFileName("tallyscope-print");
+    frame->runPrinter = [&](wxWindow* parent, wxPrintDialogData& data, wxPrintout& printout) {
+      data.GetPrintData().SetPrintMode(wxPRINT_MODE_FILE);
+      data.GetPrintData().SetFilename(path);
+      data.SetFromPage(1);
+      data.SetToPage(9);
+      wxPostScriptPrinter printer(&data);
+      return printer.Print(parent, &printout, false) ? wxPRINTER_NO_ERROR
+                                                     : wxPrinter::GetLastError();
+    };
+    click(frame->FindWindow(ID_PRINT));
+    wxString ps;
+    EXPECT_TRUE(wxFFile(path).ReadAll(&ps));
+    wxRemoveFile(path);
+    return toStd(ps);
+  }
+
   // Page 1 as a 150 dpi printer would get it, on a white page of that size.
   wxImage printPage(int width, int height, int ppi = kPpi) {
     AnalysisPrintout printout(frame);
@@ -340,21 +360,8 @@ TEST_F(PrintTest, PrintCommandWritesOnePageWithTheStatisticsToAFile) {
   ASSERT_EQ(text(frame->statistics->label(1, Statistic::Mean)), "At least three different values are needed");
   ASSERT_EQ(text(frame->statistics->label(1, Statistic::StdDev)), "");
 
-  const wxString path = wxFileName::CreateTempFileName("tallyscope-print");
-  frame->runPrinter = [&](wxWindow* parent, wxPrintDialogData& data, wxPrintout& printout) {
-    data.GetPrintData().SetPrintMode(wxPRINT_MODE_FILE);
-    data.GetPrintData().SetFilename(path);
-    data.SetFromPage(1);
-    data.SetToPage(9);
-    wxPostScriptPrinter printer(&data);
-    return printer.Print(parent, &printout, false) ? wxPRINTER_NO_ERROR : wxPrinter::GetLastError();
-  };
-  click(frame->FindWindow(ID_PRINT));
-
-  wxString ps;
-  ASSERT_TRUE(wxFFile(path).ReadAll(&ps));
-  wxRemoveFile(path);
-  const std::string out = toStd(ps);
+  const std::string out = printedPostScript();
+  ASSERT_FALSE(out.empty());
   size_t pages = 0;
   for (size_t at = out.find("%%Page:"); at != std::string::npos; at = out.find("%%Page:", at + 1))
     ++pages;
@@ -587,20 +594,8 @@ TEST_F(PrintTest, ASetOfTooFewValuesPrintsItsCountAndKeepsItsReasonInItsColumn) 
   EXPECT_GT(count(page, tableBand(layout.valueX[0], 40, 2, 2), ink), 5);
 
   // In the PostScript: n as the window shows it, and every word of the reason.
-  const wxString path = wxFileName::CreateTempFileName("tallyscope-few");
-  frame->runPrinter = [&](wxWindow* parent, wxPrintDialogData& data, wxPrintout& printout) {
-    data.GetPrintData().SetPrintMode(wxPRINT_MODE_FILE);
-    data.GetPrintData().SetFilename(path);
-    data.SetFromPage(1);
-    data.SetToPage(9);
-    wxPostScriptPrinter printer(&data);
-    return printer.Print(parent, &printout, false) ? wxPRINTER_NO_ERROR : wxPrinter::GetLastError();
-  };
-  click(frame->FindWindow(ID_PRINT));
-  wxString ps;
-  ASSERT_TRUE(wxFFile(path).ReadAll(&ps));
-  wxRemoveFile(path);
-  const std::string out = toStd(ps);
+  const std::string out = printedPostScript();
+  ASSERT_FALSE(out.empty());
   EXPECT_NE(out.find("(23)"), std::string::npos);
   for (const char* word : {"At", "least", "three", "different", "values", "are", "needed"})
     EXPECT_NE(out.find(word), std::string::npos) << word;
