@@ -305,7 +305,8 @@ AnalysisModel reopened(const AnalysisModel& m) {
 
 // Everything Save Analysis keeps comes back on opening, in every type: the tables
 // as typed (a blank row and a cell that is no number included), the sets read from
-// them, names, groupings, the chosen width, percentiles, deviation and decimals.
+// them, names, groupings, the chosen width, percentiles, deviation, decimals and the
+// value axes set by hand.
 TEST(AnalysisModel, ContentWrittenAndOpenedGivesTheSameAnalysisBack) {
   for (int t = UngroupedDiscrete; t <= AlreadyGroupedContinuous; ++t) {
     SCOPED_TRACE(t);
@@ -336,6 +337,8 @@ TEST(AnalysisModel, ContentWrittenAndOpenedGivesTheSameAnalysisBack) {
     m.setPercentile(1, 90);
     m.cycleDeviation();
     m.setDecimals(2);
+    m.setAxisRange(kColumnAxis, AxisRange{1990, 2030, 5});
+    m.setAxisRange(kOgiveAxis, AxisRange{-12.5, 8.25, 0.25});
 
     const AnalysisModel o = reopened(m);
     EXPECT_EQ(o.type(), m.type());
@@ -352,6 +355,11 @@ TEST(AnalysisModel, ContentWrittenAndOpenedGivesTheSameAnalysisBack) {
     EXPECT_TRUE(o.state().columnWidthChosen);
     EXPECT_TRUE(o.sampleStdDev());
     EXPECT_EQ(o.decimals(), 2);
+    for (int page = kColumnAxis; page <= kOgiveAxis; ++page)
+      EXPECT_EQ(o.axisRange(page), m.axisRange(page)) << page;
+    ASSERT_TRUE(o.axisRange(kOgiveAxis));
+    EXPECT_EQ(o.axisRange(kOgiveAxis)->min, -12.5);
+    EXPECT_FALSE(o.axisRange(kBoxAxis));
     EXPECT_EQ(o.shownSet(), 0);
     // Nothing differs: the file the reopened analysis writes is the same.
     EXPECT_EQ(analysisFileText(describeAnalysis(o.content())),
