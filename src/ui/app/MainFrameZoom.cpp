@@ -204,9 +204,14 @@ void MainFrame::setTextScale(double scale) {
       // little room for rounding.
       // GTK keeps the old font's size until its next frame: a control keeps the
       // larger of the two until then (fitToToolkit gives it its own).
+      // Parts drawn beside the text (a spin button's arrows, a check box's box)
+      // grow with the font as well: the whole size grown in proportion is kept
+      // as least until GTK's own answer replaces it, never less than it needs.
       wxSize need = label || t.natural == wxSize()
                         ? (label ? textSize(label) : t.window->GetBestSize())
                         : t.natural + textExtent(t.window, font) - t.text + wxSize(2, 2);
+      if (!label && t.natural != wxSize() && s > 1)
+        need.IncTo(wxSize(scaled(t.natural.x, s), scaled(t.natural.y, s)));
       if (!label) need.IncTo(shownLeast);
       least.IncTo(need);
     }
