@@ -16,6 +16,7 @@
 #include <wx/utils.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -147,6 +148,31 @@ class MainFrameDriver {
     wxCommandEvent picked(wxEVT_RADIOBUTTON, radio->GetId());
     picked.SetEventObject(radio);
     radio->GetEventHandler()->ProcessEvent(picked);
+  }
+  // Set 1 and Set 2 loaded from data-file texts; Set 1 shown again after.
+  void fillSets(const std::string& set1, const std::string& set2) {
+    selectSet(0);
+    loadText(set1);
+    selectSet(1);
+    loadText(set2);
+    selectSet(0);
+  }
+  // The window as the X server shows it, saved as NAME.png in TALLYSCOPE_SHOT_DIR
+  // when that is set (the README's pictures); the toolkit cannot read back what
+  // it drew on GTK 3.
+  void saveWindowShot(const std::string& name) {
+    const char* dir = std::getenv("TALLYSCOPE_SHOT_DIR");
+    if (!dir) return;
+    for (int i = 0; i < 40; ++i) {
+      wxTheApp->ProcessPendingEvents();
+      wxYield();
+      wxMilliSleep(25);
+    }
+    const wxRect r = frame->GetScreenRect();
+    const wxString command =
+        wxString::Format("import -window root -crop %dx%d+%d+%d +repage %s/%s.png", r.width,
+                         r.height, r.x, r.y, wxString::FromUTF8(dir), toWx(name));
+    EXPECT_EQ(wxExecute(command, wxEXEC_SYNC), 0) << command;
   }
   void click(wxWindow* button) {
     wxCommandEvent pressed(wxEVT_BUTTON, button->GetId());

@@ -81,13 +81,6 @@ class LessonGraphsTest : public ::testing::Test, protected MainFrameDriver {
     clicked.SetEventObject(box);
     box->GetEventHandler()->ProcessEvent(clicked);
   }
-  void fillSets(const std::string& set1, const std::string& set2) {
-    selectSet(0);
-    loadText(set1);
-    selectSet(1);
-    loadText(set2);
-    selectSet(0);
-  }
   // Every set's observations are in its dots, and every dot stands inside its
   // set's band and the value axis's window.
   void expectEveryObservationInsideItsBand(const std::string& what) {

@@ -23,19 +23,7 @@ class ExampleAnalysisTest : public ::testing::Test, protected MainFrameDriver {
   // Selects the page and, when asked to, saves what the screen shows of the frame.
   void shoot(int page, const char* name) {
     frame->notebook->SetSelection(page);
-    const char* dir = std::getenv("TALLYSCOPE_SHOT_DIR");
-    if (!dir) return;
-    for (int i = 0; i < 40; ++i) {
-      wxTheApp->ProcessPendingEvents();
-      wxYield();
-      wxMilliSleep(25);
-    }
-    // The toolkit cannot read back what it drew on GTK 3; the X server can.
-    const wxRect r = frame->GetScreenRect();
-    const wxString command =
-        wxString::Format("import -window root -crop %dx%d+%d+%d +repage %s/%s.png", r.width,
-                         r.height, r.x, r.y, wxString::FromUTF8(dir), name);
-    EXPECT_EQ(wxExecute(command, wxEXEC_SYNC), 0) << command;
+    saveWindowShot(name);
   }
 };
 

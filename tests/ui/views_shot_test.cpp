@@ -185,13 +185,6 @@ class ScenarioShotTest : public ::testing::Test, protected MainFrameDriver {
       wxMilliSleep(30);
     }
   }
-  void fillSets(const std::string& set1, const std::string& set2) {
-    selectSet(0);
-    loadText(set1);
-    selectSet(1);
-    loadText(set2);
-    selectSet(0);
-  }
   // Every statistic shows its whole text; each page is saved when asked.
   void checkAndShoot(const std::string& scenario) {
     const char* dir = std::getenv("TALLYSCOPE_SHOT_DIR");
