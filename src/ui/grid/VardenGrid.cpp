@@ -15,6 +15,7 @@
 #include "core/grid/PasteText.h"
 #include "ui/WxBridge.h"
 #include "ui/access/Accessible.h"
+#include "ui/access/AccessibleTable.h"
 
 wxBEGIN_EVENT_TABLE(VardenGrid, wxGrid)
   EVT_KEY_DOWN(VardenGrid::onKeyDown)
@@ -214,6 +215,7 @@ void VardenGrid::moveByKeys(int row, int col) {
 void VardenGrid::onSelectCell(wxGridEvent& event) {
   if (!movingByKeys) tabStartCol = -1;
   a11y::setName(this, readerCellText(event.GetRow(), event.GetCol()));
+  a11y::setTableCursor(this, event.GetRow(), a11y::gridTableColumn(*this, event.GetCol()));
   event.Skip();
 }
 
@@ -249,6 +251,7 @@ wxString VardenGrid::readerCellText(int row, int col) const {
 // The rows with text, one by one ("1: 12; 2: 14, 3"), as many as a graph reads out.
 void VardenGrid::describeForReaders() {
   // The grid's own window holds the keyboard focus; its cells draw in a child.
+  a11y::setTable(this, a11y::gridTable(*this, GetGridCursorRow(), GetGridCursorCol()));
   a11y::setRole(this, a11y::Role::Table);
   a11y::setName(this, readerCellText(GetGridCursorRow(), GetGridCursorCol()));
   wxString rows;
