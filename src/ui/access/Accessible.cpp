@@ -69,11 +69,33 @@ void setLabelledBy(wxWindow* target, wxWindow* label) {
   atk_object_add_relationship(l, ATK_RELATION_LABEL_FOR, t);
 }
 
+namespace {
+
+void refuseMnemonicWidget(GObject* label, GParamSpec*, gpointer) {
+  if (gtk_label_get_mnemonic_widget(GTK_LABEL(label)))
+    gtk_label_set_mnemonic_widget(GTK_LABEL(label), nullptr);
+}
+
+}  // namespace
+
+void guessesNoTarget(wxWindow* window) {
+  GtkWidget* widget = window ? window->GetConnectWidget() : nullptr;
+  if (!widget || !GTK_IS_LABEL(widget)) return;
+  // wx hands the text to the next control each time it orders the tab chain
+  // again (on idle, after a control was added, shown or made focusable): the
+  // text is taken back at once, before a reader can ask.
+  static const GQuark watched = g_quark_from_static_string("tallyscope-no-mnemonic-widget");
+  if (!g_object_get_qdata(G_OBJECT(widget), watched)) {
+    g_object_set_qdata(G_OBJECT(widget), watched, GINT_TO_POINTER(1));
+    g_signal_connect(widget, "notify::mnemonic-widget", G_CALLBACK(refuseMnemonicWidget), nullptr);
+  }
+  gtk_label_set_mnemonic_widget(GTK_LABEL(widget), nullptr);
+}
+
 void labelsNothing(wxWindow* window) {
   // A GTK label reports its mnemonic widget as the one it labels, whatever the
   // relation set says: wx gives a text made just before a control that role.
-  GtkWidget* widget = window ? window->GetConnectWidget() : nullptr;
-  if (widget && GTK_IS_LABEL(widget)) gtk_label_set_mnemonic_widget(GTK_LABEL(widget), nullptr);
+  guessesNoTarget(window);
   if (AtkObject* object = objectOf(window)) dropRelation(object, ATK_RELATION_LABEL_FOR);
 }
 
@@ -133,6 +155,7 @@ void setName(wxWindow*, const wxString&) {}
 void setDescription(wxWindow*, const wxString&) {}
 void setRole(wxWindow*, Role) {}
 void setLabelledBy(wxWindow*, wxWindow*) {}
+void guessesNoTarget(wxWindow*) {}
 void labelsNothing(wxWindow*) {}
 int labelledCount(wxWindow*) { return 0; }
 wxString nameOf(wxWindow*) { return wxString(); }

@@ -23,6 +23,11 @@ void setRole(wxWindow* window, Role role);
 // its label).
 void setLabelledBy(wxWindow* target, wxWindow* label);
 
+// The text (a caption or a value without an Alt key) is never made the label of
+// the control that follows it; wx does so whenever it orders the tab chain again,
+// and a reader then hears the text as that control's name. Relations set here
+// stay.
+void guessesNoTarget(wxWindow* window);
 // The window is the label of no other: drops the label-for relations the toolkit
 // guessed from the order the windows were made in (a value text made just
 // before a button became that button's label).

@@ -78,14 +78,18 @@ void relateStatistics(StatisticsPanel* statistics) {
     for (int k = 0; k < static_cast<int>(Statistic::Count); ++k) {
       wxStaticText* value = statistics->label(s, static_cast<Statistic>(k));
       a11y::labelsNothing(value);
-      if (auto* caption = wxDynamicCast(windowBefore(value), wxStaticText))
+      if (auto* caption = wxDynamicCast(windowBefore(value), wxStaticText)) {
+        a11y::guessesNoTarget(caption);
         a11y::setLabelledBy(value, caption);
+      }
     }
   }
   for (int id : {ID_CYCLE_SET1, ID_CYCLE_SET2}) {
     wxWindow* cycle = statistics->FindWindow(id);
-    if (auto* caption = wxDynamicCast(windowBefore(cycle), wxStaticText))
+    if (auto* caption = wxDynamicCast(windowBefore(cycle), wxStaticText)) {
+      a11y::guessesNoTarget(caption);
       a11y::setLabelledBy(cycle, caption);
+    }
   }
 }
 
