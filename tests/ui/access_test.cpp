@@ -6,6 +6,8 @@
 #include <wx/menu.h>
 #include <wx/checkbox.h>
 #include <wx/notebook.h>
+#include <wx/panel.h>
+#include <wx/sizer.h>
 #include <wx/toplevel.h>
 
 #include <map>
@@ -15,6 +17,11 @@
 
 #include "MainFrameDriver.h"
 #include "ui/access/Accessible.h"
+#include "ui/access/AccessibleTable.h"
+
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
 
 namespace {
 
@@ -167,6 +174,33 @@ TEST(AccessNames, EachStatisticIsReadWithItsCaptionAndShownText) {
   d.type(4, 0, "23");
   EXPECT_EQ(nameOf(f->statistics->label(0, Statistic::Mean)), "Mean of Set 1: 16");
   EXPECT_EQ(nameOf(f->statistics->label(1, Statistic::Mean)), "Mean of Set 2: none");
+
+  // wx orders a panel's tab chain again when a window comes or goes, and makes
+  // texts the labels of the controls after them: still no value labels a control,
+  // and every value of both sets keeps its caption.
+  wxTEST_DIALOG(d.chooseType(tally::AlreadyGroupedContinuous), AnswerGrouping("0", "10", 5));
+  d.chooseType(tally::UngroupedDiscrete);
+  delete new wxButton(f->statistics, wxID_ANY, "passing");
+  d.wait(100);
+  for (int s = 0; s < 2; ++s) {
+    for (int k = 0; k < static_cast<int>(Statistic::Count); ++k) {
+      wxStaticText* value = f->statistics->label(s, static_cast<Statistic>(k));
+      if (!value) continue;
+      EXPECT_EQ(a11y::labelledCount(value), 0) << nameOf(value);
+      wxWindow* before = nullptr;
+      for (wxSizerItem* item : value->GetContainingSizer()->GetChildren()) {
+        if (item->GetWindow() == value) break;
+        before = item->GetWindow();
+      }
+      // The chosen percentile stands after its spin control; its name says which.
+      if (static_cast<Statistic>(k) == Statistic::Percentile) continue;
+      auto* caption = wxDynamicCast(before, wxStaticText);
+      ASSERT_NE(caption, nullptr) << nameOf(value);
+      EXPECT_TRUE(a11y::isLabelledBy(value, caption))
+          << nameOf(value) << " is not labelled by \"" << toStd(caption->GetLabelText()) << "\"";
+      EXPECT_EQ(a11y::labelledCount(caption), 1) << toStd(caption->GetLabelText());
+    }
+  }
 }
 
 TEST(AccessNames, TableNamesItsCursorCellAndListsItsRows) {
@@ -188,6 +222,189 @@ TEST(AccessNames, TableNamesItsCursorCellAndListsItsRows) {
   EXPECT_EQ(toStd(a11y::descriptionOf(f->grid)),
             "Columns: Value, Frequency. No row holds data.");
   EXPECT_EQ(nameOf(f->grid).rfind("Table of Set 2, row ", 0), 0u);
+}
+
+// The grid as a reader's table: its shown columns under their headers, its rows
+// down to the last filled one and one more to type into, following every edit,
+// the cursor, the data type and the set on show.
+TEST(AccessTable, GridIsATableOfItsShownColumnsAndFilledRows) {
+  MainFrameDriver d;
+  MainFrame* f = d.frame;
+  wxWindow* g = f->grid;
+  // An empty table still has its row to type into.
+  EXPECT_EQ(a11y::tableRowCount(g), 1);
+  EXPECT_EQ(a11y::tableColumnCount(g), 1);
+  d.typeValues({"12", "14", "14", "17"});
+  struct Cell {
+    int row, col;
+    const char* text;
+  };
+  struct Case {
+    int type;
+    std::vector<std::string> headers;
+    int rows;
+    std::vector<Cell> cells;
+  };
+  // Ungrouped: the frequency column is hidden, the table has the four values and
+  // an empty row. Grouped Discrete counts the 14s: 12 once, 14 twice, 17 once.
+  const Case cases[] = {
+      {tally::UngroupedDiscrete, {"Value"}, 5, {{1, 0, "14"}, {2, 0, "14"}, {4, 0, ""}}},
+      {tally::GroupedDiscrete,
+       {"Value", "Frequency"},
+       4,
+       {{1, 0, "14"}, {1, 1, "2"}, {2, 0, "17"}, {3, 0, ""}, {3, 1, ""}}}};
+  for (const Case& c : cases) {
+    d.chooseType(c.type);
+    SCOPED_TRACE(c.type);
+    ASSERT_EQ(a11y::tableColumnCount(g), static_cast<int>(c.headers.size()));
+    for (size_t col = 0; col < c.headers.size(); ++col)
+      EXPECT_EQ(toStd(a11y::tableHeader(g, static_cast<int>(col))), c.headers[col]);
+    EXPECT_EQ(a11y::tableRowCount(g), c.rows);
+    for (const Cell& cell : c.cells)
+      EXPECT_EQ(toStd(a11y::tableCell(g, cell.row, cell.col)), cell.text)
+          << "row " << cell.row << " column " << cell.col;
+    EXPECT_EQ(toStd(a11y::tableRowDescription(g, 2)), "Row 3");
+    EXPECT_EQ(toStd(a11y::tableCell(g, c.rows, 0)), "") << "no cell below the table";
+  }
+  // Grouped Discrete now: a frequency changed, a value typed in the empty row.
+  d.type(1, 1, "3");
+  d.type(3, 0, "18");
+  EXPECT_EQ(toStd(a11y::tableCell(g, 1, 1)), "3");
+  EXPECT_EQ(toStd(a11y::tableCell(g, 3, 0)), "18");
+  // A value two rows below the last: the rows between are empty cells of the table.
+  d.type(6, 0, "20");
+  EXPECT_EQ(a11y::tableRowCount(g), 8);
+  EXPECT_EQ(toStd(a11y::tableCell(g, 6, 0)), "20");
+  EXPECT_EQ(toStd(a11y::tableCell(g, 5, 0)), "");
+
+  // The cursor's cell is the table's active one; a cursor below the rows brings
+  // empty rows down to it.
+  f->grid->SetGridCursor(2, 1);
+  int row = -1, col = -1;
+  ASSERT_TRUE(a11y::tableActiveCell(g, row, col));
+  EXPECT_EQ(row, 2);
+  EXPECT_EQ(col, 1);
+  f->grid->SetGridCursor(11, 0);
+  EXPECT_EQ(a11y::tableRowCount(g), 12);
+  ASSERT_TRUE(a11y::tableActiveCell(g, row, col));
+  EXPECT_EQ(row, 11);
+  EXPECT_EQ(col, 0);
+
+  // Set 2 is empty: its table is the row to type into (and the cursor's).
+  f->grid->SetGridCursor(0, 0);
+  d.selectSet(1);
+  EXPECT_EQ(a11y::tableRowCount(g), 1);
+  EXPECT_EQ(toStd(a11y::tableCell(g, 0, 0)), "");
+  d.selectSet(0);
+  EXPECT_EQ(toStd(a11y::tableCell(g, 6, 0)), "20");
+}
+
+TEST(AccessTable, GridColumnsOfTheTableSkipHiddenOnes) {
+  MainFrameDriver d;
+  VardenGrid* grid = d.frame->grid;
+  d.chooseType(tally::UngroupedDiscrete);
+  EXPECT_EQ(a11y::gridTableColumn(*grid, 0), 0);
+  EXPECT_EQ(a11y::gridTableColumn(*grid, 1), -1);
+  grid->SetColSize(0, 0);
+  grid->SetColSize(1, 80);
+  // The first column gone, the second is the table's first.
+  EXPECT_EQ(a11y::gridTableColumn(*grid, 1), 0);
+  EXPECT_EQ(a11y::gridTableColumn(*grid, 0), -1);
+  EXPECT_EQ(a11y::gridTableColumn(*grid, 2), -1);
+}
+
+#ifdef __WXGTK__
+// What the accessibility bridge walks: the cells are the table's children, each
+// knows its place, and a cell whose row went away says it is gone instead of
+// reading out its old text.
+TEST(AccessTable, CellsAreTheTablesChildrenAndGoWhenTheirRowGoes) {
+  MainFrameDriver d;
+  MainFrame* f = d.frame;
+  d.chooseType(tally::GroupedDiscrete);
+  d.type(0, 0, "5");
+  d.type(0, 1, "2");
+  d.type(1, 0, "6");
+  d.type(2, 0, "7");
+  AtkObject* table = gtk_widget_get_accessible(f->grid->GetConnectWidget());
+  ASSERT_TRUE(ATK_IS_TABLE(table));
+  EXPECT_EQ(atk_object_get_role(table), ATK_ROLE_TABLE);
+  // Three filled rows and one empty, two columns.
+  EXPECT_EQ(atk_object_get_n_accessible_children(table), 8);
+  AtkObject* cell = atk_object_ref_accessible_child(table, 5);
+  ASSERT_NE(cell, nullptr);
+  EXPECT_EQ(atk_object_get_role(cell), ATK_ROLE_TABLE_CELL);
+  EXPECT_STREQ(atk_object_get_name(cell), "");  // row 3, frequency
+  EXPECT_EQ(atk_object_get_parent(cell), table);
+  EXPECT_EQ(atk_object_get_index_in_parent(cell), 5);
+  AtkObject* same = atk_table_ref_at(ATK_TABLE(table), 2, 1);
+  EXPECT_EQ(same, cell) << "one object per cell";
+  g_object_unref(same);
+  d.type(2, 1, "4");
+  EXPECT_STREQ(atk_object_get_name(cell), "4");
+  AtkStateSet* states = atk_object_ref_state_set(cell);
+  EXPECT_FALSE(atk_state_set_contains_state(states, ATK_STATE_DEFUNCT));
+  g_object_unref(states);
+  GPtrArray* headers = atk_table_cell_get_column_header_cells(ATK_TABLE_CELL(cell));
+  ASSERT_EQ(headers->len, 1u);
+  EXPECT_STREQ(atk_object_get_name(ATK_OBJECT(g_ptr_array_index(headers, 0))), "Frequency");
+  g_ptr_array_unref(headers);
+  // Rows 2 and 3 emptied: the table is row 1 and the row to type into; the held
+  // cell of row 3 is gone.
+  for (int r : {1, 2})
+    for (int c : {0, 1}) d.type(r, c, "");
+  EXPECT_EQ(atk_table_get_n_rows(ATK_TABLE(table)), 2);
+  EXPECT_EQ(atk_object_get_n_accessible_children(table), 4);
+  states = atk_object_ref_state_set(cell);
+  EXPECT_TRUE(atk_state_set_contains_state(states, ATK_STATE_DEFUNCT));
+  g_object_unref(states);
+  EXPECT_EQ(atk_object_get_parent(cell), nullptr);
+  EXPECT_EQ(atk_object_get_index_in_parent(cell), -1);
+  g_object_unref(cell);
+  EXPECT_EQ(atk_table_ref_at(ATK_TABLE(table), 2, 1), nullptr);
+  AtkObject* typing = atk_table_ref_at(ATK_TABLE(table), 1, 0);
+  ASSERT_NE(typing, nullptr);
+  EXPECT_STREQ(atk_object_get_name(typing), "");
+  g_object_unref(typing);
+}
+#endif
+
+// wx makes a text the label of the control after it whenever it orders the tab
+// chain again; a value so made would be read as the button's name.
+TEST(AccessNames, ATextKeptFromGuessesLabelsNoFollowingControl) {
+  wxFrame frame(nullptr, wxID_ANY, "labels");
+  auto* panel = new wxPanel(&frame);
+  auto* sizer = new wxBoxSizer(wxVERTICAL);
+  auto* kept = new wxStaticText(panel, wxID_ANY, "14");
+  auto* first = new wxButton(panel, wxID_ANY, "First");
+  auto* guessed = new wxStaticText(panel, wxID_ANY, "12");
+  auto* second = new wxButton(panel, wxID_ANY, "Second");
+  for (wxWindow* w : {static_cast<wxWindow*>(kept), static_cast<wxWindow*>(first),
+                      static_cast<wxWindow*>(guessed), static_cast<wxWindow*>(second)})
+    sizer->Add(w);
+  panel->SetSizer(sizer);
+  frame.Show();
+  a11y::labelsNothing(kept);
+  auto settle = [] {
+    for (int i = 0; i < 5; ++i) {
+      wxTheApp->ProcessPendingEvents();
+      wxYield();
+      wxMilliSleep(5);
+    }
+  };
+  // A new control makes wx order the chain again.
+  sizer->Add(new wxButton(panel, wxID_ANY, "Third"));
+  panel->Layout();
+  settle();
+  EXPECT_EQ(a11y::labelledCount(guessed), 1) << "wx guesses a text's target";
+  EXPECT_EQ(a11y::labelledCount(kept), 0);
+  EXPECT_FALSE(a11y::isLabelledBy(first, kept));
+  // A relation set on purpose stays.
+  a11y::guessesNoTarget(guessed);
+  a11y::setLabelledBy(second, guessed);
+  sizer->Add(new wxButton(panel, wxID_ANY, "Fourth"));
+  settle();
+  EXPECT_TRUE(a11y::isLabelledBy(second, guessed));
+  EXPECT_EQ(a11y::labelledCount(guessed), 1);
 }
 
 TEST(AccessGraphs, GraphsAreDescribedAndTakeTheFocusOnlyWithData) {
