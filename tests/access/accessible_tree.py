@@ -2,8 +2,8 @@
 """Starts the program on the example analysis with the accessibility bridge on,
 walks its accessible tree over AT-SPI and checks what a screen reader would hear:
 the names and roles of the controls, the statistics read with their captions, the
-graphs' descriptions, and that Tab reaches every control in reading order and
-leaves the table. Usage: accessible_tree.py PROGRAM ANALYSIS DUMP_FILE"""
+table with its headers and cells, the graphs' descriptions, and that Tab reaches
+every control in reading order and leaves the table. Usage: accessible_tree.py PROGRAM ANALYSIS DUMP_FILE"""
 import os
 import re
 import subprocess
@@ -108,6 +108,11 @@ def name_of(o):
     return o if isinstance(o, str) or o is None else o.get_name()
 
 
+def targets(o, kind):
+    return [r.get_target(i) for r in o.get_relation_set() if r.get_relation_type() == kind
+            for i in range(r.get_n_targets())]
+
+
 def main():
     program, analysis, dump_path = sys.argv[1:4]
     env = dict(os.environ)
@@ -174,12 +179,65 @@ def main():
                         for i in range(r.get_n_targets())]
             check("Mean:" in captions, "the mean is labelled by its caption: %r" % captions)
 
+        # Every value of both sets: named with its statistic, set and shown text,
+        # labelled by its caption, and the label of nothing (the mode's text stands
+        # just before a Cycle button, and the toolkit guesses such labels).
+        values = [o for o, _ in objects
+                  if role(o) == "label" and re.match(r".+ of Class 7[AB]: ", o.get_name() or "")]
+        check(len(values) == 26, "13 statistics of each set read with their names: %r"
+              % [o.get_name() for o in values])
+        for value in values:
+            name = value.get_name()
+            check(name.endswith(": " + (text_of(value) or "none")),
+                  "%r carries its shown text %r" % (name, text_of(value)))
+            captions = [t.get_name() for t in targets(value, Atspi.RelationType.LABELLED_BY)]
+            # The chosen percentile stands after its spin control and has no caption.
+            if not re.match(r"Percentile [0-9]+ of ", name):
+                check(len(captions) == 1 and captions[0].endswith(":"),
+                      "%r is labelled by its caption: %r" % (name, captions))
+            labelled = [t.get_name() for t in targets(value, Atspi.RelationType.LABEL_FOR)]
+            check(labelled == [], "%r is the label of nothing: %r" % (name, labelled))
+        for s in ("Class 7A", "Class 7B"):
+            modes = [o for o in values if o.get_name().startswith("Mode of %s: " % s)]
+            if check(len(modes) == 1, "one mode value for " + s):
+                captions = [t.get_name() for t in targets(modes[0], Atspi.RelationType.LABELLED_BY)]
+                check(captions == ["Mode:"], "the mode of %s is labelled by 'Mode:': %r"
+                      % (s, captions))
+            cycle = one("Standard deviation of %s: population; press for sample" % s,
+                        "push button")
+            if cycle is not None:
+                labels = [t.get_name() for t in targets(cycle, Atspi.RelationType.LABELLED_BY)]
+                check(labels == ["Sample/Pop'n:"],
+                      "the Cycle button of %s is labelled by its caption only: %r" % (s, labels))
+
         tables = [o for o, _ in objects if role(o) == "table"]
         check(any((o.get_name() or "").startswith("Table of Class 7A, row 1, Value") for o in tables),
               "the grid is a table named by its set and cursor cell: %r"
               % [o.get_name() for o in tables])
         check(any("Rows with data: 1: " in (o.get_description() or "") for o in tables),
               "the table's description lists its rows")
+        # The grid is a table a reader can walk: the example's 25 values of Class 7A
+        # and the row to type into, one column under its header, a cell per value.
+        grid = next((o for o in tables if (o.get_name() or "").startswith("Table of Class 7A")),
+                    None)
+        if check(grid is not None and "Table" in grid.get_interfaces(),
+                 "the grid has a table interface"):
+            size = (Atspi.Table.get_n_rows(grid), Atspi.Table.get_n_columns(grid))
+            check(size == (26, 1), "the table has 26 rows and 1 column: %r" % (size,))
+            check(grid.get_child_count() == size[0] * size[1],
+                  "the table's children are its cells: %d" % grid.get_child_count())
+            header = Atspi.Table.get_column_header(grid, 0)
+            check(header is not None and header.get_name() == "Value",
+                  "the column's header is 'Value': %r" % name_of(header))
+            cell = Atspi.Table.get_accessible_at(grid, 2, 0)
+            if check(cell is not None, "the table has a cell in row 3"):
+                check((role(cell), cell.get_name()) == ("table cell", "9"),
+                      "row 3 of Class 7A is a cell reading 9: %r" % ((role(cell), cell.get_name()),))
+                check(cell.get_parent() == grid and cell.get_index_in_parent() == 2,
+                      "the cell is the table's third child")
+            last = Atspi.Table.get_accessible_at(grid, 25, 0)
+            check(last is not None and last.get_name() == "",
+                  "the last row is empty, to type into: %r" % name_of(last))
         images = {o.get_name(): o for o, _ in objects if role(o) == "image"}
         for name in ("Column graph of Class 7A", "Column graph of Class 7B"):
             if check(name in images, "an image named %r among %r" % (name, list(images))):
@@ -254,6 +312,20 @@ def main():
                         check(name_of(out) == "Save Data",
                               "Shift+Ctrl+Tab leaves the table backwards for Save Data: %r"
                               % name_of(out))
+
+        # An edit through the keyboard reaches the table's cell: the cursor is in
+        # row 2 (8); typing replaces the value.
+        if grid is not None and "Table" in grid.get_interfaces():
+            Atspi.Component.grab_focus(grid)
+            if check(wait_for(lambda: focused_object(app) == grid, "the table's focus", 10.0),
+                     "the table takes the focus"):
+                for k in ("2", "1", "Return"):
+                    key(k)
+                edited = wait_for(lambda: Atspi.Table.get_accessible_at(grid, 1, 0).get_name()
+                                  == "21", "the edited cell", 10.0)
+                check(edited, "the edited cell reads 21: %r"
+                      % Atspi.Table.get_accessible_at(grid, 1, 0).get_name())
+                check(Atspi.Table.get_n_rows(grid) == 26, "an edit keeps the table's rows")
 
         # The graphs with data take the focus: Ctrl+PageDown turns to the column
         # graphs, and Tab goes from the Col Width button to each graph in turn.
