@@ -366,6 +366,34 @@ TEST(AccessTable, CellsAreTheTablesChildrenAndGoWhenTheirRowGoes) {
   EXPECT_STREQ(atk_object_get_name(typing), "");
   g_object_unref(typing);
 }
+
+// Closing the window frees the table with its headers and cells, whatever a
+// reader still holds of them (the held cell then says it is gone).
+TEST(AccessTable, TableGoesWithItsWindow) {
+  AtkObject* cell = nullptr;
+  gpointer table = nullptr;
+  {
+    MainFrameDriver d;
+    d.chooseType(tally::GroupedDiscrete);
+    d.type(0, 0, "5");
+    table = gtk_widget_get_accessible(d.frame->grid->GetConnectWidget());
+    ASSERT_TRUE(ATK_IS_TABLE(table));
+    g_object_add_weak_pointer(G_OBJECT(table), &table);
+    cell = atk_table_ref_at(ATK_TABLE(table), 0, 0);
+    ASSERT_NE(cell, nullptr);
+    ASSERT_NE(atk_table_get_column_header(ATK_TABLE(table), 1), nullptr);
+  }
+  for (int i = 0; i < 5 && table; ++i) {
+    wxTheApp->ProcessPendingEvents();
+    wxYield();
+  }
+  EXPECT_EQ(table, nullptr) << "the table outlived its window";
+  if (table) g_object_remove_weak_pointer(G_OBJECT(table), &table);
+  AtkStateSet* states = atk_object_ref_state_set(cell);
+  EXPECT_TRUE(atk_state_set_contains_state(states, ATK_STATE_DEFUNCT));
+  g_object_unref(states);
+  g_object_unref(cell);
+}
 #endif
 
 // wx makes a text the label of the control after it whenever it orders the tab

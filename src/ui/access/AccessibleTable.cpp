@@ -388,12 +388,22 @@ AtkObject* tableOrOwnAccessible(GtkWidget* widget) {
   return nullptr;
 }
 
+// Headers and cells hold their table as their parent: they let go of it first.
+void releaseHeaders(TableState* state) {
+  for (AtkObject* header : state->headerObjects) {
+    atk_object_set_parent(header, nullptr);
+    g_object_unref(header);
+  }
+  state->headerObjects.clear();
+}
+
 void forgetTable(GtkWidget* widget, gpointer) {
   auto* table = static_cast<AtkObject*>(g_object_get_qdata(G_OBJECT(widget), tableQuark()));
   if (!table) return;
   if (TableState* state = stateOf(table)) {
     for (auto& [where, cell] : state->cells) retireCell(cell);
     state->cells.clear();
+    releaseHeaders(state);
     state->widget = nullptr;
   }
   gtk_accessible_set_widget(GTK_ACCESSIBLE(table), nullptr);
@@ -401,11 +411,7 @@ void forgetTable(GtkWidget* widget, gpointer) {
   g_object_unref(table);
 }
 
-void deleteState(gpointer state) {
-  auto* s = static_cast<TableState*>(state);
-  for (AtkObject* header : s->headerObjects) g_object_unref(header);
-  delete s;
-}
+void deleteState(gpointer state) { delete static_cast<TableState*>(state); }
 
 GtkWidget* widgetOf(wxWindow* window) {
   if (!window) return nullptr;
@@ -509,8 +515,7 @@ void setTable(wxWindow* window, const TableContent& content) {
   if (headers != state->headers) {
     // Other columns: every cell is another.
     dropCells(state, 0);
-    for (AtkObject* header : state->headerObjects) g_object_unref(header);
-    state->headerObjects.clear();
+    releaseHeaders(state);
     state->headers = std::move(headers);
     for (const std::string& text : state->headers) {
       AtkObject* header = ATK_OBJECT(g_object_new(ATK_TYPE_OBJECT, nullptr));
