@@ -361,6 +361,16 @@ TEST(AccessTable, CellsAreTheTablesChildrenAndGoWhenTheirRowGoes) {
   EXPECT_EQ(atk_object_get_index_in_parent(cell), -1);
   g_object_unref(cell);
   EXPECT_EQ(atk_table_ref_at(ATK_TABLE(table), 2, 1), nullptr);
+  // The cursor's cell is the table's selection.
+  f->grid->SetGridCursor(0, 1);
+  ASSERT_TRUE(ATK_IS_SELECTION(table));
+  EXPECT_EQ(atk_selection_get_selection_count(ATK_SELECTION(table)), 1);
+  EXPECT_TRUE(atk_selection_is_child_selected(ATK_SELECTION(table), 1));
+  EXPECT_FALSE(atk_selection_is_child_selected(ATK_SELECTION(table), 0));
+  AtkObject* selected = atk_selection_ref_selection(ATK_SELECTION(table), 0);
+  ASSERT_NE(selected, nullptr);
+  EXPECT_STREQ(atk_object_get_name(selected), "2");
+  g_object_unref(selected);
   AtkObject* typing = atk_table_ref_at(ATK_TABLE(table), 1, 0);
   ASSERT_NE(typing, nullptr);
   EXPECT_STREQ(atk_object_get_name(typing), "");

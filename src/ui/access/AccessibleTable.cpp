@@ -336,6 +336,30 @@ void tableInterfaceInit(gpointer iface, gpointer) {
   table->is_column_selected = tableIsRowSelected;
 }
 
+// The selection a reader is told of is the cursor's cell.
+gint selectionCount(AtkSelection* selection) {
+  const TableState* state = stateOf(ATK_OBJECT(selection));
+  return state && state->inside(state->cursorRow, state->cursorCol) ? 1 : 0;
+}
+
+AtkObject* selectionAt(AtkSelection* selection, gint i) {
+  TableState* state = stateOf(ATK_OBJECT(selection));
+  return i == 0 && state ? refCell(state, state->cursorRow, state->cursorCol) : nullptr;
+}
+
+gboolean selectionHolds(AtkSelection* selection, gint index) {
+  const TableState* state = stateOf(ATK_OBJECT(selection));
+  return state && selectionCount(selection) == 1 &&
+         index == state->cursorRow * state->columnCount() + state->cursorCol;
+}
+
+void selectionInterfaceInit(gpointer iface, gpointer) {
+  auto* selection = static_cast<AtkSelectionIface*>(iface);
+  selection->get_selection_count = selectionCount;
+  selection->ref_selection = selectionAt;
+  selection->is_child_selected = selectionHolds;
+}
+
 void tableClassInit(gpointer klass, gpointer) {
   AtkObjectClass* object = ATK_OBJECT_CLASS(klass);
   object->get_n_children = tableChildren;
@@ -362,6 +386,11 @@ GType tableType(GType base) {
     GInterfaceInfo iface{};
     iface.interface_init = tableInterfaceInit;
     g_type_add_interface_static(type, ATK_TYPE_TABLE, &iface);
+  }
+  if (!g_type_is_a(base, ATK_TYPE_SELECTION)) {
+    GInterfaceInfo iface{};
+    iface.interface_init = selectionInterfaceInit;
+    g_type_add_interface_static(type, ATK_TYPE_SELECTION, &iface);
   }
   types.emplace(base, type);
   return type;

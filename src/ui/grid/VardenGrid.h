@@ -57,7 +57,8 @@ class VardenGrid : public wxGrid {
 
   // What a screen reader hears of the table: its title ("Table of Class 7A") and
   // the cell under the cursor with its row and column ("row 3, Value: 14"); the
-  // rows that hold text are listed in the table's description.
+  // rows that hold text are listed in the table's description. Its shown columns
+  // and filled rows are a reader's table of cells (a11y::setTable).
   void setReaderTitle(const wxString& title);
   void describeForReaders();
   // The name the cell gets when the cursor is on it.
