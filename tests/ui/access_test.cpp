@@ -299,6 +299,28 @@ TEST(AccessTable, GridIsATableOfItsShownColumnsAndFilledRows) {
   EXPECT_EQ(toStd(a11y::tableCell(g, 6, 0)), "20");
 }
 
+// Already grouped data: a row per class, its label in the first column; a new
+// grouping gives the table other rows.
+TEST(AccessTable, ClassesAreTheTablesRowsAndFollowTheGrouping) {
+  MainFrameDriver d;
+  wxWindow* g = d.frame->grid;
+  wxTEST_DIALOG(d.chooseType(tally::AlreadyGroupedContinuous), AnswerGrouping("0", "5", 4));
+  d.type(0, 1, "3");
+  d.type(1, 1, "2");
+  EXPECT_EQ(a11y::tableColumnCount(g), 2);
+  EXPECT_EQ(toStd(a11y::tableHeader(g, 1)), "Frequency");
+  EXPECT_EQ(a11y::tableRowCount(g), 5);  // four classes and an empty row
+  EXPECT_EQ(toStd(a11y::tableCell(g, 3, 0)), "15 - < 20");
+  EXPECT_EQ(toStd(a11y::tableCell(g, 1, 1)), "2");
+  EXPECT_EQ(toStd(a11y::tableCell(g, 4, 0)), "");
+  // Two classes of 10: 3 + 2 in the first.
+  wxTEST_DIALOG(d.click(d.frame->groupingDetailsButton), AnswerGrouping("0", "10", 2));
+  EXPECT_EQ(a11y::tableRowCount(g), 3);
+  EXPECT_EQ(toStd(a11y::tableCell(g, 1, 0)), "10 - < 20");
+  EXPECT_EQ(toStd(a11y::tableCell(g, 0, 1)), "5");
+  EXPECT_EQ(toStd(a11y::tableCell(g, 3, 0)), "");
+}
+
 TEST(AccessTable, GridColumnsOfTheTableSkipHiddenOnes) {
   MainFrameDriver d;
   VardenGrid* grid = d.frame->grid;
