@@ -327,6 +327,17 @@ def main():
                       % Atspi.Table.get_accessible_at(grid, 1, 0).get_name())
                 check(Atspi.Table.get_n_rows(grid) == 26, "an edit keeps the table's rows")
 
+                # Enter went down to row 3: the cursor's cell is the table's selection.
+                def selected():
+                    if Atspi.Selection.get_n_selected_children(grid) != 1:
+                        return None
+                    return Atspi.Selection.get_selected_child(grid, 0)
+                cursor = wait_for(lambda: selected() if name_of(selected()) == "9" else None,
+                                  "the cursor's cell in row 3", 10.0)
+                check(cursor is not None and cursor.get_index_in_parent() == 2,
+                      "the cursor's cell (row 3, 9) is the table's selection: %r"
+                      % name_of(selected()))
+
         # The graphs with data take the focus: Ctrl+PageDown turns to the column
         # graphs, and Tab goes from the Col Width button to each graph in turn.
         key("ctrl+Next")
