@@ -20,9 +20,27 @@ wxFont boldFont(int points) {
   return wxFont(points, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD);
 }
 
+namespace {
+
+// Giving a label a font of its own, wx asks GTK four times for the font it had
+// (a style lookup each, dearer than making the label) to see whether it was
+// underlined. A font already in place answers at once; it is neither underlined
+// nor struck through, as the toolkit's own is not, and differs from `font`, so
+// `font` still reaches GTK.
+void setLabelFont(wxStaticText* label, const wxFont& font) {
+  wxFont before = font;
+  before.SetUnderlined(false);
+  before.SetStrikethrough(false);
+  before.SetFractionalPointSize(font.GetFractionalPointSize() + 1);
+  label->wxWindowBase::SetFont(before);
+  label->SetFont(font);
+}
+
+}  // namespace
+
 wxStaticText* boldCaption(wxWindow* parent, const wxString& text) {
   auto* label = new wxStaticText(parent, wxID_ANY, text);
-  label->SetFont(boldFont(8));
+  setLabelFont(label, boldFont(8));
   return label;
 }
 
@@ -81,8 +99,10 @@ class ValueLabelMaker {
     if (size == wxDefaultSize && known != measured.end()) wanted = known->second;
     auto* label = new wxStaticText(parent, wxID_ANY, placeholder, wxDefaultPosition, wanted,
                                    wxST_NO_AUTORESIZE);
+    // The shared font is the toolkit's own for a label, which GTK already draws
+    // in: wx is told it, GTK need not be.
     if (!font.IsOk()) font = label->GetFont();
-    label->SetFont(font);
+    label->wxWindowBase::SetFont(font);
     if (size == wxDefaultSize) measured.emplace(placeholder, label->GetSize());
     label->SetMinSize(label->GetSize());
     return label;
@@ -113,7 +133,7 @@ StatisticsPanel::StatisticsPanel(wxWindow* parent, const int nameIds[2], const i
   for (int s = 0; s < 2; ++s) {
     names[s] = new wxStaticText(this, wxID_ANY, nameRoom, wxDefaultPosition, wxDefaultSize,
                                 wxST_NO_AUTORESIZE);
-    names[s]->SetFont(nameFont);
+    setLabelFont(names[s], nameFont);
     names[s]->SetMinSize(wxSize(textSize(names[s]).x, -1));
     // Alt+N and Alt+M name the sets, Alt+Y and Alt+E cycle their deviations.
     nameButton[s] = new wxButton(this, nameIds[s], s == 0 ? _("&Name...") : _("Na&me..."),
@@ -284,7 +304,7 @@ wxSizer* StatisticsPanel::buildDecimalsRow(int id) {
 wxStaticText* StatisticsPanel::makeSliderLabel(int set, wxWindow* page) {
   ValueLabelMaker valueLabel(valueFont);
   wxStaticText* l = valueLabel(page, nine);
-  l->SetFont(boldFont(8));
+  setLabelFont(l, boldFont(8));
   l->SetForegroundColour(set == 0 ? *wxRED : *wxBLUE);
   values[set][static_cast<int>(Statistic::SliderPercentile)] = l;
   return l;
