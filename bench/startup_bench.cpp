@@ -213,7 +213,8 @@ void printSummary() {
   }
   printRow("tallyscope", program, &bare);
   std::printf("  targets: time at most 1.3x, at most 15 MiB more\n");
-  std::printf("The same beside a bare frame without OpenGL (GDK_GL=disable), as the program starts:\n");
+  std::printf("The same beside a bare frame without OpenGL (GDK_GL=disable), as the program "
+              "starts:\n");
   printRow("bare, no GL", noGl, nullptr);
   if (!olderRuns.empty()) {
     const Medians older = mediansOf(olderRuns);

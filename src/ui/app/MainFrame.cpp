@@ -80,8 +80,9 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
                      const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, id, descriptionFile, pos, size, wxDEFAULT_FRAME_STYLE) {
   // Pages and panes that make their controls when first shown hand them over here.
-  Bind(EVT_LATE_CONTROLS,
-       [this](wxCommandEvent& event) { adoptLateControls(wxDynamicCast(event.GetEventObject(), wxWindow)); });
+  Bind(EVT_LATE_CONTROLS, [this](wxCommandEvent& event) {
+    adoptLateControls(wxDynamicCast(event.GetEventObject(), wxWindow));
+  });
   auto* mainPanel = new wxPanel(this, wxID_ANY);
   wxNotebook* pages = nullptr;
   wxSizer* panelSizer = buildDataSide(mainPanel, pages);

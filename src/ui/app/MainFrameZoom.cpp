@@ -108,7 +108,7 @@ void MainFrame::rememberScaledTexts() {
 // Controls a page or pane made after the window was built (LateControls.h) join
 // the texts above at 100%, with the toolkit's sizes at 100%, and take the scale in force.
 void MainFrame::adoptLateControls(wxWindow* root) {
-  if (scaledTexts.empty()) return;  // not yet remembered: the walk will find them
+  if (!root || scaledTexts.empty()) return;  // not yet remembered: the walk finds them
   bool followsWindow = false;
   for (wxWindow* w = root; w && w != this; w = w->GetParent())
     followsWindow = followsWindow || w == statistics || w == boxPage;
@@ -119,7 +119,8 @@ void MainFrame::adoptLateControls(wxWindow* root) {
       const bool known = std::any_of(scaledTexts.begin(), scaledTexts.end(),
                                      [child](const ScaledText& t) { return t.window == child; });
       if (!known && child != percentileSlider)
-        scaledTexts.push_back({child, wxNullFont, child->GetMinSize(), followsWindow, wxSize(), wxSize()});
+        scaledTexts.push_back(
+            {child, wxNullFont, child->GetMinSize(), followsWindow, wxSize(), wxSize()});
       walk(child);
     }
   };
