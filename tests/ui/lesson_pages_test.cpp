@@ -539,3 +539,22 @@ TEST_F(LessonPagesTest, APageFirstShownAfterAZoomTakesTheZoom) {
   EXPECT_NEAR(frame->stemAndLeafPage->plotText()->GetFont().GetFractionalPointSize(), atHundred,
               0.01);
 }
+
+// The More rows are made as the expander first opens: opened, it holds them and is
+// as tall as its five rows.
+TEST_F(LessonPagesTest, MoreRowsAreMadeAsTheExpanderFirstOpens) {
+  StatisticsPanel* panel = frame->statistics;
+  wxCollapsiblePane* more = panel->morePane();
+  ASSERT_TRUE(more->IsCollapsed());
+  const int closedHeight = more->GetSize().y;
+  // Closed, the pane holds only the empty text standing in for the rows.
+  ASSERT_EQ(more->GetPane()->GetChildren().size(), 1u);
+  more->Expand();
+  wxCollapsiblePaneEvent opened(more, more->GetId(), false);
+  more->GetEventHandler()->ProcessEvent(opened);
+  wxTheApp->ProcessPendingEvents();
+  EXPECT_GT(more->GetPane()->GetChildren().size(), 20u);
+  const int rowHeight = panel->moreLabel(0, MoreRow::SumX)->GetCharHeight();
+  EXPECT_GE(more->GetSize().y, closedHeight + 5 * rowHeight);
+  EXPECT_EQ(text(panel->moreLabel(0, MoreRow::SumX)), "334");
+}

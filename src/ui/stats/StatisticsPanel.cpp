@@ -11,8 +11,13 @@
 #include <wx/stattext.h>
 #include <wx/textwrapper.h>
 
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
 #include "core/NumberText.h"
 #include "core/stats/Statistics.h"
+#include "ui/LateControls.h"
 #include "ui/WxBridge.h"
 #include "ui/graph/TextMeasure.h"
 
@@ -111,6 +116,31 @@ class ValueLabelMaker {
  private:
   std::map<wxString, wxSize> measured;
   wxFont& font;
+};
+
+// The "More" expander, which asks for its rows before it opens, whether a caller
+// opens it or the user does (a click or key reaches GTK's "activate" first): GTK
+// measures the pane as it opens.
+class MoreExpander : public wxCollapsiblePane {
+ public:
+  MoreExpander(wxWindow* parent, std::function<void()> beforeOpening)
+      : wxCollapsiblePane(parent, wxID_ANY, _("More"), wxDefaultPosition, wxDefaultSize,
+                          wxCP_DEFAULT_STYLE | wxCP_NO_TLW_RESIZE),
+        beforeOpening(std::move(beforeOpening)) {
+#ifdef __WXGTK__
+    g_signal_connect(GetHandle(), "activate", G_CALLBACK(+[](GtkWidget*, gpointer self) {
+                       static_cast<MoreExpander*>(self)->beforeOpening();
+                     }),
+                     this);
+#endif
+  }
+  void Collapse(bool collapse = true) override {
+    if (!collapse) beforeOpening();
+    wxCollapsiblePane::Collapse(collapse);
+  }
+
+ private:
+  std::function<void()> beforeOpening;
 };
 
 // Room for any shown number without an exponent: sixteen digits, a sign and the
@@ -224,9 +254,26 @@ StatisticsPanel::StatisticsPanel(wxWindow* parent, const int nameIds[2], const i
 }
 
 wxCollapsiblePane* StatisticsPanel::buildMore() {
-  more = new wxCollapsiblePane(this, wxID_ANY, _("More"), wxDefaultPosition, wxDefaultSize,
-                               wxCP_DEFAULT_STYLE | wxCP_NO_TLW_RESIZE);
+  more = new MoreExpander(this, [this] { needMoreRows(); });
   more->SetToolTip(_("Sums and both standard deviations, to check work done by hand"));
+  // GTK draws no expander at all whose pane holds no window: an empty text stands
+  // in for the rows until they are made.
+  new wxStaticText(more->GetPane(), wxID_ANY, wxString());
+  more->Bind(wxEVT_COLLAPSIBLEPANE_CHANGED, [this](wxCollapsiblePaneEvent&) {
+    if (more->IsExpanded() && !moreWritten) writeMore();
+    Layout();
+  });
+  return more;
+}
+
+// The rows inside the expander are made when it first opens (or a caller asks for
+// one): closed, it shows only its caption, and the start-up need not make them.
+void StatisticsPanel::needMoreRows() const {
+  if (moreValues[0][0]) return;
+  const_cast<StatisticsPanel*>(this)->makeMoreRows();
+}
+
+void StatisticsPanel::makeMoreRows() {
   wxWindow* pane = more->GetPane();
   auto* grid = new wxFlexGridSizer(static_cast<int>(MoreRow::Count), 4, 2, 8);
   const char* captions[] = {tally::kSumXCaption, tally::kSumX2Caption,
@@ -235,8 +282,14 @@ wxCollapsiblePane* StatisticsPanel::buildMore() {
                             tally::kDistinctValuesCaption};
   for (int r = 0; r < static_cast<int>(MoreRow::Count); ++r) {
     for (int s = 0; s < 2; ++s) {
-      grid->Add(boldCaption(pane, wxGetTranslation(wxString::FromUTF8(captions[r]))), 0,
-                wxALIGN_CENTER_VERTICAL);
+      wxStaticText* caption =
+          boldCaption(pane, wxGetTranslation(wxString::FromUTF8(captions[r])));
+      // Made on a window already on the screen, a label is measured by GTK in its
+      // old font until the next frame: its size is that of its text in its own.
+      int width = 0, height = 0;
+      caption->GetTextExtent(caption->GetLabelText(), &width, &height);
+      caption->SetMinSize(wxSize(width, height));
+      grid->Add(caption, 0, wxALIGN_CENTER_VERTICAL);
       auto* value = new wxStaticText(pane, wxID_ANY, wxString());
       // The font of the page's other values (a label without one of its own answers
       // font queries with a fresh style lookup).
@@ -249,11 +302,7 @@ wxCollapsiblePane* StatisticsPanel::buildMore() {
   auto* paneSizer = new wxBoxSizer(wxVERTICAL);
   paneSizer->Add(grid, 0, wxLEFT, 5);
   pane->SetSizer(paneSizer);
-  more->Bind(wxEVT_COLLAPSIBLEPANE_CHANGED, [this](wxCollapsiblePaneEvent&) {
-    if (more->IsExpanded() && !moreWritten) writeMore();
-    Layout();
-  });
-  return more;
+  announceLateControls(pane);
 }
 
 void StatisticsPanel::showMore(std::function<tally::MoreLabels(int set)> rows) {
@@ -264,6 +313,7 @@ void StatisticsPanel::showMore(std::function<tally::MoreLabels(int set)> rows) {
 
 void StatisticsPanel::writeMore() {
   if (!moreRows) return;
+  needMoreRows();
   moreWritten = true;
   for (int s = 0; s < 2; ++s) {
     const tally::MoreLabels l = moreRows(s);
