@@ -9,11 +9,18 @@
 // same load on a busy machine. The CPU time each used is reported too: on a
 // loaded machine the wall-clock times stretch with the load, the CPU times less.
 //
+// GDK sets up OpenGL when it opens the display, which a bare wx frame pays for
+// (tens of milliseconds and some 50 MiB); the program tells GDK not to, as it
+// draws with cairo only. The ratios stay those against the bare frame as any wx
+// program starts it; the same frame without OpenGL (GDK_GL=disable) is launched
+// beside it and reported as a second reference, so that both readings show.
+//
 // Run under a display, e.g.:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/release/startup_bench
 // The summary at the end gives the medians and the program's ratio and excess.
-// TALLYSCOPE_BENCH_PROGRAM=path measures another build of the program instead,
-// e.g. an older one for a before-and-after comparison.
+// TALLYSCOPE_BENCH_PROGRAM=path measures another build of the program instead;
+// TALLYSCOPE_BENCH_OLDER_PROGRAM=path launches an older build as well, in every
+// repetition, and reports it beside the program: before and after from one run.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -64,8 +71,9 @@ struct Launch {
   double peakMiB = 0;
 };
 
-// Starts argv with the probe's pipe, waits for its report and collects it.
-Launch launch(const std::vector<std::string>& args) {
+// Starts argv with the probe's pipe, waits for its report and collects it; `extraEnv`
+// ("NAME=value") is added to the environment.
+Launch launch(const std::vector<std::string>& args, const char* extraEnv = nullptr) {
   int fds[2];
   if (pipe2(fds, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
   posix_spawn_file_actions_t actions;
@@ -78,6 +86,14 @@ Launch launch(const std::vector<std::string>& args) {
   for (char** e = environ; *e; ++e)
     if (std::strncmp(*e, "TALLYSCOPE_FIRST_PAINT_FD=", 26) != 0) env.emplace_back(*e);
   env.push_back("TALLYSCOPE_FIRST_PAINT_FD=" + std::to_string(childFd));
+  if (extraEnv) {
+    const std::string setting = extraEnv;
+    const std::string name = setting.substr(0, setting.find('=') + 1);
+    env.erase(std::remove_if(env.begin(), env.end(),
+                             [&](const std::string& e) { return e.rfind(name, 0) == 0; }),
+              env.end());
+    env.emplace_back(extraEnv);
+  }
   std::vector<char*> envp;
   for (auto& e : env) envp.push_back(e.data());
   envp.push_back(nullptr);
@@ -117,19 +133,24 @@ Launch launch(const std::vector<std::string>& args) {
 
 std::string selfPath;
 std::string programPath = TALLYSCOPE_PROGRAM;
-std::vector<Launch> bareRuns, programRuns;
+std::string olderPath;  // TALLYSCOPE_BENCH_OLDER_PROGRAM: launched beside, for before and after
+std::vector<Launch> bareRuns, bareNoGlRuns, programRuns, olderRuns;
 
 void StartUp(benchmark::State& state) {
   for (auto _ : state) {
     try {
       const Launch bare = launch({selfPath, "--bare-frame"});
+      const Launch bareNoGl = launch({selfPath, "--bare-frame"}, "GDK_GL=disable");
+      if (!olderPath.empty()) olderRuns.push_back(launch({olderPath, TALLYSCOPE_EXAMPLE_ANALYSIS}));
       const Launch program = launch({programPath, TALLYSCOPE_EXAMPLE_ANALYSIS});
       bareRuns.push_back(bare);
+      bareNoGlRuns.push_back(bareNoGl);
       programRuns.push_back(program);
       state.SetIterationTime(program.milliseconds / 1000.0);
       state.counters["bare_ms"] = bare.milliseconds;
       state.counters["program_ms"] = program.milliseconds;
       state.counters["time_ratio"] = program.milliseconds / bare.milliseconds;
+      state.counters["bare_no_gl_ms"] = bareNoGl.milliseconds;
       state.counters["bare_cpu_ms"] = bare.cpuMilliseconds;
       state.counters["program_cpu_ms"] = program.cpuMilliseconds;
       state.counters["bare_MiB"] = bare.peakMiB;
@@ -160,22 +181,46 @@ double medianOf(const std::vector<Launch>& runs, double Launch::*field) {
   return median(v);
 }
 
+struct Medians {
+  double ms, cpu, mib;
+};
+
+Medians mediansOf(const std::vector<Launch>& runs) {
+  return {medianOf(runs, &Launch::milliseconds), medianOf(runs, &Launch::cpuMilliseconds),
+          medianOf(runs, &Launch::peakMiB)};
+}
+
+void printRow(const char* name, const Medians& m, const Medians* bare) {
+  std::printf("  %-16s %7.1f ms %10.1f ms %10.1f MiB", name, m.ms, m.cpu, m.mib);
+  if (bare)
+    std::printf("   %5.2fx %5.2fx %+6.1f MiB", m.ms / bare->ms, m.cpu / bare->cpu,
+                m.mib - bare->mib);
+  std::printf("\n");
+}
+
 void printSummary() {
   if (bareRuns.empty()) return;
-  const double bareMs = medianOf(bareRuns, &Launch::milliseconds);
-  const double programMs = medianOf(programRuns, &Launch::milliseconds);
-  const double bareCpu = medianOf(bareRuns, &Launch::cpuMilliseconds);
-  const double programCpu = medianOf(programRuns, &Launch::cpuMilliseconds);
-  const double bareMiB = medianOf(bareRuns, &Launch::peakMiB);
-  const double programMiB = medianOf(programRuns, &Launch::peakMiB);
-  std::printf("\nMedians of %zu launches each, side by side:\n", bareRuns.size());
-  std::printf("  %-12s %10s %13s %14s\n", "", "to paint", "CPU time", "peak resident");
-  std::printf("  %-12s %7.1f ms %10.1f ms %10.1f MiB\n", "bare frame", bareMs, bareCpu, bareMiB);
-  std::printf("  %-12s %7.1f ms %10.1f ms %10.1f MiB\n", "tallyscope", programMs, programCpu,
-              programMiB);
-  std::printf("  time ratio %.2f (target at most 1.3), CPU time ratio %.2f,\n",
-              programMs / bareMs, programCpu / bareCpu);
-  std::printf("  %.1f MiB more (target at most 15)\n", programMiB - bareMiB);
+  const Medians bare = mediansOf(bareRuns), noGl = mediansOf(bareNoGlRuns),
+                program = mediansOf(programRuns);
+  std::printf("\nMedians of %zu launches each, side by side (ratios to the bare frame):\n",
+              bareRuns.size());
+  std::printf("  %-16s %10s %13s %14s   %6s %6s %10s\n", "", "to paint", "CPU time",
+              "peak resident", "time", "CPU", "memory");
+  printRow("bare frame", bare, nullptr);
+  if (!olderRuns.empty()) {
+    const Medians older = mediansOf(olderRuns);
+    printRow("older program", older, &bare);
+  }
+  printRow("tallyscope", program, &bare);
+  std::printf("  targets: time at most 1.3x, at most 15 MiB more\n");
+  std::printf("The same beside a bare frame without OpenGL (GDK_GL=disable), as the program "
+              "starts:\n");
+  printRow("bare, no GL", noGl, nullptr);
+  if (!olderRuns.empty()) {
+    const Medians older = mediansOf(olderRuns);
+    printRow("older program", older, &noGl);
+  }
+  printRow("tallyscope", program, &noGl);
 }
 
 }  // namespace
@@ -190,6 +235,8 @@ int main(int argc, char** argv) {
   selfPath = n > 0 ? std::string(self, n) : std::string(argv[0]);
   if (const char* other = std::getenv("TALLYSCOPE_BENCH_PROGRAM"); other && *other)
     programPath = other;
+  if (const char* older = std::getenv("TALLYSCOPE_BENCH_OLDER_PROGRAM"); older && *older)
+    olderPath = older;
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -494,3 +494,67 @@ TEST_F(LessonPagesTest, ClassroomSetsOnEveryPage) {
   showPage(frame->stemAndLeafPage);
   EXPECT_EQ(toStd(frame->stemAndLeafPage->plotText()->GetValue()).find(" | "), std::string::npos);
 }
+
+// A text page nobody opens makes no controls; the first showing makes and fills
+// them, and a caller asking for a control of a page not yet shown gets it made.
+TEST_F(LessonPagesTest, TextPagesMakeTheirControlsWhenFirstShown) {
+  LessonPage* pages[] = {frame->frequencyTablePage, frame->stemAndLeafPage, frame->workingPage};
+  for (LessonPage* page : pages) {
+    EXPECT_FALSE(page->hasControls());
+    EXPECT_TRUE(page->GetChildren().empty());
+  }
+  showPage(frame->stemAndLeafPage);
+  EXPECT_TRUE(frame->stemAndLeafPage->hasControls());
+  EXPECT_FALSE(frame->stemAndLeafPage->GetChildren().empty());
+  EXPECT_FALSE(frame->stemAndLeafPage->plotText()->GetValue().empty());
+  EXPECT_FALSE(frame->frequencyTablePage->hasControls());
+  EXPECT_FALSE(frame->workingPage->hasControls());
+  // Asked for while hidden: made at once, written when shown.
+  wxListCtrl* table = frame->frequencyTablePage->table(0);
+  ASSERT_NE(table, nullptr);
+  EXPECT_TRUE(frame->frequencyTablePage->hasControls());
+  EXPECT_EQ(table->GetItemCount(), 0);
+  showPage(frame->frequencyTablePage);
+  EXPECT_GT(table->GetItemCount(), 0);
+}
+
+// Controls made after a zoom take it, as those made before it did; Ctrl+0 brings
+// both back to the same size.
+TEST_F(LessonPagesTest, APageFirstShownAfterAZoomTakesTheZoom) {
+  const double atHundred = frame->workingPage->workingText()->GetFont().GetFractionalPointSize();
+  ASSERT_FALSE(frame->stemAndLeafPage->hasControls());
+  for (int i = 0; i < 3; ++i) {  // 110%, 125%, 150%
+    wxCommandEvent key(wxEVT_MENU, ID_ZOOM_IN);
+    frame->GetEventHandler()->ProcessEvent(key);
+  }
+  wxTheApp->ProcessPendingEvents();
+  ASSERT_DOUBLE_EQ(frame->getUserZoom(), 1.5);
+  showPage(frame->stemAndLeafPage);
+  const double made = frame->stemAndLeafPage->plotText()->GetFont().GetFractionalPointSize();
+  EXPECT_NEAR(made, atHundred * 1.5, 0.5);
+  EXPECT_NEAR(made, frame->workingPage->workingText()->GetFont().GetFractionalPointSize(), 0.01);
+  wxCommandEvent reset(wxEVT_MENU, ID_ZOOM_RESET);
+  frame->GetEventHandler()->ProcessEvent(reset);
+  wxTheApp->ProcessPendingEvents();
+  EXPECT_NEAR(frame->stemAndLeafPage->plotText()->GetFont().GetFractionalPointSize(), atHundred,
+              0.01);
+}
+
+// The More rows are made as the expander first opens: opened, it holds them and is
+// as tall as its five rows.
+TEST_F(LessonPagesTest, MoreRowsAreMadeAsTheExpanderFirstOpens) {
+  StatisticsPanel* panel = frame->statistics;
+  wxCollapsiblePane* more = panel->morePane();
+  ASSERT_TRUE(more->IsCollapsed());
+  const int closedHeight = more->GetSize().y;
+  // Closed, the pane holds only the empty text standing in for the rows.
+  ASSERT_EQ(more->GetPane()->GetChildren().size(), 1u);
+  more->Expand();
+  wxCollapsiblePaneEvent opened(more, more->GetId(), false);
+  more->GetEventHandler()->ProcessEvent(opened);
+  wxTheApp->ProcessPendingEvents();
+  EXPECT_GT(more->GetPane()->GetChildren().size(), 20u);
+  const int rowHeight = panel->moreLabel(0, MoreRow::SumX)->GetCharHeight();
+  EXPECT_GE(more->GetSize().y, closedHeight + 5 * rowHeight);
+  EXPECT_EQ(text(panel->moreLabel(0, MoreRow::SumX)), "334");
+}

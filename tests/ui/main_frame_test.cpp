@@ -6,6 +6,7 @@
 #include <wx/choice.h>
 #include <wx/notebook.h>
 #include <wx/radiobut.h>
+#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/slider.h>
 #include <wx/spinctrl.h>
@@ -13,6 +14,7 @@
 #include <wx/textctrl.h>
 #include <wx/modalhook.h>
 
+#include <cstdlib>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -130,6 +132,34 @@ TEST_F(MainFrameTest, WindowIconComesAtEverySize) {
       EXPECT_LT(image.GetRed(x, y), 100) << size;
     }
   }
+}
+
+// The page's captions are drawn in their own bold 8-point font: what the toolkit
+// measures for them is what their texts measure in that font, not in the default one.
+TEST_F(MainFrameTest, CaptionsReachTheToolkitInTheirFont) {
+  wxTheApp->ProcessPendingEvents();
+  const wxFont regular = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+  int captions = 0, offOwn = 0, offRegular = 0;
+  for (wxWindow* child : frame->statistics->GetChildren()) {
+    auto* caption = wxDynamicCast(child, wxStaticText);
+    if (!caption || caption->GetFont().GetWeight() != wxFONTWEIGHT_BOLD) continue;
+    const wxString text = caption->GetLabelText();
+    if (text.empty() || caption->HasFlag(wxST_NO_AUTORESIZE)) continue;
+    EXPECT_EQ(caption->GetFont().GetPointSize(), 8) << text;
+    int own = 0, plain = 0, ownHeight = 0, plainHeight = 0;
+    caption->GetTextExtent(text, &own, &ownHeight);
+    caption->GetTextExtent(text, &plain, &plainHeight, nullptr, nullptr, &regular);
+    caption->InvalidateBestSize();
+    const wxSize toolkit = caption->GetBestSize();
+    EXPECT_NEAR(toolkit.x, own, 2) << text;
+    EXPECT_NEAR(toolkit.y, ownHeight, 1) << text;
+    ++captions;
+    offOwn += std::abs(toolkit.x - own) + std::abs(toolkit.y - ownHeight);
+    offRegular += std::abs(toolkit.x - plain) + std::abs(toolkit.y - plainHeight);
+  }
+  ASSERT_GE(captions, 20);
+  // The two fonts are told apart: the default one misses by far more.
+  EXPECT_GT(offRegular, 2 * offOwn + 2 * captions) << offOwn;
 }
 
 TEST_F(MainFrameTest, EveryStatisticStartsBlank) {

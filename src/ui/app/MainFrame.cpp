@@ -23,6 +23,7 @@
 #include <wx/textctrl.h>
 
 #include "core/stats/HistogramFit.h"
+#include "ui/LateControls.h"
 #include "ui/grid/VardenGrid.h"
 #include "ui/stats/GroupingDialog.h"
 #include "ui/stats/StatisticsPanel.h"
@@ -78,6 +79,10 @@ wxEND_EVENT_TABLE()
 MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptionFile,
                      const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, id, descriptionFile, pos, size, wxDEFAULT_FRAME_STYLE) {
+  // Pages and panes that make their controls when first shown hand them over here.
+  Bind(EVT_LATE_CONTROLS, [this](wxCommandEvent& event) {
+    adoptLateControls(wxDynamicCast(event.GetEventObject(), wxWindow));
+  });
   auto* mainPanel = new wxPanel(this, wxID_ANY);
   wxNotebook* pages = nullptr;
   wxSizer* panelSizer = buildDataSide(mainPanel, pages);

@@ -320,6 +320,7 @@ class MainFrame : public wxFrame {
   void showColumnOutside();
 
   void rememberScaledTexts();
+  void adoptLateControls(wxWindow* root);
   void onZoom(wxCommandEvent& event);
   void zoomGrid();
   void zoomSeriesPens();

@@ -9,6 +9,7 @@
 #include <wx/msgdlg.h>
 #include <wx/radiobut.h>
 
+#include "ui/LateControls.h"
 #include "ui/WxBridge.h"
 #include "ui/grid/VardenGrid.h"
 #include "ui/stats/GroupingDialog.h"
@@ -90,10 +91,13 @@ bool insideWindow(const wxWindow* inner, const wxWindow* outer) {
   return false;
 }
 
-// Idle-time interface updates and focus notices are command events, but no user action.
+// Idle-time interface updates, focus notices, the toolkit's notices that a window
+// was made or destroyed and the hand-over of controls made late are command
+// events, but no user action.
 bool isUserCommand(const wxEvent& event) {
   const wxEventType type = event.GetEventType();
-  return event.IsCommandEvent() && type != wxEVT_UPDATE_UI && type != wxEVT_CHILD_FOCUS;
+  return event.IsCommandEvent() && type != wxEVT_UPDATE_UI && type != wxEVT_CHILD_FOCUS &&
+         type != wxEVT_CREATE && type != wxEVT_DESTROY && type != EVT_LATE_CONTROLS;
 }
 
 }  // namespace

@@ -105,6 +105,36 @@ void MainFrame::rememberScaledTexts() {
   walk(this, false);
 }
 
+// Controls a page or pane made after the window was built (LateControls.h) join
+// the texts above at 100%, with the toolkit's sizes at 100%, and take the scale in force.
+void MainFrame::adoptLateControls(wxWindow* root) {
+  if (!root || scaledTexts.empty()) return;  // not yet remembered: the walk finds them
+  bool followsWindow = false;
+  for (wxWindow* w = root; w && w != this; w = w->GetParent())
+    followsWindow = followsWindow || w == statistics || w == boxPage;
+  const size_t first = scaledTexts.size();
+  std::function<void(wxWindow*)> walk = [&](wxWindow* parent) {
+    for (wxWindow* child : parent->GetChildren()) {
+      if (dynamic_cast<coordSys*>(child) || child == grid || child->IsTopLevel()) continue;
+      const bool known = std::any_of(scaledTexts.begin(), scaledTexts.end(),
+                                     [child](const ScaledText& t) { return t.window == child; });
+      if (!known && child != percentileSlider)
+        scaledTexts.push_back(
+            {child, wxNullFont, child->GetMinSize(), followsWindow, wxSize(), wxSize()});
+      walk(child);
+    }
+  };
+  walk(root);
+  if (zoomPercent == 100 && std::fabs(textScale - 1.0) < 1e-9) return;
+  for (size_t i = first; i < scaledTexts.size(); ++i) {
+    ScaledText& t = scaledTexts[i];
+    if (!keepsNaturalSize(t.window) || wxDynamicCast(t.window, wxStaticText)) continue;
+    t.natural = toolkitSize(t.window);
+    t.text = textExtent(t.window, t.window->GetFont());
+  }
+  setTextScale(textScale);
+}
+
 double MainFrame::wantedTextScale() const {
   // The window opens at about 1000 x 700; a projector's window is larger. A window
   // the zoom itself made larger asks for no more than the zoom.

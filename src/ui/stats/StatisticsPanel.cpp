@@ -11,8 +11,13 @@
 #include <wx/stattext.h>
 #include <wx/textwrapper.h>
 
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
 #include "core/NumberText.h"
 #include "core/stats/Statistics.h"
+#include "ui/LateControls.h"
 #include "ui/WxBridge.h"
 #include "ui/graph/TextMeasure.h"
 
@@ -20,9 +25,27 @@ wxFont boldFont(int points) {
   return wxFont(points, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD);
 }
 
+namespace {
+
+// Giving a label a font of its own, wx asks GTK four times for the font it had
+// (a style lookup each, dearer than making the label) to see whether it was
+// underlined. A font already in place answers at once; it is neither underlined
+// nor struck through, as the toolkit's own is not, and differs from `font`, so
+// `font` still reaches GTK.
+void setLabelFont(wxStaticText* label, const wxFont& font) {
+  wxFont before = font;
+  before.SetUnderlined(false);
+  before.SetStrikethrough(false);
+  before.SetFractionalPointSize(font.GetFractionalPointSize() + 1);
+  label->wxWindowBase::SetFont(before);
+  label->SetFont(font);
+}
+
+}  // namespace
+
 wxStaticText* boldCaption(wxWindow* parent, const wxString& text) {
   auto* label = new wxStaticText(parent, wxID_ANY, text);
-  label->SetFont(boldFont(8));
+  setLabelFont(label, boldFont(8));
   return label;
 }
 
@@ -81,8 +104,10 @@ class ValueLabelMaker {
     if (size == wxDefaultSize && known != measured.end()) wanted = known->second;
     auto* label = new wxStaticText(parent, wxID_ANY, placeholder, wxDefaultPosition, wanted,
                                    wxST_NO_AUTORESIZE);
+    // The shared font is the toolkit's own for a label, which GTK already draws
+    // in: wx is told it, GTK need not be.
     if (!font.IsOk()) font = label->GetFont();
-    label->SetFont(font);
+    label->wxWindowBase::SetFont(font);
     if (size == wxDefaultSize) measured.emplace(placeholder, label->GetSize());
     label->SetMinSize(label->GetSize());
     return label;
@@ -91,6 +116,31 @@ class ValueLabelMaker {
  private:
   std::map<wxString, wxSize> measured;
   wxFont& font;
+};
+
+// The "More" expander, which asks for its rows before it opens, whether a caller
+// opens it or the user does (a click or key reaches GTK's "activate" first): GTK
+// measures the pane as it opens.
+class MoreExpander : public wxCollapsiblePane {
+ public:
+  MoreExpander(wxWindow* parent, std::function<void()> beforeOpening)
+      : wxCollapsiblePane(parent, wxID_ANY, _("More"), wxDefaultPosition, wxDefaultSize,
+                          wxCP_DEFAULT_STYLE | wxCP_NO_TLW_RESIZE),
+        beforeOpening(std::move(beforeOpening)) {
+#ifdef __WXGTK__
+    g_signal_connect(GetHandle(), "activate", G_CALLBACK(+[](GtkWidget*, gpointer self) {
+                       static_cast<MoreExpander*>(self)->beforeOpening();
+                     }),
+                     this);
+#endif
+  }
+  void Collapse(bool collapse = true) override {
+    if (!collapse) beforeOpening();
+    wxCollapsiblePane::Collapse(collapse);
+  }
+
+ private:
+  std::function<void()> beforeOpening;
 };
 
 // Room for any shown number without an exponent: sixteen digits, a sign and the
@@ -113,7 +163,7 @@ StatisticsPanel::StatisticsPanel(wxWindow* parent, const int nameIds[2], const i
   for (int s = 0; s < 2; ++s) {
     names[s] = new wxStaticText(this, wxID_ANY, nameRoom, wxDefaultPosition, wxDefaultSize,
                                 wxST_NO_AUTORESIZE);
-    names[s]->SetFont(nameFont);
+    setLabelFont(names[s], nameFont);
     names[s]->SetMinSize(wxSize(textSize(names[s]).x, -1));
     // Alt+N and Alt+M name the sets, Alt+Y and Alt+E cycle their deviations.
     nameButton[s] = new wxButton(this, nameIds[s], s == 0 ? _("&Name...") : _("Na&me..."),
@@ -204,9 +254,26 @@ StatisticsPanel::StatisticsPanel(wxWindow* parent, const int nameIds[2], const i
 }
 
 wxCollapsiblePane* StatisticsPanel::buildMore() {
-  more = new wxCollapsiblePane(this, wxID_ANY, _("More"), wxDefaultPosition, wxDefaultSize,
-                               wxCP_DEFAULT_STYLE | wxCP_NO_TLW_RESIZE);
+  more = new MoreExpander(this, [this] { needMoreRows(); });
   more->SetToolTip(_("Sums and both standard deviations, to check work done by hand"));
+  // GTK draws no expander at all whose pane holds no window: an empty text stands
+  // in for the rows until they are made.
+  new wxStaticText(more->GetPane(), wxID_ANY, wxString());
+  more->Bind(wxEVT_COLLAPSIBLEPANE_CHANGED, [this](wxCollapsiblePaneEvent&) {
+    if (more->IsExpanded() && !moreWritten) writeMore();
+    Layout();
+  });
+  return more;
+}
+
+// The rows inside the expander are made when it first opens (or a caller asks for
+// one): closed, it shows only its caption, and the start-up need not make them.
+void StatisticsPanel::needMoreRows() const {
+  if (moreValues[0][0]) return;
+  const_cast<StatisticsPanel*>(this)->makeMoreRows();
+}
+
+void StatisticsPanel::makeMoreRows() {
   wxWindow* pane = more->GetPane();
   auto* grid = new wxFlexGridSizer(static_cast<int>(MoreRow::Count), 4, 2, 8);
   const char* captions[] = {tally::kSumXCaption, tally::kSumX2Caption,
@@ -215,8 +282,14 @@ wxCollapsiblePane* StatisticsPanel::buildMore() {
                             tally::kDistinctValuesCaption};
   for (int r = 0; r < static_cast<int>(MoreRow::Count); ++r) {
     for (int s = 0; s < 2; ++s) {
-      grid->Add(boldCaption(pane, wxGetTranslation(wxString::FromUTF8(captions[r]))), 0,
-                wxALIGN_CENTER_VERTICAL);
+      wxStaticText* caption =
+          boldCaption(pane, wxGetTranslation(wxString::FromUTF8(captions[r])));
+      // Made on a window already on the screen, a label is measured by GTK in its
+      // old font until the next frame: its size is that of its text in its own.
+      int width = 0, height = 0;
+      caption->GetTextExtent(caption->GetLabelText(), &width, &height);
+      caption->SetMinSize(wxSize(width, height));
+      grid->Add(caption, 0, wxALIGN_CENTER_VERTICAL);
       auto* value = new wxStaticText(pane, wxID_ANY, wxString());
       // The font of the page's other values (a label without one of its own answers
       // font queries with a fresh style lookup).
@@ -229,11 +302,7 @@ wxCollapsiblePane* StatisticsPanel::buildMore() {
   auto* paneSizer = new wxBoxSizer(wxVERTICAL);
   paneSizer->Add(grid, 0, wxLEFT, 5);
   pane->SetSizer(paneSizer);
-  more->Bind(wxEVT_COLLAPSIBLEPANE_CHANGED, [this](wxCollapsiblePaneEvent&) {
-    if (more->IsExpanded() && !moreWritten) writeMore();
-    Layout();
-  });
-  return more;
+  announceLateControls(pane);
 }
 
 void StatisticsPanel::showMore(std::function<tally::MoreLabels(int set)> rows) {
@@ -244,6 +313,7 @@ void StatisticsPanel::showMore(std::function<tally::MoreLabels(int set)> rows) {
 
 void StatisticsPanel::writeMore() {
   if (!moreRows) return;
+  needMoreRows();
   moreWritten = true;
   for (int s = 0; s < 2; ++s) {
     const tally::MoreLabels l = moreRows(s);
@@ -284,7 +354,7 @@ wxSizer* StatisticsPanel::buildDecimalsRow(int id) {
 wxStaticText* StatisticsPanel::makeSliderLabel(int set, wxWindow* page) {
   ValueLabelMaker valueLabel(valueFont);
   wxStaticText* l = valueLabel(page, nine);
-  l->SetFont(boldFont(8));
+  setLabelFont(l, boldFont(8));
   l->SetForegroundColour(set == 0 ? *wxRED : *wxBLUE);
   values[set][static_cast<int>(Statistic::SliderPercentile)] = l;
   return l;

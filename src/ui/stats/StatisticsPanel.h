@@ -72,8 +72,11 @@ class StatisticsPanel : public wxPanel {
   void showMore(std::function<tally::MoreLabels(int set)> rows);
   wxCollapsiblePane* morePane() const { return more; }
   wxStaticText* moreLabel(int set, MoreRow row) const {
+    needMoreRows();
     return moreValues[set][static_cast<int>(row)];
   }
+  // Makes the rows now unless they exist.
+  void needMoreRows() const;
   // True once since a value label grew beyond its room; the owner lays out again.
   bool takeGrownLabels();
 
@@ -82,8 +85,9 @@ class StatisticsPanel : public wxPanel {
   wxSizer* buildDecimalsRow(int id);
   // The lines naming values outside the classes, one per set.
   wxSizer* buildOutsideRow();
-  // The "More" expander, closed.
+  // The "More" expander, closed; its rows are made when it first opens.
   wxCollapsiblePane* buildMore();
+  void makeMoreRows();
   void writeMore();
   // A value label keeps its width, so that both columns keep their places
   // whatever their texts; a longer text wraps and the label grows downwards only,

@@ -22,7 +22,9 @@ tally::FrequencyTableRows rowsOf(const tally::AnalysisModel& model, int set) {
 }  // namespace
 
 FrequencyTablePage::FrequencyTablePage(wxNotebook* book, const tally::AnalysisModel& model)
-    : LessonPage(book, model) {
+    : LessonPage(book, model) {}
+
+void FrequencyTablePage::makeControls() {
   copy = new wxButton(this, wxID_ANY, _("C&opy"));
   copy->SetToolTip(_("Copy both tables as TAB-separated text, for a spreadsheet"));
   copy->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { copyToClipboard(toWx(copyText())); });

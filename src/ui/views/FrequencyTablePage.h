@@ -14,14 +14,15 @@ class FrequencyTablePage : public LessonPage {
  public:
   FrequencyTablePage(wxNotebook* book, const tally::AnalysisModel& model);
 
-  wxListCtrl* table(int set) const { return tables[set]; }
-  wxStaticText* nameLabel(int set) const { return names[set]; }
-  wxButton* copyButton() const { return copy; }
+  wxListCtrl* table(int set) const { needControls(); return tables[set]; }
+  wxStaticText* nameLabel(int set) const { needControls(); return names[set]; }
+  wxButton* copyButton() const { needControls(); return copy; }
   // What Copy puts on the clipboard: each set's name and TAB-separated rows.
   std::string copyText() const;
 
  protected:
   void build() override;
+  void makeControls() override;
 
  private:
   wxListCtrl* tables[2] = {};

@@ -4,6 +4,8 @@
 #include <wx/notebook.h>
 #include <wx/textctrl.h>
 
+#include "ui/LateControls.h"
+
 LessonPage::LessonPage(wxNotebook* book, const tally::AnalysisModel& model)
     : wxPanel(book, wxID_ANY), model(model), book(book) {
   book->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &LessonPage::onPageChanged, this);
@@ -25,7 +27,17 @@ void LessonPage::onPageChanged(wxBookCtrlEvent& event) {
   if (!upToDate && isOnShow()) buildNow();
 }
 
+void LessonPage::needControls() const {
+  if (controlsMade) return;
+  auto* self = const_cast<LessonPage*>(this);
+  self->controlsMade = true;
+  self->makeControls();
+  self->Layout();
+  announceLateControls(self);
+}
+
 void LessonPage::buildNow() {
+  needControls();
   upToDate = true;
   ++builds;
   build();

@@ -1,7 +1,9 @@
 #pragma once
 // A notebook page that is a view of the analysis model: it is built again from the
 // model's last refresh when it is on show, and only marked out of date while it is
-// hidden, to be built when it is shown. It holds no state of the analysis.
+// hidden, to be built when it is shown. It holds no state of the analysis. Its
+// controls are made at its first build, or when a caller first asks for one, so
+// that a page nobody opens costs the start-up nothing.
 #include <wx/font.h>
 #include <wx/panel.h>
 
@@ -25,10 +27,16 @@ class LessonPage : public wxPanel {
   // How many times the page was built from the model (lets tests see that a
   // hidden page does no work).
   int buildCount() const { return builds; }
+  // Whether the page's controls exist yet.
+  bool hasControls() const { return controlsMade; }
 
  protected:
-  // Writes the page from the model.
+  // Writes the page from the model; its controls exist by then.
   virtual void build() = 0;
+  // Makes the page's controls and sizer; runs once.
+  virtual void makeControls() = 0;
+  // Makes the controls now unless they exist; every accessor of a control calls it.
+  void needControls() const;
   const tally::AnalysisModel& model;
 
  private:
@@ -37,6 +45,7 @@ class LessonPage : public wxPanel {
 
   wxNotebook* book;
   bool upToDate = false;
+  bool controlsMade = false;
   int builds = 0;
 };
 

@@ -10,7 +10,9 @@
 #include "ui/WxBridge.h"
 
 StemAndLeafPage::StemAndLeafPage(wxNotebook* book, const tally::AnalysisModel& model)
-    : LessonPage(book, model) {
+    : LessonPage(book, model) {}
+
+void StemAndLeafPage::makeControls() {
   split = new wxCheckBox(this, wxID_ANY, _("Spli&t stems"));
   split->SetToolTip(_("Each stem on two lines: leaves 0 to 4, then 5 to 9"));
   copy = new wxButton(this, wxID_ANY, _("C&opy"));
@@ -39,7 +41,9 @@ std::string StemAndLeafPage::plotTextNow() const {
   const tally::DataSet* sets[2];
   for (int s = 0; s < 2; ++s)
     sets[s] = model.result().sets[s].hasStatistics ? &model.set(s) : &empty;
-  const tally::StemAndLeafPlot plot = tally::buildStemAndLeaf(sets[0], sets[1], split->GetValue());
+  // Before the page's controls exist the box is unticked.
+  const tally::StemAndLeafPlot plot =
+      tally::buildStemAndLeaf(sets[0], sets[1], split && split->GetValue());
   if (plot.empty())
     return std::string(_("No set shows statistics yet: at least three different values are "
                          "needed.").utf8_str());

@@ -14,14 +14,15 @@ class StemAndLeafPage : public LessonPage {
  public:
   StemAndLeafPage(wxNotebook* book, const tally::AnalysisModel& model);
 
-  wxCheckBox* splitBox() const { return split; }
-  wxButton* copyButton() const { return copy; }
-  wxTextCtrl* plotText() const { return text; }
+  wxCheckBox* splitBox() const { needControls(); return split; }
+  wxButton* copyButton() const { needControls(); return copy; }
+  wxTextCtrl* plotText() const { needControls(); return text; }
   // The plot as the page shows it (what Copy puts on the clipboard).
   std::string plotTextNow() const;
 
  protected:
   void build() override;
+  void makeControls() override;
 
  private:
   wxCheckBox* split = nullptr;

@@ -13,7 +13,9 @@
 #include "ui/views/WorkingPrintout.h"
 
 WorkingPage::WorkingPage(wxNotebook* book, const tally::AnalysisModel& model, int decimalsId)
-    : LessonPage(book, model) {
+    : LessonPage(book, model), decimalsId(decimalsId) {}
+
+void WorkingPage::makeControls() {
   const wxString places[] = {_("Auto"), "0", "1", "2", "3", "4", "5", "6"};
   decimals = new wxChoice(this, decimalsId, wxDefaultPosition, wxDefaultSize, WXSIZEOF(places),
                           places);

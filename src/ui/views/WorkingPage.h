@@ -17,10 +17,10 @@ class WorkingPage : public LessonPage {
   // The choice sends its events with `decimalsId`, as the Statistics page's does.
   WorkingPage(wxNotebook* book, const tally::AnalysisModel& model, int decimalsId);
 
-  wxChoice* decimalsChoice() const { return decimals; }
-  wxButton* copyButton() const { return copy; }
-  wxButton* printButton() const { return print; }
-  wxTextCtrl* workingText() const { return text; }
+  wxChoice* decimalsChoice() const { needControls(); return decimals; }
+  wxButton* copyButton() const { needControls(); return copy; }
+  wxButton* printButton() const { needControls(); return print; }
+  wxTextCtrl* workingText() const { needControls(); return text; }
   // The working of the set on show: its name, then a line per step (tables
   // TAB-separated), as Copy puts it on the clipboard.
   std::string copyText() const;
@@ -32,10 +32,12 @@ class WorkingPage : public LessonPage {
 
  protected:
   void build() override;
+  void makeControls() override;
 
  private:
   std::vector<std::string> steps() const;
 
+  int decimalsId;
   wxChoice* decimals = nullptr;
   wxButton* copy = nullptr;
   wxButton* print = nullptr;
