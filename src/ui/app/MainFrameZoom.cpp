@@ -10,6 +10,7 @@
 #include <wx/notebook.h>
 #include <wx/panel.h>
 #include <wx/radiobut.h>
+#include <wx/scrolwin.h>
 #include <wx/slider.h>
 #include <wx/spinctrl.h>
 #include <wx/statbox.h>
@@ -239,6 +240,7 @@ void MainFrame::setTextScale(double scale) {
   percentileGraph->Refresh(false);
   columnGraphPage->Layout();
   // The pages now need another minimum; the window's follows.
+  holdPanelsWhole();
   keepPagesInView();
   // The frequency tables' columns fit their texts in the new size.
   showLessonPages();
@@ -271,7 +273,30 @@ void MainFrame::fitToToolkit() {
       changed = true;
     }
   }
-  if (changed) keepPagesInView();
+  if (changed) {
+    holdPanelsWhole();
+    keepPagesInView();
+  }
+}
+
+// Every panel is laid out anew, at no less than its least size. The controls'
+// new minimums come before the window's new size: the window grows at GTK's next
+// frame, and a page not on show keeps its size and is not laid out again by
+// itself. A layout at the old size would squeeze spin buttons and check boxes
+// below what GTK can draw them in (a spin button one pixel high), and a page left
+// as it was would keep a check box at its old size under a larger font; GTK
+// reports either on the console. Cut at the panel's edge for that moment
+// instead, they keep their size: the layout takes the panel's virtual size where
+// that is larger than its client size.
+void MainFrame::holdPanelsWhole() {
+  std::vector<wxWindow*> panels;
+  for (ScaledText& t : scaledTexts)
+    if (onlyHolds(t.window) && t.window->GetSizer() && !wxDynamicCast(t.window, wxScrolledWindow))
+      panels.push_back(t.window);
+  for (wxWindow* panel : panels) panel->SetVirtualSize(panel->GetSizer()->GetMinSize());
+  // Outer panels first (the walk put every panel before the windows inside it):
+  // an inner panel's layout then starts from its new size.
+  for (wxWindow* panel : panels) panel->Layout();
 }
 
 // The window is never smaller than what it holds: a control given less than
