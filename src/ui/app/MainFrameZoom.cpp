@@ -49,16 +49,24 @@ bool onlyHolds(wxWindow* w) {
 // What GTK itself asks for a control now. It answers from the style it last
 // worked out: after a change of font, that is the old font's until GTK's next
 // frame, so a new size is foreseen from the text (textExtent) instead.
+// The widget's size request, which wx sets to the control's present size, is
+// lifted while GTK is asked: GTK never answers less than the request, so a
+// control once enlarged would never shrink again with the zoom.
 wxSize toolkitSize(wxWindow* w) {
-  wxSize size = w->GetBestSize();
   auto* widget = static_cast<GtkWidget*>(w->GetHandle());
-  if (!widget) return size;
+  if (!widget) return w->GetBestSize();
+  gint requestX = -1, requestY = -1;
+  gtk_widget_get_size_request(widget, &requestX, &requestY);
+  gtk_widget_set_size_request(widget, -1, -1);
+  w->InvalidateBestSize();
+  wxSize size = w->GetBestSize();
   gtk_widget_queue_resize(widget);
   gint least = 0, natural = 0;
   gtk_widget_get_preferred_height(widget, &least, &natural);
   size.y = std::max(size.y, natural);
   gtk_widget_get_preferred_width_for_height(widget, size.y, &least, &natural);
   size.x = std::max(size.x, natural);
+  gtk_widget_set_size_request(widget, requestX, requestY);
   return size;
 }
 
@@ -171,8 +179,17 @@ void MainFrame::zoomGrid() {
   grid->ForceRefresh();
 }
 
-// The graphs' lines thicken with the zoom, so that a projected box plot stays visible.
+// The graphs' lines thicken with the zoom, so that a projected box plot stays
+// visible: the series' pens here, each graph's axes, ticks, grid and marks by its
+// line scale.
 void MainFrame::zoomSeriesPens() {
+  std::function<void(wxWindow*)> walk = [&](wxWindow* parent) {
+    for (wxWindow* child : parent->GetChildren()) {
+      if (auto* graph = dynamic_cast<coordSys*>(child)) graph->setLineScale(userZoom);
+      if (!child->IsTopLevel()) walk(child);
+    }
+  };
+  walk(this);
   if (seriesPensAtHundred.empty())
     for (const tally::Series& s : series) seriesPensAtHundred.push_back({s.penWidth, s.markerSize});
   for (size_t i = 0; i < seriesPensAtHundred.size(); ++i) {
@@ -185,10 +202,13 @@ void MainFrame::zoomSeriesPens() {
 void MainFrame::setTextScale(double scale) {
   if (scaledTexts.empty()) rememberScaledTexts();
   textScale = scale;
+  // Every font at 100% is read before any is set: a window with no font of its
+  // own answers with its parent's once the parent has one.
+  for (ScaledText& t : scaledTexts)
+    if (!onlyHolds(t.window) && !t.font.IsOk()) t.font = t.window->GetFont();
   for (ScaledText& t : scaledTexts) {
     if (onlyHolds(t.window)) continue;
     const double s = t.followsWindow ? scale : userZoom;
-    if (!t.font.IsOk()) t.font = t.window->GetFont();
     wxFont font = t.font;
     font.SetFractionalPointSize(t.font.GetFractionalPointSize() * s);
     t.window->SetFont(font);
@@ -273,10 +293,11 @@ void MainFrame::fitToToolkit() {
       changed = true;
     }
   }
-  if (changed) {
-    holdPanelsWhole();
-    keepPagesInView();
-  }
+  (void)changed;
+  holdPanelsWhole();
+  keepPagesInView();
+  // The pages' new minimums change the minimums of the panels around them.
+  holdPanelsWhole();
 }
 
 // Every panel is laid out anew, at no less than its least size. The controls'
