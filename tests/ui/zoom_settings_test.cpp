@@ -165,6 +165,29 @@ TEST_F(ZoomTest, AFirstZoomAboveHundredScalesEachTextOnce) {
         << wxString(window->GetClassInfo()->GetClassName()) << " \"" << window->GetLabel() << "\"";
 }
 
+// After the largest step, a step back gives the buttons their size of before
+// again: GTK is asked for a control's own size, not the size it was last given.
+TEST_F(ZoomTest, ButtonsShrinkAgainAfterTheLargestStep) {
+  // The sizes GTK answers with follow a moment after a zoom, once its styles
+  // have taken the new fonts.
+  auto letGtkAnswer = [] {
+    for (int i = 0; i < 75; ++i) {
+      wxMilliSleep(20);
+      wxTheApp->Yield(true);
+    }
+  };
+  frame->setZoomPercent(110);
+  letGtkAnswer();
+  const wxSize atStart = button(ID_CLEAR_DATA)->GetMinSize();
+  frame->setZoomPercent(300);
+  letGtkAnswer();
+  EXPECT_GT(button(ID_CLEAR_DATA)->GetMinSize().x, 2 * atStart.x);
+  frame->setZoomPercent(110);
+  letGtkAnswer();
+  EXPECT_EQ(button(ID_CLEAR_DATA)->GetMinSize(), atStart);
+  EXPECT_EQ(button(ID_SAVE_DATA)->GetMinSize().y, atStart.y);
+}
+
 // The table's column widths follow the zoom when the data type changes the layout:
 // one value column of 160 pixels at 100%, or value and frequency of 80 each.
 TEST_F(ZoomTest, TableColumnsOfANewLayoutAreZoomed) {

@@ -49,17 +49,21 @@ bool onlyHolds(wxWindow* w) {
 // What GTK itself asks for a control now. It answers from the style it last
 // worked out: after a change of font, that is the old font's until GTK's next
 // frame, so a new size is foreseen from the text (textExtent) instead.
-// The widget's size request, which wx sets to the control's present size, is
-// lifted while GTK is asked: GTK never answers less than the request, so a
-// control once enlarged would never shrink again with the zoom.
+// The control's minimum and the widget's size request (which wx sets to the
+// control's present size) are lifted while it is asked: wx's best size is never
+// less than the minimum, nor GTK's answer less than the request, so a control
+// once enlarged would never shrink again with the zoom.
 wxSize toolkitSize(wxWindow* w) {
   auto* widget = static_cast<GtkWidget*>(w->GetHandle());
   if (!widget) return w->GetBestSize();
+  const wxSize keptLeast = w->GetMinSize();
+  w->SetMinSize(wxDefaultSize);
   gint requestX = -1, requestY = -1;
   gtk_widget_get_size_request(widget, &requestX, &requestY);
   gtk_widget_set_size_request(widget, -1, -1);
   w->InvalidateBestSize();
   wxSize size = w->GetBestSize();
+  w->InvalidateBestSize();
   gtk_widget_queue_resize(widget);
   gint least = 0, natural = 0;
   gtk_widget_get_preferred_height(widget, &least, &natural);
@@ -67,6 +71,7 @@ wxSize toolkitSize(wxWindow* w) {
   gtk_widget_get_preferred_width_for_height(widget, size.y, &least, &natural);
   size.x = std::max(size.x, natural);
   gtk_widget_set_size_request(widget, requestX, requestY);
+  w->SetMinSize(keptLeast);
   return size;
 }
 
@@ -282,18 +287,16 @@ void MainFrame::fitToToolkit() {
   // A second at most: a theme that sizes fonts its own way is not waited for.
   if (!caughtUp && ++fitAttempts < 50) return;
   fitTimer.Stop();
-  bool changed = false;
   for (ScaledText* t : controls) {
     const double s = t->followsWindow ? textScale : userZoom;
     wxSize least = toolkitSize(t->window);
     if (t->minSize.x > 0) least.x = std::max(least.x, scaled(t->minSize.x, s));
     if (t->minSize.y > 0) least.y = std::max(least.y, scaled(t->minSize.y, s));
-    if (least != t->window->GetMinSize()) {
-      t->window->SetMinSize(least);
-      changed = true;
-    }
+    if (least != t->window->GetMinSize()) t->window->SetMinSize(least);
   }
-  (void)changed;
+  // Laid out again even when no control changed: the panels' virtual sizes are
+  // then their final least sizes, neither more (a page cut short at its foot)
+  // nor less.
   holdPanelsWhole();
   keepPagesInView();
   // The pages' new minimums change the minimums of the panels around them.
