@@ -165,8 +165,9 @@ TEST_F(ZoomTest, AFirstZoomAboveHundredScalesEachTextOnce) {
         << wxString(window->GetClassInfo()->GetClassName()) << " \"" << window->GetLabel() << "\"";
 }
 
-// After the largest step, a step back gives the buttons their size of before
-// again: GTK is asked for a control's own size, not the size it was last given.
+// After the largest step, a step back gives the buttons and the data-type list
+// their size of before again: GTK is asked for a control's own size, not the
+// size it was last given.
 TEST_F(ZoomTest, ButtonsShrinkAgainAfterTheLargestStep) {
   // The sizes GTK answers with follow a moment after a zoom, once its styles
   // have taken the new fonts.
@@ -179,6 +180,7 @@ TEST_F(ZoomTest, ButtonsShrinkAgainAfterTheLargestStep) {
   frame->setZoomPercent(110);
   letGtkAnswer();
   const wxSize atStart = button(ID_CLEAR_DATA)->GetMinSize();
+  const wxSize choiceAtStart = frame->dataTypeChoice->GetMinSize();
   frame->setZoomPercent(300);
   letGtkAnswer();
   EXPECT_GT(button(ID_CLEAR_DATA)->GetMinSize().x, 2 * atStart.x);
@@ -186,6 +188,7 @@ TEST_F(ZoomTest, ButtonsShrinkAgainAfterTheLargestStep) {
   letGtkAnswer();
   EXPECT_EQ(button(ID_CLEAR_DATA)->GetMinSize(), atStart);
   EXPECT_EQ(button(ID_SAVE_DATA)->GetMinSize().y, atStart.y);
+  EXPECT_EQ(frame->dataTypeChoice->GetMinSize(), choiceAtStart);
 }
 
 // The table's column widths follow the zoom when the data type changes the layout:
