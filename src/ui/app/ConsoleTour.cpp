@@ -16,6 +16,7 @@
 #include "core/settings/UserSettings.h"
 #include "core/stats/DataSet.h"
 #include "ui/app/MainFrame.h"
+#include "ui/app/Settings.h"
 #include "ui/graph/coordSysProperties.h"
 #include "ui/views/ColumnGraphView.h"
 
@@ -84,6 +85,19 @@ void chooseType(MainFrame* frame, int type) {
   settle();
 }
 
+// Zooms to a step and shows each page in turn at it: a page not on show while
+// the zoom changes is laid out when it comes up.
+void showEveryPage(MainFrame* frame, int step) {
+  frame->setZoomPercent(step);
+  for (size_t page = 0; page < frame->notebook->GetPageCount(); ++page) {
+    frame->notebook->SetSelection(page);
+    settle();
+  }
+  const wxSize size = frame->GetSize(), least = frame->GetMinSize();
+  std::fprintf(stderr, "tour: zoom %d%% shown in %dx%d (least %dx%d)\n", step, size.x, size.y,
+               least.x, least.y);
+}
+
 void closeOtherWindows(MainFrame* frame) {
   for (wxWindow* w : wxTopLevelWindows)
     if (w != frame && w->IsShown() && !wxDynamicCast(w, wxDialog)) w->Close(true);
@@ -114,40 +128,55 @@ void openEveryDialog(MainFrame* frame) {
 
 }  // namespace
 
-bool consoleTourWanted() {
+namespace {
+
+const char* tourWanted() {
   const char* v = std::getenv("TALLYSCOPE_CONSOLE_TOUR");
-  return v && std::strcmp(v, "1") == 0;
+  return v ? v : "";
+}
+
+}  // namespace
+
+bool consoleTourWanted() {
+  return std::strcmp(tourWanted(), "1") == 0 || std::strcmp(tourWanted(), "zoom") == 0;
 }
 
 void runConsoleTour(MainFrame* frame) {
   DialogCloser closer;
   settle();
-  for (int step : tally::zoomSteps()) {
-    frame->setZoomPercent(step);
-    for (size_t page = 0; page < frame->notebook->GetPageCount(); ++page) {
-      frame->notebook->SetSelection(page);
-      settle();
-    }
-    const wxSize size = frame->GetSize(), least = frame->GetMinSize();
-    std::fprintf(stderr, "tour: zoom %d%% shown in %dx%d (least %dx%d)\n", step, size.x, size.y,
-                 least.x, least.y);
+  // A zoom kept from the last run is taken a moment after the window is on the
+  // screen: the start-up is toured with it in force.
+  const int kept = Settings().load().zoomPercent;
+  for (int i = 0; i < 100 && frame->getZoomPercent() != kept; ++i) settle();
+  for (size_t page = 0; page < frame->notebook->GetPageCount(); ++page) {
+    frame->notebook->SetSelection(page);
+    settle();
   }
+  std::fprintf(stderr, "tour: started at %d%%\n", frame->getZoomPercent());
+  for (int step : tally::zoomSteps()) showEveryPage(frame, step);
+  const bool dialogs = std::strcmp(tourWanted(), "zoom") != 0;
   for (int step : {tally::kZoomMin, 100, tally::kZoomMax}) {
+    if (!dialogs) break;
     frame->setZoomPercent(step);
     openEveryDialog(frame);
     std::fprintf(stderr, "tour: dialogs at %d%% shown\n", step);
   }
   // Back down a step at a time, then from the largest straight to 100% (Ctrl+0).
-  for (auto step = tally::zoomSteps().rbegin(); step != tally::zoomSteps().rend(); ++step) {
-    frame->setZoomPercent(*step);
-    settle();
-  }
+  for (auto step = tally::zoomSteps().rbegin(); step != tally::zoomSteps().rend(); ++step)
+    showEveryPage(frame, *step);
   std::fprintf(stderr, "tour: zoomed out step by step\n");
   frame->setZoomPercent(tally::kZoomMax);
   settle();
   frame->setZoomPercent(100);
   settle();
   std::fprintf(stderr, "tour: back to 100%%\n");
+  // The question before closing with changes unsaved (answered Cancel).
+  if (dialogs) chooseType(frame, tally::GroupedDiscrete);
+  if (dialogs && frame->hasUnsavedChanges()) {
+    frame->askSaveChanges();
+    settle();
+    std::fprintf(stderr, "tour: save question asked\n");
+  }
   frame->markDataSaved();
   frame->Close(true);
 }

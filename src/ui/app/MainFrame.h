@@ -325,6 +325,7 @@ class MainFrame : public wxFrame {
   void zoomGrid();
   void zoomSeriesPens();
   void fitToToolkit();
+  void holdPanelsWhole();
   wxTimer fitTimer;
   // The zoom kept from the last run, taken once the window is on the screen.
   wxTimer startZoomTimer;

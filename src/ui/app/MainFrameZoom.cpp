@@ -10,6 +10,7 @@
 #include <wx/notebook.h>
 #include <wx/panel.h>
 #include <wx/radiobut.h>
+#include <wx/scrolwin.h>
 #include <wx/slider.h>
 #include <wx/spinctrl.h>
 #include <wx/statbox.h>
@@ -48,16 +49,29 @@ bool onlyHolds(wxWindow* w) {
 // What GTK itself asks for a control now. It answers from the style it last
 // worked out: after a change of font, that is the old font's until GTK's next
 // frame, so a new size is foreseen from the text (textExtent) instead.
+// The control's minimum and the widget's size request (which wx sets to the
+// control's present size) are lifted while it is asked: wx's best size is never
+// less than the minimum, nor GTK's answer less than the request, so a control
+// once enlarged would never shrink again with the zoom.
 wxSize toolkitSize(wxWindow* w) {
-  wxSize size = w->GetBestSize();
   auto* widget = static_cast<GtkWidget*>(w->GetHandle());
-  if (!widget) return size;
+  if (!widget) return w->GetBestSize();
+  const wxSize keptLeast = w->GetMinSize();
+  w->SetMinSize(wxDefaultSize);
+  gint requestX = -1, requestY = -1;
+  gtk_widget_get_size_request(widget, &requestX, &requestY);
+  gtk_widget_set_size_request(widget, -1, -1);
+  w->InvalidateBestSize();
+  wxSize size = w->GetBestSize();
+  w->InvalidateBestSize();
   gtk_widget_queue_resize(widget);
   gint least = 0, natural = 0;
   gtk_widget_get_preferred_height(widget, &least, &natural);
   size.y = std::max(size.y, natural);
   gtk_widget_get_preferred_width_for_height(widget, size.y, &least, &natural);
   size.x = std::max(size.x, natural);
+  gtk_widget_set_size_request(widget, requestX, requestY);
+  w->SetMinSize(keptLeast);
   return size;
 }
 
@@ -200,8 +214,17 @@ void MainFrame::zoomGrid() {
   grid->ForceRefresh();
 }
 
-// The graphs' lines thicken with the zoom, so that a projected box plot stays visible.
+// The graphs' lines thicken with the zoom, so that a projected box plot stays
+// visible: the series' pens here, each graph's axes, ticks, grid and marks by its
+// line scale.
 void MainFrame::zoomSeriesPens() {
+  std::function<void(wxWindow*)> walk = [&](wxWindow* parent) {
+    for (wxWindow* child : parent->GetChildren()) {
+      if (auto* graph = dynamic_cast<coordSys*>(child)) graph->setLineScale(userZoom);
+      if (!child->IsTopLevel()) walk(child);
+    }
+  };
+  walk(this);
   if (seriesPensAtHundred.empty())
     for (const tally::Series& s : series) seriesPensAtHundred.push_back({s.penWidth, s.markerSize});
   for (size_t i = 0; i < seriesPensAtHundred.size(); ++i) {
@@ -214,10 +237,13 @@ void MainFrame::zoomSeriesPens() {
 void MainFrame::setTextScale(double scale) {
   if (scaledTexts.empty()) rememberScaledTexts();
   textScale = scale;
+  // Every font at 100% is read before any is set: a window with no font of its
+  // own answers with its parent's once the parent has one.
+  for (ScaledText& t : scaledTexts)
+    if (!onlyHolds(t.window) && !t.font.IsOk()) t.font = t.window->GetFont();
   for (ScaledText& t : scaledTexts) {
     if (onlyHolds(t.window)) continue;
     const double s = t.followsWindow ? scale : userZoom;
-    if (!t.font.IsOk()) t.font = t.window->GetFont();
     wxFont font = t.font;
     font.SetFractionalPointSize(t.font.GetFractionalPointSize() * s);
     t.window->SetFont(font);
@@ -269,6 +295,7 @@ void MainFrame::setTextScale(double scale) {
   percentileGraph->Refresh(false);
   columnGraphPage->Layout();
   // The pages now need another minimum; the window's follows.
+  holdPanelsWhole();
   keepPagesInView();
   // The frequency tables' columns fit their texts in the new size.
   showLessonPages();
@@ -290,18 +317,40 @@ void MainFrame::fitToToolkit() {
   // A second at most: a theme that sizes fonts its own way is not waited for.
   if (!caughtUp && ++fitAttempts < 50) return;
   fitTimer.Stop();
-  bool changed = false;
   for (ScaledText* t : controls) {
     const double s = t->followsWindow ? textScale : userZoom;
     wxSize least = toolkitSize(t->window);
     if (t->minSize.x > 0) least.x = std::max(least.x, scaled(t->minSize.x, s));
     if (t->minSize.y > 0) least.y = std::max(least.y, scaled(t->minSize.y, s));
-    if (least != t->window->GetMinSize()) {
-      t->window->SetMinSize(least);
-      changed = true;
-    }
+    if (least != t->window->GetMinSize()) t->window->SetMinSize(least);
   }
-  if (changed) keepPagesInView();
+  // Laid out again even when no control changed: the panels' virtual sizes are
+  // then their final least sizes, neither more (a page cut short at its foot)
+  // nor less.
+  holdPanelsWhole();
+  keepPagesInView();
+  // The pages' new minimums change the minimums of the panels around them.
+  holdPanelsWhole();
+}
+
+// Every panel is laid out anew, at no less than its least size. The controls'
+// new minimums come before the window's new size: the window grows at GTK's next
+// frame, and a page not on show keeps its size and is not laid out again by
+// itself. A layout at the old size would squeeze spin buttons and check boxes
+// below what GTK can draw them in (a spin button one pixel high), and a page left
+// as it was would keep a check box at its old size under a larger font; GTK
+// reports either on the console. Cut at the panel's edge for that moment
+// instead, they keep their size: the layout takes the panel's virtual size where
+// that is larger than its client size.
+void MainFrame::holdPanelsWhole() {
+  std::vector<wxWindow*> panels;
+  for (ScaledText& t : scaledTexts)
+    if (onlyHolds(t.window) && t.window->GetSizer() && !wxDynamicCast(t.window, wxScrolledWindow))
+      panels.push_back(t.window);
+  for (wxWindow* panel : panels) panel->SetVirtualSize(panel->GetSizer()->GetMinSize());
+  // Outer panels first (the walk put every panel before the windows inside it):
+  // an inner panel's layout then starts from its new size.
+  for (wxWindow* panel : panels) panel->Layout();
 }
 
 // The window is never smaller than what it holds: a control given less than

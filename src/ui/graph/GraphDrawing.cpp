@@ -34,9 +34,11 @@ void LineBatch::stroke(wxDC& dc) {
   } else {
     gc->StrokePath(path);
   }
-  // The clipboard picture is cut to the drawn bounding box, which DrawLine would have grown.
-  dc.CalcBoundingBox(minX, minY);
-  dc.CalcBoundingBox(maxX, maxY);
+  // The clipboard picture is cut to the drawn bounding box, which DrawLine would
+  // have grown; a thick line reaches half its width past its coordinates.
+  const int half = std::max(0, dc.GetPen().GetWidth() / 2);
+  dc.CalcBoundingBox(minX - half, minY - half);
+  dc.CalcBoundingBox(maxX + half, maxY + half);
   lines.clear();
 }
 

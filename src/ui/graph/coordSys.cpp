@@ -87,6 +87,10 @@ tally::TextMeasure coordSys::dcMeasure(wxDC& dc) const {
   return dcTextMeasure(dc, tickFont(), axisLabelFont(), layout.fontSize);
 }
 
+int coordSys::lineWidth(int atHundred) const {
+  return std::max(1, static_cast<int>(std::lround(atHundred * lineScale)));
+}
+
 // ---- layout and transforms
 
 void coordSys::DoGetClientSize(int* width, int* height) const {
@@ -160,6 +164,15 @@ namespace {
 
 wxPoint toPoint(const tally::PixelPoint& p) { return wxPoint(p.x, p.y); }
 
+// A pen for the graph's own lines. A thicker line ends square where its
+// coordinates end (a round end would reach past a tick's tip or an axis's end);
+// one pixel wide it stays the pen it has always been.
+wxPen linePen(const wxColour& colour, int width) {
+  wxPen pen(colour, width, wxPENSTYLE_SOLID);
+  if (width > 1) pen.SetCap(wxCAP_BUTT);
+  return pen;
+}
+
 }  // namespace
 
 wxPoint coordSys::axesCrossingPixel() const {
@@ -173,7 +186,7 @@ void coordSys::drawGrid(wxDC& dc) {
   const wxSize c = GetClientSize();
   auto toX = [&](double v) { return layout.worldToPixelX(v, c.x); };
   auto toY = [&](double v) { return layout.worldToPixelY(v, c.y); };
-  dc.SetPen(wxPen(wxColour(204, 204, 204), 1, wxPENSTYLE_SOLID));
+  dc.SetPen(linePen(wxColour(204, 204, 204), lineWidth()));
   const int left = toX(layout.xWorld(layout.xScale.getMin()));
   const int right = toX(layout.xWorld(layout.xScale.getMax()));
   const int top = toY(layout.yWorld(layout.yScale.getMax()));
@@ -216,7 +229,7 @@ namespace {
 // Everything the axes' picture depends on: two drawings with the same key draw the
 // same pixels. Whatever else strokeAxes comes to read (a colour, a pen, a setting)
 // must be added here, or the kept picture would go on showing the old axes.
-std::string axesKey(const tally::AxesGeometry& g, int fontSize) {
+std::string axesKey(const tally::AxesGeometry& g, int fontSize, int lineWidth) {
   std::string key;
   key.reserve(1024);
   auto number = [&key](int v) {
@@ -243,6 +256,7 @@ std::string axesKey(const tally::AxesGeometry& g, int fontSize) {
     key += ';';
   };
   number(fontSize);
+  number(lineWidth);
   point(g.crossing);
   number(g.originRing ? g.originRingRadius : -1);
   for (const tally::AxisGeometry& a : g.axes) {
@@ -262,10 +276,11 @@ std::string axesKey(const tally::AxesGeometry& g, int fontSize) {
 }
 
 // Where the axes' drawing can leave pixels: around each axis with its heads and
-// ticks, and around each label, with a few pixels more for antialiased edges and
-// letters reaching past their measured box (an italic's last stroke).
-std::vector<wxRect> axesParts(const tally::AxesGeometry& g) {
-  constexpr int kRoom = 4;
+// ticks, and around each label, with a few pixels more for antialiased edges,
+// letters reaching past their measured box (an italic's last stroke) and half a
+// thick line's width.
+std::vector<wxRect> axesParts(const tally::AxesGeometry& g, int lineWidth) {
+  const int kRoom = 4 + lineWidth / 2;
   std::vector<wxRect> parts;
   auto label = [&](const tally::LabelBox& l) {
     if (l.text.empty()) return;
@@ -308,14 +323,16 @@ void coordSys::drawAxes(wxDC& dc) {
   // Laying out the labels' texts is most of the axes' cost: on the screen's buffer
   // the finished axes are kept and laid over again while they stay the same.
   if (GraphLayer::suits(dc) &&
-      axesLayer.paintOver(dc, axesKey(geometry, layout.fontSize), stroke, axesParts(geometry)))
+      axesLayer.paintOver(dc, axesKey(geometry, layout.fontSize, lineWidth()), stroke,
+                          axesParts(geometry, lineWidth())))
     return;
   stroke(dc);
 }
 
 void coordSys::strokeAxes(wxDC& dc, const tally::AxesGeometry& geometry) {
   const wxFont tick = tickFont(), axisFont = axisLabelFont();
-  dc.SetPen(*wxBLACK_PEN);
+  const int width = lineWidth();
+  dc.SetPen(width == 1 ? *wxBLACK_PEN : linePen(*wxBLACK, width));
   dc.SetBrush(*wxBLACK_BRUSH);
   dc.SetTextForeground(*wxBLACK);
   dc.SetFont(tick);
@@ -331,7 +348,14 @@ void coordSys::strokeAxes(wxDC& dc, const tally::AxesGeometry& geometry) {
     dc.DrawPolygon(3, points);
   };
   for (const tally::AxisGeometry& axis : geometry.axes) {
-    dc.DrawLine(toPoint(axis.line.from), toPoint(axis.line.to));
+    if (width == 1) {
+      dc.DrawLine(toPoint(axis.line.from), toPoint(axis.line.to));
+    } else {
+      // Whole pixels across, without antialiased edges.
+      LineBatch line;
+      line.add(axis.line.from.x, axis.line.from.y, axis.line.to.x, axis.line.to.y);
+      line.stroke(dc);
+    }
     drawHead(axis.startHead);
     drawHead(axis.endHead);
     strokeTicks(axis.majorTicks);
@@ -443,7 +467,7 @@ void coordSys::drawMarkerAt(wxDC& dc, const wxPoint& c, int shape, int s) {
 void coordSys::drawPointLabels(wxDC& dc) {
   for (const tally::PointLabel& l : store.getPointLabels()) {
     if (!l.visible) continue;
-    dc.SetPen(wxPen(toWx(l.colour), 1, wxPENSTYLE_SOLID));
+    dc.SetPen(linePen(toWx(l.colour), lineWidth()));
     dc.SetBrush(wxBrush(toWx(l.colour), wxBRUSHSTYLE_SOLID));
     drawMarker(dc, l.x, l.y, l.markerShape, l.markerSize);
   }

@@ -69,6 +69,12 @@ class coordSys : public wxWindow, public GraphPropertiesHost {
   int getYMaxTicks() const { return layout.yScale.getMaxTicks(); }
   bool setFontSize(int size) { return layout.setFontSize(size); }
   int getFontSize() const { return layout.fontSize; }
+  // How much thicker than at 100% the graph's own lines are drawn (the axes, the
+  // ticks, the grid, the marks): the projector zoom. A line of n pixels at 100%
+  // is drawn round(n x scale) pixels wide, never less than one.
+  void setLineScale(double scale) { lineScale = scale > 0 ? scale : 1.0; }
+  double getLineScale() const { return lineScale; }
+  int lineWidth(int atHundred = 1) const;
   bool setXTickLabelPosition(int p) { return layout.setXTickLabelPosition(p); }
   bool setYTickLabelPosition(int p) { return layout.setYTickLabelPosition(p); }
   bool setXAxisLabelPosition(int p) { return layout.setXAxisLabelPosition(p); }
@@ -229,6 +235,7 @@ class coordSys : public wxWindow, public GraphPropertiesHost {
  private:
   GraphFonts fonts;
   wxSize drawingSize = wxDefaultSize;
+  double lineScale = 1.0;
   // The axes as last drawn on a bitmap, laid over again while they stay the same.
   GraphLayer axesLayer;
 

@@ -54,8 +54,11 @@ class PrintedGraph {
   PrintedGraph(BufferedGraphView* view, int width, int height) : view(view) {
     keptSize = view->getDrawingSize();
     keptFont = view->getFontSize();
+    keptLines = view->getLineScale();
     view->setDrawingSize(wxSize(width, height));
     view->setFontSize(tally::kPrintedGraphFont);
+    // The page has a scale of its own: the window's zoom does not thicken its lines.
+    view->setLineScale(1.0);
     if (auto* ogive = dynamic_cast<PercentileGraphView*>(view)) {
       keptMarker = ogive->getMarkerFontSize();
       ogive->setMarkerFontSize(tally::kPrintedMarkerFont);
@@ -64,6 +67,7 @@ class PrintedGraph {
   ~PrintedGraph() {
     view->setDrawingSize(keptSize);
     view->setFontSize(keptFont);
+    view->setLineScale(keptLines);
     if (auto* ogive = dynamic_cast<PercentileGraphView*>(view)) ogive->setMarkerFontSize(keptMarker);
     view->updateScales();
     view->redrawPicture();
@@ -75,6 +79,7 @@ class PrintedGraph {
   BufferedGraphView* view;
   wxSize keptSize;
   int keptFont = 0;
+  double keptLines = 1.0;
   int keptMarker = 0;
 };
 

@@ -90,7 +90,7 @@ std::vector<std::pair<wxString, wxRect>> ColumnGraphView::valueLabels() const {
 void ColumnGraphView::drawBoxMarks(wxDC& dc) {
   if (boxMarks.empty()) return;
   const int arm = meanMarkArm();
-  dc.SetPen(wxPen(meanMarkColour(), 2));
+  dc.SetPen(wxPen(meanMarkColour(), lineWidth(2)));
   for (const BoxMark& mark : boxMarks) {
     const int x = worldToPixelX(mark.centreX), y = worldToPixelY(mark.mean);
     dc.DrawLine(x - arm, y, x + arm + 1, y);

@@ -128,7 +128,7 @@ void DotPlotView::draw(wxDC& dc) {
   drawGrid(dc);
   const tally::DotPlotModel m = plotModel();
   // The line Set 1's dots stand on, across the plot.
-  dc.SetPen(wxPen(wxColour(128, 128, 128), 1));
+  dc.SetPen(wxPen(wxColour(128, 128, 128), lineWidth()));
   const int left = worldToPixelX(getXMin()), right = worldToPixelX(getXMax());
   dc.DrawLine(left, baselineY(0) + 1, right, baselineY(0) + 1);
   for (int s = 0; s < 2; ++s) drawBand(dc, s, m);

@@ -92,7 +92,7 @@ void PercentileGraphView::draw(wxDC& dc) {
   // to the horizontal axis at the set's percentile, with two texts above the x axis (Set 2's higher up).
   auto marker = [&](const wxString& penColour, const wxColour& textColour, int x,
                     const wxString& title, double value, int titleRise) {
-    dc.SetPen(wxPen(namedColour(penColour), 2, wxPENSTYLE_SOLID));
+    dc.SetPen(wxPen(namedColour(penColour), lineWidth(2), wxPENSTYLE_SOLID));
     dc.DrawLine(x0, p, x, p);
     dc.DrawLine(x, p, x, y0);
     dc.SetTextForeground(textColour);
