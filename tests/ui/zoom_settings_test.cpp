@@ -158,7 +158,8 @@ TEST_F(ZoomTest, AFirstZoomAboveHundredScalesEachTextOnce) {
     }
   };
   walk(frame);
-  ASSERT_GT(before.size(), 20u);
+  // The text pages make their controls when first shown; those take the zoom then.
+  ASSERT_GT(before.size(), 10u);
   frame->setZoomPercent(200);
   for (const auto& [window, atHundred] : before)
     EXPECT_NEAR(points(window), 2 * atHundred, 0.01)
