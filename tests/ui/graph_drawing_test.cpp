@@ -43,11 +43,16 @@ TEST(RectangleBatch, DrawsThePixelsOfDrawRectangleOneAfterAnother) {
       {{10, 100, 15, 40}, {24, 100, 15, 80}, {38, 60, 15, 41}, {52, 100, 2, 2}},
   };
   const wxColour pen(0, 0, 160), fill(120, 200, 255);
-  for (size_t i = 0; i < cases.size(); ++i) {
-    SCOPED_TRACE(i);
+  // Outline and fill, the outline alone, the fill alone.
+  const bool outlines[] = {true, true, false}, fills[] = {true, false, true};
+  for (size_t k = 0; k < cases.size() * 3; ++k) {
+    const size_t i = k % cases.size();
+    const bool outlined = outlines[k / cases.size()], filled = fills[k / cases.size()];
+    SCOPED_TRACE(testing::Message() << "case " << i << (outlined ? " outline" : "")
+                                    << (filled ? " fill" : ""));
     auto prepare = [&](wxDC& dc) {
-      dc.SetPen(wxPen(pen, 1));
-      dc.SetBrush(wxBrush(fill));
+      dc.SetPen(outlined ? wxPen(pen, 1) : *wxTRANSPARENT_PEN);
+      dc.SetBrush(filled ? wxBrush(fill) : *wxTRANSPARENT_BRUSH);
     };
     const wxImage plain = renderOnWhite(120, 200, [&](wxDC& dc) {
       prepare(dc);

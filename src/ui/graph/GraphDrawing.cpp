@@ -72,6 +72,11 @@ void RectangleBatch::draw(wxDC& dc) {
     rects.clear();
     return;
   }
+  if (cairo_t* cr = static_cast<cairo_t*>(gc->GetNativeContext());
+      cr && cairo_get_operator(cr) == CAIRO_OPERATOR_OVER) {
+    fillRuns(dc, cr, outlined ? pen.GetColour() : wxColour(), filled ? brush.GetColour() : wxColour());
+    return;
+  }
   // Without an outline the fill covers the whole w x h.
   const int shrink = outlined ? 1 : 0;
   wxGraphicsPath run = gc->CreatePath();
@@ -108,6 +113,101 @@ void RectangleBatch::draw(wxDC& dc) {
     }
   }
   flush();
+  if (anyBox) {
+    dc.CalcBoundingBox(minX, minY);
+    dc.CalcBoundingBox(maxX, maxY);
+  }
+  rects.clear();
+}
+
+namespace {
+
+void setSource(cairo_t* cr, const wxColour& c) {
+  cairo_set_source_rgba(cr, c.Red() / 255.0, c.Green() / 255.0, c.Blue() / 255.0,
+                        c.Alpha() / 255.0);
+}
+
+// The rectangle's boundary traced against cairo_rectangle's direction: inside an
+// outer rectangle it cancels that one's winding, so a non-zero fill leaves a hole.
+void holeRectangle(cairo_t* cr, int x, int y, int w, int h) {
+  cairo_move_to(cr, x, y);
+  cairo_rel_line_to(cr, 0, h);
+  cairo_rel_line_to(cr, w, 0);
+  cairo_rel_line_to(cr, 0, -h);
+  cairo_close_path(cr);
+}
+
+}  // namespace
+
+// Each rectangle's pixels as DrawRectangle leaves them, from fills alone: the
+// whole rectangle in the pen's colour, then all but its one-pixel border in the
+// brush's (or, without a brush, the border alone as a rectangle with a hole).
+// Axis-aligned fills at whole pixels are the cheapest thing cairo draws: no
+// stroker, no round caps to rasterise. The runs and their order are those of the
+// stroked drawing, so overlapping rectangles cover each other as before.
+void RectangleBatch::fillRuns(wxDC& dc, cairo_t* cr, const wxColour& pen, const wxColour& brush) {
+  const bool outlined = pen.IsOk(), filled = brush.IsOk();
+  cairo_save(cr);
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  cairo_new_path(cr);
+  size_t runStart = 0;
+  int lastColumn = 0;
+  auto flush = [&](size_t end) {
+    if (end == runStart) return;
+    if (outlined) {
+      for (size_t i = runStart; i < end; ++i) {
+        const wxRect& r = rects[i];
+        cairo_rectangle(cr, r.x, r.y, r.width, r.height);
+        if (!filled) holeRectangle(cr, r.x + 1, r.y + 1, r.width - 2, r.height - 2);
+      }
+      setSource(cr, pen);
+      cairo_fill(cr);
+    }
+    if (filled) {
+      const int inset = outlined ? 1 : 0;
+      for (size_t i = runStart; i < end; ++i) {
+        const wxRect& r = rects[i];
+        if (r.width > 2 * inset && r.height > 2 * inset)
+          cairo_rectangle(cr, r.x + inset, r.y + inset, r.width - 2 * inset, r.height - 2 * inset);
+      }
+      setSource(cr, brush);
+      cairo_fill(cr);
+    }
+  };
+  bool anyBox = false;
+  int minX = 0, minY = 0, maxX = 0, maxY = 0;
+  for (size_t i = 0; i < rects.size(); ++i) {
+    const wxRect& r = rects[i];
+    // Thin or reversed rectangles have outlines of their own shape: drawn as they are.
+    if (r.width < 2 || r.height < 2) {
+      flush(i);
+      runStart = i + 1;
+      cairo_restore(cr);
+      dc.DrawRectangle(r);
+      cairo_save(cr);
+      cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+      cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+      cairo_new_path(cr);
+      continue;
+    }
+    if (i > runStart && r.x < lastColumn) {
+      flush(i);
+      runStart = i;
+    }
+    lastColumn = i == runStart ? r.x + r.width - 1 : std::max(lastColumn, r.x + r.width - 1);
+    if (!anyBox) {
+      minX = r.x, minY = r.y, maxX = r.x + r.width, maxY = r.y + r.height;
+      anyBox = true;
+    } else {
+      minX = std::min(minX, r.x);
+      minY = std::min(minY, r.y);
+      maxX = std::max(maxX, r.x + r.width);
+      maxY = std::max(maxY, r.y + r.height);
+    }
+  }
+  flush(rects.size());
+  cairo_restore(cr);
   if (anyBox) {
     dc.CalcBoundingBox(minX, minY);
     dc.CalcBoundingBox(maxX, maxY);

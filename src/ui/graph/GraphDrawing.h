@@ -15,6 +15,7 @@
 #include "core/graph/GraphLayout.h"
 
 typedef struct _cairo_surface cairo_surface_t;
+typedef struct _cairo cairo_t;
 
 // Many short lines in one pen. DrawLine strokes each line on its own, and on a
 // graphics context every stroke costs far more than its few pixels; the batch
@@ -64,6 +65,8 @@ class RectangleBatch {
   void draw(wxDC& dc);
 
  private:
+  void fillRuns(wxDC& dc, cairo_t* cr, const wxColour& pen, const wxColour& brush);
+
   std::vector<wxRect> rects;
 };
 
