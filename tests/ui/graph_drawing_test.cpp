@@ -158,6 +158,23 @@ TEST(GraphLayerTest, DrawsAnewOnlyForANewKeySizeOrScaleAndLaysOverOnlyItsParts) 
   EXPECT_TRUE(dark(img, 20, 20));
   EXPECT_TRUE(white(img, 70, 70));
   EXPECT_EQ(painted, 4);
+  // Back and forth between the last two comes back without drawing, each with its parts.
+  img = over(120, 100, "b", {});
+  EXPECT_TRUE(dark(img, 70, 70));
+  img = over(120, 100, "c", {});
+  EXPECT_TRUE(white(img, 70, 70));
+  EXPECT_TRUE(dark(img, 20, 20));
+  EXPECT_EQ(painted, 4);
+  EXPECT_EQ(layer.drawings(), 4);
+  // A third key drops the older of the two.
+  over(120, 100, "d", {});
+  over(120, 100, "c", {});
+  EXPECT_EQ(painted, 5);
+  over(120, 100, "b", {});
+  EXPECT_EQ(painted, 6);
+  // A size of its own makes even the last key's picture draw anew.
+  over(100, 100, "b", {});
+  EXPECT_EQ(painted, 7);
 }
 
 TEST(GraphLayerTest, OnlyAnUnscaledMemoryContextTakesALayer) {

@@ -245,13 +245,18 @@ constexpr int kTile = 32;
 
 GraphLayer::~GraphLayer() { clear(); }
 
-void GraphLayer::clear() {
+void GraphLayer::Picture::forget() {
   surface = nullptr;
-  picture.reset();
+  dc.reset();
   bitmap = wxBitmap();
   key.clear();
   tiles.clear();
   empty = true;
+}
+
+void GraphLayer::clear() {
+  current.forget();
+  previous.forget();
 }
 
 void GraphLayer::setEnabled(bool on) { layersEnabled = on; }
@@ -265,44 +270,47 @@ bool GraphLayer::suits(wxDC& dc) {
          dc.GetLogicalOrigin() == wxPoint(0, 0) && dc.GetTransformMatrix().IsIdentity();
 }
 
-bool GraphLayer::record(wxDC& target, const std::function<void(wxDC&)>& paint,
+bool GraphLayer::record(Picture& into, wxDC& target, const std::function<void(wxDC&)>& paint,
                         const std::vector<wxRect>& parts) {
   // A picture of the same size is drawn over again, cleared, instead of made anew.
   // It is a memory context like the one it is laid over, so that its texts come
   // out as they would there.
-  const wxSize dipSize(std::max(width, 1), std::max(height, 1));
-  if (!picture || pictureSize != dipSize || pictureScale != scale) {
-    picture.reset();
-    bitmap = wxBitmap();
-    if (!bitmap.CreateWithDIPSize(dipSize, scale, 32)) return false;
-    bitmap.UseAlpha();
-    picture = std::make_unique<wxMemoryDC>(bitmap);
-    pictureSize = dipSize;
-    pictureScale = scale;
+  const wxSize dipSize(std::max(into.width, 1), std::max(into.height, 1));
+  const double scale = into.scale;
+  if (!into.dc || into.size != dipSize || into.bitmapScale != scale) {
+    into.dc.reset();
+    into.bitmap = wxBitmap();
+    if (!into.bitmap.CreateWithDIPSize(dipSize, scale, 32)) return false;
+    into.bitmap.UseAlpha();
+    into.dc = std::make_unique<wxMemoryDC>(into.bitmap);
+    into.size = dipSize;
+    into.bitmapScale = scale;
   }
-  cairo_t* cr = nativeCairo(*picture);
+  cairo_t* cr = nativeCairo(*into.dc);
   if (!cr) {
-    picture.reset();
+    into.dc.reset();
     return false;
   }
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
   cairo_paint(cr);
   cairo_restore(cr);
-  wxMemoryDC& layerDc = *picture;
+  wxMemoryDC& layerDc = *into.dc;
   layerDc.SetFont(target.GetFont());
   layerDc.SetTextForeground(target.GetTextForeground());
   layerDc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
   layerDc.ResetBoundingBox();
   paint(layerDc);
-  empty = layerDc.MinX() > layerDc.MaxX() || layerDc.MinY() > layerDc.MaxY();
-  if (!empty)
-    box = wxRect(wxPoint(layerDc.MinX(), layerDc.MinY()), wxPoint(layerDc.MaxX(), layerDc.MaxY()));
-  surface = cairo_get_target(cr);
-  cairo_surface_flush(surface);
-  const int pw = cairo_image_surface_get_width(surface);
-  const int ph = cairo_image_surface_get_height(surface);
+  into.empty = layerDc.MinX() > layerDc.MaxX() || layerDc.MinY() > layerDc.MaxY();
+  if (!into.empty)
+    into.box =
+        wxRect(wxPoint(layerDc.MinX(), layerDc.MinY()), wxPoint(layerDc.MaxX(), layerDc.MaxY()));
+  into.surface = cairo_get_target(cr);
+  cairo_surface_flush(into.surface);
+  const int pw = cairo_image_surface_get_width(into.surface);
+  const int ph = cairo_image_surface_get_height(into.surface);
 
+  std::vector<wxRect>& tiles = into.tiles;
   tiles.clear();
   const wxRect whole(0, 0, pw, ph);
   if (!parts.empty()) {
@@ -318,8 +326,8 @@ bool GraphLayer::record(wxDC& target, const std::function<void(wxDC&)>& paint,
     return true;
   }
   // Runs of tiles along each row of tiles that hold a pixel that is not transparent.
-  const unsigned char* data = cairo_image_surface_get_data(surface);
-  const int stride = cairo_image_surface_get_stride(surface);
+  const unsigned char* data = cairo_image_surface_get_data(into.surface);
+  const int stride = cairo_image_surface_get_stride(into.surface);
   for (int ty = 0; ty < ph; ty += kTile) {
     const int th = std::min(kTile, ph - ty);
     int runStart = -1;
@@ -353,27 +361,36 @@ bool GraphLayer::paintOver(wxDC& dc, const std::string& wanted,
   if (!suits(dc)) return false;
   const wxSize size = dc.GetSize();
   const double factor = dc.GetContentScaleFactor() > 0 ? dc.GetContentScaleFactor() : 1.0;
-  if (!surface || key != wanted || size.x != width || size.y != height || factor != scale) {
-    key.clear();
-    width = size.x;
-    height = size.y;
-    scale = factor;
-    if (!record(dc, paint, parts)) return false;
-    key = wanted;
+  if (!current.shows(wanted, size, factor)) {
+    // The last picture becomes the one before; the one before is either wanted
+    // again or drawn over (its bitmap reused when the size is the same).
+    std::swap(current, previous);
+    if (!current.shows(wanted, size, factor)) {
+      current.key.clear();
+      current.width = size.x;
+      current.height = size.y;
+      current.scale = factor;
+      if (!record(current, dc, paint, parts)) {
+        current.forget();
+        return false;
+      }
+      current.key = wanted;
+    }
   }
-  if (tiles.empty()) return true;
+  if (current.tiles.empty()) return true;
   cairo_t* cr = nativeCairo(dc);
+  const double scale = current.scale;
   cairo_save(cr);
   cairo_new_path(cr);
-  for (const wxRect& t : tiles)
+  for (const wxRect& t : current.tiles)
     cairo_rectangle(cr, t.x / scale, t.y / scale, t.width / scale, t.height / scale);
   cairo_clip(cr);
-  cairo_set_source_surface(cr, surface, 0, 0);
+  cairo_set_source_surface(cr, current.surface, 0, 0);
   cairo_paint(cr);
   cairo_restore(cr);
-  if (!empty) {
-    dc.CalcBoundingBox(box.GetLeft(), box.GetTop());
-    dc.CalcBoundingBox(box.GetRight(), box.GetBottom());
+  if (!current.empty) {
+    dc.CalcBoundingBox(current.box.GetLeft(), current.box.GetTop());
+    dc.CalcBoundingBox(current.box.GetRight(), current.box.GetBottom());
   }
   return true;
 }
