@@ -127,21 +127,10 @@ void setSource(cairo_t* cr, const wxColour& c) {
                         c.Alpha() / 255.0);
 }
 
-// The rectangle's boundary traced against cairo_rectangle's direction: inside an
-// outer rectangle it cancels that one's winding, so a non-zero fill leaves a hole.
-void holeRectangle(cairo_t* cr, int x, int y, int w, int h) {
-  cairo_move_to(cr, x, y);
-  cairo_rel_line_to(cr, 0, h);
-  cairo_rel_line_to(cr, w, 0);
-  cairo_rel_line_to(cr, 0, -h);
-  cairo_close_path(cr);
-}
-
 }  // namespace
 
-// Each rectangle's pixels as DrawRectangle leaves them, from fills alone: the
-// whole rectangle in the pen's colour, then all but its one-pixel border in the
-// brush's (or, without a brush, the border alone as a rectangle with a hole).
+// Each rectangle's pixels as DrawRectangle leaves them, from fills alone: its
+// one-pixel border in the pen's colour, the rest in the brush's.
 // Axis-aligned fills at whole pixels are the cheapest thing cairo draws: no
 // stroker, no round caps to rasterise. The runs and their order are those of the
 // stroked drawing, so overlapping rectangles cover each other as before.
@@ -156,10 +145,15 @@ void RectangleBatch::fillRuns(wxDC& dc, cairo_t* cr, const wxColour& pen, const 
   auto flush = [&](size_t end) {
     if (end == runStart) return;
     if (outlined) {
+      // The border as four one-pixel strips: no pixel is written twice.
       for (size_t i = runStart; i < end; ++i) {
         const wxRect& r = rects[i];
-        cairo_rectangle(cr, r.x, r.y, r.width, r.height);
-        if (!filled) holeRectangle(cr, r.x + 1, r.y + 1, r.width - 2, r.height - 2);
+        cairo_rectangle(cr, r.x, r.y, r.width, 1);
+        cairo_rectangle(cr, r.x, r.y + r.height - 1, r.width, 1);
+        if (r.height > 2) {
+          cairo_rectangle(cr, r.x, r.y + 1, 1, r.height - 2);
+          cairo_rectangle(cr, r.x + r.width - 1, r.y + 1, 1, r.height - 2);
+        }
       }
       setSource(cr, pen);
       cairo_fill(cr);
