@@ -43,16 +43,18 @@ TEST(RectangleBatch, DrawsThePixelsOfDrawRectangleOneAfterAnother) {
       {{10, 100, 15, 40}, {24, 100, 15, 80}, {38, 60, 15, 41}, {52, 100, 2, 2}},
   };
   const wxColour pen(0, 0, 160), fill(120, 200, 255);
-  // Outline and fill, the outline alone, the fill alone.
-  const bool outlines[] = {true, true, false}, fills[] = {true, false, true};
-  for (size_t k = 0; k < cases.size() * 3; ++k) {
+  // Outline and fill, the outline alone, the fill alone, both inside a clip.
+  const bool outlines[] = {true, true, false, true}, fills[] = {true, false, true, true};
+  for (size_t k = 0; k < cases.size() * 4; ++k) {
     const size_t i = k % cases.size();
     const bool outlined = outlines[k / cases.size()], filled = fills[k / cases.size()];
+    const bool clipped = k / cases.size() == 3;
     SCOPED_TRACE(testing::Message() << "case " << i << (outlined ? " outline" : "")
-                                    << (filled ? " fill" : ""));
+                                    << (filled ? " fill" : "") << (clipped ? " clipped" : ""));
     auto prepare = [&](wxDC& dc) {
       dc.SetPen(outlined ? wxPen(pen, 1) : *wxTRANSPARENT_PEN);
       dc.SetBrush(filled ? wxBrush(fill) : *wxTRANSPARENT_BRUSH);
+      if (clipped) dc.SetClippingRegion(15, 45, 40, 80);
     };
     const wxImage plain = renderOnWhite(120, 200, [&](wxDC& dc) {
       prepare(dc);

@@ -56,6 +56,11 @@ AntialiasOff::~AntialiasOff() {
 // column can only meet them in that one column, where its own outline covers its
 // own rows and theirs keep the rest: one fill of all, then one stroke of all,
 // leaves every pixel as drawing them in turn would.
+namespace {
+bool writePixels(wxDC& dc, cairo_t* cr, std::vector<wxRect>& rects, const wxColour& pen,
+                 const wxColour& brush);
+}  // namespace
+
 void RectangleBatch::draw(wxDC& dc) {
   if (rects.empty()) return;
   wxGraphicsContext* gc = dc.GetGraphicsContext();
@@ -74,7 +79,9 @@ void RectangleBatch::draw(wxDC& dc) {
   }
   if (cairo_t* cr = static_cast<cairo_t*>(gc->GetNativeContext());
       cr && cairo_get_operator(cr) == CAIRO_OPERATOR_OVER) {
-    fillRuns(dc, cr, outlined ? pen.GetColour() : wxColour(), filled ? brush.GetColour() : wxColour());
+    const wxColour penColour = outlined ? pen.GetColour() : wxColour();
+    const wxColour brushColour = filled ? brush.GetColour() : wxColour();
+    if (!writePixels(dc, cr, rects, penColour, brushColour)) fillRuns(dc, cr, penColour, brushColour);
     return;
   }
   // Without an outline the fill covers the whole w x h.
@@ -125,6 +132,133 @@ namespace {
 void setSource(cairo_t* cr, const wxColour& c) {
   cairo_set_source_rgba(cr, c.Red() / 255.0, c.Green() / 255.0, c.Blue() / 255.0,
                         c.Alpha() / 255.0);
+}
+
+}  // namespace
+
+namespace {
+
+// The pixels of an unscaled, untransformed image surface a context draws on,
+// and the rectangles its clip lets through; false for anything else.
+struct PixelTarget {
+  cairo_surface_t* surface = nullptr;
+  unsigned char* data = nullptr;
+  int stride = 0;
+  std::vector<wxRect> open;
+};
+
+bool pixelTarget(cairo_t* cr, PixelTarget& t) {
+  cairo_surface_t* s = cairo_get_target(cr);
+  if (!s || cairo_get_group_target(cr) != s || cairo_surface_get_type(s) != CAIRO_SURFACE_TYPE_IMAGE)
+    return false;
+  const cairo_format_t format = cairo_image_surface_get_format(s);
+  if (format != CAIRO_FORMAT_RGB24 && format != CAIRO_FORMAT_ARGB32) return false;
+  double sx = 0, sy = 0, ox = 0, oy = 0;
+  cairo_surface_get_device_scale(s, &sx, &sy);
+  cairo_surface_get_device_offset(s, &ox, &oy);
+  cairo_matrix_t m;
+  cairo_get_matrix(cr, &m);
+  if (sx != 1 || sy != 1 || ox != 0 || oy != 0 || m.xx != 1 || m.yy != 1 || m.xy != 0 ||
+      m.yx != 0 || m.x0 != 0 || m.y0 != 0)
+    return false;
+  const wxRect whole(0, 0, cairo_image_surface_get_width(s), cairo_image_surface_get_height(s));
+  cairo_rectangle_list_t* clip = cairo_copy_clip_rectangle_list(cr);
+  bool ok = true;
+  if (clip->status == CAIRO_STATUS_SUCCESS) {
+    for (int i = 0; i < clip->num_rectangles && ok; ++i) {
+      const cairo_rectangle_t& r = clip->rectangles[i];
+      ok = r.x == std::floor(r.x) && r.y == std::floor(r.y) && r.width == std::floor(r.width) &&
+           r.height == std::floor(r.height);
+      const wxRect open = wxRect(static_cast<int>(r.x), static_cast<int>(r.y),
+                                 static_cast<int>(r.width), static_cast<int>(r.height))
+                              .Intersect(whole);
+      if (ok && !open.IsEmpty()) t.open.push_back(open);
+    }
+  } else {
+    // No clip at all cannot be listed either; a clip of another shape can, only
+    // as not representable, and then it leaves less than the whole surface.
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    cairo_clip_extents(cr, &x1, &y1, &x2, &y2);
+    ok = clip->status == CAIRO_STATUS_CLIP_NOT_REPRESENTABLE && x1 <= 0 && y1 <= 0 &&
+         x2 >= whole.width && y2 >= whole.height;
+    if (ok) t.open.push_back(whole);
+  }
+  cairo_rectangle_list_destroy(clip);
+  if (!ok) return false;
+  cairo_surface_flush(s);
+  t.surface = s;
+  t.data = cairo_image_surface_get_data(s);
+  t.stride = cairo_image_surface_get_stride(s);
+  return t.data != nullptr;
+}
+
+uint32_t opaquePixel(const wxColour& c) {
+  return 0xff000000u | static_cast<uint32_t>(c.Red()) << 16 |
+         static_cast<uint32_t>(c.Green()) << 8 | static_cast<uint32_t>(c.Blue());
+}
+
+void fillPixels(const PixelTarget& t, const wxRect& box, uint32_t pixel) {
+  for (const wxRect& open : t.open) {
+    const wxRect r = box.Intersect(open);
+    if (r.IsEmpty()) continue;
+    for (int y = r.y; y < r.y + r.height; ++y) {
+      auto* row = reinterpret_cast<uint32_t*>(t.data + static_cast<size_t>(y) * t.stride);
+      std::fill(row + r.x, row + r.x + r.width, pixel);
+    }
+  }
+}
+
+// Opaque, axis-aligned, whole-pixel rectangles on a plain image surface: their
+// pixels are written as they are, one rectangle after the other as DrawRectangle
+// would leave them (its one-pixel border in the pen's colour, the rest in the
+// brush's). cairo's path filling cuts overlapping boxes into bands and fills them
+// row by row, far slower than a hundred columns need. False when the context
+// draws anywhere else.
+bool writePixels(wxDC& dc, cairo_t* cr, std::vector<wxRect>& rects, const wxColour& pen,
+                 const wxColour& brush) {
+  PixelTarget target;
+  if (!pixelTarget(cr, target)) return false;
+  const bool outlined = pen.IsOk(), filled = brush.IsOk();
+  const uint32_t penPixel = outlined ? opaquePixel(pen) : 0;
+  const uint32_t brushPixel = filled ? opaquePixel(brush) : 0;
+  bool anyBox = false;
+  int minX = 0, minY = 0, maxX = 0, maxY = 0;
+  for (const wxRect& r : rects) {
+    // Thin or reversed rectangles have outlines of their own shape: drawn as they are.
+    if (r.width < 2 || r.height < 2) {
+      cairo_surface_mark_dirty(target.surface);
+      dc.DrawRectangle(r);
+      cairo_surface_flush(target.surface);
+      continue;
+    }
+    if (outlined) {
+      fillPixels(target, wxRect(r.x, r.y, r.width, 1), penPixel);
+      fillPixels(target, wxRect(r.x, r.y + r.height - 1, r.width, 1), penPixel);
+      fillPixels(target, wxRect(r.x, r.y + 1, 1, r.height - 2), penPixel);
+      fillPixels(target, wxRect(r.x + r.width - 1, r.y + 1, 1, r.height - 2), penPixel);
+    }
+    if (filled) {
+      const int inset = outlined ? 1 : 0;
+      fillPixels(target, wxRect(r.x + inset, r.y + inset, r.width - 2 * inset, r.height - 2 * inset),
+                 brushPixel);
+    }
+    if (!anyBox) {
+      minX = r.x, minY = r.y, maxX = r.x + r.width, maxY = r.y + r.height;
+      anyBox = true;
+    } else {
+      minX = std::min(minX, r.x);
+      minY = std::min(minY, r.y);
+      maxX = std::max(maxX, r.x + r.width);
+      maxY = std::max(maxY, r.y + r.height);
+    }
+  }
+  cairo_surface_mark_dirty(target.surface);
+  if (anyBox) {
+    dc.CalcBoundingBox(minX, minY);
+    dc.CalcBoundingBox(maxX, maxY);
+  }
+  rects.clear();
+  return true;
 }
 
 }  // namespace
