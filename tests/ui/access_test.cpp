@@ -558,3 +558,29 @@ TEST(AccessNames, GroupingFieldsAreNamedAndLabelledByTheirCaptions) {
     EXPECT_TRUE(labelled) << f.name << " is not labelled by \"" << f.caption << "\"";
   }
 }
+
+// The tests run without the bridge: texts written for readers wait until a check
+// reads any of them, only the latest work of each owner runs, and a forgotten
+// owner's work never does.
+TEST(AccessNames, TextsWithoutABridgeAreWrittenWhenFirstRead) {
+  ASSERT_FALSE(a11y::bridgeActive());
+  wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "readers");
+  std::vector<std::string> ran;
+  int owners[2];
+  a11y::writeWhenRead(&owners[0], [&] {
+    ran.push_back("first");
+    a11y::setName(frame, "first");
+  });
+  a11y::writeWhenRead(&owners[0], [&] {
+    ran.push_back("latest");
+    a11y::setName(frame, "latest");
+  });
+  a11y::writeWhenRead(&owners[1], [&] { ran.push_back("forgotten"); });
+  a11y::forget(&owners[1]);
+  EXPECT_TRUE(ran.empty());
+  EXPECT_EQ(toStd(a11y::nameOf(frame)), "latest");
+  EXPECT_EQ(ran, std::vector<std::string>{"latest"});
+  a11y::nameOf(frame);
+  EXPECT_EQ(ran.size(), 1u);
+  frame->Destroy();
+}

@@ -43,11 +43,18 @@ TEST(RectangleBatch, DrawsThePixelsOfDrawRectangleOneAfterAnother) {
       {{10, 100, 15, 40}, {24, 100, 15, 80}, {38, 60, 15, 41}, {52, 100, 2, 2}},
   };
   const wxColour pen(0, 0, 160), fill(120, 200, 255);
-  for (size_t i = 0; i < cases.size(); ++i) {
-    SCOPED_TRACE(i);
+  // Outline and fill, the outline alone, the fill alone, both inside a clip.
+  const bool outlines[] = {true, true, false, true}, fills[] = {true, false, true, true};
+  for (size_t k = 0; k < cases.size() * 4; ++k) {
+    const size_t i = k % cases.size();
+    const bool outlined = outlines[k / cases.size()], filled = fills[k / cases.size()];
+    const bool clipped = k / cases.size() == 3;
+    SCOPED_TRACE(testing::Message() << "case " << i << (outlined ? " outline" : "")
+                                    << (filled ? " fill" : "") << (clipped ? " clipped" : ""));
     auto prepare = [&](wxDC& dc) {
-      dc.SetPen(wxPen(pen, 1));
-      dc.SetBrush(wxBrush(fill));
+      dc.SetPen(outlined ? wxPen(pen, 1) : *wxTRANSPARENT_PEN);
+      dc.SetBrush(filled ? wxBrush(fill) : *wxTRANSPARENT_BRUSH);
+      if (clipped) dc.SetClippingRegion(15, 45, 40, 80);
     };
     const wxImage plain = renderOnWhite(120, 200, [&](wxDC& dc) {
       prepare(dc);
@@ -153,6 +160,23 @@ TEST(GraphLayerTest, DrawsAnewOnlyForANewKeySizeOrScaleAndLaysOverOnlyItsParts) 
   EXPECT_TRUE(dark(img, 20, 20));
   EXPECT_TRUE(white(img, 70, 70));
   EXPECT_EQ(painted, 4);
+  // Back and forth between the last two comes back without drawing, each with its parts.
+  img = over(120, 100, "b", {});
+  EXPECT_TRUE(dark(img, 70, 70));
+  img = over(120, 100, "c", {});
+  EXPECT_TRUE(white(img, 70, 70));
+  EXPECT_TRUE(dark(img, 20, 20));
+  EXPECT_EQ(painted, 4);
+  EXPECT_EQ(layer.drawings(), 4);
+  // A third key drops the older of the two.
+  over(120, 100, "d", {});
+  over(120, 100, "c", {});
+  EXPECT_EQ(painted, 5);
+  over(120, 100, "b", {});
+  EXPECT_EQ(painted, 6);
+  // A size of its own makes even the last key's picture draw anew.
+  over(100, 100, "b", {});
+  EXPECT_EQ(painted, 7);
 }
 
 TEST(GraphLayerTest, OnlyAnUnscaledMemoryContextTakesALayer) {

@@ -25,6 +25,20 @@ std::string listText(const std::vector<std::string>& items) {
   return text;
 }
 
+// The list of `count` items of which only those read are written: every refresh
+// describes the graphs again, and a hundred columns would format each number for
+// the sixty that are only counted.
+template <typename Item>
+std::string listText(size_t count, const Item& item) {
+  std::vector<std::string> items;
+  const size_t shown = std::min(count, static_cast<size_t>(kDescribedPointsMax));
+  items.reserve(shown);
+  for (size_t i = 0; i < shown; ++i) items.push_back(item(i));
+  std::string text = listText(items);
+  if (count > shown) text += "; and " + std::to_string(count - shown) + " more";
+  return text;
+}
+
 std::string plural(size_t count, const char* one, const char* many) {
   return std::to_string(count) + " " + (count == 1 ? one : many);
 }
@@ -47,17 +61,17 @@ GraphText describeColumnGraph(const std::string& setName, const GraphAxis& x,
     text.description = d + "No columns are drawn.";
     return text;
   }
-  std::vector<std::string> items;
-  for (const WorldPoint& c : columns) {
+  const std::string items = listText(columns.size(), [&](size_t i) {
+    const WorldPoint& c = columns[i];
     // Columns stand centred on their x; a class runs half a width either side.
     const std::string where = classes ? valueText(c.x - barWidth / 2) + " to " +
                                             valueText(c.x + barWidth / 2)
                                       : valueText(c.x);
-    items.push_back(where + ": " + valueText(c.y));
-  }
+    return where + ": " + valueText(c.y);
+  });
   const std::string what = classes ? "class and frequency" : "value and frequency";
   text.description =
-      d + plural(columns.size(), "column", "columns") + " (" + what + "): " + listText(items) + ".";
+      d + plural(columns.size(), "column", "columns") + " (" + what + "): " + items + ".";
   return text;
 }
 
@@ -105,10 +119,11 @@ GraphText describeCumulativeCurves(const CurveSet sets[2], const GraphAxis& x, c
       continue;
     }
     text.hasData = true;
-    std::vector<std::string> items;
-    for (const WorldPoint& p : set.points)
-      items.push_back(valueText(p.x) + ": " + readoutText(p.y) + "%");
-    d += "curve through (value: cumulative percent) " + listText(items) + "; at " +
+    const std::string items = listText(set.points.size(), [&set](size_t i) {
+      const WorldPoint& p = set.points[i];
+      return valueText(p.x) + ": " + readoutText(p.y) + "%";
+    });
+    d += "curve through (value: cumulative percent) " + items + "; at " +
          std::to_string(sliderPercent) + "% the value is " +
          formatStatistic(set.sliderValue, decimals) + ".";
   }

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cmath>
+#include <unordered_map>
 
 #include "core/NumberText.h"
 
@@ -13,11 +14,25 @@ bool cellNumber(const CellTable& table, int row, int col, double& v) {
   return parseNumber(table[row][col], v);
 }
 
-FrequencyPair* findValue(DataSet& set, double v) {
-  for (auto& p : set.pairs)
-    if (p.value == v) return &p;
-  return nullptr;
-}
+// Where each value read so far stands among the set's pairs: a thousand rows
+// would otherwise search the pairs a thousand times. Equal as doubles compare
+// (0 and -0 are one value), as the pairs are compared.
+class PairIndex {
+ public:
+  explicit PairIndex(DataSet& set) : set(set) { at.reserve(set.pairs.size() + 64); }
+  FrequencyPair* find(double v) {
+    const auto found = at.find(v);
+    return found == at.end() ? nullptr : &set.pairs[found->second];
+  }
+  void add(double v, double frequency) {
+    at.emplace(v, set.pairs.size());
+    set.pairs.push_back({v, frequency});
+  }
+
+ private:
+  DataSet& set;
+  std::unordered_map<double, size_t> at;
+};
 
 int rowCount(const CellTable& table) {
   return table.size() < static_cast<size_t>(kGridRows) ? static_cast<int>(table.size())
@@ -34,19 +49,21 @@ std::string countText(double whole) {
 
 void extractValues(const CellTable& table, DataSet& set) {
   set.pairs.clear();
+  PairIndex index(set);
   for (int r = 0; r < rowCount(table); ++r) {
     double v;
     if (!cellNumber(table, r, 0, v)) continue;
-    if (FrequencyPair* p = findValue(set, v))
+    if (FrequencyPair* p = index.find(v))
       p->frequency += 1;
     else
-      set.pairs.push_back({v, 1});
+      index.add(v, 1);
   }
 }
 
 ExtractResult extractValuesAndFrequencies(const CellTable& table, DataSet& set) {
   ExtractResult result;
   set.pairs.clear();
+  PairIndex index(set);
   for (int r = 0; r < rowCount(table); ++r) {
     double v, f;
     if (!cellNumber(table, r, 0, v) || !cellNumber(table, r, 1, f)) continue;
@@ -59,12 +76,12 @@ ExtractResult extractValuesAndFrequencies(const CellTable& table, DataSet& set) 
       result.rewrites.push_back({r, 1, "0"});
       continue;
     }
-    if (findValue(set, v)) {
+    if (index.find(v)) {
       result.duplicates.push_back(v);
       continue;
     }
     result.rewrites.push_back({r, 1, exactText(rounded)});
-    set.pairs.push_back({v, rounded});
+    index.add(v, rounded);
   }
   return result;
 }

@@ -2,13 +2,73 @@
 
 #include <wx/window.h>
 
+#include <map>
+#include <utility>
+
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
 #endif
 
 namespace a11y {
 
+namespace {
+
+std::map<const void*, std::function<void()>>& waiting() {
+  static std::map<const void*, std::function<void()>> work;
+  return work;
+}
+
+// Each piece of work is taken out before it runs: it may itself ask a check.
+void writeWaiting() {
+  auto& work = waiting();
+  while (!work.empty()) {
+    std::function<void()> next = std::move(work.begin()->second);
+    work.erase(work.begin());
+    if (next) next();
+  }
+}
+
+}  // namespace
+
+void writeWhenRead(const void* owner, std::function<void()> work) {
+  if (bridgeActive()) {
+    waiting().erase(owner);
+    if (work) work();
+    return;
+  }
+  waiting()[owner] = std::move(work);
+}
+
+void forget(const void* owner) { waiting().erase(owner); }
+
 #ifdef __WXGTK__
+
+bool bridgeActive() {
+  static const bool active = [] {
+    // The bridge's own switch; GTK starts it otherwise.
+    const char* off = g_getenv("NO_AT_BRIDGE");
+    if (off && g_ascii_strtod(off, nullptr) == 1) return false;
+    // It finds the accessibility bus through its address, the session bus, or the
+    // address the bus launcher leaves on the X screen's root window; failing all,
+    // libdbus may start a session bus itself with dbus-launch.
+    if (g_getenv("AT_SPI_BUS_ADDRESS") || g_getenv("DBUS_SESSION_BUS_ADDRESS")) return true;
+    if (gchar* launcher = g_find_program_in_path("dbus-launch")) {
+      g_free(launcher);
+      return true;
+    }
+    GdkWindow* root = gdk_get_default_root_window();
+    if (!root) return true;
+    GdkAtom type = GDK_NONE;
+    gint format = 0, length = 0;
+    guchar* data = nullptr;
+    const bool found = gdk_property_get(root, gdk_atom_intern_static_string("AT_SPI_BUS"),
+                                        GDK_NONE, 0, 4096, FALSE, &type, &format, &length,
+                                        &data);
+    g_free(data);
+    return found;
+  }();
+  return active;
+}
 
 namespace {
 
@@ -100,6 +160,7 @@ void labelsNothing(wxWindow* window) {
 }
 
 int labelledCount(wxWindow* window) {
+  writeWaiting();
   AtkObject* object = objectOf(window);
   AtkRelationSet* relations = object ? atk_object_ref_relation_set(object) : nullptr;
   if (!relations) return 0;
@@ -111,16 +172,19 @@ int labelledCount(wxWindow* window) {
 }
 
 wxString nameOf(wxWindow* window) {
+  writeWaiting();
   AtkObject* object = objectOf(window);
   return object ? fromUtf8(atk_object_get_name(object)) : wxString();
 }
 
 wxString descriptionOf(wxWindow* window) {
+  writeWaiting();
   AtkObject* object = objectOf(window);
   return object ? fromUtf8(atk_object_get_description(object)) : wxString();
 }
 
 bool isLabelledBy(wxWindow* target, wxWindow* label) {
+  writeWaiting();
   AtkObject* t = objectOf(target);
   AtkObject* l = objectOf(label);
   if (!t || !l) return false;
@@ -151,6 +215,7 @@ bool holdsFocus(wxWindow* window) {
 
 #else
 
+bool bridgeActive() { return false; }
 void setName(wxWindow*, const wxString&) {}
 void setDescription(wxWindow*, const wxString&) {}
 void setRole(wxWindow*, Role) {}

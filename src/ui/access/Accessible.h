@@ -6,6 +6,8 @@
 // slider's scale, a custom window's client area). Elsewhere they do nothing.
 #include <wx/string.h>
 
+#include <functional>
+
 class wxWindow;
 
 namespace a11y {
@@ -34,6 +36,17 @@ void guessesNoTarget(wxWindow* window);
 void labelsNothing(wxWindow* window);
 // The targets the window is the label of, for checks.
 int labelledCount(wxWindow* window);
+
+// Whether an assistive technology can reach the objects at all: the toolkit's
+// bridge to AT-SPI is on and has a bus to find the accessibility bus on. Without
+// it only the program itself reads them (the checks below).
+bool bridgeActive();
+// Writes the texts of `owner`'s windows with `work`: at once while a bridge is
+// active, otherwise when the first check below asks (the latest work of each
+// owner, once). Texts that follow every edit cost a refresh nothing while nobody
+// can hear them. `forget` drops the owner's waiting work (when it is destroyed).
+void writeWhenRead(const void* owner, std::function<void()> work);
+void forget(const void* owner);
 
 // What the objects now say, for checks.
 wxString nameOf(wxWindow* window);

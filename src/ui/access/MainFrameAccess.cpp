@@ -120,6 +120,11 @@ void MainFrame::setUpAccess() {
   a11y::setName(statistics->decimalsChoice(), _("Decimals"));
   a11y::setName(notebook, _("Details"));
   describeForReaders();
+  // Texts still waiting for a reader go with the window.
+  Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
+    if (event.GetEventObject() == this) a11y::forget(this);
+    event.Skip();
+  });
   // Showing the window gives the mode's text its label-for relation again; the
   // relations are set right once the window is on screen.
   auto done = std::make_shared<bool>(false);
@@ -131,7 +136,26 @@ void MainFrame::setUpAccess() {
   });
 }
 
+// The graphs take the keyboard focus at once while they show data; their texts,
+// the statistics' and the table's are written when a reader can hear them.
 void MainFrame::describeForReaders() {
+  if (!statistics || !grid) return;
+  const tally::RefreshResult& result = model.result();
+  const bool grouped = model.type() == tally::AlreadyGroupedContinuous;
+  tally::BoxPlotSet boxes[2];
+  bool curves = false;
+  for (int s = 0; s < 2; ++s) {
+    const tally::SetDisplay& d = result.sets[s];
+    (s == 0 ? set1Graph : set2Graph)->SetCanFocus(d.hasStatistics && !d.columns.empty());
+    if (d.hasStatistics && !grouped) boxes[s].lines = d.boxLines;
+    curves = curves || (d.hasStatistics && !d.ogive.empty());
+  }
+  boxPlot->SetCanFocus(!grouped && tally::describeBoxPlots(boxes, tally::GraphAxis{}).hasData);
+  percentileGraph->SetCanFocus(grouped && curves);
+  a11y::writeWhenRead(this, [this] { writeReaderTexts(); });
+}
+
+void MainFrame::writeReaderTexts() {
   if (!statistics || !grid) return;
   const tally::RefreshResult& result = model.result();
   const bool sample = model.sampleStdDev();

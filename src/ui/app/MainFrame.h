@@ -296,6 +296,7 @@ class MainFrame : public wxFrame {
   // relations, kept in step with the model after every change; the page keys.
   void setUpAccess();
   void describeForReaders();
+  void writeReaderTexts();
 
   // The one way the model's changes reach the controls (MainFrameStats.cpp).
   void show(const tally::ModelChange& change);

@@ -19,8 +19,24 @@
 tally::CellTable MainFrame::readGrid() const {
   const int rows = std::min(grid->GetNumberRows(), tally::kGridRows);
   tally::CellTable table(static_cast<size_t>(rows));
+  // Read back on every edit: an empty cell stays empty, and a cell of plain ASCII
+  // (any number) is copied as it is, without a trip through UTF-8.
   for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < tally::kGridColumns; ++c) table[r][c] = toStd(grid->GetCellValue(r, c));
+    for (int c = 0; c < tally::kGridColumns; ++c) {
+      const wxString cell = grid->GetCellValue(r, c);
+      if (cell.empty()) continue;
+      std::string& text = table[r][c];
+      text.reserve(cell.length());
+      for (const wxUniChar ch : cell) {
+        // As through UTF-8 into a C string: the text ends at a nul.
+        if (ch.GetValue() == 0) break;
+        if (!ch.IsAscii()) {
+          text = toStd(cell);
+          break;
+        }
+        text += static_cast<char>(ch.GetValue());
+      }
+    }
   return table;
 }
 

@@ -58,6 +58,11 @@ AntialiasOff::~AntialiasOff() {
 // column can only meet them in that one column, where its own outline covers its
 // own rows and theirs keep the rest: one fill of all, then one stroke of all,
 // leaves every pixel as drawing them in turn would.
+namespace {
+bool writePixels(wxDC& dc, cairo_t* cr, std::vector<wxRect>& rects, const wxColour& pen,
+                 const wxColour& brush);
+}  // namespace
+
 void RectangleBatch::draw(wxDC& dc) {
   if (rects.empty()) return;
   wxGraphicsContext* gc = dc.GetGraphicsContext();
@@ -72,6 +77,13 @@ void RectangleBatch::draw(wxDC& dc) {
   if (!batchable) {
     for (const wxRect& r : rects) dc.DrawRectangle(r);
     rects.clear();
+    return;
+  }
+  if (cairo_t* cr = static_cast<cairo_t*>(gc->GetNativeContext());
+      cr && cairo_get_operator(cr) == CAIRO_OPERATOR_OVER) {
+    const wxColour penColour = outlined ? pen.GetColour() : wxColour();
+    const wxColour brushColour = filled ? brush.GetColour() : wxColour();
+    if (!writePixels(dc, cr, rects, penColour, brushColour)) fillRuns(dc, cr, penColour, brushColour);
     return;
   }
   // Without an outline the fill covers the whole w x h.
@@ -117,6 +129,222 @@ void RectangleBatch::draw(wxDC& dc) {
   rects.clear();
 }
 
+namespace {
+
+void setSource(cairo_t* cr, const wxColour& c) {
+  cairo_set_source_rgba(cr, c.Red() / 255.0, c.Green() / 255.0, c.Blue() / 255.0,
+                        c.Alpha() / 255.0);
+}
+
+}  // namespace
+
+namespace {
+
+// The pixels of an unscaled, untransformed image surface a context draws on,
+// and the rectangles its clip lets through; false for anything else.
+struct PixelTarget {
+  cairo_surface_t* surface = nullptr;
+  unsigned char* data = nullptr;
+  int stride = 0;
+  std::vector<wxRect> open;
+};
+
+bool pixelTarget(cairo_t* cr, PixelTarget& t) {
+  cairo_surface_t* s = cairo_get_target(cr);
+  if (!s || cairo_get_group_target(cr) != s || cairo_surface_get_type(s) != CAIRO_SURFACE_TYPE_IMAGE)
+    return false;
+  const cairo_format_t format = cairo_image_surface_get_format(s);
+  if (format != CAIRO_FORMAT_RGB24 && format != CAIRO_FORMAT_ARGB32) return false;
+  double sx = 0, sy = 0, ox = 0, oy = 0;
+  cairo_surface_get_device_scale(s, &sx, &sy);
+  cairo_surface_get_device_offset(s, &ox, &oy);
+  cairo_matrix_t m;
+  cairo_get_matrix(cr, &m);
+  if (sx != 1 || sy != 1 || ox != 0 || oy != 0 || m.xx != 1 || m.yy != 1 || m.xy != 0 ||
+      m.yx != 0 || m.x0 != 0 || m.y0 != 0)
+    return false;
+  const wxRect whole(0, 0, cairo_image_surface_get_width(s), cairo_image_surface_get_height(s));
+  cairo_rectangle_list_t* clip = cairo_copy_clip_rectangle_list(cr);
+  bool ok = true;
+  if (clip->status == CAIRO_STATUS_SUCCESS) {
+    for (int i = 0; i < clip->num_rectangles && ok; ++i) {
+      const cairo_rectangle_t& r = clip->rectangles[i];
+      ok = r.x == std::floor(r.x) && r.y == std::floor(r.y) && r.width == std::floor(r.width) &&
+           r.height == std::floor(r.height);
+      const wxRect open = wxRect(static_cast<int>(r.x), static_cast<int>(r.y),
+                                 static_cast<int>(r.width), static_cast<int>(r.height))
+                              .Intersect(whole);
+      if (ok && !open.IsEmpty()) t.open.push_back(open);
+    }
+  } else {
+    // No clip at all cannot be listed either; a clip of another shape can, only
+    // as not representable, and then it leaves less than the whole surface.
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    cairo_clip_extents(cr, &x1, &y1, &x2, &y2);
+    ok = clip->status == CAIRO_STATUS_CLIP_NOT_REPRESENTABLE && x1 <= 0 && y1 <= 0 &&
+         x2 >= whole.width && y2 >= whole.height;
+    if (ok) t.open.push_back(whole);
+  }
+  cairo_rectangle_list_destroy(clip);
+  if (!ok) return false;
+  cairo_surface_flush(s);
+  t.surface = s;
+  t.data = cairo_image_surface_get_data(s);
+  t.stride = cairo_image_surface_get_stride(s);
+  return t.data != nullptr;
+}
+
+uint32_t opaquePixel(const wxColour& c) {
+  return 0xff000000u | static_cast<uint32_t>(c.Red()) << 16 |
+         static_cast<uint32_t>(c.Green()) << 8 | static_cast<uint32_t>(c.Blue());
+}
+
+void fillPixels(const PixelTarget& t, const wxRect& box, uint32_t pixel) {
+  for (const wxRect& open : t.open) {
+    const wxRect r = box.Intersect(open);
+    if (r.IsEmpty()) continue;
+    for (int y = r.y; y < r.y + r.height; ++y) {
+      auto* row = reinterpret_cast<uint32_t*>(t.data + static_cast<size_t>(y) * t.stride);
+      std::fill(row + r.x, row + r.x + r.width, pixel);
+    }
+  }
+}
+
+// Opaque, axis-aligned, whole-pixel rectangles on a plain image surface: their
+// pixels are written as they are, one rectangle after the other as DrawRectangle
+// would leave them (its one-pixel border in the pen's colour, the rest in the
+// brush's). cairo's path filling cuts overlapping boxes into bands and fills them
+// row by row, far slower than a hundred columns need. False when the context
+// draws anywhere else.
+bool writePixels(wxDC& dc, cairo_t* cr, std::vector<wxRect>& rects, const wxColour& pen,
+                 const wxColour& brush) {
+  PixelTarget target;
+  if (!pixelTarget(cr, target)) return false;
+  const bool outlined = pen.IsOk(), filled = brush.IsOk();
+  const uint32_t penPixel = outlined ? opaquePixel(pen) : 0;
+  const uint32_t brushPixel = filled ? opaquePixel(brush) : 0;
+  bool anyBox = false;
+  int minX = 0, minY = 0, maxX = 0, maxY = 0;
+  for (const wxRect& r : rects) {
+    // Thin or reversed rectangles have outlines of their own shape: drawn as they are.
+    if (r.width < 2 || r.height < 2) {
+      cairo_surface_mark_dirty(target.surface);
+      dc.DrawRectangle(r);
+      cairo_surface_flush(target.surface);
+      continue;
+    }
+    if (outlined) {
+      fillPixels(target, wxRect(r.x, r.y, r.width, 1), penPixel);
+      fillPixels(target, wxRect(r.x, r.y + r.height - 1, r.width, 1), penPixel);
+      fillPixels(target, wxRect(r.x, r.y + 1, 1, r.height - 2), penPixel);
+      fillPixels(target, wxRect(r.x + r.width - 1, r.y + 1, 1, r.height - 2), penPixel);
+    }
+    if (filled) {
+      const int inset = outlined ? 1 : 0;
+      fillPixels(target, wxRect(r.x + inset, r.y + inset, r.width - 2 * inset, r.height - 2 * inset),
+                 brushPixel);
+    }
+    if (!anyBox) {
+      minX = r.x, minY = r.y, maxX = r.x + r.width, maxY = r.y + r.height;
+      anyBox = true;
+    } else {
+      minX = std::min(minX, r.x);
+      minY = std::min(minY, r.y);
+      maxX = std::max(maxX, r.x + r.width);
+      maxY = std::max(maxY, r.y + r.height);
+    }
+  }
+  cairo_surface_mark_dirty(target.surface);
+  if (anyBox) {
+    dc.CalcBoundingBox(minX, minY);
+    dc.CalcBoundingBox(maxX, maxY);
+  }
+  rects.clear();
+  return true;
+}
+
+}  // namespace
+
+// Each rectangle's pixels as DrawRectangle leaves them, from fills alone: its
+// one-pixel border in the pen's colour, the rest in the brush's.
+// Axis-aligned fills at whole pixels are the cheapest thing cairo draws: no
+// stroker, no round caps to rasterise. The runs and their order are those of the
+// stroked drawing, so overlapping rectangles cover each other as before.
+void RectangleBatch::fillRuns(wxDC& dc, cairo_t* cr, const wxColour& pen, const wxColour& brush) {
+  const bool outlined = pen.IsOk(), filled = brush.IsOk();
+  cairo_save(cr);
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  cairo_new_path(cr);
+  size_t runStart = 0;
+  int lastColumn = 0;
+  auto flush = [&](size_t end) {
+    if (end == runStart) return;
+    if (outlined) {
+      // The border as four one-pixel strips: no pixel is written twice.
+      for (size_t i = runStart; i < end; ++i) {
+        const wxRect& r = rects[i];
+        cairo_rectangle(cr, r.x, r.y, r.width, 1);
+        cairo_rectangle(cr, r.x, r.y + r.height - 1, r.width, 1);
+        if (r.height > 2) {
+          cairo_rectangle(cr, r.x, r.y + 1, 1, r.height - 2);
+          cairo_rectangle(cr, r.x + r.width - 1, r.y + 1, 1, r.height - 2);
+        }
+      }
+      setSource(cr, pen);
+      cairo_fill(cr);
+    }
+    if (filled) {
+      const int inset = outlined ? 1 : 0;
+      for (size_t i = runStart; i < end; ++i) {
+        const wxRect& r = rects[i];
+        if (r.width > 2 * inset && r.height > 2 * inset)
+          cairo_rectangle(cr, r.x + inset, r.y + inset, r.width - 2 * inset, r.height - 2 * inset);
+      }
+      setSource(cr, brush);
+      cairo_fill(cr);
+    }
+  };
+  bool anyBox = false;
+  int minX = 0, minY = 0, maxX = 0, maxY = 0;
+  for (size_t i = 0; i < rects.size(); ++i) {
+    const wxRect& r = rects[i];
+    // Thin or reversed rectangles have outlines of their own shape: drawn as they are.
+    if (r.width < 2 || r.height < 2) {
+      flush(i);
+      runStart = i + 1;
+      cairo_restore(cr);
+      dc.DrawRectangle(r);
+      cairo_save(cr);
+      cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+      cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+      cairo_new_path(cr);
+      continue;
+    }
+    if (i > runStart && r.x < lastColumn) {
+      flush(i);
+      runStart = i;
+    }
+    lastColumn = i == runStart ? r.x + r.width - 1 : std::max(lastColumn, r.x + r.width - 1);
+    if (!anyBox) {
+      minX = r.x, minY = r.y, maxX = r.x + r.width, maxY = r.y + r.height;
+      anyBox = true;
+    } else {
+      minX = std::min(minX, r.x);
+      minY = std::min(minY, r.y);
+      maxX = std::max(maxX, r.x + r.width);
+      maxY = std::max(maxY, r.y + r.height);
+    }
+  }
+  flush(rects.size());
+  cairo_restore(cr);
+  if (anyBox) {
+    dc.CalcBoundingBox(minX, minY);
+    dc.CalcBoundingBox(maxX, maxY);
+  }
+  rects.clear();
+}
+
 void drawMeasuredText(wxDC& dc, const wxString& text, int x, int y, const tally::Extent& e) {
   wxGraphicsContext* gc = dc.GetGraphicsContext();
   if (!gc || text.empty() || text.find('\n') != wxString::npos ||
@@ -147,13 +375,18 @@ constexpr int kTile = 32;
 
 GraphLayer::~GraphLayer() { clear(); }
 
-void GraphLayer::clear() {
+void GraphLayer::Picture::forget() {
   surface = nullptr;
-  picture.reset();
+  dc.reset();
   bitmap = wxBitmap();
   key.clear();
   tiles.clear();
   empty = true;
+}
+
+void GraphLayer::clear() {
+  current.forget();
+  previous.forget();
 }
 
 void GraphLayer::setEnabled(bool on) { layersEnabled = on; }
@@ -167,44 +400,47 @@ bool GraphLayer::suits(wxDC& dc) {
          dc.GetLogicalOrigin() == wxPoint(0, 0) && dc.GetTransformMatrix().IsIdentity();
 }
 
-bool GraphLayer::record(wxDC& target, const std::function<void(wxDC&)>& paint,
+bool GraphLayer::record(Picture& into, wxDC& target, const std::function<void(wxDC&)>& paint,
                         const std::vector<wxRect>& parts) {
   // A picture of the same size is drawn over again, cleared, instead of made anew.
   // It is a memory context like the one it is laid over, so that its texts come
   // out as they would there.
-  const wxSize dipSize(std::max(width, 1), std::max(height, 1));
-  if (!picture || pictureSize != dipSize || pictureScale != scale) {
-    picture.reset();
-    bitmap = wxBitmap();
-    if (!bitmap.CreateWithDIPSize(dipSize, scale, 32)) return false;
-    bitmap.UseAlpha();
-    picture = std::make_unique<wxMemoryDC>(bitmap);
-    pictureSize = dipSize;
-    pictureScale = scale;
+  const wxSize dipSize(std::max(into.width, 1), std::max(into.height, 1));
+  const double scale = into.scale;
+  if (!into.dc || into.size != dipSize || into.bitmapScale != scale) {
+    into.dc.reset();
+    into.bitmap = wxBitmap();
+    if (!into.bitmap.CreateWithDIPSize(dipSize, scale, 32)) return false;
+    into.bitmap.UseAlpha();
+    into.dc = std::make_unique<wxMemoryDC>(into.bitmap);
+    into.size = dipSize;
+    into.bitmapScale = scale;
   }
-  cairo_t* cr = nativeCairo(*picture);
+  cairo_t* cr = nativeCairo(*into.dc);
   if (!cr) {
-    picture.reset();
+    into.dc.reset();
     return false;
   }
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
   cairo_paint(cr);
   cairo_restore(cr);
-  wxMemoryDC& layerDc = *picture;
+  wxMemoryDC& layerDc = *into.dc;
   layerDc.SetFont(target.GetFont());
   layerDc.SetTextForeground(target.GetTextForeground());
   layerDc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
   layerDc.ResetBoundingBox();
   paint(layerDc);
-  empty = layerDc.MinX() > layerDc.MaxX() || layerDc.MinY() > layerDc.MaxY();
-  if (!empty)
-    box = wxRect(wxPoint(layerDc.MinX(), layerDc.MinY()), wxPoint(layerDc.MaxX(), layerDc.MaxY()));
-  surface = cairo_get_target(cr);
-  cairo_surface_flush(surface);
-  const int pw = cairo_image_surface_get_width(surface);
-  const int ph = cairo_image_surface_get_height(surface);
+  into.empty = layerDc.MinX() > layerDc.MaxX() || layerDc.MinY() > layerDc.MaxY();
+  if (!into.empty)
+    into.box =
+        wxRect(wxPoint(layerDc.MinX(), layerDc.MinY()), wxPoint(layerDc.MaxX(), layerDc.MaxY()));
+  into.surface = cairo_get_target(cr);
+  cairo_surface_flush(into.surface);
+  const int pw = cairo_image_surface_get_width(into.surface);
+  const int ph = cairo_image_surface_get_height(into.surface);
 
+  std::vector<wxRect>& tiles = into.tiles;
   tiles.clear();
   const wxRect whole(0, 0, pw, ph);
   if (!parts.empty()) {
@@ -220,8 +456,8 @@ bool GraphLayer::record(wxDC& target, const std::function<void(wxDC&)>& paint,
     return true;
   }
   // Runs of tiles along each row of tiles that hold a pixel that is not transparent.
-  const unsigned char* data = cairo_image_surface_get_data(surface);
-  const int stride = cairo_image_surface_get_stride(surface);
+  const unsigned char* data = cairo_image_surface_get_data(into.surface);
+  const int stride = cairo_image_surface_get_stride(into.surface);
   for (int ty = 0; ty < ph; ty += kTile) {
     const int th = std::min(kTile, ph - ty);
     int runStart = -1;
@@ -255,27 +491,36 @@ bool GraphLayer::paintOver(wxDC& dc, const std::string& wanted,
   if (!suits(dc)) return false;
   const wxSize size = dc.GetSize();
   const double factor = dc.GetContentScaleFactor() > 0 ? dc.GetContentScaleFactor() : 1.0;
-  if (!surface || key != wanted || size.x != width || size.y != height || factor != scale) {
-    key.clear();
-    width = size.x;
-    height = size.y;
-    scale = factor;
-    if (!record(dc, paint, parts)) return false;
-    key = wanted;
+  if (!current.shows(wanted, size, factor)) {
+    // The last picture becomes the one before; the one before is either wanted
+    // again or drawn over (its bitmap reused when the size is the same).
+    std::swap(current, previous);
+    if (!current.shows(wanted, size, factor)) {
+      current.key.clear();
+      current.width = size.x;
+      current.height = size.y;
+      current.scale = factor;
+      if (!record(current, dc, paint, parts)) {
+        current.forget();
+        return false;
+      }
+      current.key = wanted;
+    }
   }
-  if (tiles.empty()) return true;
+  if (current.tiles.empty()) return true;
   cairo_t* cr = nativeCairo(dc);
+  const double scale = current.scale;
   cairo_save(cr);
   cairo_new_path(cr);
-  for (const wxRect& t : tiles)
+  for (const wxRect& t : current.tiles)
     cairo_rectangle(cr, t.x / scale, t.y / scale, t.width / scale, t.height / scale);
   cairo_clip(cr);
-  cairo_set_source_surface(cr, surface, 0, 0);
+  cairo_set_source_surface(cr, current.surface, 0, 0);
   cairo_paint(cr);
   cairo_restore(cr);
-  if (!empty) {
-    dc.CalcBoundingBox(box.GetLeft(), box.GetTop());
-    dc.CalcBoundingBox(box.GetRight(), box.GetBottom());
+  if (!current.empty) {
+    dc.CalcBoundingBox(current.box.GetLeft(), current.box.GetTop());
+    dc.CalcBoundingBox(current.box.GetRight(), current.box.GetBottom());
   }
   return true;
 }

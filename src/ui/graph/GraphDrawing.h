@@ -15,6 +15,7 @@
 #include "core/graph/GraphLayout.h"
 
 typedef struct _cairo_surface cairo_surface_t;
+typedef struct _cairo cairo_t;
 
 // Many short lines in one pen. DrawLine strokes each line on its own, and on a
 // graphics context every stroke costs far more than its few pixels; the batch
@@ -64,6 +65,8 @@ class RectangleBatch {
   void draw(wxDC& dc);
 
  private:
+  void fillRuns(wxDC& dc, cairo_t* cr, const wxColour& pen, const wxColour& brush);
+
   std::vector<wxRect> rects;
 };
 
@@ -76,6 +79,10 @@ void drawMeasuredText(wxDC& dc, const wxString& text, int x, int y, const tally:
 // scale and ranges did not change. It is used only on contexts that paint into a
 // bitmap through cairo (the view's buffer, the clipboard picture); anywhere else
 // (a printer, a PostScript or SVG file) the caller draws as usual.
+//
+// The picture drawn before the last one is kept as well: an edit that grows a
+// range and its undo, or two values typed in turn, go back and forth between two
+// sets of axes, and each comes back without being drawn again.
 class GraphLayer {
  public:
   GraphLayer() = default;
@@ -90,33 +97,43 @@ class GraphLayer {
   // for comparing the two.
   static void setEnabled(bool on);
   // Lays the layer over `dc`, first drawing it anew with `paint` unless it was
-  // drawn for the same key at the context's size and scale. `parts`, when given,
-  // are the rectangles `paint` draws within (in the context's units): only they
-  // are laid over; otherwise the picture is searched for them. False (and nothing
-  // drawn) when the context does not suit.
+  // drawn for the same key at the context's size and scale (as the last picture
+  // or the one before). `parts`, when given, are the rectangles `paint` draws
+  // within (in the context's units): only they are laid over; otherwise the
+  // picture is searched for them. False (and nothing drawn) when the context does
+  // not suit.
   bool paintOver(wxDC& dc, const std::string& key, const std::function<void(wxDC&)>& paint,
                  const std::vector<wxRect>& parts = {});
-  // Forgets the picture.
+  // Forgets both pictures.
   void clear();
-  // How many times the picture was drawn anew, for tests.
+  // How many times a picture was drawn anew, for tests.
   int drawings() const { return drawn; }
 
  private:
-  bool record(wxDC& target, const std::function<void(wxDC&)>& paint,
+  struct Picture {
+    // The picture's own context keeps it selected; surface is the context's target.
+    wxBitmap bitmap;
+    std::unique_ptr<wxMemoryDC> dc;
+    wxSize size;
+    double bitmapScale = 0;
+    cairo_surface_t* surface = nullptr;
+    std::string key;
+    int width = 0, height = 0;
+    double scale = 1.0;
+    // The parts of the picture holding anything, in device pixels: only these are laid over.
+    std::vector<wxRect> tiles;
+    bool empty = true;
+    wxRect box;  // what the drawing covered, in the context's units
+
+    bool shows(const std::string& wanted, const wxSize& at, double factor) const {
+      return surface && key == wanted && at.x == width && at.y == height && factor == scale;
+    }
+    void forget();
+  };
+
+  bool record(Picture& into, wxDC& target, const std::function<void(wxDC&)>& paint,
               const std::vector<wxRect>& parts);
 
-  // The picture's own context keeps it selected; surface is the context's target.
-  wxBitmap bitmap;
-  std::unique_ptr<wxMemoryDC> picture;
-  wxSize pictureSize;
-  double pictureScale = 0;
-  cairo_surface_t* surface = nullptr;
-  std::string key;
-  int width = 0, height = 0;
-  double scale = 1.0;
-  // The parts of the picture holding anything, in device pixels: only these are laid over.
-  std::vector<wxRect> tiles;
-  bool empty = true;
-  wxRect box;  // what the drawing covered, in the context's units
+  Picture current, previous;
   int drawn = 0;
 };

@@ -256,12 +256,17 @@ void VardenGrid::describeForReaders() {
   a11y::setName(this, readerCellText(GetGridCursorRow(), GetGridCursorCol()));
   wxString rows;
   int listed = 0, filled = 0;
+  // Read on every refresh: the shown columns are found once, each cell read once.
+  std::vector<int> shown;
+  for (int c = 0; c < GetNumberCols(); ++c)
+    if (IsColShown(c) && GetColSize(c) > 0) shown.push_back(c);
   for (int r = 0; r < GetNumberRows(); ++r) {
     wxString cells;
-    for (int c = 0; c < GetNumberCols(); ++c) {
-      if (!IsColShown(c) || GetColSize(c) <= 0 || GetCellValue(r, c).empty()) continue;
+    for (int c : shown) {
+      const wxString cell = GetCellValue(r, c);
+      if (cell.empty()) continue;
       if (!cells.empty()) cells += ", ";
-      cells += GetCellValue(r, c);
+      cells += cell;
     }
     if (cells.empty()) continue;
     ++filled;

@@ -3,7 +3,29 @@
 #include <algorithm>
 #include <climits>
 
+#include "ui/graph/GraphDrawing.h"
 #include "ui/views/WindowClip.h"
+
+#include <map>
+#include <utility>
+
+namespace {
+
+// A name or caption measured in the window's font machinery: the same few texts
+// on every redraw, each of which would otherwise be laid out anew.
+wxSize measured(const wxWindow& window, const wxString& text, const wxFont& font) {
+  static std::map<std::pair<wxString, wxString>, wxSize> known;
+  std::pair<wxString, wxString> key{font.GetNativeFontInfoDesc(), text};
+  const auto found = known.find(key);
+  if (found != known.end()) return found->second;
+  wxSize e;
+  window.GetTextExtent(text, &e.x, &e.y, nullptr, nullptr, &font);
+  if (known.size() >= 1024) known.clear();
+  known.emplace(std::move(key), e);
+  return e;
+}
+
+}  // namespace
 
 ColumnGraphView::ColumnGraphView(wxWindow* parent, wxWindowID id, const wxPoint& pos,
                                  const wxSize& size, long style)
@@ -118,13 +140,13 @@ void ColumnGraphView::drawNames(wxDC& dc) {
     // Top right: the vertical axis and its label stand at the left, the columns
     // reach 1/1.2 of the height, the x axis label sits at the bottom right.
     const wxRect r = titleRect();
-    dc.DrawText(title, r.x, r.y);
+    drawMeasuredText(dc, title, r.x, r.y, {r.width, r.height});
   }
   for (const auto& [x, name] : namesUnder) {
     if (name.empty()) continue;
     const wxSize e = dc.GetTextExtent(name);
     const int left = std::clamp(worldToPixelX(x) - e.x / 2, 0, std::max(0, c.x - e.x));
-    dc.DrawText(name, left, std::max(0, c.y - e.y - 4));
+    drawMeasuredText(dc, name, left, std::max(0, c.y - e.y - 4), {e.x, e.y});
   }
   dc.SetFont(wxNullFont);
 }
@@ -132,9 +154,7 @@ void ColumnGraphView::drawNames(wxDC& dc) {
 wxRect ColumnGraphView::yCaptionRect() const {
   const wxString caption = getYAxisLabel();
   if (caption.empty() || !getYScale().showAxis) return wxRect();
-  const wxFont font = axisLabelFont();
-  wxSize e;
-  GetTextExtent(caption, &e.x, &e.y, nullptr, nullptr, &font);
+  const wxSize e = measured(*this, caption, axisLabelFont());
   const int pos = getYAxisLabelPosition();
   const int col = axesCrossingPixel().x;
   const int top = worldToPixelY(getYScale().getMax());
@@ -149,9 +169,7 @@ wxRect ColumnGraphView::yCaptionRect() const {
 
 wxRect ColumnGraphView::titleRect() const {
   if (title.empty()) return wxRect();
-  const wxFont font = nameFont();
-  wxSize e;
-  GetTextExtent(title, &e.x, &e.y, nullptr, nullptr, &font);
+  const wxSize e = measured(*this, title, nameFont());
   const wxSize c = GetClientSize();
   wxRect r(std::max(0, c.x - e.x - 10), 4, e.x, e.y);
   const wxRect caption = yCaptionRect();

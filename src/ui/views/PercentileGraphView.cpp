@@ -8,6 +8,7 @@
 
 #include "core/NumberText.h"
 #include "ui/WxBridge.h"
+#include "ui/graph/GraphDrawing.h"
 #include "ui/views/WindowClip.h"
 
 PercentileGraphView::PercentileGraphView(wxWindow* parent, wxWindowID id, const wxPoint& pos,
@@ -97,8 +98,10 @@ void PercentileGraphView::draw(wxDC& dc) {
     dc.DrawLine(x, p, x, y0);
     dc.SetTextForeground(textColour);
     const wxString number = toWx(tally::formatStatistic(value));
-    dc.DrawText(title, inside(x - 30, dc.GetTextExtent(title).x), y0 - titleRise);
-    dc.DrawText(number, inside(x + 4, dc.GetTextExtent(number).x), y0 - titleRise + 14);
+    // Each text laid out once: measured here, drawn with that extent.
+    const wxSize t = dc.GetTextExtent(title), n = dc.GetTextExtent(number);
+    drawMeasuredText(dc, title, inside(x - 30, t.x), y0 - titleRise, {t.x, t.y});
+    drawMeasuredText(dc, number, inside(x + 4, n.x), y0 - titleRise + 14, {n.x, n.y});
   };
   const bool set1Shown = set1Curve.source != nullptr, set2Shown = set2Curve.source != nullptr;
   {
@@ -119,7 +122,8 @@ void PercentileGraphView::draw(wxDC& dc) {
     // line at the top of the graph.
     const wxString text = toWx(tally::valueText(percentage)) + "%";
     const int y = p - 20 >= 2 ? p - 20 : p + 6;
-    dc.DrawText(text, inside(7, dc.GetTextExtent(text).x), y);
+    const wxSize e = dc.GetTextExtent(text);
+    drawMeasuredText(dc, text, inside(7, e.x), y, {e.x, e.y});
   }
 
   dc.SetPen(*wxTRANSPARENT_PEN);
