@@ -18,6 +18,8 @@ std::map<const void*, std::function<void()>>& waiting() {
   return work;
 }
 
+}  // namespace
+
 // Each piece of work is taken out before it runs: it may itself ask a check.
 void writeWaiting() {
   auto& work = waiting();
@@ -27,8 +29,6 @@ void writeWaiting() {
     if (next) next();
   }
 }
-
-}  // namespace
 
 void writeWhenRead(const void* owner, std::function<void()> work) {
   if (bridgeActive()) {

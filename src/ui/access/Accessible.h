@@ -47,6 +47,9 @@ bool bridgeActive();
 // can hear them. `forget` drops the owner's waiting work (when it is destroyed).
 void writeWhenRead(const void* owner, std::function<void()> work);
 void forget(const void* owner);
+// Runs the waiting work now: something is reading the objects (the checks below,
+// the data table's own object when asked for its rows and cells).
+void writeWaiting();
 
 // What the objects now say, for checks.
 wxString nameOf(wxWindow* window);

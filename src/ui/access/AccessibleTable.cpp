@@ -1,4 +1,5 @@
 #include "ui/access/AccessibleTable.h"
+#include "ui/access/Accessible.h"
 
 #include <wx/grid.h>
 #include <wx/intl.h>
@@ -85,6 +86,12 @@ TableState* stateOf(AtkObject* table) {
                : nullptr;
 }
 
+// The state as a reader finds it: texts waiting to be written are written first.
+TableState* readState(AtkObject* table) {
+  a11y::writeWaiting();
+  return stateOf(table);
+}
+
 // ---- The cells ---------------------------------------------------------
 
 struct TableCell {
@@ -114,7 +121,7 @@ void retireCell(AtkObject* object) {
 
 TableState* cellTable(TableCell* cell) {
   if (!cell || cell->row < 0) return nullptr;
-  return stateOf(atk_object_get_parent(ATK_OBJECT(cell)));
+  return readState(atk_object_get_parent(ATK_OBJECT(cell)));
 }
 
 gint cellIndexInParent(AtkObject* object) {
@@ -177,8 +184,15 @@ GPtrArray* cellColumnHeaders(AtkTableCell* object) {
 
 GPtrArray* cellRowHeaders(AtkTableCell*) { return g_ptr_array_new_full(0, g_object_unref); }
 
+// A cell's text as a reader finds it: texts waiting to be written are written first.
+const gchar* cellName(AtkObject* object) {
+  writeWaiting();
+  return ATK_OBJECT_CLASS(g_type_class_peek(ATK_TYPE_OBJECT))->get_name(object);
+}
+
 void cellClassInit(gpointer klass, gpointer) {
   AtkObjectClass* object = ATK_OBJECT_CLASS(klass);
+  object->get_name = cellName;
   object->get_index_in_parent = cellIndexInParent;
   object->ref_state_set = cellStates;
 }
@@ -234,19 +248,19 @@ AtkObject* refCell(TableState* state, int row, int col) {
 
 // ---- The table -------------------------------------------------------------
 
-TableState* tableState(AtkTable* table) { return stateOf(ATK_OBJECT(table)); }
+TableState* tableState(AtkTable* table) { return readState(ATK_OBJECT(table)); }
 
 AtkObjectClass* parentClass(AtkObject* object) {
   return ATK_OBJECT_CLASS(g_type_class_peek_parent(G_OBJECT_GET_CLASS(object)));
 }
 
 gint tableChildren(AtkObject* object) {
-  const TableState* state = stateOf(object);
+  const TableState* state = readState(object);
   return state ? state->rowCount * state->columnCount() : 0;
 }
 
 AtkObject* tableChild(AtkObject* object, gint index) {
-  TableState* state = stateOf(object);
+  TableState* state = readState(object);
   if (!state || state->columnCount() == 0 || index < 0) return nullptr;
   return refCell(state, index / state->columnCount(), index % state->columnCount());
 }
@@ -338,17 +352,17 @@ void tableInterfaceInit(gpointer iface, gpointer) {
 
 // The selection a reader is told of is the cursor's cell.
 gint selectionCount(AtkSelection* selection) {
-  const TableState* state = stateOf(ATK_OBJECT(selection));
+  const TableState* state = readState(ATK_OBJECT(selection));
   return state && state->inside(state->cursorRow, state->cursorCol) ? 1 : 0;
 }
 
 AtkObject* selectionAt(AtkSelection* selection, gint i) {
-  TableState* state = stateOf(ATK_OBJECT(selection));
+  TableState* state = readState(ATK_OBJECT(selection));
   return i == 0 && state ? refCell(state, state->cursorRow, state->cursorCol) : nullptr;
 }
 
 gboolean selectionHolds(AtkSelection* selection, gint index) {
-  const TableState* state = stateOf(ATK_OBJECT(selection));
+  const TableState* state = readState(ATK_OBJECT(selection));
   return state && selectionCount(selection) == 1 &&
          index == state->cursorRow * state->columnCount() + state->cursorCol;
 }
@@ -579,6 +593,7 @@ void setTableCursor(wxWindow* window, int row, int col) {
 namespace {
 
 AtkTable* tableOf(wxWindow* window) {
+  writeWaiting();
   GtkWidget* widget = widgetOf(window);
   AtkObject* object = widget ? gtk_widget_get_accessible(widget) : nullptr;
   return object && ATK_IS_TABLE(object) ? ATK_TABLE(object) : nullptr;
