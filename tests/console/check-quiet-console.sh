@@ -6,10 +6,13 @@
 # (TALLYSCOPE_CONSOLE_TOUR=1; with a kept zoom the pages and steps alone,
 # TALLYSCOPE_CONSOLE_TOUR=zoom), then quits. Any GTK or GLib warning or critical
 # message on its standard error fails the check.
-# Usage: check-quiet-console.sh PROGRAM EXAMPLE
+# Usage: check-quiet-console.sh PROGRAM EXAMPLE [RUN]
+# RUN picks one of the runs: "none" (no description), "example", or the kept zoom
+# ("200", "300", "75"); without it all five run one after another.
 set -euo pipefail
 program=$1
 example=$2
+only=${3:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
@@ -18,6 +21,13 @@ runs=("- " "- $example" "200 $example" "300 $example" "75 $example")
 for run in "${runs[@]}"; do
   kept=${run%% *}
   args=${run#* }
+  if [ -n "$only" ]; then
+    name=$kept
+    [ "$kept" = "-" ] && name=${args:+example}
+    [ "$kept" = "-" ] && [ -z "$args" ] && name=none
+    [ "$name" = "$only" ] || continue
+  fi
+  ran=1
   what="${args:+with $args }${kept/#-/}"
   [ "$kept" != "-" ] && what="$what% kept "
   log=$work/stderr.log
@@ -50,4 +60,8 @@ for run in "${runs[@]}"; do
     echo "OK: quiet console ${what}($(grep -c '^tour:' "$log") tour steps)"
   fi
 done
+if [ -z "${ran:-}" ]; then
+  echo "FAIL: no run is called \"$only\""
+  status=1
+fi
 exit "$status"
