@@ -9,6 +9,7 @@
 #include <wx/stattext.h>
 #include <wx/dcmemory.h>
 #include <wx/filename.h>
+#include <wx/menu.h>
 #include <wx/notebook.h>
 #include <wx/settings.h>
 #include <wx/spinctrl.h>
@@ -160,6 +161,8 @@ TEST_F(ZoomTest, AFirstZoomAboveHundredScalesEachTextOnce) {
   walk(frame);
   // The text pages make their controls when first shown; those take the zoom then.
   ASSERT_GT(before.size(), 10u);
+  ASSERT_NE(frame->GetMenuBar(), nullptr);
+  before.push_back({frame->GetMenuBar(), points(frame->GetMenuBar())});
   frame->setZoomPercent(200);
   for (const auto& [window, atHundred] : before)
     EXPECT_NEAR(points(window), 2 * atHundred, 0.01)

@@ -325,6 +325,7 @@ class MainFrame : public wxFrame {
   void onZoom(wxCommandEvent& event);
   void zoomGrid();
   void zoomSeriesPens();
+  void zoomMenuBar();
   void fitToToolkit();
   void holdPanelsWhole();
   wxTimer fitTimer;
@@ -357,6 +358,7 @@ class MainFrame : public wxFrame {
     wxFont cellFont, labelFont;
     int rowHeight = 0, labelHeight = 0;
   } gridAtHundred;
+  wxFont menuFontAtHundred;  // the menu titles' font at 100%
   // Pen width and marker size of each series at 100%.
   std::vector<std::pair<int, int>> seriesPensAtHundred;
 

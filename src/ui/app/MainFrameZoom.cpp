@@ -7,6 +7,7 @@
 #include <wx/collpane.h>
 #include <wx/choice.h>
 #include <wx/filename.h>
+#include <wx/menu.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
 #include <wx/radiobut.h>
@@ -186,9 +187,20 @@ void MainFrame::setZoomPercent(int percent) {
   Freeze();
   zoomGrid();
   zoomSeriesPens();
+  zoomMenuBar();
   textScale = -1;  // every text is set anew, even at an unchanged text scale
   setTextScale(wantedTextScale());
   Thaw();
+}
+
+// The menu titles grow with the rest; the menus' own items keep the desktop's size.
+void MainFrame::zoomMenuBar() {
+  wxMenuBar* bar = GetMenuBar();
+  if (!bar) return;
+  if (!menuFontAtHundred.IsOk()) menuFontAtHundred = bar->GetFont();
+  wxFont font = menuFontAtHundred;
+  font.SetFractionalPointSize(font.GetFractionalPointSize() * userZoom);
+  bar->SetFont(font);
 }
 
 void MainFrame::zoomGrid() {
