@@ -20,6 +20,8 @@
 #include <vector>
 
 #include "FuzzCheck.h"
+#include "core/grid/DataFile.h"
+#include "core/grid/SpreadsheetImport.h"
 #include "core/stats/Report.h"
 
 namespace {
@@ -91,8 +93,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool described = given("--description");
   if (given("--frequency-table") || given("--stem-and-leaf") || given("--split-stems") ||
       given("--working")) {
-    // Set names of a description may hold any text; the files' sets are "Set 1", "Set 2".
-    if (!described)
+    // A file's header line names its set; any of the three files may be given as one.
+    std::vector<std::string> names{"Set 1", "Set 2"};
+    for (const std::string* path : {&file1, &file2, &desc}) {
+      const std::string header = tally::importDataFile(*path, "f").header;
+      if (!header.empty()) names.push_back(tally::setNameFrom(header));
+    }
+    auto startsWithName = [&](const std::string& line) {
+      return std::any_of(names.begin(), names.end(),
+                         [&](const std::string& n) { return line.rfind(n, 0) == 0; });
+    };
+    // Set names of a description or of a file's header line may hold any text; other
+    // sets are "Set 1", "Set 2".
+    if (!described && names.size() == 2)
       fuzz::expectKnown(!fuzz::hasNonFinite(page), "report-lessons-not-finite", fuzz::shown(page));
     std::istringstream text(page);
     std::string line;
@@ -103,11 +116,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         continue;
       }
       const size_t tabs = static_cast<size_t>(std::count(line.begin(), line.end(), '\t'));
-      if (!described && blockStart)
-        fuzz::require(line.rfind("Set ", 0) == 0, "a block starts with a set's name",
-                      fuzz::shown(line));
+      if (!described && blockStart) {
+        fuzz::require(startsWithName(line), "a block starts with a set's name", fuzz::shown(line));
+        blockStart = false;
+        if (line.rfind("Set ", 0) != 0) continue;  // a name from a header: any text
+      }
       blockStart = false;
-      if (!described && tabs == 5 && line.rfind("Set ", 0) == 0) continue;  // a table line
+      if (!described && tabs == 5 && startsWithName(line)) continue;  // a table line
       const size_t bar = line.find(" |");
       if (!described && bar != std::string::npos && line.rfind("  ", 0) != 0 &&
           line.rfind("Key: ", 0) != 0) {

@@ -8,6 +8,33 @@
 #include <cmath>
 #include <cstdint>
 
+namespace {
+
+// The boxes a batch drew, reported to the context's bounding box once: each box
+// from its corner to one past its far edge, as DrawRectangle reports it.
+struct DrawnBoxes {
+  bool any = false;
+  int minX = 0, minY = 0, maxX = 0, maxY = 0;
+  void add(const wxRect& r) {
+    if (!any) {
+      minX = r.x, minY = r.y, maxX = r.x + r.width, maxY = r.y + r.height;
+      any = true;
+      return;
+    }
+    minX = std::min(minX, r.x);
+    minY = std::min(minY, r.y);
+    maxX = std::max(maxX, r.x + r.width);
+    maxY = std::max(maxY, r.y + r.height);
+  }
+  void report(wxDC& dc) const {
+    if (!any) return;
+    dc.CalcBoundingBox(minX, minY);
+    dc.CalcBoundingBox(maxX, maxY);
+  }
+};
+
+}  // namespace
+
 void LineBatch::stroke(wxDC& dc) {
   if (lines.empty()) return;
   wxGraphicsContext* gc = dc.GetGraphicsContext();
@@ -91,7 +118,7 @@ void RectangleBatch::draw(wxDC& dc) {
   wxGraphicsPath run = gc->CreatePath();
   int count = 0;
   int lastColumn = 0;
-  int minX = 0, minY = 0, maxX = 0, maxY = 0;
+  DrawnBoxes drawn;
   auto flush = [&] {
     if (count == 0) return;
     if (filled) gc->FillPath(run, wxWINDING_RULE);
@@ -99,7 +126,6 @@ void RectangleBatch::draw(wxDC& dc) {
     run = gc->CreatePath();
     count = 0;
   };
-  bool anyBox = false;
   for (const wxRect& r : rects) {
     // Thin or reversed rectangles have outlines of their own shape: drawn as they are.
     if (r.width < 2 || r.height < 2) {
@@ -111,21 +137,10 @@ void RectangleBatch::draw(wxDC& dc) {
     run.AddRectangle(r.x, r.y, r.width - shrink, r.height - shrink);
     lastColumn = count == 0 ? r.x + r.width - 1 : std::max(lastColumn, r.x + r.width - 1);
     ++count;
-    if (!anyBox) {
-      minX = r.x, minY = r.y, maxX = r.x + r.width, maxY = r.y + r.height;
-      anyBox = true;
-    } else {
-      minX = std::min(minX, r.x);
-      minY = std::min(minY, r.y);
-      maxX = std::max(maxX, r.x + r.width);
-      maxY = std::max(maxY, r.y + r.height);
-    }
+    drawn.add(r);
   }
   flush();
-  if (anyBox) {
-    dc.CalcBoundingBox(minX, minY);
-    dc.CalcBoundingBox(maxX, maxY);
-  }
+  drawn.report(dc);
   rects.clear();
 }
 
@@ -223,8 +238,7 @@ bool writePixels(wxDC& dc, cairo_t* cr, std::vector<wxRect>& rects, const wxColo
   const bool outlined = pen.IsOk(), filled = brush.IsOk();
   const uint32_t penPixel = outlined ? opaquePixel(pen) : 0;
   const uint32_t brushPixel = filled ? opaquePixel(brush) : 0;
-  bool anyBox = false;
-  int minX = 0, minY = 0, maxX = 0, maxY = 0;
+  DrawnBoxes drawn;
   for (const wxRect& r : rects) {
     // Thin or reversed rectangles have outlines of their own shape: drawn as they are.
     if (r.width < 2 || r.height < 2) {
@@ -244,21 +258,10 @@ bool writePixels(wxDC& dc, cairo_t* cr, std::vector<wxRect>& rects, const wxColo
       fillPixels(target, wxRect(r.x + inset, r.y + inset, r.width - 2 * inset, r.height - 2 * inset),
                  brushPixel);
     }
-    if (!anyBox) {
-      minX = r.x, minY = r.y, maxX = r.x + r.width, maxY = r.y + r.height;
-      anyBox = true;
-    } else {
-      minX = std::min(minX, r.x);
-      minY = std::min(minY, r.y);
-      maxX = std::max(maxX, r.x + r.width);
-      maxY = std::max(maxY, r.y + r.height);
-    }
+    drawn.add(r);
   }
   cairo_surface_mark_dirty(target.surface);
-  if (anyBox) {
-    dc.CalcBoundingBox(minX, minY);
-    dc.CalcBoundingBox(maxX, maxY);
-  }
+  drawn.report(dc);
   rects.clear();
   return true;
 }
@@ -305,8 +308,7 @@ void RectangleBatch::fillRuns(wxDC& dc, cairo_t* cr, const wxColour& pen, const 
       cairo_fill(cr);
     }
   };
-  bool anyBox = false;
-  int minX = 0, minY = 0, maxX = 0, maxY = 0;
+  DrawnBoxes drawn;
   for (size_t i = 0; i < rects.size(); ++i) {
     const wxRect& r = rects[i];
     // Thin or reversed rectangles have outlines of their own shape: drawn as they are.
@@ -326,22 +328,11 @@ void RectangleBatch::fillRuns(wxDC& dc, cairo_t* cr, const wxColour& pen, const 
       runStart = i;
     }
     lastColumn = i == runStart ? r.x + r.width - 1 : std::max(lastColumn, r.x + r.width - 1);
-    if (!anyBox) {
-      minX = r.x, minY = r.y, maxX = r.x + r.width, maxY = r.y + r.height;
-      anyBox = true;
-    } else {
-      minX = std::min(minX, r.x);
-      minY = std::min(minY, r.y);
-      maxX = std::max(maxX, r.x + r.width);
-      maxY = std::max(maxY, r.y + r.height);
-    }
+    drawn.add(r);
   }
   flush(rects.size());
   cairo_restore(cr);
-  if (anyBox) {
-    dc.CalcBoundingBox(minX, minY);
-    dc.CalcBoundingBox(maxX, maxY);
-  }
+  drawn.report(dc);
   rects.clear();
 }
 
