@@ -5,6 +5,7 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/choice.h>
+#include <wx/dcmemory.h>
 #include <wx/radiobut.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
@@ -82,6 +83,21 @@ inline void expectHanded(const tally::Series* held, const tally::Series& handed)
   ASSERT_NE(held, nullptr);
   EXPECT_EQ(held->segments, handed.segments);
   EXPECT_EQ(held->columnWidth, handed.columnWidth);
+}
+
+// A cell of the first column as the grid draws it (its merged attribute and its
+// renderer), into a picture of `size`.
+inline wxImage drawnCell(wxGrid* grid, int row, const wxSize& size) {
+  wxBitmap bitmap(size.x, size.y, 24);
+  wxMemoryDC dc(bitmap);
+  dc.SetFont(grid->GetDefaultCellFont());
+  wxGridCellAttr* attr = grid->GetOrCreateCellAttr(row, 0);
+  wxGridCellRenderer* renderer = grid->GetCellRenderer(row, 0);
+  renderer->Draw(*grid, *attr, dc, wxRect(size), row, 0, false);
+  renderer->DecRef();
+  attr->DecRef();
+  dc.SelectObject(wxNullBitmap);
+  return bitmap.ConvertToImage();
 }
 
 // A shown main window (with no description file unless one is given), worked

@@ -270,16 +270,7 @@ TEST(DataEntryPaste, CellsThatAreNotNumbersAreTintedAndSayWhy) {
 
   // Drawn by the grid's own renderer: the bad cell tinted, the good one white.
   auto backgroundOf = [&](int row) {
-    const wxRect rect(0, 0, 160, 24);
-    wxBitmap bitmap(rect.width, rect.height, 24);
-    wxMemoryDC dc(bitmap);
-    wxGridCellAttr* attr = grid->GetOrCreateCellAttr(row, 0);
-    wxGridCellRenderer* renderer = grid->GetCellRenderer(row, 0);
-    renderer->Draw(*grid, *attr, dc, rect, row, 0, false);
-    renderer->DecRef();
-    attr->DecRef();
-    dc.SelectObject(wxNullBitmap);
-    const wxImage image = bitmap.ConvertToImage();
+    const wxImage image = drawnCell(grid, row, wxSize(160, 24));
     return wxColour(image.GetRed(150, 12), image.GetGreen(150, 12), image.GetBlue(150, 12));
   };
   EXPECT_EQ(backgroundOf(0), wxColour(255, 214, 170));

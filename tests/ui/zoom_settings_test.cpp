@@ -396,18 +396,7 @@ TEST_F(ZoomTest, ProblemCellReadsInTheThemeInForce) {
   const bool darkTheme = tally::relativeLuminance(toCore(window)) < tally::relativeLuminance(toCore(windowText));
 
   auto drawCell = [&](int row) {
-    const wxRect rect(0, 0, grid->GetColSize(0), grid->GetRowSize(row));
-    wxBitmap bmp(rect.width, rect.height, 24);
-    wxMemoryDC dc(bmp);
-    dc.SetFont(grid->GetDefaultCellFont());
-    // As the grid draws a cell: its merged attribute and its renderer.
-    wxGridCellAttr* attr = grid->GetOrCreateCellAttr(row, 0);
-    wxGridCellRenderer* renderer = grid->GetCellRenderer(row, 0);
-    renderer->Draw(*grid, *attr, dc, rect, row, 0, false);
-    renderer->DecRef();
-    attr->DecRef();
-    dc.SelectObject(wxNullBitmap);
-    return bmp.ConvertToImage();
+    return drawnCell(grid, row, wxSize(grid->GetColSize(0), grid->GetRowSize(row)));
   };
   auto colourAt = [](const wxImage& img, int x, int y) {
     return tally::Colour::rgb(img.GetRed(x, y), img.GetGreen(x, y), img.GetBlue(x, y));
