@@ -30,6 +30,20 @@ std::string cellText(const wxString& cell) {
   return text;
 }
 
+// Whether the cell's text as the model keeps it is `held`; plain ASCII is compared
+// as it stands, without building the text.
+bool readsAs(const wxString& cell, const std::string& held) {
+  // Only a nul or a letter beyond ASCII can make the kept text of another length.
+  if (cell.length() != held.size()) return cellText(cell) == held;
+  size_t k = 0;
+  for (const wxUniChar ch : cell) {
+    const auto v = ch.GetValue();
+    if (v == 0 || v >= 0x80) return cellText(cell) == held;
+    if (static_cast<unsigned char>(held[k++]) != v) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 // The grid is the table's editor: what the user typed or pasted into it is the
@@ -62,8 +76,7 @@ std::vector<tally::CellWrite> MainFrame::changedCells() const {
         if (!before.empty()) changed.push_back({r, c, std::string()});
         continue;
       }
-      std::string text = cellText(cell);
-      if (text != before) changed.push_back({r, c, std::move(text)});
+      if (!readsAs(cell, before)) changed.push_back({r, c, cellText(cell)});
     }
   for (size_t r = static_cast<size_t>(rows); r < held.size(); ++r)
     for (int c = 0; c < tally::kGridColumns; ++c)
