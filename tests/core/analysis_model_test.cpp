@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "SameResult.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -433,4 +435,158 @@ TEST(AnalysisModel, ASetFromADataFileIsShownAsTheWindowWritesItOut) {
   EXPECT_EQ(m.cells(0), (CellTable{{"5", "3"}, {"7", "2"}}));
   EXPECT_EQ(m.set(0).pairs, (std::vector<FrequencyPair>{{5, 3}, {7, 2}}));
   std::remove(file.c_str());
+}
+
+namespace {
+
+// The cells of `after` that differ from `before`, as an edit hands them in.
+std::vector<CellWrite> cellsChanged(const CellTable& before, const CellTable& after) {
+  std::vector<CellWrite> changed;
+  const size_t rows = std::max(before.size(), after.size());
+  for (size_t r = 0; r < rows; ++r)
+    for (int c = 0; c < kGridColumns; ++c) {
+      const std::string was = r < before.size() ? before[r][c] : std::string();
+      const std::string now = r < after.size() ? after[r][c] : std::string();
+      if (was != now) changed.push_back({static_cast<int>(r), c, now});
+    }
+  return changed;
+}
+
+// The shown table with its frequency (or value) column filled from the top row.
+CellTable withColumn(CellTable t, int col, const std::vector<std::string>& texts) {
+  if (t.size() < texts.size()) t.resize(texts.size());
+  for (size_t r = 0; r < texts.size(); ++r) t[r][static_cast<size_t>(col)] = texts[r];
+  return t;
+}
+
+}  // namespace
+
+// An edit handed in as its changed cells reads and refreshes as the whole table
+// read afresh does, and the set not edited keeps, digit for digit, what computing
+// it anew gives; for values, values with frequencies and counts in classes, and
+// for a cell changed, added, cleared in the middle, and every cell cleared.
+TEST(AnalysisModel, AnEditOfSomeCellsGivesWhatReadingTheWholeTableGives) {
+  enum Edit { Change, Add, ClearOne, ClearAll, ChangeTwice };
+  struct Case {
+    DataType type;
+    Edit edit;
+    int set;  // the set edited
+  };
+  std::vector<Case> cases;
+  for (DataType type : {UngroupedContinuous, GroupedContinuous, AlreadyGroupedContinuous})
+    for (Edit edit : {Change, Add, ClearOne, ClearAll, ChangeTwice})
+      for (int set : {0, 1}) cases.push_back({type, edit, set});
+  // Values with -0 and 0 (one value, first seen wins), a text that is no number,
+  // and under frequencies a repeated value and a frequency that rounds to nothing.
+  const std::vector<std::string> values[2] = {
+      {"3", "-0", "7.25", "x", "0", "12", "7.25", "5"},
+      {"4", "9", "1e1", "2.5", "", "11", "0", "-0"}};
+  const std::vector<std::string> frequencies[2] = {
+      {"2", "1", "3", "1", "0.4", "2", "5", "1"}, {"1", "4", "2", "2", "3", "1", "1", "2"}};
+  // Seven classes of width 2 from 0, one left blank in each set.
+  const std::vector<std::string> classCounts[2] = {{"2", "1", "", "3", "1.5", "2", "5"},
+                                                   {"1", "", "4", "2", "2", "3", "1"}};
+  for (const Case& c : cases) {
+    const std::string what = "type " + std::to_string(c.type) + ", edit " +
+                             std::to_string(c.edit) + ", set " + std::to_string(c.set + 1);
+    AnalysisModel m, twin;
+    const bool grouped = c.type == AlreadyGroupedContinuous;
+    for (AnalysisModel* model : {&m, &twin}) {
+      model->chooseType(c.type);
+      if (grouped) model->setClasses(Grouping{0, 2, 7});
+      for (int s = 0; s < 2; ++s) {
+        model->selectSet(s);
+        CellTable t = model->shownCells();
+        if (grouped) {
+          t = withColumn(t, 1, classCounts[s]);
+        } else {
+          t = withColumn(t, 0, values[s]);
+          if (layoutForType(c.type) == ValueAndFrequency) t = withColumn(t, 1, frequencies[s]);
+        }
+        model->enterTable(t);
+      }
+      model->selectSet(c.set);
+    }
+    const DataSet other = m.set(1 - c.set);
+    const int col = grouped || layoutForType(c.type) == ValueAndFrequency ? 1 : 0;
+    const CellTable before = m.shownCells();
+    CellTable after = before;
+    switch (c.edit) {
+      case Change:
+      case ChangeTwice:
+        after[2][col] = grouped || col == 1 ? "6" : "-1.5";
+        break;
+      case Add:
+        if (grouped) {
+          after[c.set == 0 ? 2 : 1][1] = "3";  // a class left blank
+        } else {
+          after.resize(12);
+          after[11] = CellRow{"8", col == 1 ? "2" : ""};
+        }
+        break;
+      case ClearOne:
+        after[3][0] = grouped ? after[3][0] : "";
+        after[3][1] = "";
+        break;
+      case ClearAll:
+        for (CellRow& row : after) {
+          if (!grouped) row[0].clear();
+          row[1].clear();
+        }
+        break;
+    }
+    const ModelChange edited = m.enterCells(cellsChanged(before, after));
+    const ModelChange read = twin.enterTable(after);
+    if (c.edit == ChangeTwice) {
+      // Back to the table as it was: the numbers read before must not linger.
+      m.enterCells(cellsChanged(after, before));
+      twin.enterTable(before);
+    }
+    EXPECT_EQ(m.shownCells(), twin.shownCells()) << what;
+    EXPECT_EQ(edited.rewrites, read.rewrites) << what;
+    EXPECT_EQ(edited.duplicates, read.duplicates) << what;
+    EXPECT_TRUE(edited.statistics && edited.graphs) << what;
+    for (int s = 0; s < 2; ++s)
+      same::expectSameSet(m.set(s), twin.set(s), what + ", model set " + std::to_string(s + 1));
+    same::expectSameResult(m.result(), twin.result(), what + ", against the whole table");
+    // Everything computed anew from the sets as they now stand.
+    DataSet fresh[2] = {m.set(0), m.set(1)};
+    const RefreshResult full = refreshAnalysis(fresh[0], fresh[1], m.inputs());
+    same::expectSameResult(m.result(), full, what + ", against a full refresh");
+    for (int s = 0; s < 2; ++s)
+      same::expectSameSet(m.set(s), fresh[s], what + ", full refresh of set " + std::to_string(s + 1));
+    if (!grouped) {
+      // The edited set as its table reads with nothing kept from before.
+      DataSet read;
+      extractGridData(c.type, m.shownCells(), m.classes(), read);
+      if (read.pairs.size() > 2) sortPairs(read);
+      ASSERT_EQ(read.pairs.size(), m.set(c.set).pairs.size()) << what;
+      for (size_t k = 0; k < read.pairs.size(); ++k) {
+        EXPECT_TRUE(same::bits(read.pairs[k].value, m.set(c.set).pairs[k].value)) << what;
+        EXPECT_TRUE(same::bits(read.pairs[k].frequency, m.set(c.set).pairs[k].frequency)) << what;
+      }
+    }
+    // The other set's data did not move.
+    same::expectSameSet(m.set(1 - c.set), other, what + ", the set not edited");
+  }
+}
+
+// A setting that changes the statistics of both sets is no edit of either: the
+// kept refresh of a set whose data stayed must not be shown again.
+TEST(AnalysisModel, ASettingAfterAnEditRefreshesBothSets) {
+  AnalysisModel m;
+  m.autoData();
+  m.enterCells({{0, 0, "2"}});
+  const std::string before = m.result().sets[1].labels.mean;
+  m.setDecimals(0);
+  EXPECT_NE(m.result().sets[1].labels.mean, before);
+  DataSet fresh[2] = {m.set(0), m.set(1)};
+  same::expectSameResult(m.result(), refreshAnalysis(fresh[0], fresh[1], m.inputs()),
+                         "decimals 0");
+  m.cycleDeviation();
+  same::expectSameResult(m.result(), refreshAnalysis(fresh[0], fresh[1], m.inputs()),
+                         "sample deviation");
+  m.setPercentile(1, 90);
+  same::expectSameResult(m.result(), refreshAnalysis(fresh[0], fresh[1], m.inputs()),
+                         "set 2 at 90%");
 }

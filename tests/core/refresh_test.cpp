@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/stats/Statistics.h"
+#include "SameResult.h"
 #include "TestSets.h"
 
 using namespace tally;
@@ -629,4 +630,50 @@ TEST(Refresh, ValuesOutsideTheColumnsOrClassesAreNamed) {
     EXPECT_EQ(r.sets[0].outsideText, c.text) << c.what;
     EXPECT_EQ(r.sets[1].outsideText, "") << c.what;
   }
+}
+
+// A refresh that keeps each set's last refresh computes only a set whose pairs or
+// inputs changed, and gives, digit for digit, what refreshing both anew gives.
+TEST(Refresh, AKeptRefreshComputesOnlyTheSetThatChanged) {
+  struct Step {
+    const char* what;
+    int setChanged;      // -1: neither set's pairs change
+    bool inputsChange;
+    long computed;       // sets computed by the step
+  } steps[] = {{"first refresh", -1, false, 2},
+               {"nothing changed", -1, false, 0},
+               {"a value of set 1", 0, false, 1},
+               {"a value of set 2", 1, false, 1},
+               {"the percentile of set 2", -1, true, 2},
+               {"a value of set 1 again", 0, false, 1}};
+  DataSet sets[2] = {setOfValues({3, 1, 4, 1, 5, 9, 2, 6}), setOfValues({2, 7, 1, 8, 2, 8, 1, 8})};
+  RefreshInputs in = inputs(UngroupedContinuous);
+  in.histogram = Grouping{0, 2, 5};
+  RefreshMemo memo;
+  double shift = 0;
+  for (const Step& step : steps) {
+    if (step.setChanged >= 0) sets[step.setChanged].pairs[0].value = 10 + (shift += 0.25);
+    if (step.inputsChange) in.percentile[1] = 80;
+    DataSet fresh[2] = {sets[0], sets[1]};
+    const long before = memo.computedSets();
+    const RefreshResult kept = refreshAnalysis(sets[0], sets[1], in, memo);
+    const RefreshResult full = refreshAnalysis(fresh[0], fresh[1], in);
+    EXPECT_EQ(memo.computedSets() - before, step.computed) << step.what;
+    same::expectSameResult(kept, full, step.what);
+    for (int s = 0; s < 2; ++s) same::expectSameSet(sets[s], fresh[s], step.what);
+  }
+  // A set too small for statistics keeps the extremes its last full refresh gave
+  // it, as refreshing anew does: only its count is written.
+  sets[1].pairs.resize(2);
+  sets[1].minimum = -7;
+  DataSet fresh[2] = {sets[0], sets[1]};
+  const RefreshResult first = refreshAnalysis(sets[0], sets[1], in, memo);
+  sets[1].minimum = -8;
+  fresh[1].minimum = -8;
+  const RefreshResult kept = refreshAnalysis(sets[0], sets[1], in, memo);
+  const RefreshResult full = refreshAnalysis(fresh[0], fresh[1], in);
+  same::expectSameResult(kept, full, "two values");
+  same::expectSameSet(sets[1], fresh[1], "two values");
+  EXPECT_EQ(sets[1].minimum, -8);
+  EXPECT_FALSE(first.sets[1].hasStatistics);
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/NumberText.h"
+#include "core/stats/CellNumbers.h"
 
 using namespace tally;
 using Pairs = std::vector<FrequencyPair>;
@@ -237,6 +238,52 @@ TEST(SetToGridRows, ClassCountsOnDecimalBoundaries) {
         EXPECT_EQ(row[1], "1") << row[0] << " start " << start << " size " << size;
       adjustClasses(CellTable(shown.rows.begin(), shown.rows.end()), g, s);
       EXPECT_EQ(s.pairs, before) << "start " << start << " size " << size;
+    }
+  }
+}
+
+// Reading through kept numbers parses only the cells whose text changed and reads
+// every table as reading it afresh does: a changed, added, cleared or restored
+// cell, a cell that is no number, and -0 before 0 (the first seen is the value).
+TEST(ExtractValues, KeptNumbersReadOnlyChangedCellsAndReadAsAfresh) {
+  struct Step {
+    const char* what;
+    std::vector<CellWrite> writes;
+    long parses;  // texts parsed by the step
+  } steps[] = {{"first reading", {}, 6},
+               {"nothing changed", {}, 0},
+               {"one value changed", {{1, 0, "8"}}, 1},
+               {"a row added", {{7, 0, "2"}}, 1},
+               {"a cell cleared", {{2, 0, ""}}, 0},
+               {"the value typed back", {{1, 0, "-0"}}, 1},
+               {"no number", {{0, 0, "3,5"}}, 1},
+               {"a frequency beside a value", {{3, 1, "2"}}, 1}};
+  CellTable t = table({{"0", ""}, {"-0", ""}, {"5", ""}, {"5", ""}, {"x", ""}, {"1e-3", ""}});
+  CellNumbers numbers;
+  for (const Step& step : steps) {
+    for (const CellWrite& w : step.writes) {
+      if (static_cast<size_t>(w.row) >= t.size()) t.resize(static_cast<size_t>(w.row) + 1);
+      t[static_cast<size_t>(w.row)][static_cast<size_t>(w.col)] = w.text;
+    }
+    for (DataType type : {UngroupedDiscrete, GroupedDiscrete, AlreadyGroupedContinuous}) {
+      const Grouping classes{0, 2, 4};
+      DataSet kept, fresh;
+      kept.pairs = fresh.pairs = {{1, 2}, {3, 1}};
+      const long before = numbers.parses();
+      const ExtractResult a = extractGridData(type, t, classes, kept, numbers);
+      const ExtractResult b = extractGridData(type, t, classes, fresh);
+      // The first type reads what changed; the others find every text kept.
+      if (type == UngroupedDiscrete && std::string(step.what) != "a frequency beside a value")
+        EXPECT_EQ(numbers.parses() - before, step.parses) << step.what;
+      if (type != UngroupedDiscrete) EXPECT_LE(numbers.parses() - before, 1) << step.what;
+      ASSERT_EQ(kept.pairs.size(), fresh.pairs.size()) << step.what << " type " << type;
+      for (size_t k = 0; k < kept.pairs.size(); ++k) {
+        EXPECT_EQ(std::signbit(kept.pairs[k].value), std::signbit(fresh.pairs[k].value))
+            << step.what;
+        EXPECT_EQ(kept.pairs[k], fresh.pairs[k]) << step.what << " type " << type;
+      }
+      EXPECT_EQ(a.rewrites, b.rewrites) << step.what;
+      EXPECT_EQ(a.duplicates, b.duplicates) << step.what;
     }
   }
 }

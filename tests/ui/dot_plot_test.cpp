@@ -148,6 +148,44 @@ TEST_F(LessonGraphsTest, TheDotPlotPageShowsTheExamplesScores) {
   EXPECT_DOUBLE_EQ(view->getXMin(), 2.15);
 }
 
+// The dots are built for the page on show: a change made on another page reaches
+// the dot plot when its page is shown again, data and type alike.
+TEST_F(LessonGraphsTest, TheDotPlotTakesAChangeMadeElsewhereWhenItsPageIsShown) {
+  const int page = pageNamed("Dot Plot"), columns = pageNamed("Column Graph");
+  ASSERT_GE(page, 0);
+  ASSERT_GE(columns, 0);
+  DotPlotView* view = frame->dotPlot;
+  showPage(page);
+  const tally::DotPlotModel shown = view->plotModel();
+  EXPECT_DOUBLE_EQ(view->getXMin(), 4.25);
+
+  showPage(columns);
+  selectSet(1);
+  type(26, 0, "3");
+  // Hidden: the view still holds the sets it was last shown with.
+  EXPECT_EQ(view->plotModel().stacks[1].size(), shown.stacks[1].size());
+  EXPECT_DOUBLE_EQ(view->getXMin(), 4.25);
+  showPage(page);
+  // Scores from 3 to 20: the axis from 3 - 0.85.
+  EXPECT_DOUBLE_EQ(view->getXMin(), 2.15);
+  const tally::DotPlotModel after = view->plotModel();
+  ASSERT_FALSE(after.stacks[1].empty());
+  EXPECT_EQ(after.stacks[1].front().value, 3);
+  EXPECT_EQ(after.stacks[1].size(), shown.stacks[1].size() + 1);
+  expectEveryObservationInsideItsBand("after an edit on another page");
+
+  showPage(columns);
+  chooseType(tally::GroupedDiscrete);
+  EXPECT_TRUE(view->getReason().empty());
+  showPage(page);
+  EXPECT_FALSE(view->getReason().empty());
+  showPage(columns);
+  chooseType(tally::UngroupedDiscrete);
+  showPage(page);
+  EXPECT_TRUE(view->getReason().empty());
+  expectEveryObservationInsideItsBand("ungrouped again");
+}
+
 TEST_F(LessonGraphsTest, DotPlotsOfYearsTemperaturesAndAThousandValues) {
   std::string years1, years2;
   for (int y = 1995; y <= 2024; ++y) years1 += std::to_string(y) + "\n";

@@ -369,3 +369,28 @@ TEST_F(StatsUiTest, NamesAndLongTextsStayInTheirColumns) {
   const wxStaticText* reason = frame->statistics->label(1, Statistic::Mean);
   EXPECT_GT(reason->GetMinSize().y, frame->statistics->label(1, Statistic::N)->GetMinSize().y);
 }
+
+// The model takes an edit as the cells the grid changed: after several cells are
+// changed, cleared or given text beyond ASCII at once, its table is the grid's.
+TEST_F(StatsUiTest, SeveralCellsChangedAtOnceReachTheModelAsTheGridShowsThem) {
+  typeValues({"3", "4", "5", "6"});
+  VardenGrid* grid = frame->grid;
+  grid->SetCellValue(1, 0, "4.5");
+  grid->SetCellValue(2, 0, "");
+  grid->SetCellValue(3, 0, wxString::FromUTF8("6\xc2\xa0"));  // a non-breaking space after
+  grid->SetCellValue(5, 0, "7 ");
+  frame->extractGridData();
+  tally::CellTable expected = {{"3", ""}, {"4.5", ""}, {"", ""}, {"6\xc2\xa0", ""}, {"", ""},
+                               {"7 ", ""}};
+  EXPECT_EQ(frame->analysis().shownCells(), expected);
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "4");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Maximum)), "7");
+  // The same texts again, the last row cleared: the table ends at the fourth row.
+  grid->SetCellValue(3, 0, wxString::FromUTF8("6\xc2\xa0"));
+  grid->SetCellValue(5, 0, "");
+  frame->extractGridData();
+  expected.resize(4);
+  EXPECT_EQ(frame->analysis().shownCells(), expected);
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::N)), "3");
+  EXPECT_EQ(text(frame->statistics->label(0, Statistic::Maximum)), "6");
+}

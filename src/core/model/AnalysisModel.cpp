@@ -93,7 +93,8 @@ ModelChange AnalysisModel::tableRewritten() {
 void AnalysisModel::readShownTable(ModelChange& change) {
   const int s = state_.shownSet;
   CellTable& table = state_.cells[s];
-  const ExtractResult read = extractGridData(state_.type, table, state_.classes, state_.sets[s]);
+  const ExtractResult read =
+      extractGridData(state_.type, table, state_.classes, state_.sets[s], numbers_[s]);
   for (const CellWrite& w : read.rewrites) {
     if (w.row < 0 || w.row >= kGridRows || w.col < 0 || w.col >= kGridColumns) continue;
     if (static_cast<size_t>(w.row) >= table.size()) table.resize(static_cast<size_t>(w.row) + 1);
@@ -129,7 +130,7 @@ void AnalysisModel::refresh(ModelChange& change) {
   if (a.histogramFollowsData && isContinuousType(a.type))
     a.histogram = fitHistogram(a.sets[0], a.sets[1]);
   const RefreshInputs in = inputs();
-  result_ = refreshAnalysis(a.sets[0], a.sets[1], in);
+  result_ = refreshAnalysis(a.sets[0], a.sets[1], in, memo_);
   change.statistics = true;
   change.graphs = true;
 }
@@ -138,6 +139,23 @@ ModelChange AnalysisModel::enterTable(const CellTable& table) {
   ModelChange change;
   CellTable& cells = state_.cells[state_.shownSet];
   cells.assign(table.begin(), table.begin() + std::min<size_t>(table.size(), kGridRows));
+  trimTable(cells);
+  readShownTable(change);
+  refresh(change);
+  return change;
+}
+
+ModelChange AnalysisModel::enterCells(const std::vector<CellWrite>& changed) {
+  ModelChange change;
+  CellTable& cells = state_.cells[state_.shownSet];
+  for (const CellWrite& w : changed) {
+    if (w.row < 0 || w.row >= kGridRows || w.col < 0 || w.col >= kGridColumns) continue;
+    const auto row = static_cast<size_t>(w.row);
+    // A row past the end is empty already.
+    if (row >= cells.size() && w.text.empty()) continue;
+    if (row >= cells.size()) cells.resize(row + 1);
+    cells[row][static_cast<size_t>(w.col)] = w.text;
+  }
   trimTable(cells);
   readShownTable(change);
   refresh(change);

@@ -13,6 +13,7 @@
 #include "core/description/AnalysisFile.h"
 #include "core/grid/SpreadsheetImport.h"
 #include "core/stats/Analysis.h"
+#include "core/stats/CellNumbers.h"
 #include "core/stats/DataSet.h"
 #include "core/stats/GridData.h"
 #include "core/stats/Grouping.h"
@@ -90,6 +91,9 @@ class AnalysisModel {
   // --- Operations -------------------------------------------------------------
   // The shown table as it now stands, after a cell edit, a paste or a deletion.
   ModelChange enterTable(const CellTable& table);
+  // The same for an edit given as the cells it changed (an empty text clears a
+  // cell): what enterTable gives for the shown table with those cells written.
+  ModelChange enterCells(const std::vector<CellWrite>& changed);
   // A data file's text in place of the shown table (only the frequencies beside
   // the class labels of already grouped data).
   ModelChange loadFile(const std::string& text);
@@ -162,6 +166,10 @@ class AnalysisModel {
   RefreshResult result_;
   AnalysisDescription description_;
   std::vector<FrequencyPair> savedPairs_[2];
+  // The numbers of each set's table as last read, and each set's last refresh: an
+  // edit of one cell parses that cell and computes that set again, nothing more.
+  CellNumbers numbers_[2];
+  RefreshMemo memo_;
 };
 
 }  // namespace tally

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "core/NumberText.h"
+#include "core/stats/CellNumbers.h"
 
 namespace tally {
 namespace {
@@ -45,9 +46,10 @@ std::string countText(double whole) {
   return formatNumber("%.0f", whole);
 }
 
-}  // namespace
 
-void extractValues(const CellTable& table, DataSet& set) {
+// The readers, with the cells' numbers read by `cellNumber(table, row, col, v)`.
+template <typename Number>
+void readValues(const CellTable& table, DataSet& set, Number cellNumber) {
   set.pairs.clear();
   PairIndex index(set);
   for (int r = 0; r < rowCount(table); ++r) {
@@ -60,7 +62,8 @@ void extractValues(const CellTable& table, DataSet& set) {
   }
 }
 
-ExtractResult extractValuesAndFrequencies(const CellTable& table, DataSet& set) {
+template <typename Number>
+ExtractResult readValuesAndFrequencies(const CellTable& table, DataSet& set, Number cellNumber) {
   ExtractResult result;
   set.pairs.clear();
   PairIndex index(set);
@@ -86,15 +89,9 @@ ExtractResult extractValuesAndFrequencies(const CellTable& table, DataSet& set) 
   return result;
 }
 
-double classFrequency(const DataSet& set, const Grouping& g, int k) {
-  if (k < 0 || !g.usable()) return 0;
-  double s = 0;
-  for (const auto& p : set.pairs)
-    if (g.locate(p.value) == k) s += wholeCount(p.frequency);
-  return s;
-}
-
-void adjustClasses(const CellTable& table, const Grouping& classes, DataSet& set) {
+template <typename Number>
+void readClasses(const CellTable& table, const Grouping& classes, DataSet& set,
+                 Number cellNumber) {
   // Without usable classes no value can ever fall inside one, and an appended
   // lower bound would be appended again on every change.
   if (!classes.usable()) return;
@@ -150,19 +147,53 @@ void adjustClasses(const CellTable& table, const Grouping& classes, DataSet& set
   }
 }
 
-ExtractResult extractGridData(DataType type, const CellTable& table, const Grouping& classes,
-                              DataSet& set) {
+template <typename Number>
+ExtractResult readGrid(DataType type, const CellTable& table, const Grouping& classes,
+                       DataSet& set, Number cellNumber) {
   switch (type) {
     case GroupedDiscrete:
     case GroupedContinuous:
-      return extractValuesAndFrequencies(table, set);
+      return readValuesAndFrequencies(table, set, cellNumber);
     case AlreadyGroupedContinuous:
-      adjustClasses(table, classes, set);
+      readClasses(table, classes, set, cellNumber);
       return {};
     default:
-      extractValues(table, set);
+      readValues(table, set, cellNumber);
       return {};
   }
+}
+
+}  // namespace
+
+void extractValues(const CellTable& table, DataSet& set) { readValues(table, set, cellNumber); }
+
+ExtractResult extractValuesAndFrequencies(const CellTable& table, DataSet& set) {
+  return readValuesAndFrequencies(table, set, cellNumber);
+}
+
+void adjustClasses(const CellTable& table, const Grouping& classes, DataSet& set) {
+  readClasses(table, classes, set, cellNumber);
+}
+
+ExtractResult extractGridData(DataType type, const CellTable& table, const Grouping& classes,
+                              DataSet& set) {
+  return readGrid(type, table, classes, set, cellNumber);
+}
+
+ExtractResult extractGridData(DataType type, const CellTable& table, const Grouping& classes,
+                              DataSet& set, CellNumbers& numbers) {
+  return readGrid(type, table, classes, set,
+                  [&numbers](const CellTable& t, int row, int col, double& v) {
+                    return numbers.number(t, row, col, v);
+                  });
+}
+
+double classFrequency(const DataSet& set, const Grouping& g, int k) {
+  if (k < 0 || !g.usable()) return 0;
+  double s = 0;
+  for (const auto& p : set.pairs)
+    if (g.locate(p.value) == k) s += wholeCount(p.frequency);
+  return s;
 }
 
 std::string duplicateValueMessage(double value, const std::string& message) {

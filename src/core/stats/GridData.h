@@ -33,6 +33,12 @@ struct ExtractResult {
 ExtractResult extractGridData(DataType type, const CellTable& table, const Grouping& classes,
                               DataSet& set);
 
+class CellNumbers;
+// The same, with the cells' numbers taken from `numbers` where a cell's text is
+// the one they were read from (an edit parses the cells it changed).
+ExtractResult extractGridData(DataType type, const CellTable& table, const Grouping& classes,
+                              DataSet& set, CellNumbers& numbers);
+
 // The three readers behind extractGridData.
 void extractValues(const CellTable& table, DataSet& set);
 ExtractResult extractValuesAndFrequencies(const CellTable& table, DataSet& set);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "core/NumberText.h"
 #include "core/graph/DataFrame.h"
@@ -98,6 +99,89 @@ void computeGrouped(DataSet& set, const ModeTracker& modes, const RefreshInputs&
   }
 }
 
+// What the refresh of one set wrote into it: only its count (a set with too few
+// values), also its extremes and largest frequency (no observation counted), or
+// all of its sums too.
+enum class SetPath { Blank, Empty, Full };
+
+// One set's share of the refresh: sorts it, writes what the path says into it and
+// fills its display. Depends on nothing but the set's pairs, the inputs and `i`.
+SetPath refreshSet(DataSet& set, const RefreshInputs& in, int i, SetDisplay& d) {
+  const bool grouped = in.type == AlreadyGroupedContinuous;
+  const Grouping& cls = in.classes;
+  const Grouping& hist = in.histogram;
+  d.barWidth = in.barWidth[i];
+
+  const bool enough = set.pairs.size() > 2 || (grouped && !set.pairs.empty());
+  if (!enough) {
+    clearSetDisplay(d);
+    if (!set.pairs.empty() && !grouped) {
+      // Five 5s and four 6s: a blank column would give no hint why.
+      d.tooFewValues = true;
+      d.labels.n = plain(static_cast<double>(observationCount(set)));
+    }
+    set.count = static_cast<double>(set.pairs.size());
+    return SetPath::Blank;
+  }
+
+  sortPairs(set);
+  ModeTracker modes;
+  if (grouped) {
+    set.minimum = cls.startValue;
+    set.maximum = cls.end();
+    d.barWidth = cls.groupSize;
+    d.columns = classColumns(set, cls);
+    for (int k = 0; k < cls.classes(); ++k)
+      modes.offer(cls.lower(k), cls.upper(k), d.columns[static_cast<size_t>(k)].y);
+  } else {
+    if (in.fitBarWidth) d.barWidth = fittedBarWidth(set, in.columnWidth);
+    set.minimum = set.pairs.front().value;
+    set.maximum = set.pairs.back().value;
+    for (const auto& p : set.pairs) {
+      const double f = wholeCount(p.frequency);
+      modes.offer(p.value, p.value, f);
+      d.columns.push_back({p.value, f});
+    }
+  }
+  // n in whole observations, the same count the ranks walk.
+  const double n = grouped ? totalHeight(d.columns) : static_cast<double>(observationCount(set));
+  set.maxFrequency = modes.maxFrequency();
+  set.count = n;
+
+  if (n == 0) {
+    clearSetDisplay(d);
+    // Every value outside the classes: the set is blank, but says why.
+    if (grouped) {
+      d.outside = valuesOutside(set, cls);
+      d.outsideText = outsideText(d.outside, GroupClasses);
+    }
+    return SetPath::Empty;
+  }
+
+  d.hasStatistics = true;
+  if (grouped)
+    computeGrouped(set, modes, in, i, d);
+  else
+    computeUngrouped(set, modes, i == 0 ? -1 : 1, in, i, d);
+
+  if (isContinuousType(in.type) && hist.groupSize > 0) {
+    d.barWidth = hist.groupSize;
+    d.columns = classColumns(set, hist);
+    for (const auto& c : d.columns) set.maxFrequency = std::max(set.maxFrequency, c.y);
+    d.outside = valuesOutside(set, hist);
+    d.outsideText = outsideText(d.outside, HistogramColumns);
+  } else if (grouped) {
+    d.outside = valuesOutside(set, cls);
+    d.outsideText = outsideText(d.outside, GroupClasses);
+  }
+  // Relative to every observation, those outside the columns or classes included,
+  // as the Frequency Table counts them.
+  d.graphColumns = in.relativeFrequency
+                       ? relativeColumns(d.columns, static_cast<double>(observationCount(set)))
+                       : d.columns;
+  return SetPath::Full;
+}
+
 }  // namespace
 
 bool SetLabels::empty() const {
@@ -106,7 +190,11 @@ bool SetLabels::empty() const {
          stdDev.empty() && percentile.empty() && sliderPercentile.empty();
 }
 
-RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs& in) {
+namespace {
+
+// Both sets refreshed (by `eachSet`), then the scales they share.
+template <typename EachSet>
+RefreshResult refreshBoth(DataSet& set1, DataSet& set2, const RefreshInputs& in, EachSet eachSet) {
   RefreshResult out;
   DataSet* sets[2] = {&set1, &set2};
   const bool grouped = in.type == AlreadyGroupedContinuous;
@@ -114,79 +202,7 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
   const Grouping& hist = in.histogram;
   double lo = 0, hi = 0;
 
-  for (int i = 0; i < 2; ++i) {
-    DataSet& set = *sets[i];
-    SetDisplay& d = out.sets[i];
-    d.barWidth = in.barWidth[i];
-
-    const bool enough = set.pairs.size() > 2 || (grouped && !set.pairs.empty());
-    if (!enough) {
-      clearSetDisplay(d);
-      if (!set.pairs.empty() && !grouped) {
-        // Five 5s and four 6s: a blank column would give no hint why.
-        d.tooFewValues = true;
-        d.labels.n = plain(static_cast<double>(observationCount(set)));
-      }
-      set.count = static_cast<double>(set.pairs.size());
-      continue;
-    }
-
-    sortPairs(set);
-    ModeTracker modes;
-    if (grouped) {
-      set.minimum = cls.startValue;
-      set.maximum = cls.end();
-      d.barWidth = cls.groupSize;
-      d.columns = classColumns(set, cls);
-      for (int k = 0; k < cls.classes(); ++k)
-        modes.offer(cls.lower(k), cls.upper(k), d.columns[static_cast<size_t>(k)].y);
-    } else {
-      if (in.fitBarWidth) d.barWidth = fittedBarWidth(set, in.columnWidth);
-      set.minimum = set.pairs.front().value;
-      set.maximum = set.pairs.back().value;
-      for (const auto& p : set.pairs) {
-        const double f = wholeCount(p.frequency);
-        modes.offer(p.value, p.value, f);
-        d.columns.push_back({p.value, f});
-      }
-    }
-    // n in whole observations, the same count the ranks walk.
-    const double n = grouped ? totalHeight(d.columns) : static_cast<double>(observationCount(set));
-    set.maxFrequency = modes.maxFrequency();
-    set.count = n;
-
-    if (n == 0) {
-      clearSetDisplay(d);
-      // Every value outside the classes: the set is blank, but says why.
-      if (grouped) {
-        d.outside = valuesOutside(set, cls);
-        d.outsideText = outsideText(d.outside, GroupClasses);
-      }
-      continue;
-    }
-
-    d.hasStatistics = true;
-    if (grouped)
-      computeGrouped(set, modes, in, i, d);
-    else
-      computeUngrouped(set, modes, i == 0 ? -1 : 1, in, i, d);
-
-    if (isContinuousType(in.type) && hist.groupSize > 0) {
-      d.barWidth = hist.groupSize;
-      d.columns = classColumns(set, hist);
-      for (const auto& c : d.columns) set.maxFrequency = std::max(set.maxFrequency, c.y);
-      d.outside = valuesOutside(set, hist);
-      d.outsideText = outsideText(d.outside, HistogramColumns);
-    } else if (grouped) {
-      d.outside = valuesOutside(set, cls);
-      d.outsideText = outsideText(d.outside, GroupClasses);
-    }
-    // Relative to every observation, those outside the columns or classes included,
-    // as the Frequency Table counts them.
-    d.graphColumns = in.relativeFrequency
-                         ? relativeColumns(d.columns, static_cast<double>(observationCount(set)))
-                         : d.columns;
-  }
+  for (int i = 0; i < 2; ++i) eachSet(*sets[i], i, out.sets[i]);
 
   // The scales come from the sets on show only: a set without statistics, never
   // filled or emptied since, has no extremes or frequencies to give.
@@ -261,6 +277,81 @@ RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs&
   for (double v : {out.xMin, out.xMax, out.yMin, out.yMax})
     if (!std::isfinite(v)) out.columnRangesSet = false;
   return out;
+}
+
+}  // namespace
+
+RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs& in) {
+  return refreshBoth(set1, set2, in,
+                     [&in](DataSet& set, int i, SetDisplay& d) { refreshSet(set, in, i, d); });
+}
+
+RefreshResult refreshAnalysis(DataSet& set1, DataSet& set2, const RefreshInputs& in,
+                              RefreshMemo& memo) {
+  return refreshBoth(set1, set2, in, [&in, &memo](DataSet& set, int i, SetDisplay& d) {
+    memo.refreshSet(set, in, i, d);
+  });
+}
+
+namespace {
+
+// Bit for bit: 0 and -0 are written differently, and a NaN is the same NaN.
+bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+bool sameGrouping(const Grouping& a, const Grouping& b) {
+  return sameBits(a.startValue, b.startValue) && sameBits(a.groupSize, b.groupSize) &&
+         a.groupCount == b.groupCount;
+}
+
+bool sameInputs(const RefreshInputs& a, const RefreshInputs& b) {
+  return a.type == b.type && sameGrouping(a.classes, b.classes) &&
+         sameGrouping(a.histogram, b.histogram) && sameBits(a.barWidth[0], b.barWidth[0]) &&
+         sameBits(a.barWidth[1], b.barWidth[1]) && a.sampleStdDev == b.sampleStdDev &&
+         a.fitBarWidth == b.fitBarWidth && sameBits(a.columnWidth, b.columnWidth) &&
+         a.percentile[0] == b.percentile[0] && a.percentile[1] == b.percentile[1] &&
+         a.sliderPosition == b.sliderPosition && a.decimals == b.decimals &&
+         a.relativeFrequency == b.relativeFrequency;
+}
+
+bool samePairs(const std::vector<FrequencyPair>& a, const std::vector<FrequencyPair>& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t k = 0; k < a.size(); ++k)
+    if (!sameBits(a[k].value, b[k].value) || !sameBits(a[k].frequency, b[k].frequency))
+      return false;
+  return true;
+}
+
+}  // namespace
+
+void RefreshMemo::refreshSet(DataSet& set, const RefreshInputs& in, int i, SetDisplay& d) {
+  Kept& k = kept[i == 1 ? 1 : 0];
+  if (k.valid && sameInputs(k.in, in) && samePairs(k.pairs, set.pairs)) {
+    // The same pairs are sorted already; the set gets what the refresh wrote.
+    d = k.display;
+    set.count = k.count;
+    if (k.path >= static_cast<int>(SetPath::Empty)) {
+      set.minimum = k.minimum;
+      set.maximum = k.maximum;
+      set.maxFrequency = k.maxFrequency;
+    }
+    if (k.path >= static_cast<int>(SetPath::Full)) {
+      set.sumSquares = k.sumSquares;
+      set.deviationScale = k.deviationScale;
+    }
+    return;
+  }
+  ++computed;
+  k.path = static_cast<int>(tally::refreshSet(set, in, i, d));
+  k.valid = true;
+  k.in = in;
+  k.pairs = set.pairs;
+  k.display = d;
+  k.count = set.count;
+  k.minimum = set.minimum;
+  k.maximum = set.maximum;
+  k.maxFrequency = set.maxFrequency;
+  k.sumSquares = set.sumSquares;
+  k.deviationScale = set.deviationScale;
 }
 
 PointList relativeColumns(const PointList& columns, double observations) {

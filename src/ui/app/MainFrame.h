@@ -213,6 +213,8 @@ class MainFrame : public wxFrame {
   wxCheckBox* showValuesCheck = nullptr;
   // "Dot Plot" page: the dots of ungrouped data, or why grouped data have none.
   wxPanel* dotPlotPage = nullptr;
+  // The dot plot waits for its page to be shown before it takes the sets.
+  bool dotPlotStale = true;
   DotPlotView* dotPlot = nullptr;
 
   // The series the window hands the graph views, written from the last refresh.
@@ -375,6 +377,7 @@ class MainFrame : public wxFrame {
 
   // MainFrameData.cpp
   tally::CellTable readGrid() const;
+  std::vector<tally::CellWrite> changedCells() const;
   void recordUndoStep();
   void onClose(wxCloseEvent& event);
   void onUndo(wxCommandEvent& event);

@@ -14,30 +14,74 @@
 #include "ui/grid/VardenGrid.h"
 #include "ui/stats/GroupingDialog.h"
 
+namespace {
+
+// A cell's text as the model keeps it: an empty cell stays empty, and a cell of
+// plain ASCII (any number) is copied as it is, without a trip through UTF-8.
+std::string cellText(const wxString& cell) {
+  std::string text;
+  text.reserve(cell.length());
+  for (const wxUniChar ch : cell) {
+    // As through UTF-8 into a C string: the text ends at a nul.
+    if (ch.GetValue() == 0) break;
+    if (!ch.IsAscii()) return toStd(cell);
+    text += static_cast<char>(ch.GetValue());
+  }
+  return text;
+}
+
+// Whether the cell's text as the model keeps it is `held`; plain ASCII is compared
+// as it stands, without building the text.
+bool readsAs(const wxString& cell, const std::string& held) {
+  // Only a nul or a letter beyond ASCII can make the kept text of another length.
+  if (cell.length() != held.size()) return cellText(cell) == held;
+  size_t k = 0;
+  for (const wxUniChar ch : cell) {
+    const auto v = ch.GetValue();
+    if (v == 0 || v >= 0x80) return cellText(cell) == held;
+    if (static_cast<unsigned char>(held[k++]) != v) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 // The grid is the table's editor: what the user typed or pasted into it is the
 // input of the edit.
 tally::CellTable MainFrame::readGrid() const {
   const int rows = std::min(grid->GetNumberRows(), tally::kGridRows);
   tally::CellTable table(static_cast<size_t>(rows));
-  // Read back on every edit: an empty cell stays empty, and a cell of plain ASCII
-  // (any number) is copied as it is, without a trip through UTF-8.
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < tally::kGridColumns; ++c) {
       const wxString cell = grid->GetCellValue(r, c);
-      if (cell.empty()) continue;
-      std::string& text = table[r][c];
-      text.reserve(cell.length());
-      for (const wxUniChar ch : cell) {
-        // As through UTF-8 into a C string: the text ends at a nul.
-        if (ch.GetValue() == 0) break;
-        if (!ch.IsAscii()) {
-          text = toStd(cell);
-          break;
-        }
-        text += static_cast<char>(ch.GetValue());
-      }
+      if (!cell.empty()) table[r][c] = cellText(cell);
     }
   return table;
+}
+
+// The cells whose text in the grid is not the model's text of the shown table:
+// an edit, a paste or a deletion hands the model only those. A row of the model
+// beyond the grid's rows counts as cleared, as reading the grid whole would have it.
+std::vector<tally::CellWrite> MainFrame::changedCells() const {
+  const tally::CellTable& held = model.shownCells();
+  const int rows = std::min(grid->GetNumberRows(), tally::kGridRows);
+  std::vector<tally::CellWrite> changed;
+  static const std::string blank;
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < tally::kGridColumns; ++c) {
+      const std::string& before =
+          static_cast<size_t>(r) < held.size() ? held[r][c] : blank;
+      const wxString cell = grid->GetCellValue(r, c);
+      if (cell.empty()) {
+        if (!before.empty()) changed.push_back({r, c, std::string()});
+        continue;
+      }
+      if (!readsAs(cell, before)) changed.push_back({r, c, cellText(cell)});
+    }
+  for (size_t r = static_cast<size_t>(rows); r < held.size(); ++r)
+    for (int c = 0; c < tally::kGridColumns; ++c)
+      if (!held[r][c].empty()) changed.push_back({static_cast<int>(r), c, std::string()});
+  return changed;
 }
 
 void MainFrame::showMessage(const wxString& message, const wxString& title, long style) {
@@ -49,7 +93,7 @@ void MainFrame::onGridCellChanged(wxGridEvent&) {
   extractGridData();
 }
 
-void MainFrame::extractGridData() { show(model.enterTable(readGrid())); }
+void MainFrame::extractGridData() { show(model.enterCells(changedCells())); }
 
 // Shows the chosen set's table.
 void MainFrame::onSetSelected(wxCommandEvent& event) {

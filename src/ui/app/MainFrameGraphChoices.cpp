@@ -31,11 +31,19 @@ void MainFrame::buildDotPlotPage() {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->Add(dotPlot, 1, wxEXPAND | wxALL, 5);
   dotPlotPage->SetSizer(sizer);
+  // The dots are built for the page on show: a change while another page is on
+  // show leaves them to be built when the page is shown again.
+  notebook->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, [this](wxBookCtrlEvent& event) {
+    event.Skip();
+    if (dotPlotStale && notebook->GetCurrentPage() == dotPlotPage) handDotPlot();
+  });
 }
 
 // Ungrouped data get their dots; for the other types the page says what it
 // shows instead of drawing nothing.
 void MainFrame::handDotPlot() {
+  dotPlotStale = notebook->GetCurrentPage() != dotPlotPage;
+  if (dotPlotStale) return;
   const tally::DataType type = model.type();
   if (type == tally::UngroupedDiscrete || type == tally::UngroupedContinuous) {
     dotPlot->setSets(&model.set(0), &model.set(1));

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
+#include <vector>
 
 #include <wx/button.h>
 #include <wx/choice.h>
@@ -67,23 +69,69 @@ wxSize textSize(wxStaticText* label) {
   return wxSize(std::max(best.x, w + 2), std::max(best.y, h));
 }
 
+// One-line widths of the value texts and the line height, per font, kept between
+// refreshes: GTK lays a text out anew each time it is measured, and the texts of
+// a set come back with every undo and every edit undone by the next one. On the
+// screen an extent depends on the font and the text alone. Each font is held, so
+// that a font's data cannot be freed and its address taken by another font.
+class TextWidths {
+ public:
+  int width(const wxWindow& window, const wxFont& font, const wxString& text) {
+    PerFont& f = of(font);
+    auto found = f.widths.find(text);
+    if (found != f.widths.end()) return found->second;
+    int w = 0, h = 0;
+    window.GetTextExtent(text, &w, &h, nullptr, nullptr, &font);
+    // Statistics of a long session are endless; the recent ones come back.
+    if (f.widths.size() >= 4096) f.widths.clear();
+    f.widths.emplace(text, w);
+    return w;
+  }
+  int lineHeight(const wxWindow& window, const wxFont& font) {
+    PerFont& f = of(font);
+    if (f.lineHeight < 0) {
+      int w = 0;
+      window.GetTextExtent("W", &w, &f.lineHeight, nullptr, nullptr, &font);
+    }
+    return f.lineHeight;
+  }
+
+ private:
+  struct PerFont {
+    wxFont font;
+    int lineHeight = -1;
+    std::unordered_map<wxString, int> widths;
+  };
+  PerFont& of(const wxFont& font) {
+    for (PerFont& f : fonts)
+      if (f.font.GetRefData() == font.GetRefData()) return f;
+    // A zooming user makes a font per step.
+    if (fonts.size() >= 16) fonts.clear();
+    fonts.push_back(PerFont{font, -1, {}});
+    return fonts.back();
+  }
+  std::vector<PerFont> fonts;
+};
+
 namespace {
 
 // The height a label needs for its text within its width. The toolkit wraps a
 // label's text at words within the width it is given; the lines are counted the
-// same way here, so the label is given room for all of them.
-int wrappedHeight(wxStaticText* label, int width) {
+// same way here, so the label is given room for all of them. A single line
+// measured narrower than the width, with a pixel of room either way, surely
+// stays one line (as surelyOneLine decides), without wrapping.
+int wrappedHeight(wxStaticText* label, int width, TextWidths& widths) {
   struct LineCounter : wxTextWrapper {
     int lines = 1;
     void OnOutputLine(const wxString&) override {}
     void OnNewLine() override { ++lines; }
   } counter;
   const wxFont font = label->GetFont();
-  if (!surelyOneLine(*label, label->GetLabelText(), font, width))
-    counter.Wrap(label, label->GetLabelText(), width);
-  int w = 0, h = 0;
-  label->GetTextExtent("W", &w, &h, nullptr, nullptr, &font);
-  return counter.lines * h;
+  const wxString text = label->GetLabelText();
+  const bool oneLine =
+      text.find('\n') == wxString::npos && widths.width(*label, font, text) + 2 < width;
+  if (!oneLine) counter.Wrap(label, text, width);
+  return counter.lines * widths.lineHeight(*label, font);
 }
 
 // Value labels keep the size of their placeholder, so the page does not jump as
@@ -153,7 +201,7 @@ const wxString nameRoom = "000000000000000";
 
 StatisticsPanel::StatisticsPanel(wxWindow* parent, const int nameIds[2], const int cycleIds[2],
                                  const int percentileIds[2], int decimalsId)
-    : wxPanel(parent, wxID_ANY) {
+    : wxPanel(parent, wxID_ANY), widths(std::make_unique<TextWidths>()) {
   ValueLabelMaker valueLabel(valueFont);
   wxButton* nameButton[2];
   wxButton* cycleButton[2];
@@ -360,6 +408,8 @@ wxStaticText* StatisticsPanel::makeSliderLabel(int set, wxWindow* page) {
   return l;
 }
 
+StatisticsPanel::~StatisticsPanel() = default;
+
 wxStaticText* StatisticsPanel::label(int set, Statistic which) const {
   return values[set][static_cast<int>(which)];
 }
@@ -388,7 +438,7 @@ void StatisticsPanel::showSet(int set, const tally::SetDisplay& display) {
 void StatisticsPanel::showName(int set, const std::string& name) {
   wxStaticText* label = names[set];
   label->SetLabelText(toWx(name));
-  const int width = label->GetMinSize().x, need = wrappedHeight(label, width);
+  const int width = label->GetMinSize().x, need = wrappedHeight(label, width, *widths);
   if (need > label->GetMinSize().y) {
     label->SetMinSize(wxSize(width, need));
     grew = true;
@@ -443,7 +493,7 @@ void StatisticsPanel::setValueText(wxStaticText* label, const wxString& text) {
   if (label->GetLabel() == text) return;
   label->SetLabel(text);
   label->InvalidateBestSize();
-  const int width = label->GetMinSize().x, need = wrappedHeight(label, width);
+  const int width = label->GetMinSize().x, need = wrappedHeight(label, width, *widths);
   if (need > label->GetMinSize().y) {
     label->SetMinSize(wxSize(width, need));
     grew = true;

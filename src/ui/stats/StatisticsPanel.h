@@ -6,6 +6,7 @@
 #include <wx/panel.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "core/lesson/MoreStatistics.h"
@@ -17,6 +18,7 @@ class wxFlexGridSizer;
 class wxSizer;
 class wxSpinCtrl;
 class wxStaticText;
+class TextWidths;
 
 // The rows of the "More" expander, in order.
 enum class MoreRow { SumX, SumX2, SampleStdDev, PopulationStdDev, DistinctValues, Count };
@@ -36,6 +38,7 @@ class StatisticsPanel : public wxPanel {
   // Control identifiers of the page's buttons and spin controls.
   StatisticsPanel(wxWindow* parent, const int nameIds[2], const int cycleIds[2],
                   const int percentileIds[2], int decimalsId);
+  ~StatisticsPanel() override;
 
   // The slider read-out of a set, made on the ogive page.
   wxStaticText* makeSliderLabel(int set, wxWindow* page);
@@ -108,6 +111,8 @@ class StatisticsPanel : public wxPanel {
   wxFlexGridSizer* rows = nullptr;
   wxFont valueFont;
   bool grew = false;
+  // What the value texts measured, kept between refreshes.
+  std::unique_ptr<TextWidths> widths;
 };
 
 // The size a static text needs to show its whole label in its font.
