@@ -12,6 +12,7 @@
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/uilocale.h>
 #include <wx/modalhook.h>
 
 #include <cstdlib>
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "ui/WxBridge.h"
+#include "ui/app/AnalysisApp.h"
 #include "ui/app/MainFrame.h"
 #include "ui/stats/StatisticsPanel.h"
 #include "ui/grid/VardenGrid.h"
@@ -132,6 +134,41 @@ TEST_F(MainFrameTest, WindowIconComesAtEverySize) {
       EXPECT_LT(image.GetRed(x, y), 100) << size;
     }
   }
+}
+
+// The instructions stand whole in their text, and whoever comes to the text (the
+// keys or a screen reader, through the focus) starts at their beginning.
+TEST_F(MainFrameTest, InstructionsAreReadFromTheirStart) {
+  wxTextCtrl* instructions = nullptr;
+  std::vector<wxWindow*> pending = {frame};
+  while (!pending.empty() && !instructions) {
+    wxWindow* window = pending.back();
+    pending.pop_back();
+    auto* text = wxDynamicCast(window, wxTextCtrl);
+    if (text && text->IsMultiLine() && text->GetValue().StartsWith("Enter data in the table"))
+      instructions = text;
+    for (wxWindow* child : window->GetChildren()) pending.push_back(child);
+  }
+  ASSERT_NE(instructions, nullptr);
+  EXPECT_TRUE(instructions->GetValue().EndsWith("graphs & box plots to be displayed."))
+      << instructions->GetValue();
+  EXPECT_EQ(instructions->GetLastPosition(),
+            static_cast<long>(instructions->GetValue().length()));
+  wxFocusEvent focus(wxEVT_SET_FOCUS, instructions->GetId());
+  focus.SetEventObject(instructions);
+  instructions->HandleWindowEvent(focus);
+  EXPECT_EQ(instructions->GetInsertionPoint(), 0);
+  // Later visits keep the place a reader or a click left.
+  instructions->SetInsertionPoint(12);
+  instructions->HandleWindowEvent(focus);
+  EXPECT_EQ(instructions->GetInsertionPoint(), 12);
+}
+
+// The program answers the window's direction at once, as wx would for the locale
+// in force (wx's own answer builds its table of every language).
+TEST(AnalysisAppTest, LayoutDirectionIsWxsOwnForTheLocaleInForce) {
+  ASSERT_EQ(wxUILocale::GetCurrent().GetName(), "C");
+  EXPECT_EQ(programLayoutDirection(), wxTheApp->GetLayoutDirection());
 }
 
 // The page's captions are drawn in their own bold 8-point font: what the toolkit
