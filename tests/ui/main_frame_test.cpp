@@ -199,6 +199,34 @@ TEST_F(MainFrameTest, CaptionsReachTheToolkitInTheirFont) {
   EXPECT_GT(offRegular, 2 * offOwn + 2 * captions) << offOwn;
 }
 
+// A zoom's font, given to a caption through wx, is the one the toolkit draws and
+// measures it in, over the font all captions share.
+TEST_F(MainFrameTest, ZoomedCaptionsReachTheToolkitInTheZoomedFont) {
+  wxTheApp->ProcessPendingEvents();
+  std::vector<std::pair<wxStaticText*, int>> captions;  // with their width at 100%
+  for (wxWindow* child : frame->statistics->GetChildren()) {
+    auto* caption = wxDynamicCast(child, wxStaticText);
+    if (!caption || caption->GetFont().GetWeight() != wxFONTWEIGHT_BOLD) continue;
+    if (caption->GetLabelText().empty() || caption->HasFlag(wxST_NO_AUTORESIZE)) continue;
+    caption->InvalidateBestSize();
+    captions.emplace_back(caption, caption->GetBestSize().x);
+  }
+  ASSERT_GE(captions.size(), 20u);
+  frame->setZoomPercent(200);
+  wxTheApp->ProcessPendingEvents();
+  for (const auto& [caption, widthAtHundred] : captions) {
+    const wxString text = caption->GetLabelText();
+    EXPECT_EQ(caption->GetFont().GetPointSize(), 16) << text;
+    int own = 0, ownHeight = 0;
+    caption->GetTextExtent(text, &own, &ownHeight);
+    caption->InvalidateBestSize();
+    const wxSize toolkit = caption->GetBestSize();
+    EXPECT_NEAR(toolkit.x, own, 2) << text;
+    EXPECT_NEAR(toolkit.y, ownHeight, 1) << text;
+    EXPECT_GT(toolkit.x, widthAtHundred * 3 / 2) << text;
+  }
+}
+
 TEST_F(MainFrameTest, EveryStatisticStartsBlank) {
   for (int s = 0; s < 2; ++s) {
     for (wxStaticText* label :
