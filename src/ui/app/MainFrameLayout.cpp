@@ -137,7 +137,7 @@ wxSizer* MainFrame::buildDataSide(wxPanel* mainPanel, wxNotebook*& pages) {
                                 wxSize(60, 20), wxRB_GROUP);
   set2Radio = new wxRadioButton(radioPanel, ID_SET2_RADIO, _("Set &2"), wxDefaultPosition,
                                 wxSize(60, 20));
-  for (wxRadioButton* radio : {set1Radio, set2Radio}) radio->SetFont(boldFont(8));
+  for (wxRadioButton* radio : {set1Radio, set2Radio}) giveBoldFont(radio);
   set1Radio->SetValue(true);
   auto* separator = new wxStaticLine(mainPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                      wxLI_HORIZONTAL);
@@ -185,7 +185,7 @@ void MainFrame::buildPages() {
   boxPage = new wxPanel(notebook, wxID_ANY);
   columnWidthButton = new wxButton(columnGraphPage, ID_COLUMN_WIDTH, _("Col &Width..."),
                                    wxDefaultPosition, wxSize(80, 20));
-  columnWidthButton->SetFont(boldFont(8));
+  giveBoldFont(columnWidthButton);
   createGraphViews();
   buildGraphChoices();
   buildColumnPage();

@@ -64,8 +64,9 @@ bool captionStyleInstalled(const wxFont& font) {
   const char* family = pango_font_description_get_family(info->description);
   if (!family || std::strchr(family, '"')) return false;
   const wxString css = wxString::Format(
-      "label.%s { font-family: \"%s\"; font-size: %gpt; font-weight: %d; font-style: normal; }",
-      kCaptionClass, wxString::FromUTF8(family), font.GetFractionalPointSize(),
+      "label.%s, .%s label { font-family: \"%s\"; font-size: %gpt; font-weight: %d; "
+      "font-style: normal; }",
+      kCaptionClass, kCaptionClass, wxString::FromUTF8(family), font.GetFractionalPointSize(),
       font.GetNumericWeight());
   GtkCssProvider* provider = gtk_css_provider_new();
   if (gtk_css_provider_load_from_data(provider, css.utf8_str(), -1, nullptr)) {
@@ -79,6 +80,21 @@ bool captionStyleInstalled(const wxFont& font) {
 
 }  // namespace
 #endif
+
+// A control of a fixed size is never measured by its text: GTK draws its text in the
+// captions' font, and wx is told that font.
+void giveBoldFont(wxControl* control) {
+  const wxFont font = boldFont(8);
+#ifdef __WXGTK__
+  if (control->GetMinSize().IsFullySpecified() && captionStyleInstalled(font)) {
+    control->wxWindowBase::SetFont(font);
+    gtk_style_context_add_class(gtk_widget_get_style_context(control->GetHandle()),
+                                kCaptionClass);
+    return;
+  }
+#endif
+  control->SetFont(font);
+}
 
 wxStaticText* boldCaption(wxWindow* parent, const wxString& text) {
   auto* label = new wxStaticText(parent, wxID_ANY, text);
@@ -241,8 +257,8 @@ StatisticsPanel::StatisticsPanel(wxWindow* parent, const int nameIds[2], const i
     // would drop the arrows.
     spins[s] = new wxSpinCtrl(this, percentileIds[s], wxEmptyString, wxDefaultPosition,
                               wxDefaultSize, wxSP_ARROW_KEYS, 0, 100, 50);
-    nameButton[s]->SetFont(boldFont(8));
-    cycleButton[s]->SetFont(boldFont(8));
+    giveBoldFont(nameButton[s]);
+    giveBoldFont(cycleButton[s]);
   }
 
   // 16 rows of 4 cells filled row by row.
