@@ -16,6 +16,8 @@
 #include <wx/modalhook.h>
 
 #include <cstdlib>
+
+#include <gtk/gtk.h>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -224,6 +226,44 @@ TEST_F(MainFrameTest, ZoomedCaptionsReachTheToolkitInTheZoomedFont) {
     EXPECT_NEAR(toolkit.x, own, 2) << text;
     EXPECT_NEAR(toolkit.y, ownHeight, 1) << text;
     EXPECT_GT(toolkit.x, widthAtHundred * 3 / 2) << text;
+  }
+}
+
+// The bold controls of a fixed size (the Name... and Cycle buttons, Col Width...,
+// the set radios) show their texts in the captions' font, and in the zoom's once
+// zoomed: GTK lays each text out as wide as wx measures it in its font.
+TEST_F(MainFrameTest, FixedSizeBoldControlsReachTheToolkitInTheirFont) {
+  std::vector<wxControl*> controls = {frame->set1Radio, frame->set2Radio,
+                                      frame->columnWidthButton};
+  for (int id : {ID_NAME_SET1, ID_NAME_SET2, ID_CYCLE_SET1, ID_CYCLE_SET2})
+    controls.push_back(wxDynamicCast(wxWindow::FindWindowById(id, frame), wxControl));
+  const wxFont regular = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+  for (int percent : {100, 200}) {
+    frame->setZoomPercent(percent);
+    // GTK restyles at its next frames.
+    for (int i = 0; i < 20; ++i) {
+      wxYield();
+      wxMilliSleep(10);
+    }
+    int offOwn = 0, offRegular = 0;
+    for (wxControl* control : controls) {
+      ASSERT_NE(control, nullptr);
+      const wxString text = control->GetLabelText();
+      EXPECT_EQ(control->GetFont().GetWeight(), wxFONTWEIGHT_BOLD) << text;
+      EXPECT_EQ(control->GetFont().GetPointSize(), 8 * percent / 100) << text;
+      GtkWidget* label = gtk_bin_get_child(GTK_BIN(control->GetHandle()));
+      ASSERT_TRUE(label && GTK_IS_LABEL(label)) << text;
+      // The text as GTK lays it out in the label's font (the theme pads a radio's label).
+      int natural = 0;
+      pango_layout_get_pixel_size(gtk_label_get_layout(GTK_LABEL(label)), &natural, nullptr);
+      int own = 0, plain = 0;
+      control->GetTextExtent(text, &own, nullptr);
+      control->GetTextExtent(text, &plain, nullptr, nullptr, nullptr, &regular);
+      EXPECT_NEAR(natural, own, 2) << text << " at " << percent << "%";
+      offOwn += std::abs(natural - own);
+      offRegular += std::abs(natural - plain);
+    }
+    EXPECT_GT(offRegular, 2 * offOwn + static_cast<int>(controls.size())) << percent;
   }
 }
 
