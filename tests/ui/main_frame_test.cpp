@@ -12,14 +12,18 @@
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/uilocale.h>
 #include <wx/modalhook.h>
 
 #include <cstdlib>
+
+#include <gtk/gtk.h>
 #include <numeric>
 #include <string>
 #include <vector>
 
 #include "ui/WxBridge.h"
+#include "ui/app/AnalysisApp.h"
 #include "ui/app/MainFrame.h"
 #include "ui/stats/StatisticsPanel.h"
 #include "ui/grid/VardenGrid.h"
@@ -134,6 +138,41 @@ TEST_F(MainFrameTest, WindowIconComesAtEverySize) {
   }
 }
 
+// The instructions stand whole in their text, and whoever comes to the text (the
+// keys or a screen reader, through the focus) starts at their beginning.
+TEST_F(MainFrameTest, InstructionsAreReadFromTheirStart) {
+  wxTextCtrl* instructions = nullptr;
+  std::vector<wxWindow*> pending = {frame};
+  while (!pending.empty() && !instructions) {
+    wxWindow* window = pending.back();
+    pending.pop_back();
+    auto* text = wxDynamicCast(window, wxTextCtrl);
+    if (text && text->IsMultiLine() && text->GetValue().StartsWith("Enter data in the table"))
+      instructions = text;
+    for (wxWindow* child : window->GetChildren()) pending.push_back(child);
+  }
+  ASSERT_NE(instructions, nullptr);
+  EXPECT_TRUE(instructions->GetValue().EndsWith("graphs & box plots to be displayed."))
+      << instructions->GetValue();
+  EXPECT_EQ(instructions->GetLastPosition(),
+            static_cast<long>(instructions->GetValue().length()));
+  wxFocusEvent focus(wxEVT_SET_FOCUS, instructions->GetId());
+  focus.SetEventObject(instructions);
+  instructions->HandleWindowEvent(focus);
+  EXPECT_EQ(instructions->GetInsertionPoint(), 0);
+  // Later visits keep the place a reader or a click left.
+  instructions->SetInsertionPoint(12);
+  instructions->HandleWindowEvent(focus);
+  EXPECT_EQ(instructions->GetInsertionPoint(), 12);
+}
+
+// The program answers the window's direction at once, as wx would for the locale
+// in force (wx's own answer builds its table of every language).
+TEST(AnalysisAppTest, LayoutDirectionIsWxsOwnForTheLocaleInForce) {
+  ASSERT_EQ(wxUILocale::GetCurrent().GetName(), "C");
+  EXPECT_EQ(programLayoutDirection(), wxTheApp->GetLayoutDirection());
+}
+
 // The page's captions are drawn in their own bold 8-point font: what the toolkit
 // measures for them is what their texts measure in that font, not in the default one.
 TEST_F(MainFrameTest, CaptionsReachTheToolkitInTheirFont) {
@@ -160,6 +199,72 @@ TEST_F(MainFrameTest, CaptionsReachTheToolkitInTheirFont) {
   ASSERT_GE(captions, 20);
   // The two fonts are told apart: the default one misses by far more.
   EXPECT_GT(offRegular, 2 * offOwn + 2 * captions) << offOwn;
+}
+
+// A zoom's font, given to a caption through wx, is the one the toolkit draws and
+// measures it in, over the font all captions share.
+TEST_F(MainFrameTest, ZoomedCaptionsReachTheToolkitInTheZoomedFont) {
+  wxTheApp->ProcessPendingEvents();
+  std::vector<std::pair<wxStaticText*, int>> captions;  // with their width at 100%
+  for (wxWindow* child : frame->statistics->GetChildren()) {
+    auto* caption = wxDynamicCast(child, wxStaticText);
+    if (!caption || caption->GetFont().GetWeight() != wxFONTWEIGHT_BOLD) continue;
+    if (caption->GetLabelText().empty() || caption->HasFlag(wxST_NO_AUTORESIZE)) continue;
+    caption->InvalidateBestSize();
+    captions.emplace_back(caption, caption->GetBestSize().x);
+  }
+  ASSERT_GE(captions.size(), 20u);
+  frame->setZoomPercent(200);
+  wxTheApp->ProcessPendingEvents();
+  for (const auto& [caption, widthAtHundred] : captions) {
+    const wxString text = caption->GetLabelText();
+    EXPECT_EQ(caption->GetFont().GetPointSize(), 16) << text;
+    int own = 0, ownHeight = 0;
+    caption->GetTextExtent(text, &own, &ownHeight);
+    caption->InvalidateBestSize();
+    const wxSize toolkit = caption->GetBestSize();
+    EXPECT_NEAR(toolkit.x, own, 2) << text;
+    EXPECT_NEAR(toolkit.y, ownHeight, 1) << text;
+    EXPECT_GT(toolkit.x, widthAtHundred * 3 / 2) << text;
+  }
+}
+
+// The bold controls of a fixed size (the Name... and Cycle buttons, Col Width...,
+// the set radios) show their texts in the captions' font, and in the zoom's once
+// zoomed: GTK lays each text out as wide as wx measures it in its font.
+TEST_F(MainFrameTest, FixedSizeBoldControlsReachTheToolkitInTheirFont) {
+  std::vector<wxControl*> controls = {frame->set1Radio, frame->set2Radio,
+                                      frame->columnWidthButton};
+  for (int id : {ID_NAME_SET1, ID_NAME_SET2, ID_CYCLE_SET1, ID_CYCLE_SET2})
+    controls.push_back(wxDynamicCast(wxWindow::FindWindowById(id, frame), wxControl));
+  const wxFont regular = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+  for (int percent : {100, 200}) {
+    frame->setZoomPercent(percent);
+    // GTK restyles at its next frames.
+    for (int i = 0; i < 20; ++i) {
+      wxYield();
+      wxMilliSleep(10);
+    }
+    int offOwn = 0, offRegular = 0;
+    for (wxControl* control : controls) {
+      ASSERT_NE(control, nullptr);
+      const wxString text = control->GetLabelText();
+      EXPECT_EQ(control->GetFont().GetWeight(), wxFONTWEIGHT_BOLD) << text;
+      EXPECT_EQ(control->GetFont().GetPointSize(), 8 * percent / 100) << text;
+      GtkWidget* label = gtk_bin_get_child(GTK_BIN(control->GetHandle()));
+      ASSERT_TRUE(label && GTK_IS_LABEL(label)) << text;
+      // The text as GTK lays it out in the label's font (the theme pads a radio's label).
+      int natural = 0;
+      pango_layout_get_pixel_size(gtk_label_get_layout(GTK_LABEL(label)), &natural, nullptr);
+      int own = 0, plain = 0;
+      control->GetTextExtent(text, &own, nullptr);
+      control->GetTextExtent(text, &plain, nullptr, nullptr, nullptr, &regular);
+      EXPECT_NEAR(natural, own, 2) << text << " at " << percent << "%";
+      offOwn += std::abs(natural - own);
+      offRegular += std::abs(natural - plain);
+    }
+    EXPECT_GT(offRegular, 2 * offOwn + static_cast<int>(controls.size())) << percent;
+  }
 }
 
 TEST_F(MainFrameTest, EveryStatisticStartsBlank) {

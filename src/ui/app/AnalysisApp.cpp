@@ -2,6 +2,7 @@
 
 #include <wx/image.h>
 #include <wx/stdpaths.h>
+#include <wx/uilocale.h>
 
 #include <cstdlib>
 
@@ -40,3 +41,14 @@ bool AnalysisApp::OnInit() {
   if (consoleTourWanted()) CallAfter([this] { runConsoleTour(frame); });
   return true;
 }
+
+// The program sets no locale of its own for wx, so wx answers for the C locale,
+// left to right, and finds that out by building its table of every language: some
+// ten million instructions before the first window. The answer is given at once
+// while that locale is in force.
+wxLayoutDirection programLayoutDirection() {
+  if (wxUILocale::GetCurrent().GetName() == "C") return wxLayout_LeftToRight;
+  return wxTheApp ? wxTheApp->wxAppBase::GetLayoutDirection() : wxLayout_Default;
+}
+
+wxLayoutDirection AnalysisApp::GetLayoutDirection() const { return programLayoutDirection(); }

@@ -1,5 +1,6 @@
 // Building the main window: the data side, the three pages and the graph views.
 #include <algorithm>
+#include <memory>
 
 #include <wx/button.h>
 #include <wx/choice.h>
@@ -13,6 +14,10 @@
 #include <wx/statline.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
 
 #include "ui/app/MainFrame.h"
 #include "ui/grid/VardenGrid.h"
@@ -54,6 +59,32 @@ wxChoice* typeChoice(wxWindow* parent) {
   return choice;
 }
 
+// The instructions go into the text's buffer directly. wx's own way places the
+// cursor at the start, and the text view answers that by laying the paragraph out
+// for a width it does not have yet, laid out again once the window is placed: some
+// 14 million instructions at start-up. The cursor goes to the start instead when
+// the text first takes the focus, where a reader or the keys take it up.
+void setInstructions(wxTextCtrl* text, const wxString& instructions) {
+#ifdef __WXGTK__
+  GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(text->GetConnectWidget()));
+  if (buffer) {
+    // A text set at building is no user's edit.
+    wxEventBlocker quiet(text, wxEVT_TEXT);
+    const wxScopedCharBuffer utf8 = instructions.utf8_str();
+    gtk_text_buffer_set_text(buffer, utf8.data(), static_cast<int>(utf8.length()));
+    auto placed = std::make_shared<bool>(false);
+    text->Bind(wxEVT_SET_FOCUS, [text, placed](wxFocusEvent& event) {
+      event.Skip();
+      if (*placed) return;
+      *placed = true;
+      text->SetInsertionPoint(0);
+    });
+    return;
+  }
+#endif
+  text->ChangeValue(instructions);
+}
+
 VardenGrid* dataGrid(wxWindow* parent) {
   auto* grid = new VardenGrid(parent, wxID_ANY, wxDefaultPosition, wxSize(180, 200), wxWANTS_CHARS);
   grid->CreateGrid(15, 2, wxGrid::wxGridSelectCells);
@@ -76,13 +107,15 @@ wxSizer* MainFrame::buildDataSide(wxPanel* mainPanel, wxNotebook*& pages) {
   wxStaticBoxSizer* entrySizer = boxSizer(mainPanel, _("Data Entry"));
   wxStaticBoxSizer* instructionsSizer = boxSizer(mainPanel, _("Instructions"));
 
-  instructionsText = new wxTextCtrl(
-      mainPanel, wxID_ANY,
+  instructionsText = new wxTextCtrl(mainPanel, wxID_ANY, wxString(), wxDefaultPosition,
+                                    wxSize(-1, 48),
+                                    wxTE_MULTILINE | wxTE_READONLY | wxNO_BORDER | wxVSCROLL);
+  setInstructions(
+      instructionsText,
       _("Enter data in the table below (click the cell to be edited, type the new value and "
         "press tab or enter to update the analysis). The arrow keys can also be used to "
         "traverse the cells. At least three values are required for the statistics, graphs "
-        "& box plots to be displayed."),
-      wxDefaultPosition, wxSize(-1, 48), wxTE_MULTILINE | wxTE_READONLY | wxNO_BORDER | wxVSCROLL);
+        "& box plots to be displayed."));
   instructionsText->SetFont(
       wxFont(10, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL));
   instructionsText->SetBackgroundColour(mainPanel->GetBackgroundColour());
@@ -104,7 +137,7 @@ wxSizer* MainFrame::buildDataSide(wxPanel* mainPanel, wxNotebook*& pages) {
                                 wxSize(60, 20), wxRB_GROUP);
   set2Radio = new wxRadioButton(radioPanel, ID_SET2_RADIO, _("Set &2"), wxDefaultPosition,
                                 wxSize(60, 20));
-  for (wxRadioButton* radio : {set1Radio, set2Radio}) radio->SetFont(boldFont(8));
+  for (wxRadioButton* radio : {set1Radio, set2Radio}) giveBoldFont(radio);
   set1Radio->SetValue(true);
   auto* separator = new wxStaticLine(mainPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                      wxLI_HORIZONTAL);
@@ -152,7 +185,7 @@ void MainFrame::buildPages() {
   boxPage = new wxPanel(notebook, wxID_ANY);
   columnWidthButton = new wxButton(columnGraphPage, ID_COLUMN_WIDTH, _("Col &Width..."),
                                    wxDefaultPosition, wxSize(80, 20));
-  columnWidthButton->SetFont(boldFont(8));
+  giveBoldFont(columnWidthButton);
   createGraphViews();
   buildGraphChoices();
   buildColumnPage();

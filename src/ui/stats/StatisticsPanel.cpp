@@ -1,6 +1,7 @@
 #include "ui/stats/StatisticsPanel.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <unordered_map>
 #include <vector>
@@ -11,6 +12,7 @@
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
+#include <wx/fontutil.h>
 #include <wx/textwrapper.h>
 
 #ifdef __WXGTK__
@@ -45,9 +47,78 @@ void setLabelFont(wxStaticText* label, const wxFont& font) {
 
 }  // namespace
 
+#ifdef __WXGTK__
+namespace {
+
+// The class that gives a caption its font in GTK. A font given through wx brings a
+// style sheet of the label's own, which GTK parses and applies to that label alone;
+// the captions share one, for the screen, below any font wx gives a window (the
+// zoom's), so that a caption given a font of its own still shows that one.
+constexpr char kCaptionClass[] = "tallyscope-caption";
+
+bool captionStyleInstalled(const wxFont& font) {
+  static int installed = -1;
+  if (installed >= 0) return installed == 1;
+  installed = 0;
+  GdkScreen* screen = gdk_screen_get_default();
+  const wxNativeFontInfo* info = font.GetNativeFontInfo();
+  if (!screen || !info || !info->description) return false;
+  const char* family = pango_font_description_get_family(info->description);
+  if (!family || std::strchr(family, '"')) return false;
+  const wxString css = wxString::Format(
+      "label.%s, .%s label { font-family: \"%s\"; font-size: %gpt; font-weight: %d; "
+      "font-style: normal; }",
+      kCaptionClass, kCaptionClass, wxString::FromUTF8(family), font.GetFractionalPointSize(),
+      font.GetNumericWeight());
+  GtkCssProvider* provider = gtk_css_provider_new();
+  if (gtk_css_provider_load_from_data(provider, css.utf8_str(), -1, nullptr)) {
+    gtk_style_context_add_provider_for_screen(screen, GTK_STYLE_PROVIDER(provider),
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION - 1);
+    installed = 1;
+  }
+  g_object_unref(provider);
+  return installed == 1;
+}
+
+}  // namespace
+#endif
+
+// A control of a fixed size is never measured by its text: GTK draws its text in the
+// captions' font, and wx is told that font.
+void giveBoldFont(wxControl* control) {
+  const wxFont font = boldFont(8);
+#ifdef __WXGTK__
+  if (control->GetMinSize().IsFullySpecified() && captionStyleInstalled(font)) {
+    control->wxWindowBase::SetFont(font);
+    gtk_style_context_add_class(gtk_widget_get_style_context(control->GetHandle()),
+                                kCaptionClass);
+    return;
+  }
+#endif
+  control->SetFont(font);
+}
+
 wxStaticText* boldCaption(wxWindow* parent, const wxString& text) {
   auto* label = new wxStaticText(parent, wxID_ANY, text);
-  setLabelFont(label, boldFont(8));
+  const wxFont font = boldFont(8);
+#ifdef __WXGTK__
+  if (captionStyleInstalled(font)) {
+    // wx is told the font; GTK takes it from the caption class.
+    label->wxWindowBase::SetFont(font);
+    gtk_style_context_add_class(gtk_widget_get_style_context(label->GetHandle()),
+                                kCaptionClass);
+    // GTK restyles the label at its next frame and would measure it in the
+    // toolkit's font until then: its size is that of its text in its own font, as
+    // GTK measures a label (a pixel wider, for GTK's rounding).
+    int width = 0, height = 0;
+    label->GetTextExtent(text, &width, &height, nullptr, nullptr, &font);
+    const wxSize size(width + 1, height);
+    label->CacheBestSize(size);
+    label->SetSize(size);
+    return label;
+  }
+#endif
+  setLabelFont(label, font);
   return label;
 }
 
@@ -234,8 +305,8 @@ StatisticsPanel::StatisticsPanel(wxWindow* parent, const int nameIds[2], const i
     // would drop the arrows.
     spins[s] = new wxSpinCtrl(this, percentileIds[s], wxEmptyString, wxDefaultPosition,
                               wxDefaultSize, wxSP_ARROW_KEYS, 0, 100, 50);
-    nameButton[s]->SetFont(boldFont(8));
-    cycleButton[s]->SetFont(boldFont(8));
+    giveBoldFont(nameButton[s]);
+    giveBoldFont(cycleButton[s]);
   }
 
   // 16 rows of 4 cells filled row by row.

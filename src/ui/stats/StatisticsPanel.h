@@ -13,6 +13,7 @@
 #include "core/stats/Refresh.h"
 
 class wxChoice;
+class wxControl;
 class wxCollapsiblePane;
 class wxFlexGridSizer;
 class wxSizer;
@@ -32,6 +33,8 @@ enum class Statistic {
 // Bold captions of the pages.
 wxFont boldFont(int points);
 wxStaticText* boldCaption(wxWindow* parent, const wxString& text);
+// The captions' font for a control of a fixed size (a button, a radio button).
+void giveBoldFont(wxControl* control);
 
 class StatisticsPanel : public wxPanel {
  public:
