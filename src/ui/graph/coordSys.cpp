@@ -409,19 +409,10 @@ void coordSys::drawSeries(wxDC& dc, const tally::Series& s) {
         for (const tally::WorldPoint& p : seg) drawMarkerAt(dc, toPixel(p.x, p.y, c), s.markerShape, s.markerSize);
         break;
       case tally::ColumnsStyle: {
-        const int f = layout.worldWidthToPixels(s.columnWidth, c.x);
-        const int y0 = layout.worldToPixelY(0, c.y);
         // Whole-pixel boxes: no antialiasing, and one fill and stroke for many.
         AntialiasOff crisp(dc);
         RectangleBatch columns;
-        for (const tally::WorldPoint& p : seg) {
-          int left = layout.worldToPixelX(p.x, c.x);
-          if (s.columnAlign == tally::ColumnCentredOnX) left -= f / 2;
-          if (s.columnAlign == tally::ColumnEndsAtX) left -= f;
-          const int y = layout.worldToPixelY(p.y, c.y);
-          // Columns stand on y = 0 and hang down for negative values.
-          columns.add(left, std::min(y, y0), f + 1, std::abs(y - y0) + 1);
-        }
+        forEachColumn(s, seg, c, [&](const wxRect& r) { columns.add(r.x, r.y, r.width, r.height); });
         columns.draw(dc);
         break;
       }
@@ -440,6 +431,35 @@ void coordSys::drawSeries(wxDC& dc, const tally::Series& s) {
   }
   dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetBrush(*wxTRANSPARENT_BRUSH);
+}
+
+template <class Take>
+void coordSys::forEachColumn(const tally::Series& s, const tally::PointList& seg, const wxSize& c,
+                             Take&& take) const {
+  const int f = layout.worldWidthToPixels(s.columnWidth, c.x);
+  const int y0 = layout.worldToPixelY(0, c.y);
+  for (const tally::WorldPoint& p : seg) {
+    int left = layout.worldToPixelX(p.x, c.x);
+    if (s.columnAlign == tally::ColumnCentredOnX) left -= f / 2;
+    if (s.columnAlign == tally::ColumnEndsAtX) left -= f;
+    const int y = layout.worldToPixelY(p.y, c.y);
+    // Columns stand on y = 0 and hang down for negative values.
+    take(wxRect(left, std::min(y, y0), f + 1, std::abs(y - y0) + 1));
+  }
+}
+
+void coordSys::opaqueColumns(const tally::Series& s, std::vector<wxRect>& out) const {
+  // As drawSeries draws them: a solid fill, under no outline or a one-pixel one,
+  // covers every pixel of a column at least two pixels wide and high; a wider
+  // pen goes another way and thinner columns are drawn as outlines alone.
+  if (s.style != tally::ColumnsStyle || !s.fillColour.set ||
+      (s.lineColour.set && s.penWidth != 1))
+    return;
+  const wxSize c = GetClientSize();
+  for (const tally::PointList& seg : s.segments)
+    forEachColumn(s, seg, c, [&](const wxRect& r) {
+      if (r.width >= 2 && r.height >= 2) out.push_back(r);
+    });
 }
 
 void coordSys::drawMarker(wxDC& dc, double x, double y, int shape, int s) {

@@ -8,6 +8,7 @@
 
 #include "core/NumberText.h"
 #include "ui/WxBridge.h"
+#include "ui/graph/DrawnAreas.h"
 #include "ui/graph/GraphDrawing.h"
 #include "ui/views/WindowClip.h"
 
@@ -68,9 +69,68 @@ wxColour namedColour(const wxString& name) {
 
 }  // namespace
 
+void PercentileGraphView::drawCurve(wxDC& dc, int which) {
+  const tally::Series& s = curve(which).copy;
+  auto paint = [this, &s](wxDC& on) {
+    const WindowClip inside(on, *this);
+    drawSeries(on, s);
+  };
+  if (s.style != tally::PolylineStyle || !GraphLayer::suits(dc)) {
+    paint(dc);
+    return;
+  }
+  // An antialiased stroke the length of the graph is the dearest thing on the page,
+  // and a curve often stays as it was (the other set was edited) or comes back (an
+  // undo): on the buffer each curve is kept as drawn, keyed by its pixels.
+  const wxSize c = GetClientSize();
+  const wxRect clip = WindowClip::box(*this);
+  std::string key;
+  key.reserve(1024);
+  auto number = [&key](int v) {
+    key += std::to_string(v);
+    key += ',';
+  };
+  number(s.lineColour.set ? (s.lineColour.red << 16 | s.lineColour.green << 8 | s.lineColour.blue) : -1);
+  number(s.penWidth);
+  for (int v : {clip.x, clip.y, clip.width, clip.height}) number(v);
+  // Where the stroke can leave pixels: around each run of a few points, half the
+  // pen's width and a pixel of antialiasing further.
+  const int room = s.penWidth / 2 + 3;
+  constexpr size_t kRun = 8;
+  std::vector<wxRect> parts;
+  for (const tally::PointList& seg : s.segments) {
+    key += '|';
+    if (seg.size() < 2) continue;
+    wxRect run;
+    size_t inRun = 0;
+    for (const tally::WorldPoint& w : seg) {
+      const wxPoint p = toPixel(w.x, w.y, c);
+      number(p.x);
+      number(p.y);
+      const wxRect dot(p, wxSize(1, 1));
+      run = inRun == 0 ? dot : run.Union(dot);
+      if (++inRun == kRun) {
+        parts.push_back(wxRect(run).Inflate(room));
+        // The next run starts where this one ends: the segment between them is in both.
+        run = dot;
+        inRun = 1;
+      }
+    }
+    if (inRun > 1) parts.push_back(wxRect(run).Inflate(room));
+  }
+  if (parts.empty()) return;
+  if (!curveLayers[which == 0 ? 0 : 1].paintOver(dc, key, paint, parts)) paint(dc);
+}
+
 void PercentileGraphView::draw(wxDC& dc) {
   updateScales();
+  // On the view's buffer what each part draws is noted part by part (see DrawnAreas).
+  DrawnAreas* areas = DrawnAreas::of(dc);
+  auto partDrawn = [areas] {
+    if (areas) areas->take();
+  };
   drawGrid(dc);
+  partDrawn();
   const wxFont kept = dc.GetFont();
 
   const int x1 = worldToPixelX(set1Percentile);
@@ -94,8 +154,11 @@ void PercentileGraphView::draw(wxDC& dc) {
   auto marker = [&](const wxString& penColour, const wxColour& textColour, int x,
                     const wxString& title, double value, int titleRise) {
     dc.SetPen(wxPen(namedColour(penColour), lineWidth(2), wxPENSTYLE_SOLID));
+    // Each line apart: together their box would be the whole corner they enclose.
     dc.DrawLine(x0, p, x, p);
+    partDrawn();
     dc.DrawLine(x, p, x, y0);
+    partDrawn();
     dc.SetTextForeground(textColour);
     const wxString number = toWx(tally::formatStatistic(value));
     // Each text laid out once: measured here, drawn with that extent.
@@ -104,13 +167,13 @@ void PercentileGraphView::draw(wxDC& dc) {
     drawMeasuredText(dc, number, inside(x + 4, n.x), y0 - titleRise + 14, {n.x, n.y});
   };
   const bool set1Shown = set1Curve.source != nullptr, set2Shown = set2Curve.source != nullptr;
-  {
-    const WindowClip inside(dc, *this);
-    if (set1Shown) drawSeries(dc, set1Curve.copy);
-    if (set2Shown) drawSeries(dc, set2Curve.copy);
-  }
+  if (set1Shown) drawCurve(dc, 0);
+  partDrawn();
+  if (set2Shown) drawCurve(dc, 1);
+  partDrawn();
   // The axes over the curves, the markers and their texts over everything.
   drawAxes(dc);
+  partDrawn();
   dc.SetFont(markerFont(markerPoints));
   if (set2Shown) {
     marker(_("PURPLE"), *wxBLUE, x2, markerTitle(1), set2Percentile, 80);
