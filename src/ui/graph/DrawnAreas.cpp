@@ -42,16 +42,28 @@ void DrawnAreas::take() {
 }
 
 std::vector<wxRect> boxesOutside(const wxRect& box, const std::vector<wxRect>& covered) {
-  std::vector<wxRect> pieces;
-  if (box.IsEmpty()) return pieces;
-  pieces.push_back(box);
-  std::vector<wxRect> next;
-  for (const wxRect& c : covered) {
-    if (c.IsEmpty()) continue;
+  std::vector<wxRect> done;
+  if (box.IsEmpty()) return done;
+  auto meet = [](const wxRect& a, const wxRect& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
+           b.y < a.y + a.height;
+  };
+  std::vector<wxRect> hits;
+  for (const wxRect& c : covered)
+    if (!c.IsEmpty() && meet(c, box)) hits.push_back(c);
+  // Left to right: a piece that ends left of one covering box ends left of all
+  // the later ones too, and is final. A row of columns then costs a pass, not a
+  // test of every piece against every column.
+  std::sort(hits.begin(), hits.end(), [](const wxRect& a, const wxRect& b) { return a.x < b.x; });
+  std::vector<wxRect> pieces{box}, next;
+  for (const wxRect& c : hits) {
     next.clear();
     for (const wxRect& p : pieces) {
-      if (c.x >= p.x + p.width || p.x >= c.x + c.width || c.y >= p.y + p.height ||
-          p.y >= c.y + c.height) {
+      if (p.GetRight() < c.x) {
+        done.push_back(p);
+        continue;
+      }
+      if (!meet(p, c)) {
         next.push_back(p);
         continue;
       }
@@ -71,5 +83,6 @@ std::vector<wxRect> boxesOutside(const wxRect& box, const std::vector<wxRect>& c
     pieces.swap(next);
     if (pieces.empty()) break;
   }
-  return pieces;
+  done.insert(done.end(), pieces.begin(), pieces.end());
+  return done;
 }

@@ -1,5 +1,7 @@
 #include "ui/graph/coordSys.h"
 
+#include "ui/graph/DrawnAreas.h"
+
 #include <cairo.h>
 #include <wx/clipbrd.h>
 #include <wx/dcclient.h>
@@ -402,7 +404,19 @@ void coordSys::drawSeries(wxDC& dc, const tally::Series& s) {
         std::vector<wxPoint> pts;
         pts.reserve(seg.size());
         for (const tally::WorldPoint& p : seg) pts.push_back(toPixel(p.x, p.y, c));
+        DrawnAreas* areas = DrawnAreas::of(dc);
+        // A box's outline is one line around it: on a recorded context each piece
+        // is noted by its own box, not the whole box it encloses.
+        if (areas) areas->take();
         dc.DrawLines(static_cast<int>(pts.size()), pts.data());
+        if (areas) {
+          dc.ResetBoundingBox();
+          const int room = s.penWidth / 2 + 2;
+          for (size_t i = 1; i < pts.size(); ++i)
+            areas->add(wxRect(wxPoint(std::min(pts[i - 1].x, pts[i].x), std::min(pts[i - 1].y, pts[i].y)),
+                              wxPoint(std::max(pts[i - 1].x, pts[i].x), std::max(pts[i - 1].y, pts[i].y)))
+                           .Inflate(room));
+        }
         break;
       }
       case tally::MarkersStyle:

@@ -145,6 +145,8 @@ void ColumnGraphView::drawBoxMarks(wxDC& dc) {
     const int x = worldToPixelX(mark.centreX), y = worldToPixelY(mark.mean);
     dc.DrawLine(x - arm, y, x + arm + 1, y);
     dc.DrawLine(x, y - arm, x, y + arm + 1);
+    // Each mark apart: the boxes stand far from each other.
+    if (DrawnAreas* areas = DrawnAreas::of(dc)) areas->take();
   }
   dc.SetPen(wxNullPen);
   const auto labels = valueLabels();

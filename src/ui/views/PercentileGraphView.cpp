@@ -149,24 +149,44 @@ void PercentileGraphView::draw(wxDC& dc) {
   const int leftmost = std::max(18, axisColumn + 6);
   auto inside = [&](int x, int width) { return std::max(leftmost, std::min(x, client.x - width - 6)); };
 
+  const bool set1Shown = set1Curve.source != nullptr, set2Shown = set2Curve.source != nullptr;
+  const wxString numbers[2] = {toWx(tally::formatStatistic(set1Percentile)),
+                               toWx(tally::formatStatistic(set2Percentile))};
+  const wxString titles[2] = {markerTitle(0), markerTitle(1)};
+  const wxString percentText = toWx(tally::valueText(percentage)) + "%";
+  const wxFont font = markerFont(markerPoints);
+  const int penWidth = lineWidth(2);
+
   // A set's marker: a line across from the vertical axis at the percentage and down
   // to the horizontal axis at the set's percentile, with two texts above the x axis (Set 2's higher up).
-  auto marker = [&](const wxString& penColour, const wxColour& textColour, int x,
-                    const wxString& title, double value, int titleRise) {
-    dc.SetPen(wxPen(namedColour(penColour), lineWidth(2), wxPENSTYLE_SOLID));
+  auto marker = [&](wxDC& on, const wxString& penColour, const wxColour& textColour, int x,
+                    const wxString& title, const wxString& number, int titleRise) {
+    on.SetPen(wxPen(namedColour(penColour), penWidth, wxPENSTYLE_SOLID));
     // Each line apart: together their box would be the whole corner they enclose.
-    dc.DrawLine(x0, p, x, p);
+    on.DrawLine(x0, p, x, p);
     partDrawn();
-    dc.DrawLine(x, p, x, y0);
+    on.DrawLine(x, p, x, y0);
     partDrawn();
-    dc.SetTextForeground(textColour);
-    const wxString number = toWx(tally::formatStatistic(value));
+    on.SetTextForeground(textColour);
     // Each text laid out once: measured here, drawn with that extent.
-    const wxSize t = dc.GetTextExtent(title), n = dc.GetTextExtent(number);
-    drawMeasuredText(dc, title, inside(x - 30, t.x), y0 - titleRise, {t.x, t.y});
-    drawMeasuredText(dc, number, inside(x + 4, n.x), y0 - titleRise + 14, {n.x, n.y});
+    const wxSize t = on.GetTextExtent(title), n = on.GetTextExtent(number);
+    drawMeasuredText(on, title, inside(x - 30, t.x), y0 - titleRise, {t.x, t.y});
+    drawMeasuredText(on, number, inside(x + 4, n.x), y0 - titleRise + 14, {n.x, n.y});
   };
-  const bool set1Shown = set1Curve.source != nullptr, set2Shown = set2Curve.source != nullptr;
+  auto marks = [&](wxDC& on) {
+    on.SetFont(font);
+    if (set2Shown) marker(on, _("PURPLE"), *wxBLUE, x2, titles[1], numbers[1], 80);
+    if (set1Shown) marker(on, _("CORAL"), *wxRED, x1, titles[0], numbers[0], 50);
+    if (set1Shown || set2Shown) {
+      on.SetTextForeground(wxColour(0, 130, 0));
+      // Above its line, beside the axis rather than over its tick labels; below the
+      // line at the top of the graph.
+      const int y = p - 20 >= 2 ? p - 20 : p + 6;
+      const wxSize e = on.GetTextExtent(percentText);
+      drawMeasuredText(on, percentText, inside(7, e.x), y, {e.x, e.y});
+    }
+    on.SetPen(*wxTRANSPARENT_PEN);
+  };
   if (set1Shown) drawCurve(dc, 0);
   partDrawn();
   if (set2Shown) drawCurve(dc, 1);
@@ -174,20 +194,7 @@ void PercentileGraphView::draw(wxDC& dc) {
   // The axes over the curves, the markers and their texts over everything.
   drawAxes(dc);
   partDrawn();
-  dc.SetFont(markerFont(markerPoints));
-  if (set2Shown) {
-    marker(_("PURPLE"), *wxBLUE, x2, markerTitle(1), set2Percentile, 80);
-  }
-  if (set1Shown) marker(_("CORAL"), *wxRED, x1, markerTitle(0), set1Percentile, 50);
-  if (set1Shown || set2Shown) {
-    dc.SetTextForeground(wxColour(0, 130, 0));
-    // Above its line, beside the axis rather than over its tick labels; below the
-    // line at the top of the graph.
-    const wxString text = toWx(tally::valueText(percentage)) + "%";
-    const int y = p - 20 >= 2 ? p - 20 : p + 6;
-    const wxSize e = dc.GetTextExtent(text);
-    drawMeasuredText(dc, text, inside(7, e.x), y, {e.x, e.y});
-  }
+  marks(dc);
 
   dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetFont(kept.IsOk() ? kept : wxNullFont);
