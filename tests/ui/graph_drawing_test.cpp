@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "coordsys_fixture.h"
+#include "ui/graph/DrawnAreas.h"
 #include "ui/graph/GraphDrawing.h"
 #include "ui/graph/TextMeasure.h"
 
@@ -229,4 +230,39 @@ TEST(SurelyOneLine, AgreesWithWrappingWheneverItAnswers) {
   EXPECT_FALSE(surelyOneLine(*label, "two\nlines", font, 1000));
   EXPECT_TRUE(surelyOneLine(*label, "12.345", font, 1000));
   delete frame;
+}
+
+// What is left of a box after taking away covering boxes: each pixel of the box
+// outside every covering box lies in exactly one piece, and no other pixel in any.
+TEST(BoxesOutside, CoverEachUncoveredPixelOnceAndNothingElse) {
+  struct Case {
+    const char* what;
+    wxRect box;
+    std::vector<wxRect> covered;
+  };
+  const std::vector<Case> cases = {
+      {"nothing covered", {2, 3, 20, 10}, {}},
+      {"covered apart", {2, 3, 20, 10}, {{30, 3, 5, 5}}},
+      {"all covered", {2, 3, 20, 10}, {{0, 0, 40, 40}}},
+      {"a hole in the middle", {0, 0, 30, 20}, {{10, 5, 5, 5}}},
+      {"columns sharing edges, of different heights",
+       {0, 0, 50, 30},
+       {{20, 10, 6, 21}, {5, 20, 6, 11}, {10, 5, 6, 26}, {15, 25, 6, 6}, {40, 0, 5, 40}}},
+      {"overlapping covers, out of order", {0, 0, 40, 20}, {{25, 2, 10, 10}, {5, 5, 25, 3}, {0, 15, 40, 2}}},
+      {"a thin line across columns", {0, 10, 50, 1}, {{3, 0, 4, 30}, {6, 5, 4, 30}, {30, 11, 5, 5}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::vector<wxRect> pieces = boxesOutside(c.box, c.covered);
+    for (int y = -2; y < 45; ++y)
+      for (int x = -2; x < 60; ++x) {
+        const wxPoint p(x, y);
+        bool coveredHere = false;
+        for (const wxRect& r : c.covered) coveredHere = coveredHere || r.Contains(p);
+        const int expected = c.box.Contains(p) && !coveredHere ? 1 : 0;
+        int in = 0;
+        for (const wxRect& r : pieces) in += r.Contains(p);
+        ASSERT_EQ(in, expected) << "at " << x << "," << y;
+      }
+  }
 }

@@ -659,3 +659,157 @@ TEST_F(DotPlotViewTest, EverySetterMarksThePictureStale) {
     EXPECT_TRUE(view->isPictureStale());
   }
 }
+
+// ---- Redrawing over the last picture
+
+namespace {
+
+int pixelsApart(const wxImage& a, const wxImage& b) {
+  if (a.GetSize() != b.GetSize()) return -1;
+  int n = 0;
+  for (int y = 0; y < a.GetHeight(); ++y)
+    for (int x = 0; x < a.GetWidth(); ++x)
+      n += a.GetRed(x, y) != b.GetRed(x, y) || a.GetGreen(x, y) != b.GetGreen(x, y) ||
+           a.GetBlue(x, y) != b.GetBlue(x, y);
+  return n;
+}
+
+struct Edit {
+  const char* what;
+  std::function<void()> apply;
+};
+
+// After each edit the view redraws its buffer over the picture before (whiting
+// only what that one drew); the result must be the picture drawn fresh on white,
+// pixel for pixel: a stale pixel of an earlier picture fails it.
+void expectEachRedrawAsDrawnFresh(BufferedGraphView* view, const std::vector<Edit>& edits) {
+  for (const Edit& edit : edits) {
+    SCOPED_TRACE(edit.what);
+    edit.apply();
+    wxTheApp->ProcessPendingEvents();
+    ASSERT_TRUE(view->isPictureStale());
+    const wxImage redrawn = view->bufferSnapshot().ConvertToImage();
+    const wxImage fresh = renderOnWhite(view->getBufferWidth(), view->getBufferHeight(),
+                                        [view](wxDC& dc) { view->draw(dc); });
+    EXPECT_EQ(pixelsApart(redrawn, fresh), 0);
+  }
+}
+
+// Columns of width 1 from x = -4 at the given heights, in one series.
+tally::Series histogram(tally::Colour colour, std::initializer_list<double> heights) {
+  tally::Series s = column(colour, 0, 0, 1);
+  s.columnAlign = tally::ColumnStartsAtX;
+  s.segments.assign(1, {});
+  double x = -4;
+  for (double h : heights) s.segments[0].push_back({x++, h});
+  return s;
+}
+
+}  // namespace
+
+TEST_F(ColumnViewTest, EachRedrawAfterAnEditIsThePictureDrawnFresh) {
+  tally::Series set1 = histogram(tally::colours::green, {1, 3, 4, 2, 0.5, 1});
+  tally::Series set2 = histogram(tally::colours::blue, {2, 1, 1, 3});
+  ColumnGraphView::BoxMark mark;
+  mark.centreX = 3;
+  mark.rightX = 3.5;
+  mark.mean = 2;
+  mark.values = {{1, "1"}, {2.5, "2.5"}, {4, "4"}};
+  const std::vector<Edit> edits = {
+      {"first picture", [&] { view->setSeries(&set1, nullptr, nullptr, nullptr); }},
+      {"a column grows",
+       [&] {
+         set1.segments[0][1].y = 4.5;
+         view->setSeries(&set1, nullptr, nullptr, nullptr);
+       }},
+      {"the range grows",
+       [&] {
+         view->setYMax(9);
+         view->setXMax(7);
+         view->setTitle("Set 1");
+         view->redrawPicture();
+       }},
+      {"columns shrink",
+       [&] {
+         set1 = histogram(tally::colours::green, {0.5, 1, 1.5, 1});
+         view->setSeries(&set1, nullptr, nullptr, nullptr);
+       }},
+      {"the range shrinks",
+       [&] {
+         view->setYMax(3);
+         view->setXMax(4);
+         view->redrawPicture();
+       }},
+      {"a second series over the first", [&] { view->setSeries(&set1, &set2, nullptr, nullptr); }},
+      {"renamed",
+       [&] {
+         view->setTitle("Class 7B, a much longer title");
+         view->setNamesUnder({{-3, "Set 1"}, {2, "Set 2"}});
+       }},
+      {"names moved", [&] { view->setNamesUnder({{0, "Class 7A"}}); }},
+      {"marks and values",
+       [&] {
+         view->setBoxMarks({mark});
+         view->setShowValues(true);
+       }},
+      {"zoom step",
+       [&] {
+         view->setFontSize(view->getFontSize() + 3);
+         view->redrawPicture();
+       }},
+      {"resized smaller", [&] { view->SetClientSize(320, 240); }},
+      {"resized larger", [&] { view->SetClientSize(420, 330); }},
+      {"values hidden, title gone",
+       [&] {
+         view->setShowValues(false);
+         view->setBoxMarks({});
+         view->setTitle("");
+       }},
+      {"no grid and no columns",
+       [&] {
+         view->setGridStyle(0);
+         view->setSeries(nullptr, nullptr, nullptr, nullptr);
+       }},
+  };
+  expectEachRedrawAsDrawnFresh(view, edits);
+}
+
+TEST_F(PercentileViewTest, EachRedrawAfterAnEditIsThePictureDrawnFresh) {
+  tally::Series set1 = curve(tally::colours::red, {{-4, 0}, {-1, 1}, {1, 3}, {3, 4}});
+  tally::Series set2 = curve(tally::colours::blue, {{-3, 0}, {0, 2}, {2, 4}});
+  const std::vector<Edit> edits = {
+      {"first picture",
+       [&] {
+         view->setCurve(0, &set1);
+         view->setPercentage(2);
+         view->setSet1Percentile(0.5);
+       }},
+      {"second curve",
+       [&] {
+         view->setCurve(1, &set2);
+         view->setSet2Percentile(0);
+       }},
+      {"curve moves",
+       [&] {
+         set1.segments[0][2] = {2, 3.5};
+         view->setCurve(0, &set1);
+         view->setSet1Percentile(1.5);
+       }},
+      {"percentage lower", [&] { view->setPercentage(0.5); }},
+      {"renamed", [&] { view->setSetNames("Class 7A", "Class 7B with a long name"); }},
+      {"zoom step",
+       [&] {
+         view->setMarkerFontSize(13);
+         view->setFontSize(view->getFontSize() + 3);
+       }},
+      {"range grows",
+       [&] {
+         view->setXMax(9);
+         view->setYMax(8);
+         view->redrawPicture();
+       }},
+      {"resized", [&] { view->SetClientSize(350, 250); }},
+      {"first curve gone", [&] { view->setCurve(0, nullptr); }},
+  };
+  expectEachRedrawAsDrawnFresh(view, edits);
+}

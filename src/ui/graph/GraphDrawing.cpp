@@ -1,5 +1,7 @@
 #include "ui/graph/GraphDrawing.h"
 
+#include "ui/graph/DrawnAreas.h"
+
 #include <cairo.h>
 #include <wx/dcgraph.h>
 #include <wx/dcmemory.h>
@@ -10,12 +12,21 @@
 
 namespace {
 
-// The boxes a batch drew, reported to the context's bounding box once: each box
-// from its corner to one past its far edge, as DrawRectangle reports it.
+// The boxes a batch drew. On a recorded context each box is reported as it is
+// (grown by `room` pixels where the drawing may reach past it); elsewhere they
+// grow the context's bounding box once: each box from its corner to one past its
+// far edge, as DrawRectangle reports it.
 struct DrawnBoxes {
+  explicit DrawnBoxes(wxDC& dc, int room = 0) : areas(DrawnAreas::of(dc)), room(room) {}
+  DrawnAreas* areas;
+  int room;
   bool any = false;
   int minX = 0, minY = 0, maxX = 0, maxY = 0;
   void add(const wxRect& r) {
+    if (areas) {
+      areas->add(wxRect(r).Inflate(room));
+      return;
+    }
     if (!any) {
       minX = r.x, minY = r.y, maxX = r.x + r.width, maxY = r.y + r.height;
       any = true;
@@ -64,8 +75,16 @@ void LineBatch::stroke(wxDC& dc) {
   // The clipboard picture is cut to the drawn bounding box, which DrawLine would
   // have grown; a thick line reaches half its width past its coordinates.
   const int half = std::max(0, dc.GetPen().GetWidth() / 2);
-  dc.CalcBoundingBox(minX - half, minY - half);
-  dc.CalcBoundingBox(maxX + half, maxY + half);
+  if (DrawnAreas* areas = DrawnAreas::of(dc)) {
+    // Each line's own box, with a pixel more for antialiased or capped ends.
+    for (const Line& l : lines)
+      areas->add(wxRect(wxPoint(std::min(l.x1, l.x2), std::min(l.y1, l.y2)),
+                        wxPoint(std::max(l.x1, l.x2), std::max(l.y1, l.y2)))
+                     .Inflate(half + 2));
+  } else {
+    dc.CalcBoundingBox(minX - half, minY - half);
+    dc.CalcBoundingBox(maxX + half, maxY + half);
+  }
   lines.clear();
 }
 
@@ -118,7 +137,7 @@ void RectangleBatch::draw(wxDC& dc) {
   wxGraphicsPath run = gc->CreatePath();
   int count = 0;
   int lastColumn = 0;
-  DrawnBoxes drawn;
+  DrawnBoxes drawn(dc, 1);
   auto flush = [&] {
     if (count == 0) return;
     if (filled) gc->FillPath(run, wxWINDING_RULE);
@@ -238,7 +257,7 @@ bool writePixels(wxDC& dc, cairo_t* cr, std::vector<wxRect>& rects, const wxColo
   const bool outlined = pen.IsOk(), filled = brush.IsOk();
   const uint32_t penPixel = outlined ? opaquePixel(pen) : 0;
   const uint32_t brushPixel = filled ? opaquePixel(brush) : 0;
-  DrawnBoxes drawn;
+  DrawnBoxes drawn(dc);
   for (const wxRect& r : rects) {
     // Thin or reversed rectangles have outlines of their own shape: drawn as they are.
     if (r.width < 2 || r.height < 2) {
@@ -267,6 +286,17 @@ bool writePixels(wxDC& dc, cairo_t* cr, std::vector<wxRect>& rects, const wxColo
 }
 
 }  // namespace
+
+bool paintPixels(wxDC& dc, const std::vector<wxRect>& boxes, const wxColour& colour) {
+  wxGraphicsContext* gc = dc.GetGraphicsContext();
+  cairo_t* cr = gc ? static_cast<cairo_t*>(gc->GetNativeContext()) : nullptr;
+  PixelTarget target;
+  if (!cr || !pixelTarget(cr, target)) return false;
+  const uint32_t pixel = opaquePixel(colour);
+  for (const wxRect& box : boxes) fillPixels(target, box, pixel);
+  cairo_surface_mark_dirty(target.surface);
+  return true;
+}
 
 // Each rectangle's pixels as DrawRectangle leaves them, from fills alone: its
 // one-pixel border in the pen's colour, the rest in the brush's.
@@ -308,7 +338,7 @@ void RectangleBatch::fillRuns(wxDC& dc, cairo_t* cr, const wxColour& pen, const 
       cairo_fill(cr);
     }
   };
-  DrawnBoxes drawn;
+  DrawnBoxes drawn(dc);
   for (size_t i = 0; i < rects.size(); ++i) {
     const wxRect& r = rects[i];
     // Thin or reversed rectangles have outlines of their own shape: drawn as they are.
@@ -344,6 +374,11 @@ void drawMeasuredText(wxDC& dc, const wxString& text, int x, int y, const tally:
     return;
   }
   gc->DrawText(text, x, y);
+  if (DrawnAreas* areas = DrawnAreas::of(dc)) {
+    // Glyphs may reach a little past their measured box (a bold letter's last stroke).
+    areas->add(wxRect(x, y, e.width, e.height).Inflate(4));
+    return;
+  }
   dc.CalcBoundingBox(x, y);
   dc.CalcBoundingBox(x + e.width, y + e.height);
 }
@@ -509,6 +544,16 @@ bool GraphLayer::paintOver(wxDC& dc, const std::string& wanted,
   cairo_set_source_surface(cr, current.surface, 0, 0);
   cairo_paint(cr);
   cairo_restore(cr);
+  if (DrawnAreas* areas = DrawnAreas::of(dc)) {
+    for (const wxRect& t : current.tiles) {
+      const int left = static_cast<int>(std::floor(t.x / scale));
+      const int top = static_cast<int>(std::floor(t.y / scale));
+      const int right = static_cast<int>(std::ceil((t.x + t.width) / scale));
+      const int bottom = static_cast<int>(std::ceil((t.y + t.height) / scale));
+      areas->add(wxRect(left, top, right - left, bottom - top));
+    }
+    return true;
+  }
   if (!current.empty) {
     dc.CalcBoundingBox(current.box.GetLeft(), current.box.GetTop());
     dc.CalcBoundingBox(current.box.GetRight(), current.box.GetBottom());

@@ -70,6 +70,11 @@ class RectangleBatch {
   std::vector<wxRect> rects;
 };
 
+// Sets every pixel of `boxes` (in the context's units, within its clip) to the
+// opaque `colour`, written directly into a plain unscaled image surface; false
+// (and nothing drawn) on any other context.
+bool paintPixels(wxDC& dc, const std::vector<wxRect>& boxes, const wxColour& colour);
+
 // DrawText lays a text out twice, once to draw it and once more to measure it for
 // the bounding box. With its extent already known it is laid out once.
 void drawMeasuredText(wxDC& dc, const wxString& text, int x, int y, const tally::Extent& e);

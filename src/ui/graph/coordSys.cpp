@@ -1,5 +1,7 @@
 #include "ui/graph/coordSys.h"
 
+#include "ui/graph/DrawnAreas.h"
+
 #include <cairo.h>
 #include <wx/clipbrd.h>
 #include <wx/dcclient.h>
@@ -402,26 +404,29 @@ void coordSys::drawSeries(wxDC& dc, const tally::Series& s) {
         std::vector<wxPoint> pts;
         pts.reserve(seg.size());
         for (const tally::WorldPoint& p : seg) pts.push_back(toPixel(p.x, p.y, c));
+        DrawnAreas* areas = DrawnAreas::of(dc);
+        // A box's outline is one line around it: on a recorded context each piece
+        // is noted by its own box, not the whole box it encloses.
+        if (areas) areas->take();
         dc.DrawLines(static_cast<int>(pts.size()), pts.data());
+        if (areas) {
+          dc.ResetBoundingBox();
+          const int room = s.penWidth / 2 + 2;
+          for (size_t i = 1; i < pts.size(); ++i)
+            areas->add(wxRect(wxPoint(std::min(pts[i - 1].x, pts[i].x), std::min(pts[i - 1].y, pts[i].y)),
+                              wxPoint(std::max(pts[i - 1].x, pts[i].x), std::max(pts[i - 1].y, pts[i].y)))
+                           .Inflate(room));
+        }
         break;
       }
       case tally::MarkersStyle:
         for (const tally::WorldPoint& p : seg) drawMarkerAt(dc, toPixel(p.x, p.y, c), s.markerShape, s.markerSize);
         break;
       case tally::ColumnsStyle: {
-        const int f = layout.worldWidthToPixels(s.columnWidth, c.x);
-        const int y0 = layout.worldToPixelY(0, c.y);
         // Whole-pixel boxes: no antialiasing, and one fill and stroke for many.
         AntialiasOff crisp(dc);
         RectangleBatch columns;
-        for (const tally::WorldPoint& p : seg) {
-          int left = layout.worldToPixelX(p.x, c.x);
-          if (s.columnAlign == tally::ColumnCentredOnX) left -= f / 2;
-          if (s.columnAlign == tally::ColumnEndsAtX) left -= f;
-          const int y = layout.worldToPixelY(p.y, c.y);
-          // Columns stand on y = 0 and hang down for negative values.
-          columns.add(left, std::min(y, y0), f + 1, std::abs(y - y0) + 1);
-        }
+        forEachColumn(s, seg, c, [&](const wxRect& r) { columns.add(r.x, r.y, r.width, r.height); });
         columns.draw(dc);
         break;
       }
@@ -440,6 +445,35 @@ void coordSys::drawSeries(wxDC& dc, const tally::Series& s) {
   }
   dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetBrush(*wxTRANSPARENT_BRUSH);
+}
+
+template <class Take>
+void coordSys::forEachColumn(const tally::Series& s, const tally::PointList& seg, const wxSize& c,
+                             Take&& take) const {
+  const int f = layout.worldWidthToPixels(s.columnWidth, c.x);
+  const int y0 = layout.worldToPixelY(0, c.y);
+  for (const tally::WorldPoint& p : seg) {
+    int left = layout.worldToPixelX(p.x, c.x);
+    if (s.columnAlign == tally::ColumnCentredOnX) left -= f / 2;
+    if (s.columnAlign == tally::ColumnEndsAtX) left -= f;
+    const int y = layout.worldToPixelY(p.y, c.y);
+    // Columns stand on y = 0 and hang down for negative values.
+    take(wxRect(left, std::min(y, y0), f + 1, std::abs(y - y0) + 1));
+  }
+}
+
+void coordSys::opaqueColumns(const tally::Series& s, std::vector<wxRect>& out) const {
+  // As drawSeries draws them: a solid fill, under no outline or a one-pixel one,
+  // covers every pixel of a column at least two pixels wide and high; a wider
+  // pen goes another way and thinner columns are drawn as outlines alone.
+  if (s.style != tally::ColumnsStyle || !s.fillColour.set ||
+      (s.lineColour.set && s.penWidth != 1))
+    return;
+  const wxSize c = GetClientSize();
+  for (const tally::PointList& seg : s.segments)
+    forEachColumn(s, seg, c, [&](const wxRect& r) {
+      if (r.width >= 2 && r.height >= 2) out.push_back(r);
+    });
 }
 
 void coordSys::drawMarker(wxDC& dc, double x, double y, int shape, int s) {

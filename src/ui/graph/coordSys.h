@@ -151,6 +151,9 @@ class coordSys : public wxWindow, public GraphPropertiesHost {
   void drawAxes(wxDC& dc);
   void drawAllSeries(wxDC& dc);
   void drawSeries(wxDC& dc, const tally::Series& s);
+  // The columns of a columns series that drawSeries paints opaque over whatever
+  // lies under them, in pixels at the present size (none for other series).
+  void opaqueColumns(const tally::Series& s, std::vector<wxRect>& out) const;
   void drawPointLabels(wxDC& dc);
   void drawMarker(wxDC& dc, double x, double y, int shape, int size);
   void drawSeriesById(int id);
@@ -223,6 +226,8 @@ class coordSys : public wxWindow, public GraphPropertiesHost {
 
  protected:
   void DoGetClientSize(int* width, int* height) const override;
+  // A world point in pixels of a client area of the given size.
+  wxPoint toPixel(double x, double y, const wxSize& client) const;
 
   bool propertiesMenuEnabled = false;
   std::vector<std::pair<int, wxString>> menuEntries;
@@ -233,6 +238,10 @@ class coordSys : public wxWindow, public GraphPropertiesHost {
   coordSysProperties* propertiesWindow = nullptr;
 
  private:
+  // Each column of one segment of a columns series, as DrawRectangle's box.
+  template <class Take>
+  void forEachColumn(const tally::Series& s, const tally::PointList& seg, const wxSize& c,
+                     Take&& take) const;
   GraphFonts fonts;
   wxSize drawingSize = wxDefaultSize;
   double lineScale = 1.0;
@@ -241,7 +250,6 @@ class coordSys : public wxWindow, public GraphPropertiesHost {
 
   tally::TextMeasure windowMeasure() const;
   tally::TextMeasure dcMeasure(wxDC& dc) const;
-  wxPoint toPixel(double x, double y, const wxSize& client) const;
   void drawMarkerAt(wxDC& dc, const wxPoint& centre, int shape, int size);
   void strokeAxes(wxDC& dc, const tally::AxesGeometry& geometry);
   bool startAnimationCursor(const tally::Series& s);

@@ -2,6 +2,10 @@
 
 #include <wx/dcclient.h>
 
+#include <utility>
+
+#include "ui/graph/DrawnAreas.h"
+
 wxBEGIN_EVENT_TABLE(BufferedGraphView, coordSys)
   EVT_KEY_DOWN(BufferedGraphView::onKeyDown)
   EVT_PAINT(BufferedGraphView::onPaint)
@@ -30,8 +34,17 @@ wxBitmap BufferedGraphView::bufferSnapshot() {
 
 void BufferedGraphView::redrawBufferIfStale() {
   if (!bufferStale) return;
-  buffer.clear();
-  draw(buffer.dc());
+  wxMemoryDC& dc = buffer.dc();
+  // Only what the last picture drew is whited, less what this one covers anyway.
+  buffer.clearDrawn(coveredBoxes());
+  std::vector<wxRect> touched;
+  {
+    DrawnAreas areas(dc);
+    draw(dc);
+    areas.take();
+    touched = areas.boxes();
+  }
+  buffer.keepDrawn(std::move(touched));
   bufferStale = false;
 }
 

@@ -5,6 +5,8 @@
 // so does any explicit Refresh. Ctrl+C copies the view's own drawing.
 #include <wx/bitmap.h>
 
+#include <vector>
+
 #include "ui/graph/coordSys.h"
 #include "ui/views/ViewBuffer.h"
 
@@ -34,6 +36,11 @@ class BufferedGraphView : public coordSys {
   void redrawBufferIfStale();
   // The picture Ctrl+C puts on the clipboard.
   wxBitmap clipboardPicture();
+
+  // Boxes the next draw on the buffer paints with opaque pixels whatever lies
+  // under them (in the client area's units, at its present size): they need no
+  // clearing before it. None unless a view knows better.
+  virtual std::vector<wxRect> coveredBoxes() { return {}; }
 
   void onKeyDown(wxKeyEvent& event);
   void onPaint(wxPaintEvent& event);

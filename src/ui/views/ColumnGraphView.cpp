@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "ui/graph/DrawnAreas.h"
 #include "ui/graph/GraphDrawing.h"
 #include "ui/views/WindowClip.h"
 
@@ -57,17 +58,44 @@ void ColumnGraphView::setNamesUnder(const std::vector<std::pair<double, wxString
 
 void ColumnGraphView::draw(wxDC& dc) {
   updateScales();
+  // On the view's buffer what each part draws is noted part by part (see DrawnAreas).
+  DrawnAreas* areas = DrawnAreas::of(dc);
+  auto partDrawn = [areas] {
+    if (areas) areas->take();
+  };
   drawGrid(dc);
+  partDrawn();
   // Slot order is drawing order: a later series covers an earlier one. The axes
   // come last: a column standing at 0 would hide the vertical axis and its labels.
   {
     const WindowClip inside(dc, *this);
-    for (const Slot& slot : slots)
-      if (slot.filled) drawSeries(dc, slot.copy);
+    for (const Slot& slot : slots) {
+      if (!slot.filled) continue;
+      drawSeries(dc, slot.copy);
+      partDrawn();
+    }
   }
   drawAxes(dc);
+  partDrawn();
   drawBoxMarks(dc);
+  partDrawn();
   drawNames(dc);
+}
+
+std::vector<wxRect> ColumnGraphView::coveredBoxes() {
+  updateScales();
+  std::vector<wxRect> columns;
+  for (const Slot& slot : slots)
+    if (slot.filled) opaqueColumns(slot.copy, columns);
+  // The columns are drawn inside the window's clip.
+  const wxRect window = WindowClip::box(*this);
+  std::vector<wxRect> covered;
+  covered.reserve(columns.size());
+  for (const wxRect& r : columns) {
+    const wxRect inside = r.Intersect(window);
+    if (!inside.IsEmpty()) covered.push_back(inside);
+  }
+  return covered;
 }
 
 void ColumnGraphView::setBoxMarks(const std::vector<BoxMark>& marks) {
@@ -117,6 +145,8 @@ void ColumnGraphView::drawBoxMarks(wxDC& dc) {
     const int x = worldToPixelX(mark.centreX), y = worldToPixelY(mark.mean);
     dc.DrawLine(x - arm, y, x + arm + 1, y);
     dc.DrawLine(x, y - arm, x, y + arm + 1);
+    // Each mark apart: the boxes stand far from each other.
+    if (DrawnAreas* areas = DrawnAreas::of(dc)) areas->take();
   }
   dc.SetPen(wxNullPen);
   const auto labels = valueLabels();
@@ -134,21 +164,40 @@ wxFont ColumnGraphView::nameFont() const {
 void ColumnGraphView::drawNames(wxDC& dc) {
   if (title.empty() && namesUnder.empty()) return;
   const wxSize c = GetClientSize();
-  dc.SetFont(nameFont());
-  dc.SetTextForeground(*wxBLACK);
-  if (!title.empty()) {
-    // Top right: the vertical axis and its label stand at the left, the columns
-    // reach 1/1.2 of the height, the x axis label sits at the bottom right.
-    const wxRect r = titleRect();
-    drawMeasuredText(dc, title, r.x, r.y, {r.width, r.height});
+  const wxFont font = nameFont();
+  const wxRect titleBox = titleRect();
+  std::vector<int> centres;
+  centres.reserve(namesUnder.size());
+  for (const auto& named : namesUnder) centres.push_back(worldToPixelX(named.first));
+  auto paint = [&](wxDC& on) {
+    on.SetFont(font);
+    on.SetTextForeground(*wxBLACK);
+    if (!title.empty()) {
+      // Top right: the vertical axis and its label stand at the left, the columns
+      // reach 1/1.2 of the height, the x axis label sits at the bottom right.
+      drawMeasuredText(on, title, titleBox.x, titleBox.y, {titleBox.width, titleBox.height});
+    }
+    for (size_t i = 0; i < namesUnder.size(); ++i) {
+      const wxString& name = namesUnder[i].second;
+      if (name.empty()) continue;
+      const wxSize e = on.GetTextExtent(name);
+      const int left = std::clamp(centres[i] - e.x / 2, 0, std::max(0, c.x - e.x));
+      drawMeasuredText(on, name, left, std::max(0, c.y - e.y - 4), {e.x, e.y});
+    }
+    on.SetFont(wxNullFont);
+  };
+  // The same few texts on every redraw: on the buffer they are laid out once and
+  // kept, and laid over while the texts, their font and their places stay.
+  if (GraphLayer::suits(dc)) {
+    wxString key = font.GetNativeFontInfoDesc();
+    key << '|' << c.x << ',' << c.y << '|' << titleBox.x << ',' << titleBox.y << ','
+        << titleBox.width << ',' << titleBox.height << '|' << title.length() << ':' << title;
+    for (size_t i = 0; i < namesUnder.size(); ++i)
+      key << '|' << centres[i] << ',' << namesUnder[i].second.length() << ':'
+          << namesUnder[i].second;
+    if (namesLayer.paintOver(dc, key.utf8_string(), paint)) return;
   }
-  for (const auto& [x, name] : namesUnder) {
-    if (name.empty()) continue;
-    const wxSize e = dc.GetTextExtent(name);
-    const int left = std::clamp(worldToPixelX(x) - e.x / 2, 0, std::max(0, c.x - e.x));
-    drawMeasuredText(dc, name, left, std::max(0, c.y - e.y - 4), {e.x, e.y});
-  }
-  dc.SetFont(wxNullFont);
+  paint(dc);
 }
 
 wxRect ColumnGraphView::yCaptionRect() const {

@@ -22,6 +22,8 @@ class ColumnGraphView : public BufferedGraphView {
                  const tally::Series* s4);
   // The complete graph on any context: screen buffer, clipboard picture, printer.
   void draw(wxDC& dc) override;
+  // The columns, which cover what lies under them.
+  std::vector<wxRect> coveredBoxes() override;
 
   // Which set is which: a title at the top of the graph, and names under given
   // world x positions at the foot of the graph (the boxes of the box plot). Empty
@@ -80,4 +82,5 @@ class ColumnGraphView : public BufferedGraphView {
   std::vector<std::pair<double, wxString>> namesUnder;
   std::vector<BoxMark> boxMarks;
   bool showValues = false;
+  GraphLayer namesLayer;  // the title and the names, as last drawn on the buffer
 };

@@ -8,6 +8,7 @@
 
 #include "core/NumberText.h"
 #include "ui/WxBridge.h"
+#include "ui/graph/DrawnAreas.h"
 #include "ui/graph/GraphDrawing.h"
 #include "ui/views/WindowClip.h"
 
@@ -68,9 +69,68 @@ wxColour namedColour(const wxString& name) {
 
 }  // namespace
 
+void PercentileGraphView::drawCurve(wxDC& dc, int which) {
+  const tally::Series& s = curve(which).copy;
+  auto paint = [this, &s](wxDC& on) {
+    const WindowClip inside(on, *this);
+    drawSeries(on, s);
+  };
+  if (s.style != tally::PolylineStyle || !GraphLayer::suits(dc)) {
+    paint(dc);
+    return;
+  }
+  // An antialiased stroke the length of the graph is the dearest thing on the page,
+  // and a curve often stays as it was (the other set was edited) or comes back (an
+  // undo): on the buffer each curve is kept as drawn, keyed by its pixels.
+  const wxSize c = GetClientSize();
+  const wxRect clip = WindowClip::box(*this);
+  std::string key;
+  key.reserve(1024);
+  auto number = [&key](int v) {
+    key += std::to_string(v);
+    key += ',';
+  };
+  number(s.lineColour.set ? (s.lineColour.red << 16 | s.lineColour.green << 8 | s.lineColour.blue) : -1);
+  number(s.penWidth);
+  for (int v : {clip.x, clip.y, clip.width, clip.height}) number(v);
+  // Where the stroke can leave pixels: around each run of a few points, half the
+  // pen's width and a pixel of antialiasing further.
+  const int room = s.penWidth / 2 + 3;
+  constexpr size_t kRun = 8;
+  std::vector<wxRect> parts;
+  for (const tally::PointList& seg : s.segments) {
+    key += '|';
+    if (seg.size() < 2) continue;
+    wxRect run;
+    size_t inRun = 0;
+    for (const tally::WorldPoint& w : seg) {
+      const wxPoint p = toPixel(w.x, w.y, c);
+      number(p.x);
+      number(p.y);
+      const wxRect dot(p, wxSize(1, 1));
+      run = inRun == 0 ? dot : run.Union(dot);
+      if (++inRun == kRun) {
+        parts.push_back(wxRect(run).Inflate(room));
+        // The next run starts where this one ends: the segment between them is in both.
+        run = dot;
+        inRun = 1;
+      }
+    }
+    if (inRun > 1) parts.push_back(wxRect(run).Inflate(room));
+  }
+  if (parts.empty()) return;
+  if (!curveLayers[which == 0 ? 0 : 1].paintOver(dc, key, paint, parts)) paint(dc);
+}
+
 void PercentileGraphView::draw(wxDC& dc) {
   updateScales();
+  // On the view's buffer what each part draws is noted part by part (see DrawnAreas).
+  DrawnAreas* areas = DrawnAreas::of(dc);
+  auto partDrawn = [areas] {
+    if (areas) areas->take();
+  };
   drawGrid(dc);
+  partDrawn();
   const wxFont kept = dc.GetFont();
 
   const int x1 = worldToPixelX(set1Percentile);
@@ -89,42 +149,52 @@ void PercentileGraphView::draw(wxDC& dc) {
   const int leftmost = std::max(18, axisColumn + 6);
   auto inside = [&](int x, int width) { return std::max(leftmost, std::min(x, client.x - width - 6)); };
 
+  const bool set1Shown = set1Curve.source != nullptr, set2Shown = set2Curve.source != nullptr;
+  const wxString numbers[2] = {toWx(tally::formatStatistic(set1Percentile)),
+                               toWx(tally::formatStatistic(set2Percentile))};
+  const wxString titles[2] = {markerTitle(0), markerTitle(1)};
+  const wxString percentText = toWx(tally::valueText(percentage)) + "%";
+  const wxFont font = markerFont(markerPoints);
+  const int penWidth = lineWidth(2);
+
   // A set's marker: a line across from the vertical axis at the percentage and down
   // to the horizontal axis at the set's percentile, with two texts above the x axis (Set 2's higher up).
-  auto marker = [&](const wxString& penColour, const wxColour& textColour, int x,
-                    const wxString& title, double value, int titleRise) {
-    dc.SetPen(wxPen(namedColour(penColour), lineWidth(2), wxPENSTYLE_SOLID));
-    dc.DrawLine(x0, p, x, p);
-    dc.DrawLine(x, p, x, y0);
-    dc.SetTextForeground(textColour);
-    const wxString number = toWx(tally::formatStatistic(value));
+  auto marker = [&](wxDC& on, const wxString& penColour, const wxColour& textColour, int x,
+                    const wxString& title, const wxString& number, int titleRise) {
+    on.SetPen(wxPen(namedColour(penColour), penWidth, wxPENSTYLE_SOLID));
+    // Each line apart: together their box would be the whole corner they enclose.
+    on.DrawLine(x0, p, x, p);
+    partDrawn();
+    on.DrawLine(x, p, x, y0);
+    partDrawn();
+    on.SetTextForeground(textColour);
     // Each text laid out once: measured here, drawn with that extent.
-    const wxSize t = dc.GetTextExtent(title), n = dc.GetTextExtent(number);
-    drawMeasuredText(dc, title, inside(x - 30, t.x), y0 - titleRise, {t.x, t.y});
-    drawMeasuredText(dc, number, inside(x + 4, n.x), y0 - titleRise + 14, {n.x, n.y});
+    const wxSize t = on.GetTextExtent(title), n = on.GetTextExtent(number);
+    drawMeasuredText(on, title, inside(x - 30, t.x), y0 - titleRise, {t.x, t.y});
+    drawMeasuredText(on, number, inside(x + 4, n.x), y0 - titleRise + 14, {n.x, n.y});
   };
-  const bool set1Shown = set1Curve.source != nullptr, set2Shown = set2Curve.source != nullptr;
-  {
-    const WindowClip inside(dc, *this);
-    if (set1Shown) drawSeries(dc, set1Curve.copy);
-    if (set2Shown) drawSeries(dc, set2Curve.copy);
-  }
+  auto marks = [&](wxDC& on) {
+    on.SetFont(font);
+    if (set2Shown) marker(on, _("PURPLE"), *wxBLUE, x2, titles[1], numbers[1], 80);
+    if (set1Shown) marker(on, _("CORAL"), *wxRED, x1, titles[0], numbers[0], 50);
+    if (set1Shown || set2Shown) {
+      on.SetTextForeground(wxColour(0, 130, 0));
+      // Above its line, beside the axis rather than over its tick labels; below the
+      // line at the top of the graph.
+      const int y = p - 20 >= 2 ? p - 20 : p + 6;
+      const wxSize e = on.GetTextExtent(percentText);
+      drawMeasuredText(on, percentText, inside(7, e.x), y, {e.x, e.y});
+    }
+    on.SetPen(*wxTRANSPARENT_PEN);
+  };
+  if (set1Shown) drawCurve(dc, 0);
+  partDrawn();
+  if (set2Shown) drawCurve(dc, 1);
+  partDrawn();
   // The axes over the curves, the markers and their texts over everything.
   drawAxes(dc);
-  dc.SetFont(markerFont(markerPoints));
-  if (set2Shown) {
-    marker(_("PURPLE"), *wxBLUE, x2, markerTitle(1), set2Percentile, 80);
-  }
-  if (set1Shown) marker(_("CORAL"), *wxRED, x1, markerTitle(0), set1Percentile, 50);
-  if (set1Shown || set2Shown) {
-    dc.SetTextForeground(wxColour(0, 130, 0));
-    // Above its line, beside the axis rather than over its tick labels; below the
-    // line at the top of the graph.
-    const wxString text = toWx(tally::valueText(percentage)) + "%";
-    const int y = p - 20 >= 2 ? p - 20 : p + 6;
-    const wxSize e = dc.GetTextExtent(text);
-    drawMeasuredText(dc, text, inside(7, e.x), y, {e.x, e.y});
-  }
+  partDrawn();
+  marks(dc);
 
   dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetFont(kept.IsOk() ? kept : wxNullFont);

@@ -47,6 +47,8 @@ class PercentileGraphView : public BufferedGraphView {
     tally::Series copy;
   };
   const Curve& curve(int which) const { return which == 0 ? set1Curve : set2Curve; }
+  // One set's curve, inside the graph's window.
+  void drawCurve(wxDC& dc, int which);
 
   Curve set1Curve;
   Curve set2Curve;
@@ -55,4 +57,5 @@ class PercentileGraphView : public BufferedGraphView {
   double set2Percentile = 0;
   int markerPoints = 9;
   wxString setNames[2] = {"Set 1", "Set 2"};
+  GraphLayer curveLayers[2];  // each set's curve as last drawn on a picture
 };

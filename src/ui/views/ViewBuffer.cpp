@@ -1,6 +1,10 @@
 #include "ui/views/ViewBuffer.h"
 
 #include <algorithm>
+#include <utility>
+
+#include "ui/graph/DrawnAreas.h"
+#include "ui/graph/GraphDrawing.h"
 
 ViewBuffer::ViewBuffer(int width, int height) : w(width), h(height) {}
 
@@ -14,6 +18,8 @@ void ViewBuffer::resize(int width, int height, double scaleFactor) {
   scale = scaleFactor > 0 ? scaleFactor : 1.0;
   if (memory) memory->SelectObject(wxNullBitmap);
   bitmap = wxNullBitmap;
+  drawnKnown = false;
+  drawn.clear();
 }
 
 void ViewBuffer::allocate() {
@@ -39,6 +45,28 @@ void ViewBuffer::clear() {
   }
   memory->SetBackground(*wxWHITE_BRUSH);
   memory->Clear();
+  drawnKnown = false;
+}
+
+void ViewBuffer::clearDrawn(const std::vector<wxRect>& covered) {
+  if (!bitmap.IsOk() || !drawnKnown || scale != 1.0) {
+    clear();
+    return;
+  }
+  const wxRect whole(0, 0, std::max(w, 1), std::max(h, 1));
+  std::vector<wxRect> white;
+  for (const wxRect& box : drawn) {
+    const wxRect inside = box.Intersect(whole);
+    if (inside.IsEmpty()) continue;
+    for (const wxRect& piece : boxesOutside(inside, covered)) white.push_back(piece);
+  }
+  drawnKnown = false;
+  if (!paintPixels(*memory, white, *wxWHITE)) clear();
+}
+
+void ViewBuffer::keepDrawn(std::vector<wxRect> boxes) {
+  drawn = std::move(boxes);
+  drawnKnown = bitmap.IsOk();
 }
 
 void ViewBuffer::blitTo(wxDC& target) {

@@ -4,6 +4,7 @@
 #include <wx/dcmemory.h>
 
 #include <memory>
+#include <vector>
 
 class wxDC;
 
@@ -22,6 +23,14 @@ class ViewBuffer {
   // picture drawn at half resolution and enlarged.
   void resize(int width, int height, double scale = 1.0);
   void clear();
+  // Whites only what the last drawing touched (`drawn`, as kept by keepDrawn),
+  // leaving out `covered`: boxes the next drawing paints over with opaque pixels
+  // whatever lies under them. The whole picture when nothing is known of the last
+  // drawing (a new bitmap, a new size or scale) or when the bitmap cannot be
+  // written directly.
+  void clearDrawn(const std::vector<wxRect>& covered);
+  // What the drawing just made touched: the only pixels that are not white.
+  void keepDrawn(std::vector<wxRect> boxes);
   wxMemoryDC& dc();
   int width() const { return w; }
   int height() const { return h; }
@@ -38,4 +47,7 @@ class ViewBuffer {
   double scale = 1.0;
   wxBitmap bitmap;
   std::unique_ptr<wxMemoryDC> memory;
+  // Outside these boxes the picture is white; valid while drawnKnown.
+  std::vector<wxRect> drawn;
+  bool drawnKnown = false;
 };

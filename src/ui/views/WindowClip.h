@@ -13,6 +13,17 @@ class WindowClip {
  public:
   WindowClip(wxDC& dc, const coordSys& graph) : dc(dc) {
     hadClip = dc.GetClippingBox(kept);
+    dc.SetClippingRegion(box(graph));
+  }
+  ~WindowClip() {
+    dc.DestroyClippingRegion();
+    if (hadClip) dc.SetClippingRegion(kept);
+  }
+  WindowClip(const WindowClip&) = delete;
+  WindowClip& operator=(const WindowClip&) = delete;
+
+  // The box drawing is kept in, in pixels.
+  static wxRect box(const coordSys& graph) {
     // The window as the graph lays it out: grown to hold the axes' crossing when
     // the origin is kept in view (scores 5..20 on an axis from 0).
     double left = graph.getXMin(), right = graph.getXMax();
@@ -27,15 +38,9 @@ class WindowClip {
     // A pixel of slack each way: a column's outline on the window's edge stays whole.
     const int x0 = graph.worldToPixelX(left), x1 = graph.worldToPixelX(right);
     const int y0 = graph.worldToPixelY(top), y1 = graph.worldToPixelY(bottom);
-    dc.SetClippingRegion(wxRect(wxPoint(std::min(x0, x1) - 1, std::min(y0, y1) - 1),
-                                wxPoint(std::max(x0, x1) + 1, std::max(y0, y1) + 1)));
+    return wxRect(wxPoint(std::min(x0, x1) - 1, std::min(y0, y1) - 1),
+                  wxPoint(std::max(x0, x1) + 1, std::max(y0, y1) + 1));
   }
-  ~WindowClip() {
-    dc.DestroyClippingRegion();
-    if (hadClip) dc.SetClippingRegion(kept);
-  }
-  WindowClip(const WindowClip&) = delete;
-  WindowClip& operator=(const WindowClip&) = delete;
 
  private:
   wxDC& dc;
