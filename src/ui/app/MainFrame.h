@@ -376,7 +376,6 @@ class MainFrame : public wxFrame {
   wxSizerItem* sliderBottomSpace = nullptr;
 
   // MainFrameData.cpp
-  tally::CellTable readGrid() const;
   std::vector<tally::CellWrite> changedCells() const;
   void recordUndoStep();
   void onClose(wxCloseEvent& event);

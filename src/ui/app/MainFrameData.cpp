@@ -46,22 +46,10 @@ bool readsAs(const wxString& cell, const std::string& held) {
 
 }  // namespace
 
-// The grid is the table's editor: what the user typed or pasted into it is the
-// input of the edit.
-tally::CellTable MainFrame::readGrid() const {
-  const int rows = std::min(grid->GetNumberRows(), tally::kGridRows);
-  tally::CellTable table(static_cast<size_t>(rows));
-  for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < tally::kGridColumns; ++c) {
-      const wxString cell = grid->GetCellValue(r, c);
-      if (!cell.empty()) table[r][c] = cellText(cell);
-    }
-  return table;
-}
-
-// The cells whose text in the grid is not the model's text of the shown table:
-// an edit, a paste or a deletion hands the model only those. A row of the model
-// beyond the grid's rows counts as cleared, as reading the grid whole would have it.
+// The grid is the table's editor. The cells whose text in the grid is not the
+// model's text of the shown table are the edit's input: an edit, a paste or a
+// deletion hands the model only those. A row of the model beyond the grid's rows
+// counts as cleared, as reading the grid whole would have it.
 std::vector<tally::CellWrite> MainFrame::changedCells() const {
   const tally::CellTable& held = model.shownCells();
   const int rows = std::min(grid->GetNumberRows(), tally::kGridRows);
