@@ -80,10 +80,7 @@ tally::TextMeasure dcTextMeasure(wxDC& dc, const wxFont& tick, const wxFont& axi
   };
 }
 
-bool surelyOneLine(const wxWindow& window, const wxString& text, const wxFont& font, int width) {
-  if (text.find('\n') != wxString::npos) return false;
-  int w = 0, h = 0;
-  window.GetTextExtent(text, &w, &h, nullptr, nullptr, &font);
+bool surelyOneLine(const wxString& text, int measured, int width) {
   // A wrapper keeps a line whole while its width stays below the limit.
-  return w + 2 < width;
+  return text.find('\n') == wxString::npos && measured + 2 < width;
 }

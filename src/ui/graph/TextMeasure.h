@@ -34,9 +34,9 @@ tally::TextMeasure windowTextMeasure(const wxWindow& window, const wxFont& tick,
 // per resolution.
 tally::TextMeasure dcTextMeasure(wxDC& dc, const wxFont& tick, const wxFont& axis, int fontSize);
 
-// Whether `text` surely stays on one line when wrapped at `width` pixels in `font`
-// on `window`: a single line measured narrower than the width, with a pixel of
-// room either way for a context that measures a little differently. Measuring
-// through the window's own text layout costs far less than wrapping, which makes a
-// drawing context for the window each time. False means: wrap to find out.
-bool surelyOneLine(const wxWindow& window, const wxString& text, const wxFont& font, int width);
+// Whether `text`, measured `measured` pixels wide on one line, surely stays on one
+// line when wrapped at `width` pixels: a single line narrower than the width, with
+// a pixel of room either way for a context that measures a little differently.
+// Measuring (or remembering a measurement) costs far less than wrapping, which
+// makes a drawing context for the window each time. False means: wrap to find out.
+bool surelyOneLine(const wxString& text, int measured, int width);

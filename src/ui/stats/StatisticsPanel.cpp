@@ -188,9 +188,8 @@ namespace {
 
 // The height a label needs for its text within its width. The toolkit wraps a
 // label's text at words within the width it is given; the lines are counted the
-// same way here, so the label is given room for all of them. A single line
-// measured narrower than the width, with a pixel of room either way, surely
-// stays one line (as surelyOneLine decides), without wrapping.
+// same way here, so the label is given room for all of them; a text that surely
+// stays one line, by its remembered width, is not wrapped.
 int wrappedHeight(wxStaticText* label, int width, TextWidths& widths) {
   struct LineCounter : wxTextWrapper {
     int lines = 1;
@@ -199,9 +198,8 @@ int wrappedHeight(wxStaticText* label, int width, TextWidths& widths) {
   } counter;
   const wxFont font = label->GetFont();
   const wxString text = label->GetLabelText();
-  const bool oneLine =
-      text.find('\n') == wxString::npos && widths.width(*label, font, text) + 2 < width;
-  if (!oneLine) counter.Wrap(label, text, width);
+  if (!surelyOneLine(text, widths.width(*label, font, text), width))
+    counter.Wrap(label, text, width);
   return counter.lines * widths.lineHeight(*label, font);
 }
 
