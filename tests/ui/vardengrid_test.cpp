@@ -7,10 +7,12 @@
 #include <wx/frame.h>
 
 #include <string>
+#include <functional>
 #include <tuple>
 #include <vector>
 
 #include "ui/WxBridge.h"
+#include "ui/grid/GridCellTexts.h"
 #include "ui/grid/VardenGrid.h"
 
 namespace {
@@ -283,4 +285,49 @@ TEST_F(GridTest, TabGoesToTheNextEditableVisibleCellAndEnterBackToTheRunsColumn)
     EXPECT_EQ(grid->GetGridCursorRow(), c.row);
     EXPECT_EQ(grid->GetGridCursorCol(), c.col);
   }
+}
+
+// The grid's own table keeps every cell's text as the model reads it, whatever
+// changed the cells: the window finds an edit's cells by those texts alone.
+TEST_F(GridTest, TheModelsTextsOfTheCellsFollowEveryChangeOfTheTable) {
+  auto* own = new VardenGrid(frame, wxID_ANY);
+  own->createTable(15, 2, wxGrid::wxGridSelectCells);
+  const GridCellTexts* texts = own->cellTexts();
+  ASSERT_NE(texts, nullptr);
+  EXPECT_EQ(grid->cellTexts(), nullptr);
+  const wxString withNul = wxString("12") + wxUniChar(0) + "5";
+  const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+      {"typed", [&] { own->SetCellValue(0, 0, "42.125"); }},
+      {"beyond ASCII", [&] { own->SetCellValue(1, 1, wxString::FromUTF8("\xc2\xbd \xc3\xa9")); }},
+      {"a nul ends it", [&] { own->SetCellValue(2, 0, withNul); }},
+      {"pasted", [&] { own->pasteTextAt("1\t2\n3\t4\n5", 10, 0); }},
+      {"rows appended", [&] { own->AppendRows(985); }},
+      {"written far down", [&] { own->SetCellValue(999, 1, "-7"); }},
+      {"rows inserted", [&] { own->InsertRows(1, 3); }},
+      {"rows deleted", [&] { own->DeleteRows(0, 2); }},
+      {"rows deleted to the end", [&] { own->DeleteRows(990, 50); }},
+      {"a column added and removed", [&] {
+         own->AppendCols(1);
+         own->SetCellValue(3, 2, "x");
+         own->DeleteCols(0, 1);
+       }},
+      {"cleared", [&] { own->ClearGrid(); }},
+      {"written after clearing", [&] { own->SetCellValue(4, 0, "3e2"); }},
+  };
+  for (const auto& [what, change] : changes) {
+    change();
+    ASSERT_EQ(own->GetNumberRows(), own->GetTable()->GetNumberRows()) << what;
+    int filled = 0;
+    for (int r = 0; r < own->GetNumberRows() + 2; ++r)
+      for (int c = 0; c < own->GetNumberCols() + 1; ++c) {
+        const bool inside = r < own->GetNumberRows() && c < own->GetNumberCols();
+        const std::string expected =
+            inside ? GridCellTexts::modelText(own->GetCellValue(r, c)) : std::string();
+        filled += !expected.empty();
+        ASSERT_EQ(texts->text(r, c), expected) << what << " at " << r << "," << c;
+      }
+    EXPECT_EQ(filled > 0, std::string(what) != "cleared") << what;
+  }
+  EXPECT_EQ(GridCellTexts::modelText(withNul), "12");
+  EXPECT_EQ(GridCellTexts::modelText(wxString::FromUTF8("\xc2\xbd")), "\xc2\xbd");
 }

@@ -11,40 +11,9 @@
 
 #include "ui/LateControls.h"
 #include "ui/WxBridge.h"
+#include "ui/grid/GridCellTexts.h"
 #include "ui/grid/VardenGrid.h"
 #include "ui/stats/GroupingDialog.h"
-
-namespace {
-
-// A cell's text as the model keeps it: an empty cell stays empty, and a cell of
-// plain ASCII (any number) is copied as it is, without a trip through UTF-8.
-std::string cellText(const wxString& cell) {
-  std::string text;
-  text.reserve(cell.length());
-  for (const wxUniChar ch : cell) {
-    // As through UTF-8 into a C string: the text ends at a nul.
-    if (ch.GetValue() == 0) break;
-    if (!ch.IsAscii()) return toStd(cell);
-    text += static_cast<char>(ch.GetValue());
-  }
-  return text;
-}
-
-// Whether the cell's text as the model keeps it is `held`; plain ASCII is compared
-// as it stands, without building the text.
-bool readsAs(const wxString& cell, const std::string& held) {
-  // Only a nul or a letter beyond ASCII can make the kept text of another length.
-  if (cell.length() != held.size()) return cellText(cell) == held;
-  size_t k = 0;
-  for (const wxUniChar ch : cell) {
-    const auto v = ch.GetValue();
-    if (v == 0 || v >= 0x80) return cellText(cell) == held;
-    if (static_cast<unsigned char>(held[k++]) != v) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 // The grid is the table's editor. The cells whose text in the grid is not the
 // model's text of the shown table are the edit's input: an edit, a paste or a
@@ -55,16 +24,20 @@ std::vector<tally::CellWrite> MainFrame::changedCells() const {
   const int rows = std::min(grid->GetNumberRows(), tally::kGridRows);
   std::vector<tally::CellWrite> changed;
   static const std::string blank;
+  // The grid's own table keeps its texts as the model reads them; another table
+  // has each cell read out and converted.
+  const GridCellTexts* texts = grid->cellTexts();
+  std::string converted;
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < tally::kGridColumns; ++c) {
       const std::string& before =
           static_cast<size_t>(r) < held.size() ? held[r][c] : blank;
-      const wxString cell = grid->GetCellValue(r, c);
-      if (cell.empty()) {
-        if (!before.empty()) changed.push_back({r, c, std::string()});
-        continue;
-      }
-      if (!readsAs(cell, before)) changed.push_back({r, c, cellText(cell)});
+      const std::string* now = &converted;
+      if (texts)
+        now = &texts->text(r, c);
+      else
+        converted = GridCellTexts::modelText(grid->GetCellValue(r, c));
+      if (*now != before) changed.push_back({r, c, *now});
     }
   for (size_t r = static_cast<size_t>(rows); r < held.size(); ++r)
     for (int c = 0; c < tally::kGridColumns; ++c)

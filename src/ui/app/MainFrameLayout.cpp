@@ -87,7 +87,7 @@ void setInstructions(wxTextCtrl* text, const wxString& instructions) {
 
 VardenGrid* dataGrid(wxWindow* parent) {
   auto* grid = new VardenGrid(parent, wxID_ANY, wxDefaultPosition, wxSize(180, 200), wxWANTS_CHARS);
-  grid->CreateGrid(15, 2, wxGrid::wxGridSelectCells);
+  grid->createTable(15, 2, wxGrid::wxGridSelectCells);
   grid->SetRowLabelSize(1);
   grid->SetColMinimalAcceptableWidth(0);
   grid->DisableDragColSize();

@@ -16,6 +16,7 @@
 #include "ui/WxBridge.h"
 #include "ui/access/Accessible.h"
 #include "ui/access/AccessibleTable.h"
+#include "ui/grid/GridCellTexts.h"
 
 wxBEGIN_EVENT_TABLE(VardenGrid, wxGrid)
   EVT_KEY_DOWN(VardenGrid::onKeyDown)
@@ -83,6 +84,14 @@ VardenGrid::VardenGrid(wxWindow* parent, wxWindowID id, const wxPoint& pos, cons
     : wxGrid(parent, id, pos, size, style) {
   SetDefaultRenderer(new CheckedCellRenderer);
   GetGridWindow()->Bind(wxEVT_MOTION, &VardenGrid::onGridMotion, this);
+}
+
+void VardenGrid::createTable(int rows, int cols, wxGridSelectionModes selection) {
+  SetTable(new GridCellTexts(rows, cols), true, selection);
+}
+
+const GridCellTexts* VardenGrid::cellTexts() const {
+  return dynamic_cast<const GridCellTexts*>(GetTable());
 }
 
 void VardenGrid::onRangeSelect(wxGridRangeSelectEvent& event) {

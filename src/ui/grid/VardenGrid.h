@@ -10,11 +10,19 @@
 #include "core/graph/Contrast.h"
 #include "core/grid/PasteText.h"
 
+class GridCellTexts;
+
 class VardenGrid : public wxGrid {
  public:
   VardenGrid(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
              const wxSize& size = wxDefaultSize, long style = wxWANTS_CHARS);
   ~VardenGrid() override = default;
+
+  // Gives the grid its cells: a table that also keeps the texts as the model
+  // reads them (see GridCellTexts).
+  void createTable(int rows, int cols, wxGridSelectionModes selection);
+  // That table, or null when the grid was given another.
+  const GridCellTexts* cellTexts() const;
 
   // Writes TAB/line-separated text into the cells from the block's top-left
   // corner, or from the cursor cell when no block is selected. Empty fields,
