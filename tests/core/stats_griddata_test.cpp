@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 
 #include "core/NumberText.h"
 #include "core/stats/CellNumbers.h"
@@ -31,6 +33,45 @@ TEST(ExtractValues, OnlyWholeFiniteNumbersCount) {
                        {"", "4"}, {"-2.5", ""}, {" 7", ""}}),
                 s);
   EXPECT_EQ(s.pairs, (Pairs{{-2.5, 1}, {7, 1}}));
+}
+
+// A full grid of values, few or many of them repeated, with 0 and -0 among them:
+// each value is counted once, where it was first seen, as a search of the pairs
+// row by row finds it; a repeated value beside a frequency is reported.
+TEST(ExtractValues, ManyRowsCountEachValueWhereItWasFirstSeen) {
+  std::mt19937 random(7);
+  for (const int distinct : {1, 3, 40, 700, 100000}) {
+    CellTable t;
+    for (int r = 0; r < kGridRows; ++r) {
+      const int k = static_cast<int>(random() % static_cast<unsigned>(distinct)) - distinct / 2;
+      const std::string value =
+          k == 0 && r % 2 ? "-0" : formatNumber("%g", k * 0.25 + 1e6 * (k % 3));
+      t.push_back({value, formatInt("%d", r % 5 + 1)});
+    }
+    Pairs expected;
+    std::vector<double> repeated;
+    for (const CellRow& row : t) {
+      const double v = std::stod(row[0]);
+      auto same = [v](const FrequencyPair& p) { return p.value == v; };
+      const auto found = std::find_if(expected.begin(), expected.end(), same);
+      if (found != expected.end()) {
+        found->frequency += 1;
+        repeated.push_back(v);
+      } else {
+        expected.push_back({v, 1});
+      }
+    }
+    DataSet values;
+    extractValues(t, values);
+    EXPECT_EQ(values.pairs, expected) << distinct << " distinct values";
+
+    DataSet withFrequencies;
+    const ExtractResult read = extractValuesAndFrequencies(t, withFrequencies);
+    EXPECT_EQ(read.duplicates, repeated) << distinct;
+    ASSERT_EQ(withFrequencies.pairs.size(), expected.size()) << distinct;
+    for (size_t k = 0; k < expected.size(); ++k)
+      EXPECT_EQ(withFrequencies.pairs[k].value, expected[k].value) << distinct << " pair " << k;
+  }
 }
 
 TEST(ExtractValuesAndFrequencies, FrequenciesRoundHalfUpAndNonPositiveBecomeZero) {

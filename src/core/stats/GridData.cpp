@@ -2,7 +2,8 @@
 
 #include <climits>
 #include <cmath>
-#include <unordered_map>
+#include <cstdint>
+#include <cstring>
 
 #include "core/NumberText.h"
 #include "core/stats/CellNumbers.h"
@@ -17,22 +18,53 @@ bool cellNumber(const CellTable& table, int row, int col, double& v) {
 
 // Where each value read so far stands among the set's pairs: a thousand rows
 // would otherwise search the pairs a thousand times. Equal as doubles compare
-// (0 and -0 are one value), as the pairs are compared.
+// (0 and -0 are one value), as the pairs are compared. Open addressing in one
+// array: a node per value would cost more than the rest of the reading.
 class PairIndex {
  public:
-  explicit PairIndex(DataSet& set) : set(set) { at.reserve(set.pairs.size() + 64); }
+  explicit PairIndex(DataSet& set) : set(set) { reindex(); }
   FrequencyPair* find(double v) {
-    const auto found = at.find(v);
-    return found == at.end() ? nullptr : &set.pairs[found->second];
+    if (slots.empty()) return nullptr;
+    for (size_t i = home(v);; i = (i + 1) & mask()) {
+      if (slots[i] == 0) return nullptr;
+      FrequencyPair& p = set.pairs[slots[i] - 1];
+      if (p.value == v) return &p;
+    }
   }
   void add(double v, double frequency) {
-    at.emplace(v, set.pairs.size());
     set.pairs.push_back({v, frequency});
+    // At most half full, so that a search soon meets an empty slot.
+    if (2 * set.pairs.size() > slots.size())
+      reindex();
+    else
+      put(v, set.pairs.size() - 1);
   }
 
  private:
+  static size_t slotsFor(size_t count) {
+    size_t n = 64;
+    while (n < 4 * count) n *= 2;
+    return n;
+  }
+  size_t mask() const { return slots.size() - 1; }
+  size_t home(double v) const {
+    // 0 and -0 are one value: both hash as 0.
+    uint64_t bits = 0;
+    if (v != 0) std::memcpy(&bits, &v, sizeof bits);
+    return static_cast<size_t>((bits * 0x9E3779B97F4A7C15ull) >> 32) & mask();
+  }
+  void put(double v, size_t k) {
+    size_t i = home(v);
+    while (slots[i] != 0) i = (i + 1) & mask();
+    slots[i] = static_cast<uint32_t>(k + 1);
+  }
+  void reindex() {
+    slots.assign(slotsFor(set.pairs.size()), 0);
+    for (size_t k = 0; k < set.pairs.size(); ++k) put(set.pairs[k].value, k);
+  }
+
   DataSet& set;
-  std::unordered_map<double, size_t> at;
+  std::vector<uint32_t> slots;  // a pair's position + 1, or 0 for none
 };
 
 int rowCount(const CellTable& table) {
