@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include "core/stats/ExactSum.h"
 #include "core/stats/Refresh.h"
@@ -141,6 +143,7 @@ TEST(ExactSum, RoundsOnlyTheFinalSum) {
       {"below a tie", {big, -0.5, std::ldexp(-1.0, -54)}, big - 1},
       // 2^53 + 1 + 2^-100 lies just above the tie 2^53 + 1: up to 2^53 + 2.
       {"above a tie", {big, 1, std::ldexp(1.0, -100)}, big + 2},
+      {"above a tie by the smallest double", {big, 1, std::ldexp(1.0, -1074)}, big + 2},
       {"exact tie to even", {big, 1}, big},
       {"nothing", {}, 0},
   };
@@ -154,6 +157,84 @@ TEST(ExactSum, RoundsOnlyTheFinalSum) {
   p.addProduct(1 + std::ldexp(1.0, -30), 1 - std::ldexp(1.0, -30));
   p.add(-1);
   EXPECT_EQ(p.value(), -std::ldexp(1.0, -60));
+}
+
+namespace {
+
+// Shewchuk's non-overlapping partials, rounded once at the end: a second way to
+// the exactly rounded sum, for terms whose partial sums stay finite.
+double sumOfPartials(const std::vector<double>& terms) {
+  std::vector<double> partials;
+  for (double x : terms) {
+    size_t kept = 0;
+    for (double y : partials) {
+      if (std::fabs(x) < std::fabs(y)) std::swap(x, y);
+      const double hi = x + y;
+      const double lo = y - (hi - x);
+      if (lo != 0) partials[kept++] = lo;
+      x = hi;
+    }
+    partials.resize(kept);
+    partials.push_back(x);
+  }
+  size_t n = partials.size();
+  if (n == 0) return 0;
+  double hi = partials[--n], lo = 0;
+  while (n > 0) {
+    const double x = hi, y = partials[--n];
+    hi = x + y;
+    lo = y - (hi - x);
+    if (lo != 0) break;
+  }
+  if (n > 0 && ((lo < 0 && partials[n - 1] < 0) || (lo > 0 && partials[n - 1] > 0))) {
+    const double y = lo * 2, x = hi + y;
+    if (y == x - hi) hi = x;
+  }
+  return hi;
+}
+
+}  // namespace
+
+// Terms of every size, sign and spacing, cancelling, below the smallest normal
+// double and near the largest: the sum is the exactly rounded one.
+TEST(ExactSum, AgreesWithPartialsOverTermsOfEverySize) {
+  std::mt19937_64 random(11);
+  auto term = [&random](int lowest, int highest) {
+    std::uniform_int_distribution<int> exponent(lowest, highest);
+    const double mantissa = 1 + static_cast<double>(random() >> 12) * std::ldexp(1.0, -52);
+    return std::ldexp(random() % 2 ? mantissa : -mantissa, exponent(random));
+  };
+  struct Range {
+    const char* what;
+    int lowest, highest, count;
+  } ranges[] = {{"near one", -10, 10, 50},
+                {"wide apart", -600, 600, 40},
+                {"below the normal doubles", -1080, -1000, 30},
+                {"near the largest double", 1000, 1015, 20},
+                {"everything", -1074, 1000, 60},
+                {"many", -30, 30, 5000}};
+  for (const Range& r : ranges)
+    for (int round = 0; round < 200; ++round) {
+      std::vector<double> terms;
+      for (int k = 0; k < r.count; ++k) {
+        terms.push_back(term(r.lowest, r.highest));
+        // Now and then a term cancelled but for a little.
+        if (k % 7 == 3)
+          terms.push_back(-terms.back() + term(r.lowest, std::min(r.lowest + 40, r.highest)));
+      }
+      if (round % 3 == 0) terms.push_back(-sumOfPartials(terms));
+      ExactSum s;
+      for (double t : terms) s.add(t);
+      const double expected = sumOfPartials(terms);
+      ASSERT_EQ(s.value(), expected) << r.what << " round " << round;
+      ASSERT_EQ(std::signbit(s.value()), std::signbit(expected) && expected != 0) << r.what;
+    }
+  ExactSum infinite;
+  infinite.add(1);
+  infinite.add(HUGE_VAL);
+  EXPECT_EQ(infinite.value(), HUGE_VAL);
+  infinite.add(-HUGE_VAL);
+  EXPECT_TRUE(std::isnan(infinite.value()));
 }
 
 TEST(WeightedMean, ExactSumAvoidsOverflowAndCancellation) {

@@ -157,6 +157,24 @@ std::string statisticText(double v, int decimals) {
   return std::isfinite(v) ? formatStatistic(v, decimals) : std::string();
 }
 
+namespace {
+
+// x * 2^k for many x: one multiplication where 2^k is an ordinary double, which
+// rounds exactly as ldexp does (both give x * 2^k correctly rounded).
+class PowerOfTwo {
+ public:
+  explicit PowerOfTwo(int k)
+      : k_(k), plain_(k >= -1022 && k <= 1023), factor_(plain_ ? std::ldexp(1.0, k) : 0) {}
+  double operator()(double x) const { return plain_ ? x * factor_ : std::ldexp(x, k_); }
+
+ private:
+  int k_;
+  bool plain_;
+  double factor_;
+};
+
+}  // namespace
+
 double weightedMean(const PointList& points) {
   ExactSum weight;
   double largest = 0, lo = 0, hi = 0;
@@ -176,13 +194,15 @@ double weightedMean(const PointList& points) {
   // double, the values are scaled down by just enough of a power of two, so that
   // small values beside them keep their digits.
   const int e = std::ilogb(largest);
+  const PowerOfTwo down(-e);
   double bound = 0;
   for (const auto& p : points)
-    if (p.y > 0) bound += p.y * std::ldexp(std::fabs(p.x), -e);
+    if (p.y > 0) bound += p.y * down(std::fabs(p.x));
   const int shift = std::max(0, std::ilogb(bound) + e - 1020);
+  const PowerOfTwo unshifted(-shift);
   ExactSum sum;
   for (const auto& p : points)
-    if (p.y > 0) sum.addProduct(p.y, std::ldexp(p.x, -shift));
+    if (p.y > 0) sum.addProduct(p.y, unshifted(p.x));
   // Rounding may not carry the mean past the data.
   return std::clamp(std::ldexp(sum.value() / weight.value(), shift), lo, hi);
 }
@@ -196,13 +216,14 @@ SpreadSum sumOfSquares(const PointList& points, double mean) {
   // Deviations taken and squared at a scale near the data: 1e300 squared would
   // overflow and 1e-300 squared vanish.
   const int e = std::ilogb(largest);
-  const double m = std::ldexp(mean, -e);
+  const PowerOfTwo down(-e);
+  const double m = down(mean);
   ExactSum ss;
   for (const auto& p : points) {
     if (!(p.y > 0)) continue;
     // The deviation exactly as d + dError, its square as sq + sqError; the
     // cross term 2 d dError is far below the square's last digit but is kept.
-    const double x = std::ldexp(p.x, -e);
+    const double x = down(p.x);
     const double d = x - m;
     const double dError = std::fabs(x) >= std::fabs(m) ? (x - d) - m : x - (d + m);
     const double sq = d * d;
