@@ -198,6 +198,55 @@ TEST(SetToGridRows, FrequenciesAndClasses) {
             (std::vector<CellRow>{{"0 - < 10", "4"}, {"10 - < 20", "1"}, {"20 - < 30", "0"}}));
 }
 
+// Many pairs, some outside the classes, and cells that agree with their class,
+// empty it, raise or lower it: every class ends with its cell's whole count (or
+// no pair), a class that agreed and the pairs outside keep their pairs, and
+// reading the same cells again changes nothing.
+TEST(AdjustClasses, EveryClassEndsWithItsCellsCount) {
+  const Grouping g{0, 2, 10};
+  std::mt19937 random(5);
+  for (int round = 0; round < 100; ++round) {
+    DataSet s;
+    for (int k = 0; k < 60; ++k)
+      s.pairs.push_back({static_cast<int>(random() % 300) / 10.0 - 5,
+                         static_cast<int>(random() % 40) / 4.0});
+    CellTable cells;
+    std::vector<double> wanted;
+    for (int k = 0; k < g.classes(); ++k) {
+      const double now = classFrequency(s, g, k);
+      const double typed[] = {0, now, now + 3, std::max(now - 2, 0.0), now + 0.5, -1};
+      const double t = typed[random() % 6];
+      cells.push_back({g.classLabel(k), random() % 9 == 0 ? "" : exactText(t)});
+      wanted.push_back(cells.back()[1].empty() || t < 1 ? 0 : std::trunc(t));
+    }
+    const DataSet before = s;
+    adjustClasses(cells, g, s);
+    auto inClass = [&g](const Pairs& pairs, int k) {
+      Pairs out;
+      for (const auto& p : pairs)
+        if (g.locate(p.value) == k) out.push_back(p);
+      return out;
+    };
+    for (int k = -1; k < g.classes(); ++k) {
+      const Pairs now = inClass(s.pairs, k), was = inClass(before.pairs, k);
+      if (k < 0) {
+        EXPECT_EQ(now, was) << "outside, round " << round;
+        continue;
+      }
+      const double w = wanted[static_cast<size_t>(k)];
+      EXPECT_EQ(classFrequency(s, g, k), w) << "class " << k << ", round " << round;
+      if (w == 0) {
+        EXPECT_TRUE(now.empty()) << "class " << k << ", round " << round;
+      } else if (w == classFrequency(before, g, k)) {
+        EXPECT_EQ(now, was) << "class " << k << ", round " << round;
+      }
+    }
+    const Pairs once = s.pairs;
+    adjustClasses(cells, g, s);
+    EXPECT_EQ(s.pairs, once) << "round " << round;
+  }
+}
+
 TEST(AdjustClasses, TypedFrequenciesCountWholeAndStayPutOnLaterEdits) {
   // Classes 0-10 and 10-20; class 1 holds 15 once throughout. After the first
   // adjustment class 0 counts the whole part of what was typed, and re-reading the

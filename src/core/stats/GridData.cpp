@@ -128,31 +128,46 @@ void readClasses(const CellTable& table, const Grouping& classes, DataSet& set,
   // lower bound would be appended again on every change.
   if (!classes.usable()) return;
   auto& pairs = set.pairs;
-  // The class of each pair, decided once and kept in step with the pairs.
+  // The class of each pair, decided once and kept in step with the pairs; and
+  // each class's pairs and whole count, so that only the classes whose cell
+  // disagrees are searched.
   std::vector<int> classOfPair;
-  for (const auto& p : pairs) classOfPair.push_back(classes.locate(p.value));
+  classOfPair.reserve(pairs.size());
+  std::vector<double> counted(static_cast<size_t>(classes.classes()), 0);
+  std::vector<size_t> members(static_cast<size_t>(classes.classes()), 0);
+  for (const auto& p : pairs) {
+    const int k = classes.locate(p.value);
+    classOfPair.push_back(k);
+    if (k >= 0 && k < classes.classes()) {
+      counted[static_cast<size_t>(k)] += wholeCount(p.frequency);
+      ++members[static_cast<size_t>(k)];
+    }
+  }
   auto erase = [&](size_t i) {
     pairs.erase(pairs.begin() + static_cast<long>(i));
     classOfPair.erase(classOfPair.begin() + static_cast<long>(i));
   };
+  // Changing class k's pairs leaves the other classes' counts as they were.
   for (int k = 0; k < classes.classes(); ++k) {
     double f;
     // Frequencies count as whole numbers, in the cell as in the pairs: comparing
     // or adding a fraction would move the class on edits elsewhere.
     const double F = cellNumber(table, k, 1, f) ? wholeCount(f) : 0;
+    const double s = counted[static_cast<size_t>(k)];
     if (F <= 0) {
+      if (members[static_cast<size_t>(k)] == 0) continue;
       for (size_t i = pairs.size(); i-- > 0;)
         if (classOfPair[i] == k) erase(i);
       continue;
     }
-    double s = 0;
-    for (size_t i = 0; i < pairs.size(); ++i)
-      if (classOfPair[i] == k) s += wholeCount(pairs[i].frequency);
     if (F > s) {
       // The whole count rises by F - s; the fraction typed is kept, as typed.
       const double fraction = f - std::trunc(f);
       size_t i = 0;
-      while (i < pairs.size() && classOfPair[i] != k) ++i;
+      if (members[static_cast<size_t>(k)] > 0)
+        while (i < pairs.size() && classOfPair[i] != k) ++i;
+      else
+        i = pairs.size();
       if (i < pairs.size()) {
         pairs[i].frequency = wholeCount(pairs[i].frequency) + (F - s) + fraction;
       } else {
