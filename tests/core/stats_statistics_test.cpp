@@ -129,6 +129,36 @@ TEST(StandardDeviation, PopulationSampleAndTheUndefinedSample) {
   EXPECT_STREQ(standardDeviationCaption(false), "Std Dev.(p):");
 }
 
+// Ascending by value, equal values (0 and -0 among them) in their list order,
+// whether few, many, sorted already or not.
+TEST(SortPairs, AscendingWithEqualValuesInListOrder) {
+  std::mt19937 random(9);
+  for (const int size : {0, 1, 2, 50, 1000})
+    for (const int spread : {3, 1000000}) {
+      std::vector<FrequencyPair> pairs;
+      for (int k = 0; k < size; ++k) {
+        const int v = static_cast<int>(random() % static_cast<unsigned>(spread)) - spread / 2;
+        pairs.push_back({v == 0 && k % 2 ? -0.0 : v / 4.0, static_cast<double>(k)});
+      }
+      for (const bool sortedFirst : {false, true}) {
+        std::vector<FrequencyPair> expected = pairs;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [](const FrequencyPair& a, const FrequencyPair& b) {
+                           return a.value < b.value;
+                         });
+        DataSet s;
+        s.pairs = sortedFirst ? expected : pairs;
+        sortPairs(s);
+        ASSERT_EQ(s.pairs.size(), expected.size());
+        for (size_t k = 0; k < expected.size(); ++k) {
+          // The frequency is the pair's place in the list: equal values keep theirs.
+          EXPECT_EQ(s.pairs[k].frequency, expected[k].frequency) << size << ", " << spread;
+          EXPECT_EQ(std::signbit(s.pairs[k].value), std::signbit(expected[k].value));
+        }
+      }
+    }
+}
+
 TEST(ExactSum, RoundsOnlyTheFinalSum) {
   const double big = 9007199254740992.0;  // 2^53
   struct Case {

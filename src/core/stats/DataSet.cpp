@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace tally {
 
@@ -24,10 +26,25 @@ int comparePairs(const FrequencyPair& a, const FrequencyPair& b) {
 }
 
 void sortPairs(DataSet& set) {
-  std::stable_sort(set.pairs.begin(), set.pairs.end(),
-                   [](const FrequencyPair& a, const FrequencyPair& b) {
-                     return comparePairs(a, b) < 0;
-                   });
+  auto& pairs = set.pairs;
+  auto before = [](const FrequencyPair& a, const FrequencyPair& b) { return a.value < b.value; };
+  if (std::is_sorted(pairs.begin(), pairs.end(), before)) return;
+  // A set's values are nearly always distinct (reading the grid merges equal
+  // ones), and distinct values have one order whatever the sort: the quicker
+  // unstable sort is kept unless it put equal values side by side. A NaN
+  // compares with nothing and is left to the stable sort.
+  const bool anyNaN = std::any_of(pairs.begin(), pairs.end(),
+                                  [](const FrequencyPair& p) { return std::isnan(p.value); });
+  if (!anyNaN) {
+    std::vector<FrequencyPair> listed = pairs;
+    std::sort(pairs.begin(), pairs.end(), before);
+    const auto equal = [](const FrequencyPair& a, const FrequencyPair& b) {
+      return a.value == b.value;
+    };
+    if (std::adjacent_find(pairs.begin(), pairs.end(), equal) == pairs.end()) return;
+    pairs = std::move(listed);
+  }
+  std::stable_sort(pairs.begin(), pairs.end(), before);
 }
 
 GridLayout layoutForType(DataType type) {
