@@ -11,6 +11,7 @@
 #include <wx/collpane.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
+#include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/fontutil.h>
 #include <wx/textwrapper.h>
@@ -96,6 +97,21 @@ void giveBoldFont(wxControl* control) {
   }
 #endif
   control->SetFont(font);
+}
+
+// A box's title in the captions' font: GTK draws the box's label in the caption
+// class; wx is told the font and measures the box again.
+void giveBoldTitle(wxStaticBox* box, int points) {
+  const wxFont font = boldFont(points);
+#ifdef __WXGTK__
+  if (points == 8 && captionStyleInstalled(font)) {
+    box->wxWindowBase::SetFont(font);
+    gtk_style_context_add_class(gtk_widget_get_style_context(box->GetHandle()), kCaptionClass);
+    box->InvalidateBestSize();
+    return;
+  }
+#endif
+  box->SetFont(font);
 }
 
 wxStaticText* boldCaption(wxWindow* parent, const wxString& text) {
