@@ -10,6 +10,7 @@
 #include <wx/sizer.h>
 #include <wx/slider.h>
 #include <wx/spinctrl.h>
+#include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/uilocale.h>
@@ -118,8 +119,14 @@ TEST_F(MainFrameTest, StartsEmptyOnSet1UngroupedDiscrete) {
 
 // The window carries the program's icon at every size the desktop asks for, each
 // the column-graph drawing: the tallest column (units 8 to 11 of 16, from unit 2
-// down) is green at 16 px and at 256 px alike.
+// down) is green at 16 px and at 256 px alike. The icons come once the window has
+// painted, so the test lets it paint first.
 TEST_F(MainFrameTest, WindowIconComesAtEverySize) {
+  for (int round = 0; round < 400 && frame->GetIcons().IsEmpty(); ++round) {
+    wxTheApp->ProcessPendingEvents();
+    wxYield();
+    wxMilliSleep(5);
+  }
   const wxIconBundle& icons = frame->GetIcons();
   EXPECT_EQ(icons.GetIconCount(), 7u);
   for (int size : {16, 24, 32, 48, 64, 128, 256}) {
@@ -226,6 +233,45 @@ TEST_F(MainFrameTest, ZoomedCaptionsReachTheToolkitInTheZoomedFont) {
     EXPECT_NEAR(toolkit.x, own, 2) << text;
     EXPECT_NEAR(toolkit.y, ownHeight, 1) << text;
     EXPECT_GT(toolkit.x, widthAtHundred * 3 / 2) << text;
+  }
+}
+
+// The titles of the three boxes ("Instructions", "Data Entry", "Data Details") are
+// drawn in the captions' bold 8-point font, and in the zoom's once zoomed: GTK lays
+// each title out as wide as wx measures it in the box's font, not in the default one.
+TEST_F(MainFrameTest, BoxTitlesReachTheToolkitInTheirFont) {
+  std::vector<wxStaticBox*> boxes;
+  std::vector<wxWindow*> pending = {frame};
+  while (!pending.empty()) {
+    wxWindow* window = pending.back();
+    pending.pop_back();
+    if (auto* box = wxDynamicCast(window, wxStaticBox)) boxes.push_back(box);
+    for (wxWindow* child : window->GetChildren()) pending.push_back(child);
+  }
+  ASSERT_EQ(boxes.size(), 3u);
+  const wxFont regular = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+  for (int percent : {100, 200}) {
+    frame->setZoomPercent(percent);
+    for (int i = 0; i < 20; ++i) {
+      wxYield();
+      wxMilliSleep(10);
+    }
+    for (wxStaticBox* box : boxes) {
+      const wxString text = box->GetLabelText();
+      EXPECT_EQ(box->GetFont().GetWeight(), wxFONTWEIGHT_BOLD) << text;
+      EXPECT_EQ(box->GetFont().GetPointSize(), 8 * percent / 100) << text;
+      GtkWidget* label = gtk_frame_get_label_widget(GTK_FRAME(box->GetHandle()));
+      ASSERT_TRUE(label && GTK_IS_LABEL(label)) << text;
+      int natural = 0;
+      pango_layout_get_pixel_size(gtk_label_get_layout(GTK_LABEL(label)), &natural, nullptr);
+      int own = 0, plain = 0;
+      box->GetTextExtent(text, &own, nullptr);
+      box->GetTextExtent(text, &plain, nullptr, nullptr, nullptr, &regular);
+      EXPECT_NEAR(natural, own, 2) << text << " at " << percent << "%";
+      // Drawn in the default font, the title would measure nearer that.
+      EXPECT_GT(std::abs(natural - plain), std::abs(natural - own) + 2)
+          << text << " at " << percent << "%";
+    }
   }
 }
 

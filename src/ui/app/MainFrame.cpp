@@ -5,6 +5,7 @@
 #include <cmath>
 #include <iterator>
 #include <map>
+#include <memory>
 
 #include <wx/accel.h>
 #include <wx/button.h>
@@ -21,6 +22,7 @@
 #include <wx/statline.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/weakref.h>
 
 #include "core/stats/HistogramFit.h"
 #include "ui/LateControls.h"
@@ -34,6 +36,10 @@
 #include "ui/views/StemAndLeafPage.h"
 #include "ui/views/WorkingPage.h"
 #include "ui/resources/Resources.h"
+
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
 
 wxBEGIN_EVENT_TABLE(MainFrame, wxFrame)
   EVT_BUTTON(ID_CLEAR_DATA, MainFrame::onClearData)
@@ -103,7 +109,7 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
                  std::max(least.y, std::min(700, screen.height))));
 
   SetTitle(_("Tallyscope"));
-  SetIcons(tallyscopeIcons());
+  iconsAfterFirstPaint(mainPanel);
   grid->AppendRows(tally::kGridRows - grid->GetNumberRows());
   groupingDetailsButton->Hide();
   initialiseSeries();
@@ -137,6 +143,35 @@ MainFrame::MainFrame(wxWindow* parent, wxWindowID id, const wxString& descriptio
 }
 
 MainFrame::~MainFrame() = default;
+
+// Decoding the seven icon pictures and handing them to the X server took some 18
+// million instructions before the window could paint. Nothing in the window's own
+// picture shows them: the desktop reads them from the window's properties and
+// follows them when they change. So they are given once the window has painted,
+// when the toolkit has nothing more urgent to do.
+void MainFrame::iconsAfterFirstPaint(wxWindow* painted) {
+#ifdef __WXGTK__
+  auto asked = std::make_shared<bool>(false);
+  painted->Bind(wxEVT_PAINT, [this, asked](wxPaintEvent& event) {
+    event.Skip();
+    if (*asked) return;
+    *asked = true;
+    // Below the toolkit's own idle work, which finishes the paint first.
+    g_idle_add_full(
+        G_PRIORITY_LOW + 10,
+        +[](gpointer data) -> gboolean {
+          if (MainFrame* frame = static_cast<wxWeakRef<MainFrame>*>(data)->get())
+            frame->SetIcons(tallyscopeIcons());
+          return G_SOURCE_REMOVE;
+        },
+        new wxWeakRef<MainFrame>(this),
+        +[](gpointer data) { delete static_cast<wxWeakRef<MainFrame>*>(data); });
+  });
+#else
+  (void)painted;
+  SetIcons(tallyscopeIcons());
+#endif
+}
 
 // One table for the zoom keys and the undo keys: a second table would replace the first.
 void MainFrame::bindKeys() {

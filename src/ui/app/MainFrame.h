@@ -288,6 +288,8 @@ class MainFrame : public wxFrame {
   void fitInstructions(wxSizer* frameSizer);
   void bindKeys();
   void initialiseSeries();
+  // The window's icons, given once `painted` (the window's panel) has painted.
+  void iconsAfterFirstPaint(wxWindow* painted);
   void probe(const char* handler) {
     if (handlerProbe) handlerProbe(handler);
   }

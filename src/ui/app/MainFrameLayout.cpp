@@ -33,7 +33,7 @@ namespace {
 
 wxStaticBoxSizer* boxSizer(wxWindow* parent, const wxString& title) {
   auto* box = new wxStaticBox(parent, wxID_ANY, title);
-  box->SetFont(boldFont(8));
+  giveBoldTitle(box, 8);
   return new wxStaticBoxSizer(box, wxVERTICAL);
 }
 

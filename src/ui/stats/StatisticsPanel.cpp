@@ -11,6 +11,7 @@
 #include <wx/collpane.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
+#include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/fontutil.h>
 #include <wx/textwrapper.h>
@@ -98,26 +99,47 @@ void giveBoldFont(wxControl* control) {
   control->SetFont(font);
 }
 
+// A box's title in the captions' font: GTK draws the box's label in the caption
+// class; wx is told the font and measures the box again.
+void giveBoldTitle(wxStaticBox* box, int points) {
+  const wxFont font = boldFont(points);
+#ifdef __WXGTK__
+  if (points == 8 && captionStyleInstalled(font)) {
+    box->wxWindowBase::SetFont(font);
+    gtk_style_context_add_class(gtk_widget_get_style_context(box->GetHandle()), kCaptionClass);
+    box->InvalidateBestSize();
+    return;
+  }
+#endif
+  box->SetFont(font);
+}
+
 wxStaticText* boldCaption(wxWindow* parent, const wxString& text) {
-  auto* label = new wxStaticText(parent, wxID_ANY, text);
   const wxFont font = boldFont(8);
 #ifdef __WXGTK__
   if (captionStyleInstalled(font)) {
+    // The caption's size is that of its text in its own font, as GTK measures a
+    // label (a pixel wider, for GTK's rounding), measured by the parent: a label
+    // made at its size is not measured by GTK in the toolkit's font first, and its
+    // style is worked out once, with its class, when the window is shown.
+    int width = 0, height = 0;
+    parent->GetTextExtent(wxControl::RemoveMnemonics(text), &width,
+                          &height, nullptr, nullptr, &font);
+    const wxSize size(width + 1, height);
+    auto* label = new wxStaticText(parent, wxID_ANY, text, wxDefaultPosition, size,
+                                   wxST_NO_AUTORESIZE);
     // wx is told the font; GTK takes it from the caption class.
     label->wxWindowBase::SetFont(font);
     gtk_style_context_add_class(gtk_widget_get_style_context(label->GetHandle()),
                                 kCaptionClass);
-    // GTK restyles the label at its next frame and would measure it in the
-    // toolkit's font until then: its size is that of its text in its own font, as
-    // GTK measures a label (a pixel wider, for GTK's rounding).
-    int width = 0, height = 0;
-    label->GetTextExtent(text, &width, &height, nullptr, nullptr, &font);
-    const wxSize size(width + 1, height);
+    // Made at its size, the caption still follows a new text or font as any label.
+    label->SetWindowStyleFlag(label->GetWindowStyleFlag() & ~wxST_NO_AUTORESIZE);
+    label->SetMinSize(wxDefaultSize);
     label->CacheBestSize(size);
-    label->SetSize(size);
     return label;
   }
 #endif
+  auto* label = new wxStaticText(parent, wxID_ANY, text);
   setLabelFont(label, font);
   return label;
 }

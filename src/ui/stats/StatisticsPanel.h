@@ -18,6 +18,7 @@ class wxCollapsiblePane;
 class wxFlexGridSizer;
 class wxSizer;
 class wxSpinCtrl;
+class wxStaticBox;
 class wxStaticText;
 class TextWidths;
 
@@ -35,6 +36,8 @@ wxFont boldFont(int points);
 wxStaticText* boldCaption(wxWindow* parent, const wxString& text);
 // The captions' font for a control of a fixed size (a button, a radio button).
 void giveBoldFont(wxControl* control);
+// A box's title in the bold font of `points` points.
+void giveBoldTitle(wxStaticBox* box, int points);
 
 class StatisticsPanel : public wxPanel {
  public:
