@@ -12,7 +12,8 @@ class PercentileGraphView : public BufferedGraphView {
 
   // which 0: Set 1's curve, any other value: Set 2's. Null removes the curve.
   // The view draws its own copy, taken now: call again after changing the record.
-  // This and the setters below mark the picture stale.
+  // This and the setters below mark the picture stale when they change what it
+  // shows (a curve compared by value).
   void setCurve(int which, const tally::Series* curve);
   void setSet1Percentile(double v);
   void setSet2Percentile(double v);
@@ -40,6 +41,9 @@ class PercentileGraphView : public BufferedGraphView {
   static wxFont markerFont(int points = 9);
   void setMarkerFontSize(int points);
   int getMarkerFontSize() const { return markerPoints; }
+
+ protected:
+  bool ownStateTracked() const override { return true; }
 
  private:
   struct Curve {
