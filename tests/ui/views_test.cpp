@@ -664,13 +664,14 @@ TEST_F(DotPlotViewTest, EverySetterMarksThePictureStale) {
 
 namespace {
 
-int pixelsApart(const wxImage& a, const wxImage& b) {
+int pixelsApart(const wxImage& a, const wxImage& b, int tolerance = 0) {
   if (a.GetSize() != b.GetSize()) return -1;
   int n = 0;
   for (int y = 0; y < a.GetHeight(); ++y)
     for (int x = 0; x < a.GetWidth(); ++x)
-      n += a.GetRed(x, y) != b.GetRed(x, y) || a.GetGreen(x, y) != b.GetGreen(x, y) ||
-           a.GetBlue(x, y) != b.GetBlue(x, y);
+      n += std::abs(a.GetRed(x, y) - b.GetRed(x, y)) > tolerance ||
+           std::abs(a.GetGreen(x, y) - b.GetGreen(x, y)) > tolerance ||
+           std::abs(a.GetBlue(x, y) - b.GetBlue(x, y)) > tolerance;
   return n;
 }
 
@@ -1019,4 +1020,47 @@ TEST_F(PercentileViewTest, WhatItAlreadyShowsIsNotDrawnAgain) {
   // An explicit repaint request still draws the whole picture anew.
   view->Refresh(false);
   EXPECT_TRUE(view->isPictureStale());
+}
+
+// The marker texts are each drawn once into a picture of their own and laid over
+// wherever they stand next: a percentile going back and forth draws no text anew.
+// Laid over, they look as drawn directly.
+TEST_F(PercentileViewTest, MarkerTextsAreDrawnOnceAndLookAsDrawnDirectly) {
+  tally::Series set1 = curve(tally::colours::red, {{-4, 0}, {-1, 1}, {1, 3}, {3, 4}});
+  tally::Series set2 = curve(tally::colours::blue, {{-3, 0}, {0, 2}, {2, 4}});
+  view->setCurve(0, &set1);
+  view->setCurve(1, &set2);
+  view->setSet1Percentile(0.5);
+  view->setSet2Percentile(1);
+  view->setPercentage(2);
+  auto directly = [this] {
+    GraphLayer::setEnabled(false);
+    const wxImage img = render();
+    GraphLayer::setEnabled(true);
+    return img;
+  };
+  const wxImage direct = directly();
+  EXPECT_EQ(view->markerTextsDrawn(), 0);
+  const wxImage kept = render();
+  // Two names, two numbers and the percentage.
+  EXPECT_EQ(view->markerTextsDrawn(), 5);
+  // Texts laid over may round their edge pixels differently.
+  EXPECT_EQ(pixelsApart(direct, kept, 8), 0);
+  EXPECT_EQ(pixelsApart(render(), kept), 0);
+  EXPECT_EQ(view->markerTextsDrawn(), 5);
+
+  view->setSet1Percentile(1.5);  // a new number, and its marker moved
+  const wxImage moved = render();
+  EXPECT_EQ(view->markerTextsDrawn(), 6);
+  EXPECT_EQ(pixelsApart(directly(), moved, 8), 0);
+  EXPECT_GT(pixelsApart(kept, moved), 0);
+  view->setSet1Percentile(0.5);
+  EXPECT_EQ(pixelsApart(render(), kept), 0);
+  view->setSet1Percentile(1.5);
+  EXPECT_EQ(pixelsApart(render(), moved), 0);
+  EXPECT_EQ(view->markerTextsDrawn(), 6);
+  // Another font draws them anew.
+  view->setMarkerFontSize(12);
+  EXPECT_EQ(pixelsApart(directly(), render(), 8), 0);
+  EXPECT_EQ(view->markerTextsDrawn(), 11);
 }

@@ -12,6 +12,7 @@
 #include "ui/graph/DrawnAreas.h"
 #include "ui/graph/GraphDrawing.h"
 #include "ui/graph/PictureState.h"
+#include "ui/graph/TextStamp.h"
 #include "ui/views/WindowClip.h"
 
 PercentileGraphView::PercentileGraphView(wxWindow* parent, wxWindowID id, const wxPoint& pos,
@@ -185,10 +186,11 @@ void PercentileGraphView::draw(wxDC& dc) {
     on.DrawLine(x, p, x, y0);
     partDrawn();
     on.SetTextForeground(textColour);
-    // Each text laid out once: measured here, drawn with that extent.
-    const wxSize t = on.GetTextExtent(title), n = on.GetTextExtent(number);
-    drawMeasuredText(on, title, inside(x - 30, t.x), y0 - titleRise, {t.x, t.y});
-    drawMeasuredText(on, number, inside(x + 4, n.x), y0 - titleRise + 14, {n.x, n.y});
+    // The same few texts on every redraw: measured once, drawn once as a picture
+    // of their own and laid over wherever they stand.
+    const wxSize t = keptTextExtent(on, title), n = keptTextExtent(on, number);
+    markerTexts.draw(on, title, inside(x - 30, t.x), y0 - titleRise, t);
+    markerTexts.draw(on, number, inside(x + 4, n.x), y0 - titleRise + 14, n);
   };
   auto marks = [&](wxDC& on) {
     on.SetFont(font);
@@ -199,8 +201,8 @@ void PercentileGraphView::draw(wxDC& dc) {
       // Above its line, beside the axis rather than over its tick labels; below the
       // line at the top of the graph.
       const int y = p - 20 >= 2 ? p - 20 : p + 6;
-      const wxSize e = on.GetTextExtent(percentText);
-      drawMeasuredText(on, percentText, inside(7, e.x), y, {e.x, e.y});
+      const wxSize e = keptTextExtent(on, percentText);
+      markerTexts.draw(on, percentText, inside(7, e.x), y, e);
     }
     on.SetPen(*wxTRANSPARENT_PEN);
   };

@@ -1,6 +1,7 @@
 #pragma once
 // The cumulative-percentage curves (ogives) of both sets, with a marker on each
 // curve at the value where the chosen percentage is reached.
+#include "ui/graph/TextStamp.h"
 #include "ui/views/BufferedGraphView.h"
 
 class PercentileGraphView : public BufferedGraphView {
@@ -39,6 +40,8 @@ class PercentileGraphView : public BufferedGraphView {
   // The font of the marker and percentage texts, 9 points unless set otherwise
   // (the main window grows it with its text scale).
   static wxFont markerFont(int points = 9);
+  // How many marker texts were drawn anew into pictures of their own, for tests.
+  int markerTextsDrawn() const { return markerTexts.stampsMade(); }
   void setMarkerFontSize(int points);
   int getMarkerFontSize() const { return markerPoints; }
 
@@ -62,4 +65,5 @@ class PercentileGraphView : public BufferedGraphView {
   int markerPoints = 9;
   wxString setNames[2] = {"Set 1", "Set 2"};
   GraphLayer curveLayers[2];  // each set's curve as last drawn on a picture
+  TextStamps markerTexts;     // the markers' texts, each as drawn once
 };
