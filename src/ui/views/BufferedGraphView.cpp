@@ -52,8 +52,8 @@ void BufferedGraphView::redrawBufferIfStale() {
   redrawnBox = wxRect();
   bool done = false;
   if (!wholeStale && drawnLayoutKnown) {
-    // Only the view's own state changed since the last picture, or nothing did:
-    // the view may know where the two pictures differ.
+    // Unless the whole picture was asked for: when the layout is still that of
+    // the last picture, the view may know where the two pictures differ.
     updateScales();
     wxRect box;
     if (layoutAsDrawn() && changedBox(box)) done = box.IsEmpty() || redrawWithin(box);
