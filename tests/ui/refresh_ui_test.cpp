@@ -574,3 +574,35 @@ TEST_F(RefreshUiTest, TheTitleKeepsClearOfTheFrequencyCaption) {
   }
   EXPECT_EQ(frame->set1Graph->titleRect().y, frame->set1Graph->yCaptionRect().GetBottom() + 3);
 }
+
+// An edit of one set hands the other set's graph the same series, ranges and
+// title again: its picture is not drawn anew, and the edited set's graph redraws
+// only where its changed column stood and stands.
+TEST_F(RefreshUiTest, AnEditOfOneSetLeavesTheOtherSetsGraphAsDrawn) {
+  fillSets("1\n2\n2\n3\n5\n", "2\n3\n3\n4\n");
+  frame->notebook->SetSelection(1);
+  settle();
+  ColumnGraphView* views[] = {frame->set1Graph, frame->set2Graph, frame->boxPlot};
+  for (ColumnGraphView* view : views) view->redrawBufferIfStale();
+  ASSERT_GT(frame->set1Graph->GetClientSize().x, 100);
+  const int set2Drawings = frame->set2Graph->bufferDrawings();
+  const auto before = frame->shownSeries(COLUMNS_SET1).segments;
+  // A 2 becomes a 3: the same values' range and the same highest count.
+  selectSet(0);
+  type(1, 0, "3");
+  ASSERT_NE(frame->shownSeries(COLUMNS_SET1).segments, before);
+  EXPECT_FALSE(frame->set2Graph->isPictureStale());
+  EXPECT_TRUE(frame->set1Graph->isPictureStale());
+  for (ColumnGraphView* view : views) view->redrawBufferIfStale();
+  EXPECT_EQ(frame->set2Graph->bufferDrawings(), set2Drawings);
+  EXPECT_FALSE(frame->set1Graph->lastRedrawnBox().IsEmpty());
+  // The same edit typed again changes nothing anywhere.
+  const int drawings[] = {views[0]->bufferDrawings(), views[1]->bufferDrawings(),
+                          views[2]->bufferDrawings()};
+  type(1, 0, "3");
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_FALSE(views[i]->isPictureStale()) << i;
+    views[i]->redrawBufferIfStale();
+    EXPECT_EQ(views[i]->bufferDrawings(), drawings[i]) << i;
+  }
+}

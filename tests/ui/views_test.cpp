@@ -664,34 +664,64 @@ TEST_F(DotPlotViewTest, EverySetterMarksThePictureStale) {
 
 namespace {
 
-int pixelsApart(const wxImage& a, const wxImage& b) {
+int pixelsApart(const wxImage& a, const wxImage& b, int tolerance = 0) {
   if (a.GetSize() != b.GetSize()) return -1;
   int n = 0;
   for (int y = 0; y < a.GetHeight(); ++y)
     for (int x = 0; x < a.GetWidth(); ++x)
-      n += a.GetRed(x, y) != b.GetRed(x, y) || a.GetGreen(x, y) != b.GetGreen(x, y) ||
-           a.GetBlue(x, y) != b.GetBlue(x, y);
+      n += std::abs(a.GetRed(x, y) - b.GetRed(x, y)) > tolerance ||
+           std::abs(a.GetGreen(x, y) - b.GetGreen(x, y)) > tolerance ||
+           std::abs(a.GetBlue(x, y) - b.GetBlue(x, y)) > tolerance;
   return n;
 }
+
+// How a redraw after an edit goes: the whole picture anew, or only a box of it
+// redrawn (columns that only grew or shrank), or either.
+enum class Redraw { Either, Whole, WithinBox };
 
 struct Edit {
   const char* what;
   std::function<void()> apply;
+  Redraw redraw = Redraw::Either;
 };
 
 // After each edit the view redraws its buffer over the picture before (whiting
-// only what that one drew); the result must be the picture drawn fresh on white,
-// pixel for pixel: a stale pixel of an earlier picture fails it.
+// only what that one drew, or only the box where the two differ); the result
+// must be the picture drawn fresh on white, pixel for pixel: a stale pixel of an
+// earlier picture fails it.
 void expectEachRedrawAsDrawnFresh(BufferedGraphView* view, const std::vector<Edit>& edits) {
   for (const Edit& edit : edits) {
     SCOPED_TRACE(edit.what);
     edit.apply();
     wxTheApp->ProcessPendingEvents();
     ASSERT_TRUE(view->isPictureStale());
+    const int drawings = view->bufferDrawings();
     const wxImage redrawn = view->bufferSnapshot().ConvertToImage();
+    EXPECT_EQ(view->bufferDrawings(), drawings + 1);
+    const wxRect box = view->lastRedrawnBox();
+    if (edit.redraw == Redraw::Whole) EXPECT_TRUE(box.IsEmpty()) << "kept to a box";
+    if (edit.redraw == Redraw::WithinBox) {
+      EXPECT_FALSE(box.IsEmpty()) << "drawn whole";
+      // No more than the edited columns: far less than the picture.
+      EXPECT_LE(2 * box.width * box.height, view->getBufferWidth() * view->getBufferHeight());
+    }
     const wxImage fresh = renderOnWhite(view->getBufferWidth(), view->getBufferHeight(),
                                         [view](wxDC& dc) { view->draw(dc); });
     EXPECT_EQ(pixelsApart(redrawn, fresh), 0);
+  }
+}
+
+// A view handed what it already shows stays as drawn: not stale, not drawn again.
+void expectNoneRedraws(BufferedGraphView* view, const std::vector<Edit>& handOvers) {
+  view->redrawBufferIfStale();
+  for (const Edit& same : handOvers) {
+    SCOPED_TRACE(same.what);
+    const int drawings = view->bufferDrawings();
+    same.apply();
+    wxTheApp->ProcessPendingEvents();
+    EXPECT_FALSE(view->isPictureStale());
+    view->redrawBufferIfStale();
+    EXPECT_EQ(view->bufferDrawings(), drawings);
   }
 }
 
@@ -721,7 +751,14 @@ TEST_F(ColumnViewTest, EachRedrawAfterAnEditIsThePictureDrawnFresh) {
        [&] {
          set1.segments[0][1].y = 4.5;
          view->setSeries(&set1, nullptr, nullptr, nullptr);
-       }},
+       },
+       Redraw::WithinBox},
+      {"it shrinks back",
+       [&] {
+         set1.segments[0][1].y = 3;
+         view->setSeries(&set1, nullptr, nullptr, nullptr);
+       },
+       Redraw::WithinBox},
       {"the range grows",
        [&] {
          view->setYMax(9);
@@ -770,6 +807,80 @@ TEST_F(ColumnViewTest, EachRedrawAfterAnEditIsThePictureDrawnFresh) {
          view->setGridStyle(0);
          view->setSeries(nullptr, nullptr, nullptr, nullptr);
        }},
+      {"grid again, two series",
+       [&] {
+         view->setGridStyle(3);
+         view->redrawPicture();
+         set1 = histogram(tally::colours::green, {1, 3, 4, 2, 0.5, 1});
+         view->setSeries(&set1, &set2, nullptr, nullptr);
+       },
+       Redraw::Whole},
+      {"a column of the lower series grows under the upper one",
+       [&] {
+         set1.segments[0][1].y = 2.5;
+         view->setSeries(&set1, &set2, nullptr, nullptr);
+       },
+       Redraw::WithinBox},
+      {"a column of the upper series shrinks over the lower one",
+       [&] {
+         set2.segments[0][2].y = 0.5;
+         view->setSeries(&set1, &set2, nullptr, nullptr);
+       },
+       Redraw::WithinBox},
+      {"a column drops to nothing",
+       [&] {
+         set1.segments[0][4].y = 0;
+         view->setSeries(&set1, &set2, nullptr, nullptr);
+       },
+       Redraw::WithinBox},
+      {"a column grows out of the top of the window",
+       [&] {
+         set1.segments[0][0].y = 40;
+         view->setSeries(&set1, &set2, nullptr, nullptr);
+       },
+       Redraw::WithinBox},
+      {"columns far apart", [&] {
+         set1.segments[0][0].y = 1;
+         set1.segments[0][5].y = 3;
+         view->setSeries(&set1, &set2, nullptr, nullptr);
+       }},
+      {"a column with a new title",
+       [&] {
+         set1.segments[0][2].y = 2;
+         view->setSeries(&set1, &set2, nullptr, nullptr);
+         view->setTitle("Set 1");
+       },
+       Redraw::Whole},
+      {"a column with a new range",
+       [&] {
+         set1.segments[0][2].y = 3;
+         view->setSeries(&set1, &set2, nullptr, nullptr);
+         view->setYMax(6);
+         view->redrawPicture();
+       },
+       Redraw::Whole},
+      {"a column wider",
+       [&] {
+         set1.columnWidth = 1.5;
+         view->setSeries(&set1, &set2, nullptr, nullptr);
+       },
+       Redraw::Whole},
+      {"the caption only", [&] {
+         view->setYAxisLabel("Relative frequency (%)");
+         view->redrawPicture();
+       }, Redraw::Whole},
+      {"counts in whole units only", [&] {
+         view->getYScale().wholeUnits = !view->getYScale().wholeUnits;
+         view->redrawPicture();
+       }},
+      {"thicker lines only", [&] {
+         view->setLineScale(2);
+         view->redrawPicture();
+       }, Redraw::Whole},
+      {"the axes cross elsewhere", [&] {
+         view->setAxisIntersection(-2, 1);
+         view->redrawPicture();
+       }, Redraw::Whole},
   };
   expectEachRedrawAsDrawnFresh(view, edits);
 }
@@ -810,6 +921,146 @@ TEST_F(PercentileViewTest, EachRedrawAfterAnEditIsThePictureDrawnFresh) {
        }},
       {"resized", [&] { view->SetClientSize(350, 250); }},
       {"first curve gone", [&] { view->setCurve(0, nullptr); }},
+      {"first curve back", [&] { view->setCurve(0, &set1); }},
+      {"its percentile only", [&] { view->setSet1Percentile(-2); }},
+      {"the percentage only", [&] { view->setPercentage(3.5); }},
+      {"the other curve moves",
+       [&] {
+         set2.segments[0][1] = {0, 2.5};
+         view->setCurve(1, &set2);
+       }},
+      {"the caption only", [&] {
+         view->setXAxisLabel("Marks");
+         view->redrawPicture();
+       }},
   };
   expectEachRedrawAsDrawnFresh(view, edits);
+}
+
+// Every refresh hands each view its series, names, marks and ranges again; a
+// view whose picture would stay the same is left as it was drawn.
+TEST_F(ColumnViewTest, WhatItAlreadyShowsIsNotDrawnAgain) {
+  tally::Series set1 = histogram(tally::colours::green, {1, 3, 4, 2});
+  ColumnGraphView::BoxMark mark;
+  mark.centreX = 3;
+  mark.rightX = 3.5;
+  mark.mean = 2;
+  mark.values = {{1, "1"}, {2.5, "2.5"}};
+  view->setSeries(&set1, nullptr, nullptr, nullptr);
+  view->setTitle("Set 1");
+  view->setNamesUnder({{-4, "Set 1"}});
+  view->setBoxMarks({mark});
+  view->setShowValues(true);
+  const tally::Series again = set1;  // another record, the same values
+  const double xMax = view->getXMax();
+  const std::vector<Edit> handOvers = {
+      {"the same series in another record",
+       [&] { view->setSeries(&again, nullptr, nullptr, nullptr); }},
+      {"the same title, names and marks",
+       [&] {
+         view->setTitle("Set 1");
+         view->setNamesUnder({{-4, "Set 1"}});
+         view->setBoxMarks({mark});
+         view->setShowValues(true);
+       }},
+      {"the same ranges, caption and units",
+       [&] {
+         view->setXMax(xMax);
+         view->setYAxisLabel(view->getYAxisLabel());
+         view->setXAutoScale(true);
+         view->getYScale().wholeUnits = view->getYScale().wholeUnits;
+         view->redrawPicture();
+       }},
+      {"scaled as drawn",
+       [&] {
+         view->updateScales();
+         view->redrawPicture();
+       }},
+  };
+  expectNoneRedraws(view, handOvers);
+  EXPECT_EQ(view->getSlot(0), &again);
+  // A change taken back before the next paint leaves nothing to draw either.
+  const int drawings = view->bufferDrawings();
+  set1.segments[0][0].y = 2;
+  view->setSeries(&set1, nullptr, nullptr, nullptr);
+  view->setSeries(&again, nullptr, nullptr, nullptr);
+  view->setXMax(xMax + 3);
+  view->setXMax(xMax);
+  view->redrawPicture();
+  view->redrawBufferIfStale();
+  EXPECT_FALSE(view->isPictureStale());
+  EXPECT_EQ(view->bufferDrawings(), drawings);
+}
+
+TEST_F(PercentileViewTest, WhatItAlreadyShowsIsNotDrawnAgain) {
+  tally::Series set1 = curve(tally::colours::red, {{-4, 0}, {-1, 1}, {1, 3}, {3, 4}});
+  view->setCurve(0, &set1);
+  view->setSet1Percentile(0.5);
+  view->setPercentage(2);
+  view->setSetNames("Class 7A", "Class 7B");
+  const tally::Series again = set1;
+  const std::vector<Edit> handOvers = {
+      {"the same curve in another record", [&] { view->setCurve(0, &again); }},
+      {"still no second curve", [&] { view->setCurve(1, nullptr); }},
+      {"the same percentiles and names",
+       [&] {
+         view->setSet1Percentile(0.5);
+         view->setSet2Percentile(0);
+         view->setPercentage(2);
+         view->setSetNames("Class 7A", "Class 7B");
+         view->setMarkerFontSize(view->getMarkerFontSize());
+       }},
+      {"the same range", [&] {
+         view->setXMin(view->getXMin());
+         view->redrawPicture();
+       }},
+  };
+  expectNoneRedraws(view, handOvers);
+  EXPECT_EQ(view->getCurve(0), &again);
+  // An explicit repaint request still draws the whole picture anew.
+  view->Refresh(false);
+  EXPECT_TRUE(view->isPictureStale());
+}
+
+// The marker texts are each drawn once into a picture of their own and laid over
+// wherever they stand next: a percentile going back and forth draws no text anew.
+// Laid over, they look as drawn directly.
+TEST_F(PercentileViewTest, MarkerTextsAreDrawnOnceAndLookAsDrawnDirectly) {
+  tally::Series set1 = curve(tally::colours::red, {{-4, 0}, {-1, 1}, {1, 3}, {3, 4}});
+  tally::Series set2 = curve(tally::colours::blue, {{-3, 0}, {0, 2}, {2, 4}});
+  view->setCurve(0, &set1);
+  view->setCurve(1, &set2);
+  view->setSet1Percentile(0.5);
+  view->setSet2Percentile(1);
+  view->setPercentage(2);
+  auto directly = [this] {
+    GraphLayer::setEnabled(false);
+    const wxImage img = render();
+    GraphLayer::setEnabled(true);
+    return img;
+  };
+  const wxImage direct = directly();
+  EXPECT_EQ(view->markerTextsDrawn(), 0);
+  const wxImage kept = render();
+  // Two names, two numbers and the percentage.
+  EXPECT_EQ(view->markerTextsDrawn(), 5);
+  // Texts laid over may round their edge pixels differently.
+  EXPECT_EQ(pixelsApart(direct, kept, 8), 0);
+  EXPECT_EQ(pixelsApart(render(), kept), 0);
+  EXPECT_EQ(view->markerTextsDrawn(), 5);
+
+  view->setSet1Percentile(1.5);  // a new number, and its marker moved
+  const wxImage moved = render();
+  EXPECT_EQ(view->markerTextsDrawn(), 6);
+  EXPECT_EQ(pixelsApart(directly(), moved, 8), 0);
+  EXPECT_GT(pixelsApart(kept, moved), 0);
+  view->setSet1Percentile(0.5);
+  EXPECT_EQ(pixelsApart(render(), kept), 0);
+  view->setSet1Percentile(1.5);
+  EXPECT_EQ(pixelsApart(render(), moved), 0);
+  EXPECT_EQ(view->markerTextsDrawn(), 6);
+  // Another font draws them anew.
+  view->setMarkerFontSize(12);
+  EXPECT_EQ(pixelsApart(directly(), render(), 8), 0);
+  EXPECT_EQ(view->markerTextsDrawn(), 11);
 }

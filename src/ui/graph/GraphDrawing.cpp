@@ -298,6 +298,28 @@ bool paintPixels(wxDC& dc, const std::vector<wxRect>& boxes, const wxColour& col
   return true;
 }
 
+bool copyPixels(wxDC& from, wxDC& to, const wxRect& box) {
+  wxGraphicsContext* a = from.GetGraphicsContext();
+  wxGraphicsContext* b = to.GetGraphicsContext();
+  cairo_t* source = a ? static_cast<cairo_t*>(a->GetNativeContext()) : nullptr;
+  cairo_t* target = b ? static_cast<cairo_t*>(b->GetNativeContext()) : nullptr;
+  PixelTarget in, out;
+  if (!source || !target || !pixelTarget(source, in) || !pixelTarget(target, out)) return false;
+  auto holds = [&box](const PixelTarget& t) {
+    for (const wxRect& open : t.open)
+      if (open.Contains(box)) return true;
+    return false;
+  };
+  if (box.IsEmpty() || !holds(in) || !holds(out)) return false;
+  for (int y = box.y; y < box.y + box.height; ++y) {
+    const auto* row = reinterpret_cast<const uint32_t*>(in.data + static_cast<size_t>(y) * in.stride);
+    auto* into = reinterpret_cast<uint32_t*>(out.data + static_cast<size_t>(y) * out.stride);
+    std::copy(row + box.x, row + box.x + box.width, into + box.x);
+  }
+  cairo_surface_mark_dirty(out.surface);
+  return true;
+}
+
 // Each rectangle's pixels as DrawRectangle leaves them, from fills alone: its
 // one-pixel border in the pen's colour, the rest in the brush's.
 // Axis-aligned fills at whole pixels are the cheapest thing cairo draws: no

@@ -75,6 +75,11 @@ class RectangleBatch {
 // (and nothing drawn) on any other context.
 bool paintPixels(wxDC& dc, const std::vector<wxRect>& boxes, const wxColour& colour);
 
+// Copies the pixels of `box` from one plain unscaled image surface to another, as
+// they are; false (and nothing copied) when either context is not such a surface
+// or its clip or size leaves out part of the box.
+bool copyPixels(wxDC& from, wxDC& to, const wxRect& box);
+
 // DrawText lays a text out twice, once to draw it and once more to measure it for
 // the bounding box. With its extent already known it is laid out once.
 void drawMeasuredText(wxDC& dc, const wxString& text, int x, int y, const tally::Extent& e);

@@ -476,6 +476,13 @@ void coordSys::opaqueColumns(const tally::Series& s, std::vector<wxRect>& out) c
     });
 }
 
+void coordSys::columnBoxes(const tally::Series& s, std::vector<wxRect>& out) const {
+  if (s.style != tally::ColumnsStyle) return;
+  const wxSize c = GetClientSize();
+  for (const tally::PointList& seg : s.segments)
+    forEachColumn(s, seg, c, [&](const wxRect& r) { out.push_back(r); });
+}
+
 void coordSys::drawMarker(wxDC& dc, double x, double y, int shape, int s) {
   drawMarkerAt(dc, worldToPixel(x, y), shape, s);
 }

@@ -154,6 +154,10 @@ class coordSys : public wxWindow, public GraphPropertiesHost {
   // The columns of a columns series that drawSeries paints opaque over whatever
   // lies under them, in pixels at the present size (none for other series).
   void opaqueColumns(const tally::Series& s, std::vector<wxRect>& out) const;
+  // Every column of a columns series as DrawRectangle's box (the pixels its
+  // outline and fill can reach with a one-pixel pen), in pixels at the present
+  // size; none for other series.
+  void columnBoxes(const tally::Series& s, std::vector<wxRect>& out) const;
   void drawPointLabels(wxDC& dc);
   void drawMarker(wxDC& dc, double x, double y, int shape, int size);
   void drawSeriesById(int id);

@@ -5,6 +5,7 @@
 
 #include "ui/graph/DrawnAreas.h"
 #include "ui/graph/GraphDrawing.h"
+#include "ui/graph/PictureState.h"
 #include "ui/views/WindowClip.h"
 
 #include <map>
@@ -34,26 +35,86 @@ ColumnGraphView::ColumnGraphView(wxWindow* parent, wxWindowID id, const wxPoint&
 
 ColumnGraphView::~ColumnGraphView() = default;
 
+namespace {
+
+bool sameBoxMarks(const std::vector<ColumnGraphView::BoxMark>& a,
+                  const std::vector<ColumnGraphView::BoxMark>& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (a[i].centreX != b[i].centreX || a[i].rightX != b[i].rightX || a[i].mean != b[i].mean ||
+        a[i].values != b[i].values)
+      return false;
+  return true;
+}
+
+}  // namespace
+
 void ColumnGraphView::setSeries(const tally::Series* s1, const tally::Series* s2,
                                 const tally::Series* s3, const tally::Series* s4) {
   const tally::Series* given[SlotCount] = {s1, s2, s3, s4};
+  bool changed = false;
   for (int i = 0; i < SlotCount; ++i) {
     Slot& slot = slots[i];
     slot.source = given[i];
-    slot.filled = given[i] != nullptr;
+    const bool filled = given[i] != nullptr;
+    if (filled == slot.filled && (!filled || sameSeries(slot.copy, *given[i]))) continue;
+    slot.filled = filled;
     slot.copy = given[i] ? *given[i] : tally::Series();
+    changed = true;
   }
-  redrawPicture();
+  if (changed) pictureChanged();
 }
 
 void ColumnGraphView::setTitle(const wxString& text) {
+  if (title == text) return;
   title = text;
-  redrawPicture();
+  decorationsChanged = true;
+  pictureChanged();
 }
 
 void ColumnGraphView::setNamesUnder(const std::vector<std::pair<double, wxString>>& names) {
+  if (namesUnder == names) return;
   namesUnder = names;
-  redrawPicture();
+  decorationsChanged = true;
+  pictureChanged();
+}
+
+bool ColumnGraphView::changedBox(wxRect& box) {
+  if (decorationsChanged) return false;
+  box = wxRect();
+  std::vector<wxRect> before, after;
+  for (int i = 0; i < SlotCount; ++i) {
+    const Slot &was = drawnSlots[i], &now = slots[i];
+    if (was.filled != now.filled) return false;
+    if (!now.filled || sameSeries(was.copy, now.copy)) continue;
+    // Columns that only grew or shrank; any other change redraws the whole picture.
+    if (now.copy.style != tally::ColumnsStyle || !sameButHeights(was.copy, now.copy))
+      return false;
+    before.clear();
+    after.clear();
+    columnBoxes(was.copy, before);
+    columnBoxes(now.copy, after);
+    if (before.size() != after.size()) return false;
+    // A wider pen reaches past the box by half its width.
+    const int room = std::max(0, now.copy.penWidth);
+    for (size_t k = 0; k < after.size(); ++k) {
+      if (before[k] == after[k]) continue;
+      const wxRect both = before[k].Union(after[k]).Inflate(room);
+      box = box.IsEmpty() ? both : box.Union(both);
+    }
+  }
+  // Far apart changes make a box as dear to draw as the whole picture.
+  const wxSize c = GetClientSize();
+  box.Intersect(wxRect(0, 0, c.x, c.y));
+  return box.IsEmpty() || 2.0 * box.width * box.height <= 1.0 * c.x * c.y;
+}
+
+void ColumnGraphView::pictureDrawn() {
+  for (int i = 0; i < SlotCount; ++i) {
+    drawnSlots[i].filled = slots[i].filled;
+    if (!sameSeries(drawnSlots[i].copy, slots[i].copy)) drawnSlots[i].copy = slots[i].copy;
+  }
+  decorationsChanged = false;
 }
 
 void ColumnGraphView::draw(wxDC& dc) {
@@ -99,13 +160,17 @@ std::vector<wxRect> ColumnGraphView::coveredBoxes() {
 }
 
 void ColumnGraphView::setBoxMarks(const std::vector<BoxMark>& marks) {
+  if (sameBoxMarks(boxMarks, marks)) return;
   boxMarks = marks;
-  redrawPicture();
+  decorationsChanged = true;
+  pictureChanged();
 }
 
 void ColumnGraphView::setShowValues(bool on) {
+  if (showValues == on) return;
   showValues = on;
-  redrawPicture();
+  decorationsChanged = true;
+  pictureChanged();
 }
 
 int ColumnGraphView::meanMarkArm() const { return std::max(4, getFontSize() - 2); }

@@ -17,7 +17,8 @@ class ColumnGraphView : public BufferedGraphView {
   ~ColumnGraphView() override;
 
   // Any may be null (an empty slot). The view draws its own copies of the
-  // records, taken now: call again after changing one. Marks the picture stale.
+  // records, taken now: call again after changing one. Marks the picture stale
+  // when a slot's series differs from the one it holds (compared by value).
   void setSeries(const tally::Series* s1, const tally::Series* s2, const tally::Series* s3,
                  const tally::Series* s4);
   // The complete graph on any context: screen buffer, clipboard picture, printer.
@@ -27,7 +28,7 @@ class ColumnGraphView : public BufferedGraphView {
 
   // Which set is which: a title at the top of the graph, and names under given
   // world x positions at the foot of the graph (the boxes of the box plot). Empty
-  // texts draw nothing. Mark the picture stale.
+  // texts draw nothing. Mark the picture stale when they change.
   void setTitle(const wxString& text);
   void setNamesUnder(const std::vector<std::pair<double, wxString>>& names);
   const wxString& getTitle() const { return title; }
@@ -48,7 +49,7 @@ class ColumnGraphView : public BufferedGraphView {
     double mean = 0;
     std::vector<std::pair<double, wxString>> values;
   };
-  // Marks the picture stale.
+  // Marks the picture stale when they change.
   void setBoxMarks(const std::vector<BoxMark>& marks);
   const std::vector<BoxMark>& getBoxMarks() const { return boxMarks; }
   void setShowValues(bool on);
@@ -67,6 +68,12 @@ class ColumnGraphView : public BufferedGraphView {
   // The view's own copy of a slot's series, as drawn; null for an empty slot.
   const tally::Series* getDrawnSlot(int i) const;
 
+ protected:
+  bool ownStateTracked() const override { return true; }
+  // Where the columns whose heights alone changed stood and stand now.
+  bool changedBox(wxRect& box) override;
+  void pictureDrawn() override;
+
  private:
   void drawNames(wxDC& dc);
   void drawBoxMarks(wxDC& dc);
@@ -78,6 +85,10 @@ class ColumnGraphView : public BufferedGraphView {
     tally::Series copy;
   };
   std::array<Slot, SlotCount> slots{};
+  // The slots' series as the buffer's picture shows them, and whether the title,
+  // the names or the box marks changed since.
+  std::array<Slot, SlotCount> drawnSlots{};
+  bool decorationsChanged = true;
   wxString title;
   std::vector<std::pair<double, wxString>> namesUnder;
   std::vector<BoxMark> boxMarks;

@@ -5,11 +5,14 @@
 #include <wx/intl.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/NumberText.h"
 #include "ui/WxBridge.h"
 #include "ui/graph/DrawnAreas.h"
 #include "ui/graph/GraphDrawing.h"
+#include "ui/graph/PictureState.h"
+#include "ui/graph/TextStamp.h"
 #include "ui/views/WindowClip.h"
 
 PercentileGraphView::PercentileGraphView(wxWindow* parent, wxWindowID id, const wxPoint& pos,
@@ -20,31 +23,44 @@ PercentileGraphView::~PercentileGraphView() = default;
 
 void PercentileGraphView::setCurve(int which, const tally::Series* given) {
   Curve& c = which == 0 ? set1Curve : set2Curve;
+  // Whether a curve is shown counts as well as what it is.
+  const bool same = (c.source != nullptr) == (given != nullptr) &&
+                    (!given || sameSeries(c.copy, *given));
   c.source = given;
+  if (same) return;
   c.copy = given ? *given : tally::Series();
-  redrawPicture();
+  pictureChanged();
 }
 
+namespace {
+
+// Sets `held` to `v`; whether that changed it.
+bool take(double& held, double v) {
+  // Bit for bit: a NaN is taken once, not again and again.
+  if (std::memcmp(&held, &v, sizeof v) == 0) return false;
+  held = v;
+  return true;
+}
+
+}  // namespace
+
 void PercentileGraphView::setSet1Percentile(double v) {
-  set1Percentile = v;
-  redrawPicture();
+  if (take(set1Percentile, v)) pictureChanged();
 }
 
 void PercentileGraphView::setSet2Percentile(double v) {
-  set2Percentile = v;
-  redrawPicture();
+  if (take(set2Percentile, v)) pictureChanged();
 }
 
 void PercentileGraphView::setPercentage(double v) {
-  percentage = v;
-  redrawPicture();
+  if (take(percentage, v)) pictureChanged();
 }
 
 void PercentileGraphView::setSetNames(const wxString& set1, const wxString& set2) {
   if (setNames[0] == set1 && setNames[1] == set2) return;
   setNames[0] = set1;
   setNames[1] = set2;
-  redrawPicture();
+  pictureChanged();
 }
 
 wxString PercentileGraphView::markerTitle(int set) const {
@@ -52,8 +68,10 @@ wxString PercentileGraphView::markerTitle(int set) const {
 }
 
 void PercentileGraphView::setMarkerFontSize(int points) {
-  markerPoints = points > 0 ? points : 9;
-  redrawPicture();
+  const int size = points > 0 ? points : 9;
+  if (size == markerPoints) return;
+  markerPoints = size;
+  pictureChanged();
 }
 
 wxFont PercentileGraphView::markerFont(int points) {
@@ -168,10 +186,11 @@ void PercentileGraphView::draw(wxDC& dc) {
     on.DrawLine(x, p, x, y0);
     partDrawn();
     on.SetTextForeground(textColour);
-    // Each text laid out once: measured here, drawn with that extent.
-    const wxSize t = on.GetTextExtent(title), n = on.GetTextExtent(number);
-    drawMeasuredText(on, title, inside(x - 30, t.x), y0 - titleRise, {t.x, t.y});
-    drawMeasuredText(on, number, inside(x + 4, n.x), y0 - titleRise + 14, {n.x, n.y});
+    // The same few texts on every redraw: measured once, drawn once as a picture
+    // of their own and laid over wherever they stand.
+    const wxSize t = keptTextExtent(on, title), n = keptTextExtent(on, number);
+    markerTexts.draw(on, title, inside(x - 30, t.x), y0 - titleRise, t);
+    markerTexts.draw(on, number, inside(x + 4, n.x), y0 - titleRise + 14, n);
   };
   auto marks = [&](wxDC& on) {
     on.SetFont(font);
@@ -182,8 +201,8 @@ void PercentileGraphView::draw(wxDC& dc) {
       // Above its line, beside the axis rather than over its tick labels; below the
       // line at the top of the graph.
       const int y = p - 20 >= 2 ? p - 20 : p + 6;
-      const wxSize e = on.GetTextExtent(percentText);
-      drawMeasuredText(on, percentText, inside(7, e.x), y, {e.x, e.y});
+      const wxSize e = keptTextExtent(on, percentText);
+      markerTexts.draw(on, percentText, inside(7, e.x), y, e);
     }
     on.SetPen(*wxTRANSPARENT_PEN);
   };

@@ -1,6 +1,7 @@
 #pragma once
 // The cumulative-percentage curves (ogives) of both sets, with a marker on each
 // curve at the value where the chosen percentage is reached.
+#include "ui/graph/TextStamp.h"
 #include "ui/views/BufferedGraphView.h"
 
 class PercentileGraphView : public BufferedGraphView {
@@ -12,7 +13,8 @@ class PercentileGraphView : public BufferedGraphView {
 
   // which 0: Set 1's curve, any other value: Set 2's. Null removes the curve.
   // The view draws its own copy, taken now: call again after changing the record.
-  // This and the setters below mark the picture stale.
+  // This and the setters below mark the picture stale when they change what it
+  // shows (a curve compared by value).
   void setCurve(int which, const tally::Series* curve);
   void setSet1Percentile(double v);
   void setSet2Percentile(double v);
@@ -38,8 +40,13 @@ class PercentileGraphView : public BufferedGraphView {
   // The font of the marker and percentage texts, 9 points unless set otherwise
   // (the main window grows it with its text scale).
   static wxFont markerFont(int points = 9);
+  // How many marker texts were drawn anew into pictures of their own, for tests.
+  int markerTextsDrawn() const { return markerTexts.stampsMade(); }
   void setMarkerFontSize(int points);
   int getMarkerFontSize() const { return markerPoints; }
+
+ protected:
+  bool ownStateTracked() const override { return true; }
 
  private:
   struct Curve {
@@ -58,4 +65,5 @@ class PercentileGraphView : public BufferedGraphView {
   int markerPoints = 9;
   wxString setNames[2] = {"Set 1", "Set 2"};
   GraphLayer curveLayers[2];  // each set's curve as last drawn on a picture
+  TextStamps markerTexts;     // the markers' texts, each as drawn once
 };

@@ -69,6 +69,28 @@ void ViewBuffer::keepDrawn(std::vector<wxRect> boxes) {
   drawnKnown = bitmap.IsOk();
 }
 
+bool ViewBuffer::whiten(const wxRect& box) {
+  allocate();
+  const wxRect inside = box.Intersect(wxRect(0, 0, std::max(w, 1), std::max(h, 1)));
+  return scale == 1.0 && (inside.IsEmpty() || paintPixels(*memory, {inside}, *wxWHITE));
+}
+
+bool ViewBuffer::takePixels(wxDC& from, const wxRect& box) {
+  // Alternating edits replace the same few boxes over and over; a list grown
+  // past this is left to the next whole drawing to shorten.
+  constexpr size_t kMostBoxes = 4096;
+  if (!bitmap.IsOk() || !drawnKnown || scale != 1.0 || drawn.size() >= kMostBoxes) return false;
+  const wxRect inside = box.Intersect(wxRect(0, 0, std::max(w, 1), std::max(h, 1)));
+  if (inside.IsEmpty()) return true;
+  if (from.GetSize() != wxSize(std::max(w, 1), std::max(h, 1)) ||
+      !copyPixels(from, *memory, inside))
+    return false;
+  const bool known = std::any_of(drawn.begin(), drawn.end(),
+                                 [&](const wxRect& r) { return r.Contains(inside); });
+  if (!known) drawn.push_back(inside);
+  return true;
+}
+
 void ViewBuffer::blitTo(wxDC& target) {
   target.Blit(0, 0, std::max(w, 1), std::max(h, 1), &dc(), 0, 0, wxCOPY, false);
 }

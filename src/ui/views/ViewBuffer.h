@@ -31,6 +31,14 @@ class ViewBuffer {
   void clearDrawn(const std::vector<wxRect>& covered);
   // What the drawing just made touched: the only pixels that are not white.
   void keepDrawn(std::vector<wxRect> boxes);
+  // Whites `box` (within the picture) directly; false when the bitmap cannot be
+  // written so.
+  bool whiten(const wxRect& box);
+  // Replaces the pixels of `box` (within the picture) with those of `from`, a
+  // picture of the same size, and counts the box among what the picture drew.
+  // False, and nothing changed, when what the last drawing touched is not known
+  // or either bitmap cannot be read or written directly.
+  bool takePixels(wxDC& from, const wxRect& box);
   wxMemoryDC& dc();
   int width() const { return w; }
   int height() const { return h; }
