@@ -596,13 +596,15 @@ TEST_F(RefreshUiTest, AnEditOfOneSetLeavesTheOtherSetsGraphAsDrawn) {
   for (ColumnGraphView* view : views) view->redrawBufferIfStale();
   EXPECT_EQ(frame->set2Graph->bufferDrawings(), set2Drawings);
   EXPECT_FALSE(frame->set1Graph->lastRedrawnBox().IsEmpty());
-  // The same edit typed again changes nothing anywhere.
-  const int drawings[] = {views[0]->bufferDrawings(), views[1]->bufferDrawings(),
-                          views[2]->bufferDrawings()};
+  // The same edit typed again changes nothing anywhere, the ogive page included.
+  BufferedGraphView* all[] = {views[0], views[1], views[2], frame->percentileGraph};
+  all[3]->redrawBufferIfStale();
+  const int drawings[] = {all[0]->bufferDrawings(), all[1]->bufferDrawings(),
+                          all[2]->bufferDrawings(), all[3]->bufferDrawings()};
   type(1, 0, "3");
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_FALSE(views[i]->isPictureStale()) << i;
-    views[i]->redrawBufferIfStale();
-    EXPECT_EQ(views[i]->bufferDrawings(), drawings[i]) << i;
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_FALSE(all[i]->isPictureStale()) << i;
+    all[i]->redrawBufferIfStale();
+    EXPECT_EQ(all[i]->bufferDrawings(), drawings[i]) << i;
   }
 }

@@ -699,7 +699,9 @@ void expectEachRedrawAsDrawnFresh(BufferedGraphView* view, const std::vector<Edi
     const wxImage redrawn = view->bufferSnapshot().ConvertToImage();
     EXPECT_EQ(view->bufferDrawings(), drawings + 1);
     const wxRect box = view->lastRedrawnBox();
-    if (edit.redraw == Redraw::Whole) EXPECT_TRUE(box.IsEmpty()) << "kept to a box";
+    if (edit.redraw == Redraw::Whole) {
+      EXPECT_TRUE(box.IsEmpty()) << "kept to a box";
+    }
     if (edit.redraw == Redraw::WithinBox) {
       EXPECT_FALSE(box.IsEmpty()) << "drawn whole";
       // No more than the edited columns: far less than the picture.

@@ -112,12 +112,12 @@ void MainFrame::applyAxisRanges() {
     percentileGraph->setXMax(ogive->max);
     percentileGraph->setXTickUnit(ogive->unit);
     percentileGraph->setAxisIntersection(ogive->min, 0);
-    percentileGraph->Refresh();
+    percentileGraph->redrawPicture();
   } else {
     percentileGraph->setXAutoScale(true);
     if (model.type() == tally::AlreadyGroupedContinuous)
       handPercentileRange();
     else
-      percentileGraph->Refresh();
+      percentileGraph->redrawPicture();
   }
 }

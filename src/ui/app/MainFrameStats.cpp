@@ -377,7 +377,7 @@ void MainFrame::handBoxPlot() {
 
 void MainFrame::handOgive(int set, bool present) {
   percentileGraph->setCurve(set, present ? &series[OGIVE_SET1 + set] : nullptr);
-  percentileGraph->Refresh();
+  percentileGraph->redrawPicture();
 }
 
 void MainFrame::handSliderPercentile(int set, double value) {
@@ -399,7 +399,7 @@ void MainFrame::handPercentileRange() {
   percentileGraph->setAxisIntersection(left, 0);
   percentileGraph->setXMin(left);
   percentileGraph->setXMax(g.startValue + (g.groupCount + 1) * g.groupSize);
-  percentileGraph->Refresh();
+  percentileGraph->redrawPicture();
 }
 
 // The slider's value 0 (100%) sits half a thumb below its top end and 100 (0%)
