@@ -14,18 +14,6 @@
 
 namespace {
 
-// Pixels whose channels differ by more than `tolerance` in the two pictures.
-int differingPixels(const wxImage& a, const wxImage& b, int tolerance = 0) {
-  if (a.GetSize() != b.GetSize()) return -1;
-  int n = 0;
-  for (int y = 0; y < a.GetHeight(); ++y)
-    for (int x = 0; x < a.GetWidth(); ++x)
-      n += std::abs(a.GetRed(x, y) - b.GetRed(x, y)) > tolerance ||
-           std::abs(a.GetGreen(x, y) - b.GetGreen(x, y)) > tolerance ||
-           std::abs(a.GetBlue(x, y) - b.GetBlue(x, y)) > tolerance;
-  return n;
-}
-
 struct Box {
   int x, y, w, h;
 };

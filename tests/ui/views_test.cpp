@@ -664,17 +664,6 @@ TEST_F(DotPlotViewTest, EverySetterMarksThePictureStale) {
 
 namespace {
 
-int pixelsApart(const wxImage& a, const wxImage& b, int tolerance = 0) {
-  if (a.GetSize() != b.GetSize()) return -1;
-  int n = 0;
-  for (int y = 0; y < a.GetHeight(); ++y)
-    for (int x = 0; x < a.GetWidth(); ++x)
-      n += std::abs(a.GetRed(x, y) - b.GetRed(x, y)) > tolerance ||
-           std::abs(a.GetGreen(x, y) - b.GetGreen(x, y)) > tolerance ||
-           std::abs(a.GetBlue(x, y) - b.GetBlue(x, y)) > tolerance;
-  return n;
-}
-
 // How a redraw after an edit goes: the whole picture anew, or only a box of it
 // redrawn (columns that only grew or shrank), or either.
 enum class Redraw { Either, Whole, WithinBox };
@@ -709,7 +698,7 @@ void expectEachRedrawAsDrawnFresh(BufferedGraphView* view, const std::vector<Edi
     }
     const wxImage fresh = renderOnWhite(view->getBufferWidth(), view->getBufferHeight(),
                                         [view](wxDC& dc) { view->draw(dc); });
-    EXPECT_EQ(pixelsApart(redrawn, fresh), 0);
+    EXPECT_EQ(differingPixels(redrawn, fresh), 0);
   }
 }
 
@@ -1047,22 +1036,22 @@ TEST_F(PercentileViewTest, MarkerTextsAreDrawnOnceAndLookAsDrawnDirectly) {
   // Two names, two numbers and the percentage.
   EXPECT_EQ(view->markerTextsDrawn(), 5);
   // Texts laid over may round their edge pixels differently.
-  EXPECT_EQ(pixelsApart(direct, kept, 8), 0);
-  EXPECT_EQ(pixelsApart(render(), kept), 0);
+  EXPECT_EQ(differingPixels(direct, kept, 8), 0);
+  EXPECT_EQ(differingPixels(render(), kept), 0);
   EXPECT_EQ(view->markerTextsDrawn(), 5);
 
   view->setSet1Percentile(1.5);  // a new number, and its marker moved
   const wxImage moved = render();
   EXPECT_EQ(view->markerTextsDrawn(), 6);
-  EXPECT_EQ(pixelsApart(directly(), moved, 8), 0);
-  EXPECT_GT(pixelsApart(kept, moved), 0);
+  EXPECT_EQ(differingPixels(directly(), moved, 8), 0);
+  EXPECT_GT(differingPixels(kept, moved), 0);
   view->setSet1Percentile(0.5);
-  EXPECT_EQ(pixelsApart(render(), kept), 0);
+  EXPECT_EQ(differingPixels(render(), kept), 0);
   view->setSet1Percentile(1.5);
-  EXPECT_EQ(pixelsApart(render(), moved), 0);
+  EXPECT_EQ(differingPixels(render(), moved), 0);
   EXPECT_EQ(view->markerTextsDrawn(), 6);
   // Another font draws them anew.
   view->setMarkerFontSize(12);
-  EXPECT_EQ(pixelsApart(directly(), render(), 8), 0);
+  EXPECT_EQ(differingPixels(directly(), render(), 8), 0);
   EXPECT_EQ(view->markerTextsDrawn(), 11);
 }
