@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 #include <expat.h>
 
+#include <wx/fileconf.h>
 #include <wx/filehistory.h>
 #include <wx/menu.h>
 #include <wx/notebook.h>
+#include <wx/stdpaths.h>
 #include <wx/textctrl.h>
 
 #include <filesystem>
@@ -287,6 +289,32 @@ TEST_F(AnalysisFileTest, RecentAnalysesListsTheFileInEveryNewWindow) {
   w->command(wxID_FILE1);
   EXPECT_EQ(toStd(w->frame->analysisPath()), path);
   EXPECT_EQ(w->cell(0, 0), "7");
+}
+
+// A new account may have no settings folder yet: saving an analysis makes it and
+// keeps the recent list there, with no error in between.
+TEST_F(AnalysisFileTest, TheRecentListMakesAMissingSettingsFolder) {
+  const std::string kept = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+  const std::string folder = dir + "no-such/config";
+  setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+  // Where the program keeps its settings (it asks for the desktop's layout).
+  wxStandardPaths& paths = wxStandardPaths::Get();
+  const auto layout = paths.GetFileLayout();
+  paths.SetFileLayout(wxStandardPaths::FileLayout_XDG);
+  const std::string file = toStd(wxFileConfig::GetLocalFile("tallyscope").GetFullPath());
+  ASSERT_EQ(file.rfind(folder, 0), 0u) << file;
+  wxConfigBase* before = wxConfigBase::Set(new wxFileConfig(
+      "tallyscope", wxEmptyString, toWx(file), wxEmptyString, wxCONFIG_USE_LOCAL_FILE));
+  {
+    auto w = window();
+    w->type(0, 0, "7");
+    chosen = dir + "kept.tally";
+    w->command(wxID_SAVE);
+  }
+  delete wxConfigBase::Set(before);
+  paths.SetFileLayout(layout);
+  setenv("XDG_CONFIG_HOME", kept.c_str(), 1);
+  EXPECT_NE(slurp(file).find("kept.tally"), std::string::npos) << file;
 }
 
 // A ".tally" file dropped on the window opens as the analysis, after the question.

@@ -6,6 +6,8 @@
 #include <wx/confbase.h>
 #include <wx/filename.h>
 #include <wx/filedlg.h>
+#include <wx/fileconf.h>
+#include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/notebook.h>
@@ -145,6 +147,13 @@ void MainFrame::rememberRecent(const wxString& path) {
     wxConfigPathChanger group(config, wxString(kRecentGroup) + "/");
     recentFiles->Save(*config);
   }
+  // The list is a convenience: the settings folder is made when it is missing (a
+  // new account may have none), and a file that still cannot be written leaves
+  // the list to this session, without a dialog in the middle of opening a file.
+  wxLogNull quiet;
+  const wxString folder = wxFileConfig::GetLocalFile(wxTheApp->GetAppName()).GetPath();
+  if (!folder.empty() && !wxFileName::DirExists(folder))
+    wxFileName::Mkdir(folder, 0700, wxPATH_MKDIR_FULL);
   config->Flush();
 }
 
