@@ -45,9 +45,7 @@ void GridCellTexts::Clear() {
 // its thousand rows once, at the end), and the table's own rules for a position
 // past the end then need no copy here.
 bool GridCellTexts::InsertRows(size_t pos, size_t numRows) {
-  const bool done = wxGridStringTable::InsertRows(pos, numRows);
-  readAll();
-  return done;
+  return readAfter(wxGridStringTable::InsertRows(pos, numRows));
 }
 
 bool GridCellTexts::AppendRows(size_t numRows) {
@@ -59,27 +57,24 @@ bool GridCellTexts::AppendRows(size_t numRows) {
 }
 
 bool GridCellTexts::DeleteRows(size_t pos, size_t numRows) {
-  const bool done = wxGridStringTable::DeleteRows(pos, numRows);
-  readAll();
-  return done;
+  return readAfter(wxGridStringTable::DeleteRows(pos, numRows));
 }
 
 bool GridCellTexts::InsertCols(size_t pos, size_t numCols) {
-  const bool done = wxGridStringTable::InsertCols(pos, numCols);
-  readAll();
-  return done;
+  return readAfter(wxGridStringTable::InsertCols(pos, numCols));
 }
 
 bool GridCellTexts::AppendCols(size_t numCols) {
-  const bool done = wxGridStringTable::AppendCols(numCols);
-  readAll();
-  return done;
+  return readAfter(wxGridStringTable::AppendCols(numCols));
 }
 
 bool GridCellTexts::DeleteCols(size_t pos, size_t numCols) {
-  const bool done = wxGridStringTable::DeleteCols(pos, numCols);
+  return readAfter(wxGridStringTable::DeleteCols(pos, numCols));
+}
+
+bool GridCellTexts::readAfter(bool changed) {
   readAll();
-  return done;
+  return changed;
 }
 
 void GridCellTexts::readAll() {

@@ -29,6 +29,8 @@ class GridCellTexts : public wxGridStringTable {
   // Reads every cell again from the table: after a change of shape it did not
   // foresee.
   void readAll();
+  // Reads every cell again after a change of shape and passes on its answer.
+  bool readAfter(bool changed);
 
   std::vector<std::vector<std::string>> texts;
 };
