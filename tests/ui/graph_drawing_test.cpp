@@ -168,6 +168,58 @@ TEST(GraphLayerTest, DrawsAnewOnlyForANewKeySizeOrScaleAndLaysOverOnlyItsParts) 
   EXPECT_EQ(painted, 7);
 }
 
+// Laid over pixel by pixel, a layer of antialiased texts, slanted and translucent
+// shapes leaves every pixel as cairo's own compositing would: over stripes of
+// colour, within a clip, and with parts that overlap.
+TEST(GraphLayerTest, PixelsLaidOverByHandAreThoseCairoLays) {
+  auto paint = [](wxDC& dc) {
+    dc.SetFont(wxFont(wxFontInfo(11).Family(wxFONTFAMILY_SWISS)));
+    dc.SetTextForeground(wxColour(20, 90, 30));
+    dc.DrawText("Frequency 0.125", 8, 10);
+    dc.SetPen(wxPen(wxColour(200, 0, 0), 3));
+    dc.DrawLine(5, 90, 150, 20);
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(wxColour(0, 0, 255, 100)));
+    dc.DrawEllipse(60, 40, 70, 45);
+  };
+  auto stripes = [](wxDC& dc) {
+    const wxColour colours[] = {*wxBLACK, wxColour(255, 255, 0), wxColour(40, 160, 220), *wxWHITE};
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    for (int i = 0; i < 16; ++i) {
+      dc.SetBrush(wxBrush(colours[i % 4]));
+      dc.DrawRectangle(i * 10, 0, 10, 100);
+    }
+  };
+  struct Case {
+    const char* what;
+    wxRect clip;
+    std::vector<wxRect> parts;
+  };
+  const std::vector<Case> cases = {
+      {"whole", {}, {}},
+      {"clipped", wxRect(25, 15, 90, 60), {}},
+      {"overlapping parts", {}, {wxRect(0, 0, 90, 70), wxRect(40, 30, 120, 70)}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    GraphLayer layer;
+    auto laid = [&](bool byHand) {
+      GraphLayer::setPixelBlending(byHand);
+      const wxImage img = renderOnWhite(160, 100, [&](wxDC& dc) {
+        stripes(dc);
+        if (!c.clip.IsEmpty()) dc.SetClippingRegion(c.clip);
+        EXPECT_TRUE(layer.paintOver(dc, "k", paint, c.parts));
+      });
+      GraphLayer::setPixelBlending(true);
+      return img;
+    };
+    const wxImage byHand = laid(true), byCairo = laid(false);
+    EXPECT_EQ(layer.drawings(), 1);
+    EXPECT_GT(differingPixels(byHand, renderOnWhite(160, 100, stripes)), 1000);
+    EXPECT_EQ(differingPixels(byHand, byCairo), 0);
+  }
+}
+
 TEST(GraphLayerTest, OnlyAnUnscaledMemoryContextTakesALayer) {
   wxBitmap bmp(50, 50, 24);
   wxMemoryDC dc(bmp);

@@ -415,6 +415,28 @@ cairo_t* nativeCairo(wxDC& dc) {
 }
 
 bool layersEnabled = true;
+bool pixelBlending = true;
+
+// A premultiplied pixel laid over another as cairo's OVER leaves it: each channel
+// c + d * (255 - alpha) / 255, the product rounded as pixman rounds it, two
+// channels at a time, the sum held at 255.
+uint32_t over(uint32_t source, uint32_t below) {
+  const uint32_t alpha = source >> 24;
+  if (alpha == 255) return source;
+  const uint32_t rest = 255 - alpha;
+  auto times = [rest](uint32_t pair) {
+    uint32_t t = pair * rest + 0x00800080u;
+    return ((t + ((t >> 8) & 0x00ff00ffu)) >> 8) & 0x00ff00ffu;
+  };
+  auto plus = [](uint32_t a, uint32_t b) {
+    uint32_t t = a + b;
+    t |= 0x10000100u - ((t >> 8) & 0x00ff00ffu);
+    return t & 0x00ff00ffu;
+  };
+  const uint32_t rb = plus(times(below & 0x00ff00ffu), source & 0x00ff00ffu);
+  const uint32_t ag = plus(times((below >> 8) & 0x00ff00ffu), (source >> 8) & 0x00ff00ffu);
+  return rb | ag << 8;
+}
 
 // Side of the square parts the picture is cut into; only parts holding anything are laid over.
 constexpr int kTile = 32;
@@ -429,6 +451,8 @@ void GraphLayer::Picture::forget() {
   bitmap = wxBitmap();
   key.clear();
   tiles.clear();
+  runs.clear();
+  pixels.clear();
   empty = true;
 }
 
@@ -438,6 +462,8 @@ void GraphLayer::clear() {
 }
 
 void GraphLayer::setEnabled(bool on) { layersEnabled = on; }
+
+void GraphLayer::setPixelBlending(bool on) { pixelBlending = on; }
 
 bool GraphLayer::suits(wxDC& dc) {
   if (!layersEnabled || !wxDynamicCast(&dc, wxMemoryDC) || !nativeCairo(dc)) return false;
@@ -500,6 +526,7 @@ bool GraphLayer::record(Picture& into, wxDC& target, const std::function<void(wx
       const wxRect device = wxRect(left, top, right - left, bottom - top).Intersect(whole);
       if (!device.IsEmpty()) tiles.push_back(device);
     }
+    keepRuns(into);
     ++drawn;
     return true;
   }
@@ -529,7 +556,64 @@ bool GraphLayer::record(Picture& into, wxDC& target, const std::function<void(wx
       }
     }
   }
+  keepRuns(into);
   ++drawn;
+  return true;
+}
+
+void GraphLayer::keepRuns(Picture& picture) {
+  picture.runs.clear();
+  picture.pixels.clear();
+  if (picture.tiles.empty()) return;
+  const unsigned char* data = cairo_image_surface_get_data(picture.surface);
+  const int stride = cairo_image_surface_get_stride(picture.surface);
+  int top = picture.tiles.front().y, bottom = picture.tiles.front().GetBottom();
+  for (const wxRect& t : picture.tiles) {
+    top = std::min(top, t.y);
+    bottom = std::max(bottom, t.GetBottom());
+  }
+  // Parts named by the caller may overlap: each row's stretches are merged first,
+  // so that no pixel is laid over twice.
+  std::vector<std::pair<int, int>> stretches;
+  for (int y = top; y <= bottom; ++y) {
+    stretches.clear();
+    for (const wxRect& t : picture.tiles)
+      if (t.y <= y && y <= t.GetBottom()) stretches.emplace_back(t.x, t.x + t.width);
+    if (stretches.empty()) continue;
+    std::sort(stretches.begin(), stretches.end());
+    const auto* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
+    int x = stretches.front().first;
+    for (const auto& [from, to] : stretches) {
+      x = std::max(x, from);
+      while (x < to) {
+        while (x < to && row[x] == 0) ++x;
+        const int start = x;
+        while (x < to && row[x] != 0) ++x;
+        if (x > start) {
+          picture.runs.push_back({start, y, x - start, picture.pixels.size()});
+          picture.pixels.insert(picture.pixels.end(), row + start, row + x);
+        }
+      }
+    }
+  }
+}
+
+bool GraphLayer::blendRuns(wxDC& dc) const {
+  if (!pixelBlending || current.scale != 1.0) return false;
+  cairo_t* cr = nativeCairo(dc);
+  PixelTarget target;
+  if (!cr || !pixelTarget(cr, target)) return false;
+  for (const Picture::Run& run : current.runs) {
+    auto* row = reinterpret_cast<uint32_t*>(target.data + static_cast<size_t>(run.y) * target.stride);
+    for (const wxRect& open : target.open) {
+      if (run.y < open.y || run.y > open.GetBottom()) continue;
+      const int from = std::max(run.x, open.x);
+      const int to = std::min(run.x + run.count, open.x + open.width);
+      const uint32_t* source = current.pixels.data() + run.at + (from - run.x);
+      for (int x = from; x < to; ++x, ++source) row[x] = over(*source, row[x]);
+    }
+  }
+  cairo_surface_mark_dirty(target.surface);
   return true;
 }
 
@@ -556,16 +640,18 @@ bool GraphLayer::paintOver(wxDC& dc, const std::string& wanted,
     }
   }
   if (current.tiles.empty()) return true;
-  cairo_t* cr = nativeCairo(dc);
   const double scale = current.scale;
-  cairo_save(cr);
-  cairo_new_path(cr);
-  for (const wxRect& t : current.tiles)
-    cairo_rectangle(cr, t.x / scale, t.y / scale, t.width / scale, t.height / scale);
-  cairo_clip(cr);
-  cairo_set_source_surface(cr, current.surface, 0, 0);
-  cairo_paint(cr);
-  cairo_restore(cr);
+  if (!blendRuns(dc)) {
+    cairo_t* cr = nativeCairo(dc);
+    cairo_save(cr);
+    cairo_new_path(cr);
+    for (const wxRect& t : current.tiles)
+      cairo_rectangle(cr, t.x / scale, t.y / scale, t.width / scale, t.height / scale);
+    cairo_clip(cr);
+    cairo_set_source_surface(cr, current.surface, 0, 0);
+    cairo_paint(cr);
+    cairo_restore(cr);
+  }
   if (DrawnAreas* areas = DrawnAreas::of(dc)) {
     for (const wxRect& t : current.tiles) {
       const int left = static_cast<int>(std::floor(t.x / scale));

@@ -7,6 +7,7 @@
 #include <wx/dcmemory.h>
 #include <wx/graphics.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -106,6 +107,9 @@ class GraphLayer {
   // Layers are on unless turned off, which makes every drawing draw directly:
   // for comparing the two.
   static void setEnabled(bool on);
+  // On a plain unscaled image surface the picture's pixels are laid over by hand,
+  // the same as cairo would (see `Run`), unless this is turned off: for comparing.
+  static void setPixelBlending(bool on);
   // Lays the layer over `dc`, first drawing it anew with `paint` unless it was
   // drawn for the same key at the context's size and scale (as the last picture
   // or the one before). `parts`, when given, are the rectangles `paint` draws
@@ -132,6 +136,15 @@ class GraphLayer {
     double scale = 1.0;
     // The parts of the picture holding anything, in device pixels: only these are laid over.
     std::vector<wxRect> tiles;
+    // Within them, each row's runs of pixels that are not transparent, their
+    // pixels kept one after the other in `pixels`. Laid over, a picture of axes
+    // and labels is a few thousand pixels, not a screenful of mostly empty tiles.
+    struct Run {
+      int x, y, count;
+      size_t at;
+    };
+    std::vector<Run> runs;
+    std::vector<uint32_t> pixels;
     bool empty = true;
     wxRect box;  // what the drawing covered, in the context's units
 
@@ -143,6 +156,8 @@ class GraphLayer {
 
   bool record(Picture& into, wxDC& target, const std::function<void(wxDC&)>& paint,
               const std::vector<wxRect>& parts);
+  static void keepRuns(Picture& picture);
+  bool blendRuns(wxDC& dc) const;
 
   Picture current, previous;
   int drawn = 0;
