@@ -238,6 +238,23 @@ TEST(GraphLayerTest, OnlyAnUnscaledMemoryContextTakesALayer) {
 
 // Whenever the quick test says one line, wrapping agrees; it says nothing for
 // texts near the limit, longer ones, or ones with a line break.
+// A font's key is its description, the same whether remembered or not, and a
+// font changed after it was keyed (or another made in its place) gets its own.
+TEST(FontKey, FollowsTheFontNotTheObjectsAddress) {
+  wxFont font(wxFontInfo(10).Family(wxFONTFAMILY_SWISS).Bold());
+  EXPECT_EQ(fontKey(font), font.GetNativeFontInfoDesc());
+  EXPECT_EQ(fontKey(font), font.GetNativeFontInfoDesc());
+  font.SetPointSize(17);
+  EXPECT_EQ(fontKey(font), font.GetNativeFontInfoDesc());
+  EXPECT_NE(fontKey(font), fontKey(wxFont(wxFontInfo(10).Family(wxFONTFAMILY_SWISS).Bold())));
+  // More fonts than are remembered, each made anew: every one still keyed as itself.
+  for (int size = 6; size < 40; ++size) {
+    const wxFont made(wxFontInfo(size).Family(wxFONTFAMILY_ROMAN));
+    EXPECT_EQ(fontKey(made), made.GetNativeFontInfoDesc()) << size;
+  }
+  EXPECT_EQ(fontKey(font), font.GetNativeFontInfoDesc());
+}
+
 TEST(SurelyOneLine, AgreesWithWrappingWheneverItAnswers) {
   auto* frame = new wxFrame(nullptr, wxID_ANY, "labels");
   auto* label = new wxStaticText(frame, wxID_ANY, "0");

@@ -9,6 +9,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "ui/WxBridge.h"
 
@@ -27,6 +28,22 @@ const wxFont& GraphFonts::tick(int size) const {
 const wxFont& GraphFonts::axisLabel(int size) const {
   build(size);
   return axisFont;
+}
+
+const wxString& fontKey(const wxFont& font) {
+  struct Known {
+    wxFont font;
+    wxString key;
+  };
+  static std::vector<Known> known;
+  for (const Known& k : known)
+    if (k.font.GetRefData() == font.GetRefData() && k.font.IsOk()) return k.key;
+  // A few fonts are in use at a time; one made anew for every drawing takes the
+  // last place over and over.
+  constexpr size_t kMost = 16;
+  if (known.size() >= kMost) known.pop_back();
+  known.insert(known.begin(), {font, font.IsOk() ? font.GetNativeFontInfoDesc() : wxString()});
+  return known.front().key;
 }
 
 // Laying out text costs more than drawing a whole graph's lines, and every redraw

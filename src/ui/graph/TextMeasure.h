@@ -23,6 +23,12 @@ class GraphFonts {
   mutable wxFont axisFont;
 };
 
+// The description of `font` (face, size, style, weight) as text, to key what is
+// kept per font. Writing it out costs more than a short text's remembered
+// extent; the fonts the views keep come back as the same font object, so their
+// descriptions are remembered (a held copy keeps the object from being reused).
+const wxString& fontKey(const wxFont& font);
+
 // Measures on the screen through the window. Extents are remembered across
 // calls: on screen they depend only on the font size, the face and the text.
 tally::TextMeasure windowTextMeasure(const wxWindow& window, const wxFont& tick, const wxFont& axis,

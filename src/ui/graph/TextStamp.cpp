@@ -8,6 +8,7 @@
 
 #include "ui/graph/DrawnAreas.h"
 #include "ui/graph/GraphDrawing.h"
+#include "ui/graph/TextMeasure.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ wxSize keptTextExtent(wxDC& dc, const wxString& text) {
   using Key = std::tuple<int, int, wxString, wxString>;
   static std::map<Key, wxSize> known;
   const wxSize ppi = dc.GetPPI();
-  Key key{ppi.x, ppi.y, dc.GetFont().GetNativeFontInfoDesc(), text};
+  Key key{ppi.x, ppi.y, fontKey(dc.GetFont()), text};
   const auto found = known.find(key);
   if (found != known.end()) return found->second;
   const wxSize e = dc.GetTextExtent(text);
@@ -53,7 +54,7 @@ void TextStamps::draw(wxDC& dc, const wxString& text, int x, int y, const wxSize
     return;
   }
   const wxColour colour = dc.GetTextForeground();
-  std::string key = dc.GetFont().GetNativeFontInfoDesc().utf8_string();
+  std::string key = fontKey(dc.GetFont()).utf8_string();
   key += '|';
   key += std::to_string(colour.GetRGBA());
   key += '|';

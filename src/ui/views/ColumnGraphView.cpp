@@ -5,6 +5,7 @@
 
 #include "ui/graph/DrawnAreas.h"
 #include "ui/graph/GraphDrawing.h"
+#include "ui/graph/TextMeasure.h"
 #include "ui/graph/PictureState.h"
 #include "ui/views/WindowClip.h"
 
@@ -17,7 +18,7 @@ namespace {
 // on every redraw, each of which would otherwise be laid out anew.
 wxSize measured(const wxWindow& window, const wxString& text, const wxFont& font) {
   static std::map<std::pair<wxString, wxString>, wxSize> known;
-  std::pair<wxString, wxString> key{font.GetNativeFontInfoDesc(), text};
+  std::pair<wxString, wxString> key{fontKey(font), text};
   const auto found = known.find(key);
   if (found != known.end()) return found->second;
   wxSize e;
@@ -222,14 +223,20 @@ void ColumnGraphView::drawBoxMarks(wxDC& dc) {
   dc.SetFont(wxNullFont);
 }
 
-wxFont ColumnGraphView::nameFont() const {
-  return wxFont(wxFontInfo(getFontSize() + 2).Family(wxFONTFAMILY_SWISS).Bold());
+const wxFont& ColumnGraphView::nameFont() const {
+  // Kept per size: a new font is a new font lookup, and its key is remembered by object.
+  const int size = getFontSize() + 2;
+  if (nameFontSize != size) {
+    namesFont = wxFont(wxFontInfo(size).Family(wxFONTFAMILY_SWISS).Bold());
+    nameFontSize = size;
+  }
+  return namesFont;
 }
 
 void ColumnGraphView::drawNames(wxDC& dc) {
   if (title.empty() && namesUnder.empty()) return;
   const wxSize c = GetClientSize();
-  const wxFont font = nameFont();
+  const wxFont& font = nameFont();
   const wxRect titleBox = titleRect();
   std::vector<int> centres;
   centres.reserve(namesUnder.size());
@@ -254,7 +261,7 @@ void ColumnGraphView::drawNames(wxDC& dc) {
   // The same few texts on every redraw: on the buffer they are laid out once and
   // kept, and laid over while the texts, their font and their places stay.
   if (GraphLayer::suits(dc)) {
-    wxString key = font.GetNativeFontInfoDesc();
+    wxString key = fontKey(font);
     key << '|' << c.x << ',' << c.y << '|' << titleBox.x << ',' << titleBox.y << ','
         << titleBox.width << ',' << titleBox.height << '|' << title.length() << ':' << title;
     for (size_t i = 0; i < namesUnder.size(); ++i)

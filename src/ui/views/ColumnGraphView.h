@@ -33,7 +33,7 @@ class ColumnGraphView : public BufferedGraphView {
   void setNamesUnder(const std::vector<std::pair<double, wxString>>& names);
   const wxString& getTitle() const { return title; }
   // The font of the title and the names: bold, a little larger than the tick labels.
-  wxFont nameFont() const;
+  const wxFont& nameFont() const;
   // Where the vertical axis's caption and the title stand in the client area
   // (empty rectangles when not drawn). The title keeps clear of the caption: at
   // the top right, or on the line below the caption when they would meet.
@@ -94,4 +94,6 @@ class ColumnGraphView : public BufferedGraphView {
   std::vector<BoxMark> boxMarks;
   bool showValues = false;
   GraphLayer namesLayer;  // the title and the names, as last drawn on the buffer
+  mutable wxFont namesFont;  // nameFont's, for the size it was made for
+  mutable int nameFontSize = 0;
 };

@@ -63,6 +63,9 @@ class PercentileGraphView : public BufferedGraphView {
   double percentage = 0;
   double set2Percentile = 0;
   int markerPoints = 9;
+  // markerFont(markerPoints), kept while the size stays: its key is remembered by object.
+  wxFont markersFont;
+  int markersFontPoints = 0;
   wxString setNames[2] = {"Set 1", "Set 2"};
   GraphLayer curveLayers[2];  // each set's curve as last drawn on a picture
   TextStamps markerTexts;     // the markers' texts, each as drawn once
