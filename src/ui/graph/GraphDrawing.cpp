@@ -603,7 +603,15 @@ bool GraphLayer::blendRuns(wxDC& dc) const {
   cairo_t* cr = nativeCairo(dc);
   PixelTarget target;
   if (!cr || !pixelTarget(cr, target)) return false;
-  for (const Picture::Run& run : current.runs) {
+  // Runs go row by row: only the rows the clip lets through are looked at (a box
+  // drawn anew within a picture clips to a few rows of it).
+  wxRect within;
+  for (const wxRect& open : target.open) within = within.IsEmpty() ? open : within.Union(open);
+  const auto first = std::lower_bound(current.runs.begin(), current.runs.end(), within.y,
+                                      [](const Picture::Run& r, int y) { return r.y < y; });
+  for (auto it = first; it != current.runs.end() && it->y <= within.GetBottom(); ++it) {
+    const Picture::Run& run = *it;
+    if (run.x >= within.GetRight() + 1 || run.x + run.count <= within.x) continue;
     auto* row = reinterpret_cast<uint32_t*>(target.data + static_cast<size_t>(run.y) * target.stride);
     for (const wxRect& open : target.open) {
       if (run.y < open.y || run.y > open.GetBottom()) continue;
