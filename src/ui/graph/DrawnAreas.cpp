@@ -43,19 +43,27 @@ void DrawnAreas::take() {
 
 std::vector<wxRect> boxesOutside(const wxRect& box, const std::vector<wxRect>& covered) {
   std::vector<wxRect> done;
-  if (box.IsEmpty()) return done;
+  appendBoxesOutside(box, covered, done);
+  return done;
+}
+
+void appendBoxesOutside(const wxRect& box, const std::vector<wxRect>& covered,
+                        std::vector<wxRect>& done) {
+  if (box.IsEmpty()) return;
   auto meet = [](const wxRect& a, const wxRect& b) {
     return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
            b.y < a.y + a.height;
   };
-  std::vector<wxRect> hits;
+  // Kept between calls: a whole picture's boxes are cut one after the other.
+  thread_local std::vector<wxRect> hits, pieces, next;
+  hits.clear();
   for (const wxRect& c : covered)
     if (!c.IsEmpty() && meet(c, box)) hits.push_back(c);
   // Left to right: a piece that ends left of one covering box ends left of all
   // the later ones too, and is final. A row of columns then costs a pass, not a
   // test of every piece against every column.
   std::sort(hits.begin(), hits.end(), [](const wxRect& a, const wxRect& b) { return a.x < b.x; });
-  std::vector<wxRect> pieces{box}, next;
+  pieces.assign(1, box);
   for (const wxRect& c : hits) {
     next.clear();
     for (const wxRect& p : pieces) {
@@ -84,5 +92,4 @@ std::vector<wxRect> boxesOutside(const wxRect& box, const std::vector<wxRect>& c
     if (pieces.empty()) break;
   }
   done.insert(done.end(), pieces.begin(), pieces.end());
-  return done;
 }

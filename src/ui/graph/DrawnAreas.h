@@ -39,3 +39,6 @@ class DrawnAreas {
 
 // The parts of `box` outside every one of `covered`, as boxes that do not overlap.
 std::vector<wxRect> boxesOutside(const wxRect& box, const std::vector<wxRect>& covered);
+// The same, appended to `out`.
+void appendBoxesOutside(const wxRect& box, const std::vector<wxRect>& covered,
+                        std::vector<wxRect>& out);

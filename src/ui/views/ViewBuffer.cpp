@@ -54,11 +54,21 @@ void ViewBuffer::clearDrawn(const std::vector<wxRect>& covered) {
     return;
   }
   const wxRect whole(0, 0, std::max(w, 1), std::max(h, 1));
-  std::vector<wxRect> white;
+  // The covering boxes (a row of columns) by their left edges: each drawn box is
+  // cut by those it can meet, found without looking at all of them.
+  std::vector<wxRect> byLeft(covered);
+  std::sort(byLeft.begin(), byLeft.end(), [](const wxRect& a, const wxRect& b) { return a.x < b.x; });
+  int widest = 0;
+  for (const wxRect& c : byLeft) widest = std::max(widest, c.width);
+  std::vector<wxRect> white, near;
   for (const wxRect& box : drawn) {
     const wxRect inside = box.Intersect(whole);
     if (inside.IsEmpty()) continue;
-    for (const wxRect& piece : boxesOutside(inside, covered)) white.push_back(piece);
+    near.clear();
+    auto it = std::lower_bound(byLeft.begin(), byLeft.end(), inside.x - widest + 1,
+                               [](const wxRect& c, int x) { return c.x < x; });
+    for (; it != byLeft.end() && it->x <= inside.GetRight(); ++it) near.push_back(*it);
+    appendBoxesOutside(inside, near, white);
   }
   drawnKnown = false;
   if (!paintPixels(*memory, white, *wxWHITE)) clear();
