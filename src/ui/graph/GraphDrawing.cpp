@@ -259,7 +259,15 @@ bool writePixels(wxDC& dc, cairo_t* cr, std::vector<wxRect>& rects, const wxColo
   const uint32_t brushPixel = filled ? opaquePixel(brush) : 0;
   DrawnBoxes drawn(dc);
   for (const wxRect& r : rects) {
-    // Thin or reversed rectangles have outlines of their own shape: drawn as they are.
+    // A rectangle one pixel wide or high is its outline alone (or, unoutlined, its
+    // fill), every pixel of it; an empty one draws nothing.
+    if (r.width >= 0 && r.height >= 0 && (r.width < 2 || r.height < 2)) {
+      if (r.IsEmpty() || (!outlined && !filled)) continue;
+      fillPixels(target, r, outlined ? penPixel : brushPixel);
+      drawn.add(r);
+      continue;
+    }
+    // Reversed rectangles have outlines of their own shape: drawn as they are.
     if (r.width < 2 || r.height < 2) {
       cairo_surface_mark_dirty(target.surface);
       dc.DrawRectangle(r);
