@@ -23,6 +23,23 @@ class GraphFonts {
   mutable wxFont axisFont;
 };
 
+// One font of a view's own, made again only when its size changes.
+class KeptFont {
+ public:
+  template <class Make>
+  const wxFont& at(int points, Make&& make) {
+    if (points != size) {
+      font = make(points);
+      size = points;
+    }
+    return font;
+  }
+
+ private:
+  int size = 0;
+  wxFont font;
+};
+
 // The description of `font` (face, size, style, weight) as text, to key what is
 // kept per font. Writing it out costs more than a short text's remembered
 // extent; the fonts the views keep come back as the same font object, so their

@@ -225,12 +225,9 @@ void ColumnGraphView::drawBoxMarks(wxDC& dc) {
 
 const wxFont& ColumnGraphView::nameFont() const {
   // Kept per size: a new font is a new font lookup, and its key is remembered by object.
-  const int size = getFontSize() + 2;
-  if (nameFontSize != size) {
-    namesFont = wxFont(wxFontInfo(size).Family(wxFONTFAMILY_SWISS).Bold());
-    nameFontSize = size;
-  }
-  return namesFont;
+  return namesFont.at(getFontSize() + 2, [](int points) {
+    return wxFont(wxFontInfo(points).Family(wxFONTFAMILY_SWISS).Bold());
+  });
 }
 
 void ColumnGraphView::drawNames(wxDC& dc) {

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/graph/TextMeasure.h"
 #include "ui/views/BufferedGraphView.h"
 
 class ColumnGraphView : public BufferedGraphView {
@@ -94,6 +95,5 @@ class ColumnGraphView : public BufferedGraphView {
   std::vector<BoxMark> boxMarks;
   bool showValues = false;
   GraphLayer namesLayer;  // the title and the names, as last drawn on the buffer
-  mutable wxFont namesFont;  // nameFont's, for the size it was made for
-  mutable int nameFontSize = 0;
+  mutable KeptFont namesFont;
 };

@@ -172,11 +172,7 @@ void PercentileGraphView::draw(wxDC& dc) {
                                toWx(tally::formatStatistic(set2Percentile))};
   const wxString titles[2] = {markerTitle(0), markerTitle(1)};
   const wxString percentText = toWx(tally::valueText(percentage)) + "%";
-  if (markersFontPoints != markerPoints) {
-    markersFont = markerFont(markerPoints);
-    markersFontPoints = markerPoints;
-  }
-  const wxFont& font = markersFont;
+  const wxFont& font = markersFont.at(markerPoints, markerFont);
   const int penWidth = lineWidth(2);
 
   // A set's marker: a line across from the vertical axis at the percentage and down

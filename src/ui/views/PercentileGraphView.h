@@ -1,6 +1,7 @@
 #pragma once
 // The cumulative-percentage curves (ogives) of both sets, with a marker on each
 // curve at the value where the chosen percentage is reached.
+#include "ui/graph/TextMeasure.h"
 #include "ui/graph/TextStamp.h"
 #include "ui/views/BufferedGraphView.h"
 
@@ -64,8 +65,7 @@ class PercentileGraphView : public BufferedGraphView {
   double set2Percentile = 0;
   int markerPoints = 9;
   // markerFont(markerPoints), kept while the size stays: its key is remembered by object.
-  wxFont markersFont;
-  int markersFontPoints = 0;
+  KeptFont markersFont;
   wxString setNames[2] = {"Set 1", "Set 2"};
   GraphLayer curveLayers[2];  // each set's curve as last drawn on a picture
   TextStamps markerTexts;     // the markers' texts, each as drawn once
