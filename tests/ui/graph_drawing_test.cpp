@@ -85,6 +85,56 @@ TEST(RectangleBatch, GrowsTheBoundingBoxAsDrawRectangleWould) {
   EXPECT_EQ(dc.MaxY(), 50);
 }
 
+// Horizontal and vertical lines written as pixels cover exactly the pixels cairo's
+// stroke without antialiasing covers: pens one to four pixels wide, square-cut or
+// round-ended, lines either way round, of no length, crossing, partly outside the
+// picture, inside a clip.
+TEST(LineBatch, WritesThePixelsOfACrispStroke) {
+  struct Line {
+    int x1, y1, x2, y2;
+  };
+  const std::vector<Line> lines = {{5, 10, 60, 10},  {60, 20, 5, 20},  {30, 2, 30, 70},
+                                   {40, 70, 40, 2},  {12, 40, 12, 40}, {-10, 50, 30, 50},
+                                   {70, 60, 95, 60}, {50, -5, 50, 15}, {20, 35, 45, 35}};
+  struct Case {
+    int width;
+    wxPenCap cap;
+    bool clipped;
+  };
+  const std::vector<Case> cases = {{1, wxCAP_ROUND, false}, {2, wxCAP_BUTT, false},
+                                   {3, wxCAP_BUTT, false},  {4, wxCAP_BUTT, false},
+                                   {1, wxCAP_ROUND, true},  {3, wxCAP_BUTT, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "width " << c.width << (c.clipped ? ", clipped" : ""));
+    wxPen pen(wxColour(204, 204, 204), c.width, wxPENSTYLE_SOLID);
+    pen.SetCap(c.cap);
+    auto prepare = [&](wxDC& dc) {
+      dc.SetPen(pen);
+      if (c.clipped) dc.SetClippingRegion(wxRect(15, 8, 40, 50));
+    };
+    const wxImage batched = renderOnWhite(80, 80, [&](wxDC& dc) {
+      prepare(dc);
+      LineBatch batch;
+      for (const Line& l : lines) batch.add(l.x1, l.y1, l.x2, l.y2);
+      batch.stroke(dc);
+    });
+    const wxImage stroked = renderOnWhite(80, 80, [&](wxDC& dc) {
+      prepare(dc);
+      wxGraphicsContext* gc = dc.GetGraphicsContext();
+      ASSERT_NE(gc, nullptr);
+      gc->SetAntialiasMode(wxANTIALIAS_NONE);
+      wxGraphicsPath path = gc->CreatePath();
+      for (const Line& l : lines) {
+        path.MoveToPoint(l.x1, l.y1);
+        path.AddLineToPoint(l.x2, l.y2);
+      }
+      gc->StrokePath(path);
+    });
+    EXPECT_GT(differingPixels(batched, renderOnWhite(80, 80, [](wxDC&) {})), 50);
+    EXPECT_EQ(differingPixels(batched, stroked), 0);
+  }
+}
+
 // The axes laid over from the kept layer look as drawn directly, and the layer is
 // drawn anew exactly when the axes change.
 TEST_F(CoordSysTest, KeptAxesLookAsDrawnDirectlyAndFollowEveryChange) {

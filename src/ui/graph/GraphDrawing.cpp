@@ -44,6 +44,9 @@ struct DrawnBoxes {
   }
 };
 
+template <class Line>
+bool writeLines(wxDC& dc, const std::vector<Line>& lines);
+
 }  // namespace
 
 void LineBatch::stroke(wxDC& dc) {
@@ -67,8 +70,10 @@ void LineBatch::stroke(wxDC& dc) {
     straight = straight && (l.x1 == l.x2 || l.y1 == l.y2);
   }
   if (straight) {
-    AntialiasOff crisp(dc);
-    gc->StrokePath(path);
+    if (!writeLines(dc, lines)) {
+      AntialiasOff crisp(dc);
+      gc->StrokePath(path);
+    }
   } else {
     gc->StrokePath(path);
   }
@@ -242,6 +247,36 @@ void fillPixels(const PixelTarget& t, const wxRect& box, uint32_t pixel) {
       std::fill(row + r.x, row + r.x + r.width, pixel);
     }
   }
+}
+
+// Horizontal and vertical lines in a solid, opaque pen, their pixels written as
+// cairo strokes them without antialiasing: a pen w pixels wide covers the rows
+// (or columns) from w / 2 before the line on; a one-pixel pen reaches both end
+// points, a wider one with square-cut ends stops a pixel short of the far end.
+// False (and nothing drawn) for any other pen or context.
+template <class Line>
+bool writeLines(wxDC& dc, const std::vector<Line>& lines) {
+  const wxPen pen = dc.GetPen();
+  const int width = pen.GetWidth();
+  if (!pen.IsOk() || pen.GetStyle() != wxPENSTYLE_SOLID || width < 1 ||
+      pen.GetColour().Alpha() != wxALPHA_OPAQUE || (width > 1 && pen.GetCap() != wxCAP_BUTT))
+    return false;
+  wxGraphicsContext* gc = dc.GetGraphicsContext();
+  cairo_t* cr = gc ? static_cast<cairo_t*>(gc->GetNativeContext()) : nullptr;
+  PixelTarget target;
+  if (!cr || cairo_get_operator(cr) != CAIRO_OPERATOR_OVER || !pixelTarget(cr, target)) return false;
+  const uint32_t pixel = opaquePixel(pen.GetColour());
+  const int before = width / 2, shorter = width > 1 ? 1 : 0;
+  for (const Line& l : lines) {
+    const int x0 = std::min(l.x1, l.x2), x1 = std::max(l.x1, l.x2);
+    const int y0 = std::min(l.y1, l.y2), y1 = std::max(l.y1, l.y2);
+    if (y0 == y1)
+      fillPixels(target, wxRect(x0, y0 - before, x1 - x0 + 1 - shorter, width), pixel);
+    else
+      fillPixels(target, wxRect(x0 - before, y0, width, y1 - y0 + 1 - shorter), pixel);
+  }
+  cairo_surface_mark_dirty(target.surface);
+  return true;
 }
 
 // Opaque, axis-aligned, whole-pixel rectangles on a plain image surface: their
